@@ -1,0 +1,169 @@
+// The 35 list options: one table read by sorting, rendering, column toggles,
+// sort keywords and the save file's column flags.
+#include <algorithm>
+#include <array>
+#include <cstdarg>
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+
+#include "roster/roster.h"
+
+namespace {
+
+using R = PlayerRecord;
+
+constexpr OptionInfo Int(int number, const char* keyword, int R::*field, const char* header,
+                         const char* cell, int position) {
+  return {number, keyword, OptionKind::kInt, field, nullptr, nullptr, header, cell, position};
+}
+constexpr OptionInfo Wide(int number, const char* keyword, std::int64_t R::*field,
+                          const char* header, const char* cell, int position) {
+  return {number, keyword, OptionKind::kWide, nullptr, field, nullptr, header, cell, position};
+}
+constexpr OptionInfo Real(int number, const char* keyword, double R::*field, const char* header,
+                          const char* cell, int position) {
+  return {number, keyword, OptionKind::kReal, nullptr, nullptr, field, header, cell, position};
+}
+
+// Columns: option number (the sort option and the order of the save file's
+// flags), keyword (the field's name), field, heading, cell format, position
+// of the column in a table (the record's field order).  The level cell is as
+// wide as its heading; the Total % cell is one wider than its heading.
+// The numbers and formats are written to save files and list files and typed
+// by users: they must not change.
+constexpr std::array<OptionInfo, kOptionCount> kOptions = {{
+    Real(1, "beggain", &R::beggain, " Beg Gain :", "  %6.2f  :", 23),
+    Real(2, "begp", &R::begp, "  Beg %%  :", "  %6.2f :", 30),
+    Real(3, "healthp", &R::healthp, " Health%% :", "  %6.2f :", 28),
+    Real(4, "oldbeg", &R::oldbeg, " Old Beg :", "  %6.2f :", 9),
+    Real(5, "intelp", &R::intelp, " Intel %% :", "  %6.2f :", 29),
+    Real(6, "newbeg", &R::newbeg, " New Beg :", "  %6.2f :", 16),
+    Real(7, "powerp", &R::powerp, " Power %% :", "  %6.2f :", 26),
+    Real(8, "speedp", &R::speedp, " Speed %% :", "  %6.2f :", 25),
+    Real(9, "strenp", &R::strenp, " Stren %% :", "  %6.2f :", 27),
+    Real(10, "totalp", &R::totalp, " Total %% :", "  %6.2f  :", 24),
+    Real(11, "whealth", &R::whealth, " Wt Health :", " %8.0f  :", 35),
+    Real(12, "wpower", &R::wpower, " Wt Power :", " %7.0f  :", 33),
+    Real(13, "wspeed", &R::wspeed, " Wt Speed :", " %7.0f  :", 32),
+    Real(14, "wstren", &R::wstren, " Wt Stren :", " %7.0f  :", 34),
+    Real(15, "wtotal", &R::wtotal, "  Wt Total :", " %8.0f  :", 31),
+    Wide(16, "healthgain", &R::healthgain, " Health Gain :", "    %6lld   :", 21),
+    Int(17, "id", &R::id, "  ID #  :", " %6.0d :", 1),
+    Int(18, "oldhealth", &R::oldhealth, " Old Health :", "   %6.0d   :", 7),
+    Int(19, "oldintel", &R::oldintel, " Old Intel :", "    %4.0d   :", 8),
+    Int(20, "oldpower", &R::oldpower, " Old Power :", "   %6.0d  :", 5),
+    Int(21, "oldspeed", &R::oldspeed, " Old Speed :", "   %6.0d  :", 4),
+    Int(22, "oldstren", &R::oldstren, " Old Stren :", "   %6.0d  :", 6),
+    Wide(23, "oldtotal", &R::oldtotal, " Old Total :", "  %7.0lld  :", 3),
+    Wide(24, "intelgain", &R::intelgain, " Intel Gain :", "   %6lld   :", 22),
+    Int(25, "level", &R::level, " Level :", "  %3.0d  :", 2),
+    Int(26, "newhealth", &R::newhealth, " New Health :", "   %6.0d   :", 14),
+    Int(27, "newintel", &R::newintel, " New Intel :", "    %4.0d   :", 15),
+    Int(28, "newpower", &R::newpower, " New Power :", "   %6.0d  :", 12),
+    Int(29, "newspeed", &R::newspeed, " New Speed :", "   %6.0d  :", 11),
+    Int(30, "newstren", &R::newstren, " New Stren :", "   %6.0d  :", 13),
+    Wide(31, "newtotal", &R::newtotal, " New Total :", "   %6.0lld  :", 10),
+    Wide(32, "powergain", &R::powergain, " Power Gain :", "   %6lld   :", 19),
+    Wide(33, "speedgain", &R::speedgain, " Speed Gain :", "   %6lld   :", 18),
+    Wide(34, "strengain", &R::strengain, " Stren Gain :", "   %6lld   :", 20),
+    Wide(35, "totalgain", &R::totalgain, " Total Gain :", "   %6lld   :", 17),
+}};
+
+}  // namespace
+
+const OptionInfo& OptionByNumber(int number) { return kOptions[number - 1]; }
+
+const OptionInfo* OptionByKeyword(const std::string& word) {
+  for (const OptionInfo& option : kOptions) {
+    if (word == option.keyword) return &option;
+  }
+  return nullptr;
+}
+
+const std::vector<const OptionInfo*>& OptionsInDisplayOrder() {
+  static const std::vector<const OptionInfo*> order = [] {
+    std::vector<const OptionInfo*> v;
+    for (const OptionInfo& option : kOptions) v.push_back(&option);
+    std::sort(v.begin(), v.end(),
+              [](const OptionInfo* a, const OptionInfo* b) { return a->position < b->position; });
+    return v;
+  }();
+  return order;
+}
+
+bool OptionSelected(const PlayerRecord& mask, const OptionInfo& option) {
+  switch (option.kind) {
+    case OptionKind::kInt: return mask.*option.int_field != 0;
+    case OptionKind::kWide: return mask.*option.wide_field != 0;
+    case OptionKind::kReal: return mask.*option.real_field != 0.0;
+  }
+  return false;
+}
+
+void OptionSelect(PlayerRecord& mask, const OptionInfo& option, bool selected) {
+  switch (option.kind) {
+    case OptionKind::kInt: mask.*option.int_field = selected ? 1 : 0; break;
+    case OptionKind::kWide: mask.*option.wide_field = selected ? 1 : 0; break;
+    case OptionKind::kReal: mask.*option.real_field = selected ? 1.0 : 0.0; break;
+  }
+}
+
+// The formats come from the table above, whose conversions match each kind.
+#pragma GCC diagnostic push
+#pragma GCC diagnostic ignored "-Wformat-nonliteral"
+
+namespace {
+std::string Printed(const char* format, ...) {
+  va_list args;
+  va_start(args, format);
+  va_list again;
+  va_copy(again, args);
+  const int length = std::vsnprintf(nullptr, 0, format, args);
+  va_end(args);
+  std::string text(length > 0 ? static_cast<std::size_t>(length) : 0, '\0');
+  if (length > 0) std::vsnprintf(&text[0], text.size() + 1, format, again);
+  va_end(again);
+  return text;
+}
+}  // namespace
+
+std::string OptionHeader(const OptionInfo& option) { return Printed(option.header); }
+
+std::string OptionCell(const OptionInfo& option, const PlayerRecord& member) {
+  switch (option.kind) {
+    case OptionKind::kInt: return Printed(option.cell, member.*option.int_field);
+    case OptionKind::kWide:
+      return Printed(option.cell, static_cast<long long>(member.*option.wide_field));
+    case OptionKind::kReal: return FormatReal(option.cell, member.*option.real_field);
+  }
+  return std::string();
+}
+
+std::string FormatReal(const char* format, double value) {
+  if (std::isfinite(value)) return Printed(format, value);
+  // Replace the conversion by the word, right-aligned in the conversion's
+  // width, so every system prints the same (and NaN never shows a sign).
+  const char* word = std::isnan(value) ? "nan" : (value > 0 ? "inf" : "-inf");
+  std::string out;
+  for (const char* p = format; *p != '\0'; ++p) {
+    if (*p != '%') {
+      out += *p;
+      continue;
+    }
+    if (p[1] == '%') {
+      out += '%';
+      ++p;
+      continue;
+    }
+    char* rest = nullptr;
+    const long width = std::strtol(p + 1, &rest, 10);
+    while (*rest != '\0' && *rest != 'f') ++rest;  // skip the precision
+    out += Printed("%*s", static_cast<int>(width), word);
+    if (*rest == '\0') break;
+    p = rest;
+  }
+  return out;
+}
+
+#pragma GCC diagnostic pop

@@ -1,0 +1,99 @@
+// The about pages and the main help.
+#include "shell/shell.h"
+
+namespace {
+
+const char* const kPages[] = {
+    "   The Scrapton Rankulatorium [KORVELIN] was created to be the Do-All and End-All of all "
+    "stat calculators.  It grew out of a stat calculator written for a competition in Scrapton, "
+    "and it aims to be the most complete stat calculator the game has ever had: 35 options to "
+    "sort and display by, a free choice of which columns are shown and of the variable the list "
+    "is sorted by, weighted stats with weights you can adjust, and the saving and loading of "
+    "whole databases.  With it a gang leader can follow the gang's activity and progress, keep "
+    "track of the beggars, and pick the War Chamber team in seconds with the preset displays.\n"
+    "   KORVELIN was first written for a few gangs of Scrapton, and is now released to all of "
+    "its players.  Enjoy!\n"
+    "   FOR BEST VIEWING: open the properties of this console window and set the screen buffer "
+    "width and height to 200, the window size to 200 wide and 80 high, and the font to the "
+    "TrueType console font at size 10.  Then save these properties for future windows with "
+    "the same title.",
+
+    "\n   KORVELIN WC Calculation Features:\n"
+    "   The main feature of KORVELIN is choosing your War Chamber team by a weighted stat.  Once "
+    "a database has been loaded, from a save file or from a stat table, type LIST and then WC "
+    "to see the top 10 members by descending weighted total, together with their fighting "
+    "stats, level and ID.\n"
+    "   The default weights for speed, power, strength and health are 2.12, 1.24, 1.434 and "
+    "0.667.  Type SET and then WEIGHTS in the list protocol to change them; the weights are "
+    "saved and loaded with the database.\n"
+    "   SPEED, POWER and STRENGTH in the list protocol show the top 15 members by that stat, in "
+    "descending order.",
+
+    "\n   KORVELIN Progress Tracking Features:\n"
+    "   Every stat is stored twice, as an old and a new value.  UPDATE replaces the new stats "
+    "from a more recent stat table, so that they can be compared with the old ones.  PERCENT "
+    "in the list protocol shows each member's gain and percentage gain in every stat and "
+    "overall, sorted by descending total gain: a rough guide to who trains the most.  The "
+    "begging gain is multiplied by 15 to make up for its slower growth.\n"
+    "   The old values change through SNAP, which copies all the new values over the old ones "
+    "(all gains then show 0), or through EDIT, which edits a member's name, old stats, new "
+    "stats and level by ID number.  EDIT is the only way to set the new begging skill, since "
+    "stat tables do not carry it, and apart from an update the only way to change the level.",
+
+    "\n   KORVELIN Advanced Features and Customisation:\n"
+    "   ADD and DELETE enter and remove members by hand; DELETE is useful when a member leaves "
+    "the gang.  SAVE saves the database whenever you like, and QUIT offers to save before "
+    "closing.\n"
+    "   LOAD should be the first command of almost every run: it tells stat tables and save "
+    "files apart by itself.  Save files are not to be edited, since their reader is much "
+    "stricter than the stat table import.  Stat tables must be put in text files without their "
+    "title row, for loading and for updating alike.\n"
+    "   Custom displays are saved with the database.  SET in the list protocol offers WEIGHTS, "
+    "ENTRIES (the number of rows shown; some presets ignore it) and OPTIONS (which columns are "
+    "shown).  SORT chooses the sort variable and ascending or descending order; the presets "
+    "ignore it and sort their own way.  OUTPUT sends the list output to a file instead of the "
+    "screen, where special characters that the console may show wrongly come out right; the "
+    "output is otherwise identical.",
+};
+
+const char* const kContinuePrompts[] = {
+    "\n   [CONTINUE? (Y/N)]\n   [KORVELIN-ABOUT-P1-CONT?]\n >>> ",
+    "\n   [CONTINUE? (Y/N)]\n   [KORVELIN-ABOUT-P2-CONT?]\n >>> ",
+    "\n   [CONTINUE? (Y/N)]\n   [KORVELIN-ABOUT-P3-CONT?]\n >>> ",
+};
+
+}  // namespace
+
+void About() {
+  Welcome();
+  for (int page = 0; page < 3; ++page) {
+    PrintLine(kPages[page]);
+    Print(kContinuePrompts[page]);
+    bool yes = false;
+    if (!ReadYes(yes) || !yes) return;
+  }
+  PrintLine(kPages[3]);
+}
+
+void Help_Main() {
+  PrintLine(
+      "\n   KORVELIN HELP\n   Main Protocol Help:\n   The 'Main Protocol' is the central part of "
+      "the program from which the whole program is based.  It is the lowest level of program "
+      "that can be accessed, and is where the program starts.  The following commands are "
+      "available:\n"
+      "HELP   : Gives this help display.\n"
+      "ABOUT  : Gives an introduction KORVELIN and its features, as well as advice on its "
+      "usage.\n"
+      "LOAD   : Load a database from a file.\n"
+      "SAVE   : Save the current database to a file.\n"
+      "LIST   : Goto the list protocol to read or display the database.\n"
+      "EDIT   : Manually edit database entries.\n"
+      "UPDATE : Update the new stat entries from a more recent table file.\n"
+      "SNAP   : Take a 'Snapshot' by reset the old stat values to match the new stat values.\n"
+      "ADD    : Manually add a new entry to the database.\n"
+      "DELETE : Delete an entry from the database.\n"
+      "QUIT   : Quit KORVELIN (includes the option to save before closing).\n"
+      "\n   WARNING, ATTEMPTING TO LOAD FILES INCORRECTLY WILL CAUSE SERIOUS ERRORS!!!  Only "
+      "update from files containing nothing but a stat table without header row, and only load "
+      "from such a file or from an unedited file saved by KORVELIN\n");
+}

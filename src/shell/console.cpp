@@ -1,0 +1,156 @@
+// The console: one output stream written as bytes, one input stream from
+// which words, numbers and names are all read.
+#include <cmath>
+#include <cstdarg>
+#include <cstring>
+#include <optional>
+
+#include "shell/shell.h"
+
+namespace {
+
+std::FILE* console_out = stdout;
+std::optional<TextStream> console_in;
+bool input_ended = false;
+
+}  // namespace
+
+const char* const kValuePrompt = "\n   [INPUT VALUE]\n   [KORVELIN-GET VALUE]\n >>> ";
+
+void AttachConsole(std::FILE* input, std::FILE* output) {
+  console_out = output;
+  console_in.emplace(TextStream::Console(input, output));
+  input_ended = false;
+}
+
+std::FILE* ConsoleOut() { return console_out; }
+
+TextStream& ConsoleIn() {
+  if (!console_in) console_in.emplace(TextStream::Console(stdin, console_out));
+  return *console_in;
+}
+
+bool InputEnded() { return input_ended; }
+
+void Print(const char* text) { std::fputs(text, console_out); }
+
+void Print(const std::string& text) { std::fwrite(text.data(), 1, text.size(), console_out); }
+
+void PrintLine(const char* text) {
+  Print(text);
+  std::fputc('\n', console_out);
+}
+
+void Printf(const char* format, ...) {
+  va_list args;
+  va_start(args, format);
+  std::vfprintf(console_out, format, args);
+  va_end(args);
+}
+
+void Error() { PrintLine("   [INVALID DATA INPUT]\n   [TYPE 'Help' FOR LIST OF COMMANDS]\n"); }
+
+void Farewell() { PrintLine("\n\nHave a Nice Day :D\n"); }
+
+void lowstring(std::string& word) {
+  for (std::size_t i = 0; i < word.size() && i < 30 && word[i] != '\0'; ++i) {
+    if (word[i] >= 'A' && word[i] <= 'Z') word[i] = static_cast<char>(word[i] - 'A' + 'a');
+  }
+}
+
+namespace {
+
+// Notes the end of the input when nothing is left to read.
+bool StillOpen(TextStream& in) {
+  if (in.Ended()) input_ended = true;
+  return !input_ended;
+}
+
+}  // namespace
+
+bool ReadWord(std::string& word, std::size_t limit) {
+  if (input_ended) return false;
+  if (!ReadWord(ConsoleIn(), word, limit)) {
+    input_ended = true;
+    return false;
+  }
+  return true;
+}
+
+bool ReadCommand(std::string& word, std::size_t limit) {
+  if (!ReadWord(word, limit)) return false;
+  lowstring(word);
+  return true;
+}
+
+bool ReadYes(bool& yes) {
+  std::string answer;
+  if (!ReadCommand(answer)) return false;
+  yes = answer[0] == 'y';
+  return true;
+}
+
+bool PromptInt(const char* prompt, int& value) {
+  TextStream& in = ConsoleIn();
+  for (;;) {
+    if (input_ended) return false;
+    Print(prompt);
+    SkipSpace(in);
+    if (!StillOpen(in)) return false;
+    const IntToken token = LexInt(in);
+    if (token.status == IntToken::kNumber) {
+      value = token.value;
+      return true;
+    }
+    SkipWordRest(in);
+    Error();
+  }
+}
+
+bool PromptDouble(const char* prompt, double& value) {
+  TextStream& in = ConsoleIn();
+  for (;;) {
+    if (input_ended) return false;
+    Print(prompt);
+    SkipSpace(in);
+    if (!StillOpen(in)) return false;
+    const RealToken token = LexReal(in);
+    if (token.status == RealToken::kNumber && std::isfinite(token.value)) {
+      value = token.value;
+      return true;
+    }
+    SkipWordRest(in);
+    Error();
+  }
+}
+
+bool Getint(int& value) { return PromptInt(kValuePrompt, value); }
+
+bool Getdouble(double& value) { return PromptDouble(kValuePrompt, value); }
+
+bool Getname(char (&name)[30]) {
+  if (input_ended) return false;
+  Print("\n   [INPUT NAME]\n   [KORVELIN-GET NAME]\n >>> ");
+  TextStream& in = ConsoleIn();
+  // The line end left by the previous answer is skipped; spaces are kept.
+  int c;
+  while ((c = in.Get()) != kEnd && IsControl(c)) {
+  }
+  if (c == kEnd) {
+    input_ended = true;
+    return false;
+  }
+  char read[30] = {};
+  std::size_t length = 0;
+  for (;;) {
+    read[length++] = static_cast<char>(c);
+    if (length == 29) {
+      in.Get();  // one more character is read and dropped
+      break;
+    }
+    c = in.Get();
+    if (c == kEnd || IsControl(c)) break;
+  }
+  std::memcpy(name, read, sizeof read);
+  return true;
+}

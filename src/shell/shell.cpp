@@ -1,0 +1,77 @@
+// Start-up, the main protocol and QUIT.
+#include "shell/shell.h"
+
+#include "list/list.h"
+
+namespace {
+
+using MainHandler = Next (*)();
+
+// The main protocol's commands, in the order they are compared.
+const Command<MainHandler> kMainCommands[] = {
+    {"help", [] { Help_Main(); return Next::kStay; }},
+    {"about", [] {
+       About();
+       if (!InputEnded()) Welcome();
+       return Next::kStay;
+     }},
+    {"quit", [] { return Quit() == 0 ? Next::kLeave : Next::kStay; }},
+};
+
+// The sentinel, the banner, the masks and the start-up list settings, in
+// that order.
+void StartUp() {
+  CreateStart();
+  Welcome();
+  displayoptions = MakeRecord();
+  MainDisplay();
+  TempReset();
+  ListSortDirection() = 3;
+  ListSortOption() = 3;
+}
+
+}  // namespace
+
+int RunProgram() {
+  StartUp();
+  MainProtocol();
+  Farewell();
+  std::fflush(ConsoleOut());
+  ReleaseAll();
+  return 0;
+}
+
+void MainProtocol() {
+  std::string word;
+  for (;;) {
+    Print("\n   [KORVELIN-MAIN]\n >>> ");
+    if (!ReadCommand(word, kCommandLength)) return;
+    const MainHandler* run = FindCommand(kMainCommands, word);
+    if (run == nullptr) {
+      Error();
+      continue;
+    }
+    if ((*run)() == Next::kLeave || InputEnded()) return;
+  }
+}
+
+void Welcome() {
+  PrintLine("\n\n\n\n                       ****************************************");
+  PrintLine("                       =/\\=***The Scrapton Rankulatorium***=/\\=");
+  PrintLine("                       ****************************************");
+  PrintLine("                       V6.14                       RELEASE V1.2");
+  PrintLine("By Threllingworth");
+  PrintLine("-Brackenhollowindustrie");
+  PrintLine("Type 'help' at any time for a list of available commands");
+}
+
+int Quit() {
+  Print("   [ARE YOU SURE? 'Y' TO CONFIRM]\n   [KORVELIN-QUIT-CONFIRM]\n >>> ");
+  bool yes = false;
+  if (!ReadYes(yes)) return 0;
+  if (!yes) {
+    PrintLine("   [QUIT ABORTED]\n");
+    return -1;
+  }
+  return 0;
+}

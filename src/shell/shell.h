@@ -1,0 +1,116 @@
+// The console shell: start-up, the main protocol, the console's input and
+// output helpers, the banner and the about and help screens.
+#pragma once
+
+#include <cstdio>
+#include <string>
+
+#include "roster/roster.h"
+
+// ---------------------------------------------------------------------------
+// The program
+// ---------------------------------------------------------------------------
+
+// Runs a whole session on the attached console: start-up, the main protocol
+// until QUIT or the end of the input, the farewell, and the release of every
+// record.  Returns the exit status (0).
+int RunProgram();
+
+// The main protocol's loop.
+void MainProtocol();
+
+// Prints the banner.
+void Welcome();
+// Prints the about pages, asking between them whether to go on.
+void About();
+// Prints the main help.
+void Help_Main();
+// Asks for confirmation to quit and offers to save.  Returns 0 when the
+// program is to end and -1 when the user did not confirm.
+int Quit();
+
+// ---------------------------------------------------------------------------
+// Console output: everything is written as bytes to one stream.
+// ---------------------------------------------------------------------------
+
+// Uses `input` and `output` as the console (standard input and output at
+// start-up) and forgets anything read ahead from an earlier console.
+void AttachConsole(std::FILE* input, std::FILE* output);
+std::FILE* ConsoleOut();
+
+// Writes text as it stands.
+void Print(const char* text);
+void Print(const std::string& text);
+// Writes text followed by a line end.
+void PrintLine(const char* text);
+// Formatted output through printf's rules.
+void Printf(const char* format, ...) __attribute__((format(printf, 1, 2)));
+
+// The invalid-input message (followed by a line end).
+void Error();
+
+// The farewell printed when the program ends.
+void Farewell();
+
+// ---------------------------------------------------------------------------
+// Console input.  Every read consumes the one console stream.  Each returns
+// false when the input has ended; the caller then leaves at once, and the
+// main protocol ends the program.
+// ---------------------------------------------------------------------------
+
+constexpr std::size_t kCommandLength = 19;  // the main prompt's word
+constexpr std::size_t kWordLength = 29;     // every other word
+constexpr std::size_t kSetWordLength = 30;  // the List-Set choice
+
+// The console stream, for readers with rules of their own.
+TextStream& ConsoleIn();
+// True once a read has met the end of the console input.
+bool InputEnded();
+
+// Lower-cases A-Z in place, over at most the first 30 characters.
+void lowstring(std::string& word);
+
+// Reads one word of at most `limit` characters.
+bool ReadWord(std::string& word, std::size_t limit);
+// Reads one word of at most `limit` characters and lower-cases it.
+bool ReadCommand(std::string& word, std::size_t limit = kWordLength);
+// Reads a yes/no answer: `yes` is true when its first character is "y" after
+// lower-casing.
+bool ReadYes(bool& yes);
+
+// Prints `prompt` and reads an integer; a word that is not a number is
+// consumed, answered with the invalid-input message and the prompt again.
+bool PromptInt(const char* prompt, int& value);
+// As PromptInt, for a finite decimal number.
+bool PromptDouble(const char* prompt, double& value);
+
+// The value prompt of Getint and Getdouble.
+extern const char* const kValuePrompt;
+bool Getint(int& value);
+bool Getdouble(double& value);
+// Prints the name prompt and reads a name into a record's name field:
+// leading control characters skipped, up to 29 characters up to the next
+// control character.
+bool Getname(char (&name)[30]);
+
+// ---------------------------------------------------------------------------
+// Command tables
+// ---------------------------------------------------------------------------
+
+// What a command tells the loop that ran it.
+enum class Next { kStay, kLeave };
+
+template <typename Handler>
+struct Command {
+  const char* word;
+  Handler run;
+};
+
+// The handler of the command whose word equals `word`, or null.
+template <typename Handler, std::size_t N>
+const Handler* FindCommand(const Command<Handler> (&table)[N], const std::string& word) {
+  for (const Command<Handler>& command : table) {
+    if (word == command.word) return &command.run;
+  }
+  return nullptr;
+}

@@ -1,0 +1,129 @@
+// Console input: words, yes/no answers, numbers that cannot be read, names.
+#include <string>
+
+#include "test_support.h"
+
+namespace {
+
+const std::string kValue = "\n   [INPUT VALUE]\n   [KORVELIN-GET VALUE]\n >>> ";
+const std::string kError =
+    "   [INVALID DATA INPUT]\n   [TYPE 'Help' FOR LIST OF COMMANDS]\n\n";
+
+TEST(Lowstring, LowersOnlyAToZWithinThirtyCharacters) {
+  std::string w = "HeLLo-WORLD_\xC9";
+  lowstring(w);
+  EXPECT_EQ(w, "hello-world_\xC9");
+  std::string long_word(35, 'A');
+  lowstring(long_word);
+  EXPECT_EQ(long_word, std::string(30, 'a') + std::string(5, 'A'));
+}
+
+TEST(ConsoleWords, YesIsDecidedByTheFirstCharacter) {
+  ConsoleCapture console("Yeah y NO x");
+  bool yes = false;
+  ASSERT_TRUE(ReadYes(yes));
+  EXPECT_TRUE(yes);
+  ASSERT_TRUE(ReadYes(yes));
+  EXPECT_TRUE(yes);
+  ASSERT_TRUE(ReadYes(yes));
+  EXPECT_FALSE(yes);
+  ASSERT_TRUE(ReadYes(yes));
+  EXPECT_FALSE(yes);
+  EXPECT_FALSE(ReadYes(yes));
+  EXPECT_TRUE(InputEnded());
+}
+
+TEST(ConsoleNumbers, WordsThatAreNotNumbersAreConsumedAndAskedAgain) {
+  ConsoleCapture console("abc -x 99999999999 +12abc");
+  int value = 0;
+  ASSERT_TRUE(Getint(value));
+  EXPECT_EQ(value, 12);
+  EXPECT_EQ(console.Printed(), kValue + kError + kValue + kError + kValue + kError + kValue);
+  std::string rest;
+  ASSERT_TRUE(ReadWord(rest, kWordLength));
+  EXPECT_EQ(rest, "abc");  // what follows a number stays for the next read
+}
+
+TEST(ConsoleNumbers, OnlyFiniteDecimalsAreReals) {
+  ConsoleCapture console("inf NaN 0x10 1e999 info 1.5e+x .5 5.");
+  double value = 0;
+  ASSERT_TRUE(Getdouble(value));
+  EXPECT_EQ(value, 1.5);
+  std::string expected = kValue;
+  for (int i = 0; i < 5; ++i) expected += kError + kValue;
+  EXPECT_EQ(console.Printed(), expected);
+  std::string word;
+  ASSERT_TRUE(ReadWord(word, kWordLength));
+  EXPECT_EQ(word, "e+x");
+  ASSERT_TRUE(Getdouble(value));
+  EXPECT_EQ(value, 0.5);
+  ASSERT_TRUE(Getdouble(value));
+  EXPECT_EQ(value, 5.0);
+}
+
+TEST(ConsoleNumbers, APromptOfItsOwnIsShownAgain) {
+  ConsoleCapture console("x 7");
+  int value = 0;
+  ASSERT_TRUE(PromptInt("ID? ", value));
+  EXPECT_EQ(value, 7);
+  EXPECT_EQ(console.Printed(), "ID? " + kError + "ID? ");
+}
+
+TEST(ConsoleNumbers, EndOfInputStopsTheRead) {
+  ConsoleCapture console("  x \n ");
+  int value = 41;
+  EXPECT_FALSE(Getint(value));
+  EXPECT_EQ(value, 41);
+  EXPECT_TRUE(InputEnded());
+  double real = 0.5;
+  EXPECT_FALSE(Getdouble(real));  // every read after the end fails at once
+  EXPECT_EQ(console.Printed(), kValue + kError + kValue);
+}
+
+TEST(ConsoleNames, LeadingControlCharactersSkippedSpacesKept) {
+  ConsoleCapture console("\n\t\r  Big Joe\nnext");
+  char name[30] = "old";
+  ASSERT_TRUE(Getname(name));
+  EXPECT_STREQ(name, "  Big Joe");
+  EXPECT_EQ(console.Printed(), "\n   [INPUT NAME]\n   [KORVELIN-GET NAME]\n >>> ");
+  std::string word;
+  ReadWord(word, kWordLength);
+  EXPECT_EQ(word, "next");
+}
+
+TEST(ConsoleNames, TwentyNineCharactersStoredOneMoreDropped) {
+  ConsoleCapture console("ABCDEFGHIJKLMNOPQRSTUVWXYZ123456789\n");
+  char name[30];
+  ASSERT_TRUE(Getname(name));
+  EXPECT_STREQ(name, "ABCDEFGHIJKLMNOPQRSTUVWXYZ123");
+  std::string word;
+  ReadWord(word, kWordLength);
+  EXPECT_EQ(word, "56789");  // the 30th character, '4', was dropped
+}
+
+TEST(ConsoleNames, HighBytesAreKeptAndHighControlCharactersEndTheName) {
+  ConsoleCapture console("J\xE9r\xF4me\x85rest");
+  char name[30];
+  ASSERT_TRUE(Getname(name));
+  EXPECT_STREQ(name, "J\xE9r\xF4me");
+  std::string word;
+  ReadWord(word, kWordLength);
+  EXPECT_EQ(word, "rest");
+}
+
+TEST(ConsoleNames, EndOfInputBeforeANameLeavesTheFieldAlone) {
+  ConsoleCapture console("\n\n");
+  char name[30] = "Kept";
+  EXPECT_FALSE(Getname(name));
+  EXPECT_STREQ(name, "Kept");
+}
+
+TEST(Sessions, EveryPromptEndsWithTheFarewellAtTheEndOfInput) {
+  const std::string out = RunSession("help\nnonsense");
+  const std::string farewell = "\n\nHave a Nice Day :D\n\n";
+  ASSERT_GE(out.size(), farewell.size());
+  EXPECT_EQ(out.substr(out.size() - farewell.size()), farewell);
+  EXPECT_EQ(Start, nullptr);  // everything was released
+}
+
+}  // namespace
