@@ -2,6 +2,7 @@
 #include "shell/shell.h"
 
 #include "list/list.h"
+#include "maintenance/maintenance.h"
 
 namespace {
 
@@ -15,6 +16,10 @@ const Command<MainHandler> kMainCommands[] = {
        if (!InputEnded()) Welcome();
        return Next::kStay;
      }},
+    {"edit", [] { Edit(); return Next::kStay; }},
+    {"delete", [] { Delete(); return Next::kStay; }},
+    {"add", [] { Add(0); return Next::kStay; }},
+    {"snap", [] { Snap(); return Next::kStay; }},
     {"quit", [] { return Quit() == 0 ? Next::kLeave : Next::kStay; }},
 };
 
