@@ -58,8 +58,9 @@ void ShowForConfirmation(const PlayerRecord& m) {
   Print("   [KORVELIN-ADD-CONFIRM]\n >>> ");
 }
 
-}  // namespace
-
+// Enters a member with this ID, asking again until the answer to the
+// confirmation starts with 'y' or 'c'.  Returns the confirmed member, not
+// linked, or null on a taken ID, a cancel or the end of the input.
 std::unique_ptr<PlayerRecord> EnterMember(int id) {
   if (Search(id) != nullptr) {
     PrintLine("   [ERROR! ID ALREADY EXISTS!]");
@@ -78,6 +79,8 @@ std::unique_ptr<PlayerRecord> EnterMember(int id) {
     if (answer[0] == 'y') return member;
   }
 }
+
+}  // namespace
 
 PlayerRecord* Add(int id) {
   if (id == 0) {

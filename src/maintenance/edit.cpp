@@ -11,13 +11,34 @@ namespace {
 using R = PlayerRecord;
 using EditHandler = Next (*)(PlayerRecord&);
 
-Next ShowHelp(PlayerRecord&) {
-  Help_Edit();
+// DISPLAY: the member's stored fields.
+Next ShowFields(PlayerRecord& m) {
+  // Two fixed rules first: a blank bar row, then an underscore row.
+  PrintLine(("|" + std::string(25, ' ') + ":   :" + std::string(199, ' ') + "|\n|" +
+             std::string(171, '_') + "|\n")
+                .c_str());
+  // A precision of 0 prints a zero stat as a blank cell.
+  Printf(
+      "NAME: %-29s\n"
+      "ID_NUM : %6.0d     Level: %3.0d\n"
+      ": Init_Speed  : Init_Power : Init_Stren :\n"
+      ":   %6.0d    :   %6.0d   :   %6.0d   :\n"
+      ": Init_Health : Init_Intel :  Init_Beg  :\n"
+      ":   %7.0d   :    %4.0d    :",
+      m.name, m.id, m.level, m.oldspeed, m.oldpower, m.oldstren, m.oldhealth, m.oldintel);
+  Print(FormatReal("   %6.2f   :\n", m.oldbeg));
+  Printf(
+      ":  New_Speed  :  New_Power :  New_Stren :\n"
+      ":    %6.0d   :   %6.0d   :   %6.0d   :\n"
+      ":  New_Health :  New_Intel :  New_Beg   :\n"
+      ":   %7.0d   :    %4.0d    :",
+      m.newspeed, m.newpower, m.newstren, m.newhealth, m.newintel);
+  Print(FormatReal("   %6.2f   :\n\n\n", m.newbeg));
   return Next::kStay;
 }
 
-Next ShowFields(PlayerRecord& member) {
-  EditDisplay(member);
+Next ShowHelp(PlayerRecord&) {
+  Help_Edit();
   return Next::kStay;
 }
 
@@ -100,30 +121,6 @@ void Edit() {
     }
     if ((*run)(*member) == Next::kLeave || InputEnded()) return;
   }
-}
-
-void EditDisplay(const PlayerRecord& m) {
-  // Two fixed rules first: a blank bar row, then an underscore row.
-  PrintLine(("|" + std::string(25, ' ') + ":   :" + std::string(199, ' ') + "|\n|" +
-             std::string(171, '_') + "|\n")
-                .c_str());
-  // A precision of 0 prints a zero stat as a blank cell.
-  Printf(
-      "NAME: %-29s\n"
-      "ID_NUM : %6.0d     Level: %3.0d\n"
-      ": Init_Speed  : Init_Power : Init_Stren :\n"
-      ":   %6.0d    :   %6.0d   :   %6.0d   :\n"
-      ": Init_Health : Init_Intel :  Init_Beg  :\n"
-      ":   %7.0d   :    %4.0d    :",
-      m.name, m.id, m.level, m.oldspeed, m.oldpower, m.oldstren, m.oldhealth, m.oldintel);
-  Print(FormatReal("   %6.2f   :\n", m.oldbeg));
-  Printf(
-      ":  New_Speed  :  New_Power :  New_Stren :\n"
-      ":    %6.0d   :   %6.0d   :   %6.0d   :\n"
-      ":  New_Health :  New_Intel :  New_Beg   :\n"
-      ":   %7.0d   :    %4.0d    :",
-      m.newspeed, m.newpower, m.newstren, m.newhealth, m.newintel);
-  Print(FormatReal("   %6.2f   :\n\n\n", m.newbeg));
 }
 
 void Help_Edit() {
