@@ -41,7 +41,8 @@ test-fuzz:
 	  echo "Fuzz targets SKIPPED: install clang to run them"; \
 	fi
 
-# One fuzz target for as long as you like, e.g.
+# One fuzz target for as long as you like (paths are absolute: the targets
+# work inside a private folder of their own), e.g.
 #   make fuzz TARGET=console SECONDS=3600
 # Inputs that crash, hang or leak land in build-fuzz/tests/fuzz/artifacts/.
 TARGET ?= console
@@ -49,9 +50,9 @@ SECONDS ?= 300
 fuzz:
 	$(FUZZ_CONFIGURE)
 	cmake --build build-fuzz -j$(JOBS) --target fuzz_$(TARGET)
-	cd build-fuzz/tests/fuzz && ./fuzz_$(TARGET) -max_total_time=$(SECONDS) -timeout=1 \
-	  -rss_limit_mb=2048 -artifact_prefix=artifacts/$(TARGET)- \
-	  work/$(TARGET) $(CURDIR)/tests/fuzz/corpus/$(TARGET)
+	$(CURDIR)/build-fuzz/tests/fuzz/fuzz_$(TARGET) -max_total_time=$(SECONDS) -timeout=1 \
+	  -rss_limit_mb=2048 -artifact_prefix=$(CURDIR)/build-fuzz/tests/fuzz/artifacts/$(TARGET)- \
+	  $(CURDIR)/build-fuzz/tests/fuzz/work/$(TARGET) $(CURDIR)/tests/fuzz/corpus/$(TARGET)
 
 test-windows:
 	@if command -v x86_64-w64-mingw32-g++ >/dev/null && command -v wine >/dev/null; then \

@@ -1,0 +1,67 @@
+#!/usr/bin/env python3
+"""Turns the benchmark results into the README's tables and checks the targets.
+
+    report.py ENGINE_JSON SESSIONS_TXT
+
+ENGINE_JSON is Google Benchmark's JSON output of engine_bench; SESSIONS_TXT
+holds one line per roster size: members, wall seconds, peak memory in KiB.
+Exits 1 when a target is missed.
+"""
+import json
+import sys
+from collections import defaultdict
+
+
+def main():
+    engine = json.load(open(sys.argv[1]))
+    times = defaultdict(dict)  # operation -> members -> ms
+    for b in engine["benchmarks"]:
+        if b.get("run_type") == "aggregate":
+            continue
+        parts = b["run_name"].split("/")
+        members = int(parts[1])
+        label = b.get("label", "")
+        op = parts[0] + (" " + label if label else "")
+        times[op][members] = b["real_time"]  # milliseconds
+    sizes = sorted({n for ops in times.values() for n in ops})
+
+    failures = []
+    print("| Operation | " + " | ".join(f"{n:,} members" for n in sizes) + " |")
+    print("|---|" + "---:|" * len(sizes))
+    for op in times:
+        row = times[op]
+        print(f"| {op} | " + " | ".join(f"{row[n]:.2f} ms" if n in row else "" for n in sizes) + " |")
+        for small, big in ((10000, 100000), (100000, 1000000)):
+            if small in row and big in row and row[small] > 0:
+                ratio = row[big] / row[small]
+                # Tiny timings are noise; judge the ratio only above 1 ms.
+                if ratio > 12 and row[big] > 1:
+                    failures.append(f"{op}: {big:,} members take {ratio:.1f} times {small:,}")
+        if 100 in row and row[100] >= 5:
+            failures.append(f"{op}: {row[100]:.2f} ms at 100 members")
+
+    print()
+    print("| Members | Whole session (wall) | Peak memory | Per member |")
+    print("|---:|---:|---:|---:|")
+    for line in open(sys.argv[2]):
+        members, wall, kib = line.split()
+        members, wall, kib = int(members), float(wall), int(kib)
+        per = kib * 1024 / members
+        print(f"| {members:,} | {wall:.2f} s | {kib / 1024:.1f} MiB | {per:.0f} bytes |")
+        if members == 1000000 and wall >= 10:
+            failures.append(f"the 1,000,000-member session took {wall:.2f} s")
+        if members >= 100000 and per >= 1024:
+            failures.append(f"{members:,} members use {per:.0f} bytes each")
+
+    print()
+    if failures:
+        print("TARGETS MISSED:")
+        for f in failures:
+            print(" - " + f)
+        return 1
+    print("All targets met.")
+    return 0
+
+
+if __name__ == "__main__":
+    sys.exit(main())

@@ -1,0 +1,46 @@
+#!/usr/bin/env bash
+# Measures KORVELIN on rosters of 100 to 1,000,000 members and checks the
+# performance targets:
+#   1. every operation, timed alone by Google Benchmark (engine_bench);
+#   2. a complete session per size (LOAD of a table, LIST to a file, WC,
+#      PERCENT, SAVE, LOAD of that save, UPDATE, SNAP, QUIT) as one process,
+#      with wall time and peak memory from /usr/bin/time;
+#   3. at 100,000 members, the order of every sort option and direction
+#      against the straightforward insertion algorithm.
+# Results go to build-bench/results.md; the exit status is 1 if a target is
+# missed.  Usage: bench/run.sh  (takes a few minutes)
+set -euo pipefail
+root=$(cd "$(dirname "$0")/.." && pwd)
+build=$root/build-bench
+data=$build/bench-data
+
+cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=Release -DKORVELIN_BENCH=ON >/dev/null
+cmake --build "$build" -j2 --target korvelin gen_tables engine_bench sort_order_check
+
+mkdir -p "$data"
+sizes="100 1000 10000 100000 1000000"
+for n in $sizes; do
+  [ -f "$data/table-$n.txt" ] || "$build/bench/gen_tables" "$n" "$data/table-$n.txt" "$data/newer-$n.txt"
+done
+
+echo "== Operations (Google Benchmark)"
+KORVELIN_BENCH_DATA=$data "$build/bench/engine_bench" --benchmark_out="$build/engine.json" \
+  --benchmark_out_format=json --benchmark_min_time=0.2
+
+echo "== Whole sessions"
+: > "$build/sessions.txt"
+for n in $sizes; do
+  session=$(mktemp -d)
+  cp "$data/table-$n.txt" "$session/table.txt"
+  cp "$data/newer-$n.txt" "$session/newer.txt"
+  (cd "$session" && /usr/bin/time -f "%e %M" -o time.txt "$build/korvelin" \
+     < "$root/bench/session.in" > /dev/null)
+  echo "$n $(cat "$session/time.txt")" | tee -a "$build/sessions.txt"
+  rm -rf "$session"
+done
+
+echo "== Sort order at 100,000 members"
+"$build/tests/sort_order_check" "$data/table-100000.txt"
+
+echo "== Results"
+python3 "$root/bench/report.py" "$build/engine.json" "$build/sessions.txt" | tee "$build/results.md"
