@@ -1,6 +1,7 @@
 // Start-up, the main protocol and QUIT.
 #include "shell/shell.h"
 
+#include "files/files.h"
 #include "list/list.h"
 
 namespace {
@@ -16,6 +17,9 @@ const Command<MainHandler> kMainCommands[] = {
        if (!InputEnded()) Welcome();
        return Next::kStay;
      }},
+    {"load", [] { Load(); return Next::kStay; }},
+    {"save", [] { Save(); return Next::kStay; }},
+    {"update", [] { Updatemain(); return Next::kStay; }},
     {"quit", [] { return Quit() == 0 ? Next::kLeave : Next::kStay; }},
 };
 
@@ -64,15 +68,4 @@ void Welcome() {
   PrintLine("By Threllingworth");
   PrintLine("-Brackenhollowindustrie");
   PrintLine("Type 'help' at any time for a list of available commands");
-}
-
-int Quit() {
-  Print("   [ARE YOU SURE? 'Y' TO CONFIRM]\n   [KORVELIN-QUIT-CONFIRM]\n >>> ");
-  bool yes = false;
-  if (!ReadYes(yes)) return 0;
-  if (!yes) {
-    PrintLine("   [QUIT ABORTED]\n");
-    return -1;
-  }
-  return 0;
 }

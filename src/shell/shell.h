@@ -25,9 +25,6 @@ void Welcome();
 void About();
 // Prints the main help.
 void Help_Main();
-// Asks for confirmation to quit and offers to save.  Returns 0 when the
-// program is to end and -1 when the user did not confirm.
-int Quit();
 
 // ---------------------------------------------------------------------------
 // Console output: everything is written as bytes to one stream.

@@ -1,0 +1,95 @@
+// Reading a save file back (the layout is described in save.cpp).
+#include "files/files.h"
+#include "shell/shell.h"
+
+namespace {
+
+// Discards characters up to and including the next control character.
+void SkipLine(TextStream& in) {
+  int c;
+  while ((c = in.Get()) != kEnd && !IsControl(c)) {
+  }
+}
+
+// The next number of the row, keeping a minus sign written before it so
+// that negative values come back as they were saved.
+void NextInt(TextStream& in, int& field) {
+  findnum_signed(in);
+  ReadFileInt(in, field);
+}
+
+void NextReal(TextStream& in, double& field) {
+  findnum_signed(in);
+  ReadFileReal(in, field);
+}
+
+void EchoRow(const PlayerRecord& r) {
+  Printf("|%-29s : %6.0d : %3.0d : %6.0d : %6.0d : %6.0d : %6.0d : %4.0d  : ", r.name, r.id,
+         r.level, r.oldspeed, r.oldpower, r.oldstren, r.oldhealth, r.oldintel);
+  Print(FormatReal("%6.2f", r.oldbeg));
+  Printf(" : %6.0d : %6.0d : %6.0d : %6.0d :  %4.0d : ", r.newspeed, r.newpower, r.newstren,
+         r.newhealth, r.newintel);
+  Print(FormatReal("%6.2f", r.newbeg));
+  Print(" |\n");
+}
+
+}  // namespace
+
+void OldLoader(TextStream& in) {
+  EmptyRoster();
+  // The line end after the header, the titles, the rule and the empty line.
+  for (int i = 0; i < 4; ++i) SkipLine(in);
+
+  PlayerRecord* tail = Start.get();
+  for (;;) {
+    const int c = in.Get();
+    // A damaged file that ends among the rows keeps the settings as they were.
+    if (c == kEnd) return;
+    if (c == '}') break;
+    std::unique_ptr<PlayerRecord> r = MakeRecord();
+    // The name is read as its 29 columns, padding included.
+    for (int i = 0; i < 29; ++i) {
+      const int ch = in.Get();
+      if (ch == kEnd) break;
+      r->name[i] = static_cast<char>(ch);
+    }
+    NextInt(in, r->id);
+    NextInt(in, r->level);
+    NextInt(in, r->oldspeed);
+    NextInt(in, r->oldpower);
+    NextInt(in, r->oldstren);
+    NextInt(in, r->oldhealth);
+    NextInt(in, r->oldintel);
+    NextReal(in, r->oldbeg);
+    NextInt(in, r->newspeed);
+    NextInt(in, r->newpower);
+    NextInt(in, r->newstren);
+    NextInt(in, r->newhealth);
+    NextInt(in, r->newintel);
+    NextReal(in, r->newbeg);
+    for (int i = 0; i < 3; ++i) in.Get();  // " |" and the line end
+    EchoRow(*r);
+    tail = Append(tail, std::move(r));
+  }
+  in.Get();  // the line end after "}"
+  OptionLoad(in);
+
+  // The settings line: the first skip stops at the line end that opens it.
+  if (findnum(in) == 1) findnum(in);
+  ReadFileReal(in, HealthWeight());
+  NextReal(in, SpeedWeight());
+  NextReal(in, PowerWeight());
+  NextReal(in, StrengthWeight());
+  NextInt(in, ListSortOption());
+  NextInt(in, ListSortDirection());
+}
+
+void OptionLoad(TextStream& in) {
+  displayoptions = MakeRecord();
+  for (int number = 1; number <= kOptionCount; ++number) {
+    findnum(in);
+    int flag = 1;  // a flag that cannot be read leaves its column hidden
+    ReadFileInt(in, flag);
+    if (flag == 0) OptionSelect(*displayoptions, OptionByNumber(number), true);
+  }
+}
