@@ -168,11 +168,19 @@ bool TakeWord(TextStream& in, const char* word, std::string& text) {
 }
 
 // Whether the stream starts with a hexadecimal number ("0x" and a hex digit,
-// or "0x." and a hex digit); nothing is consumed.
+// or "0x." and a hex digit); nothing is consumed.  It reads no further than
+// the first character that rules a hexadecimal number out, so a short answer
+// at the console is taken at once instead of waiting for another line.
 bool HexAhead(TextStream& in) {
   std::string look;
   int c;
-  for (int i = 0; i < 4 && (c = in.Get()) != kEnd; ++i) look += static_cast<char>(c);
+  while (look.size() < 4 && (c = in.Get()) != kEnd) {
+    look += static_cast<char>(c);
+    if ((look.size() == 1 && c != '0') || (look.size() == 2 && Lower(c) != 'x') ||
+        (look.size() == 3 && c != '.')) {
+      break;
+    }
+  }
   in.Unget(look);
   if (look.size() < 3 || look[0] != '0' || Lower(look[1]) != 'x') return false;
   if (IsHexDigit(static_cast<unsigned char>(look[2]))) return true;
