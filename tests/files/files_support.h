@@ -1,0 +1,83 @@
+// Helpers for the database-file tests: a private folder for files and
+// console input for the commands that ask for a file name.
+#pragma once
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
+
+#include "files/files.h"
+#include "list/list.h"
+#include "test_support.h"
+
+namespace fs = std::filesystem;
+
+// A roster test with a private folder that is removed afterwards.
+class FilesTest : public RosterTest {
+ protected:
+  void SetUp() override {
+    RosterTest::SetUp();
+    std::string pattern = (fs::temp_directory_path() / "korvelin-files-XXXXXX").string();
+    dir_ = mkdtemp(&pattern[0]);
+    // Typed file names hold at most 29 characters: work inside the folder.
+    home_ = fs::current_path();
+    fs::current_path(dir_);
+  }
+  void TearDown() override {
+    fs::current_path(home_);
+    std::error_code error;
+    fs::permissions(dir_, fs::perms::owner_all, fs::perm_options::add, error);
+    fs::remove_all(dir_, error);
+    RosterTest::TearDown();
+  }
+
+  std::string Path(const std::string& name) const { return (dir_ / name).string(); }
+
+  void Write(const std::string& name, const std::string& bytes) const {
+    std::ofstream(dir_ / name, std::ios::binary) << bytes;
+  }
+
+  std::string Read(const std::string& name) const {
+    std::ifstream in(dir_ / name, std::ios::binary);
+    std::ostringstream text;
+    text << in.rdbuf();
+    return text.str();
+  }
+
+  // Runs LOAD with the given file name (in the folder) typed, returning what it printed.
+  std::string LoadFile(const std::string& name) {
+    ConsoleCapture console(name + "\n");
+    Load();
+    return console.Printed();
+  }
+
+  // Runs UPDATE with the given file name typed.
+  std::string UpdateFrom(const std::string& name) {
+    ConsoleCapture console(name + "\n");
+    Updatemain();
+    return console.Printed();
+  }
+
+  // Writes a save file as SAVE does, returning the console's echo.
+  std::string SaveTo(const std::string& path, bool* ok = nullptr) {
+    ConsoleCapture console("");
+    const bool saved = WriteSaveFile(path);
+    if (ok != nullptr) *ok = saved;
+    return console.Printed();
+  }
+
+  // The names of every file in the folder.
+  std::vector<std::string> Listing() const {
+    std::vector<std::string> names;
+    for (const auto& entry : fs::directory_iterator(dir_)) {
+      names.push_back(entry.path().filename().string());
+    }
+    std::sort(names.begin(), names.end());
+    return names;
+  }
+
+  fs::path dir_;
+  fs::path home_;
+};

@@ -1,0 +1,240 @@
+// The stat-table row grammar, its console echo, and LOAD's choice between
+// stat tables and save files.
+#include <set>
+#include <string>
+
+#include "files_support.h"
+
+namespace {
+
+// Reads the first row of `table`, returning its echo.
+std::string Row(const std::string& table, PlayerRecord& r, TextStream* rest = nullptr) {
+  ConsoleCapture console("");
+  TextStream in = StreamOf(table);
+  EXPECT_TRUE(ReadTableRow(in, r));
+  if (rest != nullptr) *rest = std::move(in);
+  return console.Printed();
+}
+
+void ExpectStats(const PlayerRecord& r, int speed, int power, int stren, int health) {
+  EXPECT_EQ(r.oldspeed, speed);
+  EXPECT_EQ(r.oldpower, power);
+  EXPECT_EQ(r.oldstren, stren);
+  EXPECT_EQ(r.oldhealth, health);
+  EXPECT_EQ(r.newspeed, speed);
+  EXPECT_EQ(r.newpower, power);
+  EXPECT_EQ(r.newstren, stren);
+  EXPECT_EQ(r.newhealth, health);
+}
+
+const std::string kDots = " . . . . . . .   .done";
+
+TEST(TableRow, WorkedRowAndItsEcho) {
+  PlayerRecord r{};
+  const std::string echo = Row("Some Member (123456) 45 1200 1100 1000 900\n", r);
+  EXPECT_STREQ(r.name, "Some Member ");
+  EXPECT_EQ(r.id, 123456);
+  EXPECT_EQ(r.level, 45);
+  ExpectStats(r, 1200, 1100, 1000, 900);
+  EXPECT_EQ(r.oldintel, 1000);
+  EXPECT_EQ(r.newintel, 1000);
+  EXPECT_EQ(r.oldbeg, 2.0);
+  EXPECT_EQ(r.newbeg, 2.0);
+  EXPECT_EQ(echo, "Some Member                    : 123456 :  45 :  1200 :  1100 :  1000 :    900" +
+                      kDots + "\n");
+}
+
+TEST(TableRow, NameEndsAtAParenthesisFollowedByADigit) {
+  PlayerRecord a{}, b{}, c{};
+  Row("Bob(12) 3 4 5 6 7", a);
+  EXPECT_STREQ(a.name, "Bob");
+  EXPECT_EQ(a.id, 12);
+  EXPECT_EQ(a.level, 3);
+  ExpectStats(a, 4, 5, 6, 7);
+  Row("Bob (12)", b);
+  EXPECT_STREQ(b.name, "Bob ");
+  EXPECT_EQ(b.id, 12);
+  Row("Mr (X) Man (77) 5 1 2 3 4", c);
+  EXPECT_STREQ(c.name, "Mr (X) Man ");
+  EXPECT_EQ(c.id, 77);
+  ExpectStats(c, 1, 2, 3, 4);
+}
+
+TEST(TableRow, LongNamesAreCutAtTwentyNine) {
+  PlayerRecord exact{}, thirty{}, longer{};
+  Row("ABCDEFGHIJKLMNOPQRSTUVWXYZ123(5) 1 2 3 4 5", exact);
+  EXPECT_STREQ(exact.name, "ABCDEFGHIJKLMNOPQRSTUVWXYZ123");
+  EXPECT_EQ(exact.id, 5);
+
+  // The 30th character is dropped and the "(" is read where the ID was
+  // expected: no ID, and the numbers that follow shift along.
+  Row("ABCDEFGHIJKLMNOPQRSTUVWXYZ1234(5) 1 2 3 4 5", thirty);
+  EXPECT_STREQ(thirty.name, "ABCDEFGHIJKLMNOPQRSTUVWXYZ123");
+  EXPECT_EQ(thirty.id, 0);
+  EXPECT_EQ(thirty.level, 5);
+  ExpectStats(thirty, 1, 2, 3, 4);
+
+  // Reading goes on at the 31st character.
+  Row("ABCDEFGHIJKLMNOPQRSTUVWXYZ123456789 (5) 1 2 3 4 5", longer);
+  EXPECT_STREQ(longer.name, "ABCDEFGHIJKLMNOPQRSTUVWXYZ123");
+  EXPECT_EQ(longer.id, 56789);
+  EXPECT_EQ(longer.level, 5);
+  ExpectStats(longer, 1, 2, 3, 4);
+}
+
+TEST(TableRow, TabsAfterTheIdAndAfterTheLevel) {
+  PlayerRecord a{};
+  Row("Bob (12)\t3 4 5 6 7", a);
+  EXPECT_EQ(a.level, 3);
+  ExpectStats(a, 4, 5, 6, 7);
+
+  // A tab after the level ends the row without stats; what follows is the
+  // next row.
+  PlayerRecord b{};
+  TextStream rest = StreamOf("");
+  const std::string echo = Row("Bob (12) 3\t4 5 6 7\n", b, &rest);
+  EXPECT_EQ(b.level, 3);
+  ExpectStats(b, 0, 0, 0, 0);
+  EXPECT_EQ(b.oldintel, 0);
+  EXPECT_EQ(b.newbeg, 0.0);
+  EXPECT_EQ(echo, "Bob                            :     12 :   3\n");
+  EXPECT_EQ(rest.Get(), '4');
+}
+
+TEST(TableRow, ExtraColumnsAreIgnoredToTheLineEnd) {
+  ConsoleCapture console("");
+  TextStream in = StreamOf("Bob (12) 3 4 5 6 7 88 99 (100) x\nAnn (13) 1 2 3 4 5\n");
+  PlayerRecord a{}, b{};
+  ASSERT_TRUE(ReadTableRow(in, a));
+  ASSERT_TRUE(ReadTableRow(in, b));
+  ExpectStats(a, 4, 5, 6, 7);
+  EXPECT_STREQ(b.name, "Ann ");
+  EXPECT_EQ(b.id, 13);
+  PlayerRecord none{};
+  EXPECT_FALSE(ReadTableRow(in, none));
+}
+
+TEST(TableRow, LeadingSpacesBelongToTheNameLeadingLineEndsDoNot) {
+  PlayerRecord r{};
+  Row("\n\n\t\r\n  Bob (1) 2 3 4 5 6", r);
+  EXPECT_STREQ(r.name, "  Bob ");
+}
+
+TEST(TableRow, EndOfFileInsideARowFinishesTheRow) {
+  PlayerRecord r{};
+  const std::string echo = Row("Bob (12) 3 4", r);
+  EXPECT_EQ(echo, "Bob                            :     12 :   3 :     4 :     0 :     0 :      0" +
+                      kDots + "\n");
+  EXPECT_EQ(r.newspeed, 4);
+  EXPECT_EQ(r.newintel, 1000);
+  PlayerRecord name_only{};
+  EXPECT_EQ(Row("Bo", name_only), "Bo                             :      0 :   0\n");
+}
+
+TEST(TableRow, NumbersLosingTheirSignAndOverflowing) {
+  PlayerRecord r{};
+  Row("Bob (12) 3 -4 5 99999999999 7", r);
+  ExpectStats(r, 4, 5, 2147483647, 7);  // the skip to a number drops the "-"
+}
+
+class ImportTest : public FilesTest {};
+
+TEST_F(ImportTest, CrLfTablesLoadLikeLfTables) {
+  Write("lf.txt", "Bob (1) 2 3 4 5 6\nAnn (2) 3 4 5 6 7\n");
+  Write("crlf.txt", "Bob (1) 2 3 4 5 6\r\nAnn (2) 3 4 5 6 7\r\n");
+  const std::string lf = LoadFile("lf.txt");
+  const std::string crlf = LoadFile("crlf.txt");
+  EXPECT_EQ(lf, crlf);
+  EXPECT_EQ(EntryCount(), 2);
+  EXPECT_STREQ(Start->next->next->name, "Ann ");
+  EXPECT_EQ(Start->next->next->oldhealth, 7);
+}
+
+TEST_F(ImportTest, EveryRowResetsTheListSettings) {
+  Write("t.txt", "Bob (12) 3\n");  // a row without stats resets them too
+  ListSortOption() = 5;
+  ListSortDirection() = 0;
+  SpeedWeight() = 9;
+  LoadFile("t.txt");
+  EXPECT_EQ(ListSortOption(), 17);
+  EXPECT_EQ(ListSortDirection(), 1);
+  EXPECT_EQ(SpeedWeight(), 2.12);
+  EXPECT_EQ(PowerWeight(), 1.24);
+  EXPECT_EQ(StrengthWeight(), 1.434);
+  EXPECT_EQ(HealthWeight(), 0.667);
+  const std::set<std::string> shown = {"id",       "level",     "oldspeed", "oldpower",
+                                       "oldstren", "oldhealth", "oldintel", "oldbeg"};
+  for (int n = 1; n <= kOptionCount; ++n) {
+    const OptionInfo& o = OptionByNumber(n);
+    EXPECT_EQ(OptionSelected(*displayoptions, o), shown.count(o.keyword) == 1) << o.keyword;
+  }
+}
+
+TEST_F(ImportTest, EmptyFilesEmptyTheRosterButKeepTheSettings) {
+  Member("Old", 1);
+  Write("empty.txt", "");
+  Write("blank.txt", "\n\r\n\n");
+  ListSortOption() = 5;
+  OptionSelect(*displayoptions, *OptionByKeyword("wtotal"), true);
+  EXPECT_EQ(LoadFile("empty.txt"), "   [FILE TO LOAD? '\\' TO CANCEL]\n   [KORVELIN-LOAD]\n >>> "
+                                   "   [LOADING]\n");
+  EXPECT_EQ(EntryCount(), 0);
+  EXPECT_EQ(Start->next, nullptr);
+  LoadFile("blank.txt");
+  EXPECT_EQ(EntryCount(), 0);
+  EXPECT_EQ(ListSortOption(), 5);
+  EXPECT_TRUE(OptionSelected(*displayoptions, *OptionByKeyword("wtotal")));
+}
+
+TEST_F(ImportTest, LoadingTwiceReplacesTheRoster) {
+  Write("a.txt", "A (1) 1 1 1 1 1\nB (2) 1 1 1 1 1\nC (3) 1 1 1 1 1\n");
+  Write("b.txt", "D (4) 1 1 1 1 1\n");
+  LoadFile("a.txt");
+  LoadFile("b.txt");
+  EXPECT_EQ(EntryCount(), 1);
+  EXPECT_STREQ(Start->next->name, "D ");
+}
+
+TEST_F(ImportTest, FilesThatCannotBeOpenedChangeNothing) {
+  Member("Kept", 1);
+  fs::create_directory(dir_ / "folder");
+  const std::string failure = "   [FILE TO LOAD? '\\' TO CANCEL]\n   [KORVELIN-LOAD]\n >>> "
+                              "   [ERROR OPENING FILE.  LOAD ABORTED]\n";
+  EXPECT_EQ(LoadFile("missing.txt"), failure);
+  EXPECT_EQ(LoadFile("folder"), failure);
+  EXPECT_EQ(EntryCount(), 1);
+  EXPECT_STREQ(Start->next->name, "Kept");
+}
+
+TEST_F(ImportTest, OnlyTheExactHeaderMakesASaveFile) {
+  const std::string header = kSaveHeader;
+  const std::string rest = "\n| titles\n___|\n\n}\n";
+
+  Write("save.sav", header + rest);
+  Member("Old", 1);
+  EXPECT_EQ(LoadFile("save.sav").find("[LOADING]"), std::string::npos);
+  EXPECT_EQ(EntryCount(), 0);
+
+  // One character changed: a stat table, read from its first character.
+  std::string changed = header;
+  changed[150] = 'x';
+  Write("changed.txt", changed + rest);
+  EXPECT_NE(LoadFile("changed.txt").find("[LOADING]"), std::string::npos);
+  ASSERT_NE(Start->next, nullptr);
+  EXPECT_EQ(std::string(Start->next->name), header.substr(0, 29));
+
+  // Shorter than the header: a stat table too.
+  Write("short.txt", header.substr(0, 120));
+  EXPECT_NE(LoadFile("short.txt").find("[LOADING]"), std::string::npos);
+
+  // The header written with CR LF line ends is still the header.
+  std::string windows;
+  for (char c : header + rest) {
+    if (c == '\n') windows += '\r';
+    windows += c;
+  }
+  Write("windows.sav", windows);
+  EXPECT_EQ(LoadFile("windows.sav").find("[LOADING]"), std::string::npos);
+}
+
+}  // namespace

@@ -1,0 +1,124 @@
+// UPDATE: matching rows to members by ID, adding unknown IDs at the front,
+// and leaving everything else alone.
+#include <string>
+#include <vector>
+
+#include "files_support.h"
+
+namespace {
+
+std::vector<int> Ids() {
+  std::vector<int> ids;
+  for (PlayerRecord* r = Start->next; r != nullptr; r = r->next) ids.push_back(r->id);
+  return ids;
+}
+
+class UpdateTest : public FilesTest {
+ protected:
+  void SetUp() override {
+    FilesTest::SetUp();
+    Write("gang.txt", "Ann (1) 10 100 200 300 400\nBob (2) 20 110 210 310 410\n");
+    LoadFile("gang.txt");
+    // What a leader may have changed by hand since the import.
+    Start->next->oldintel = 900;
+    Start->next->newintel = 950;
+    Start->next->newbeg = 3.25;
+  }
+};
+
+TEST_F(UpdateTest, MatchedMembersTakeNameLevelAndNewStatsOnly) {
+  Write("week2.txt", "Annie (1) 11 150 250 350 450 extra\n");
+  UpdateFrom("week2.txt");
+  const PlayerRecord& ann = *Start->next;
+  EXPECT_STREQ(ann.name, "Annie ");
+  EXPECT_EQ(ann.level, 11);
+  EXPECT_EQ(ann.newspeed, 150);
+  EXPECT_EQ(ann.newpower, 250);
+  EXPECT_EQ(ann.newstren, 350);
+  EXPECT_EQ(ann.newhealth, 450);
+  // The baseline, intelligence and beg are the leader's, not the table's.
+  EXPECT_EQ(ann.oldspeed, 100);
+  EXPECT_EQ(ann.oldhealth, 400);
+  EXPECT_EQ(ann.oldintel, 900);
+  EXPECT_EQ(ann.newintel, 950);
+  EXPECT_EQ(ann.oldbeg, 2.0);
+  EXPECT_EQ(ann.newbeg, 3.25);
+  // A member without a row keeps everything.
+  EXPECT_STREQ(Start->next->next->name, "Bob ");
+  EXPECT_EQ(Start->next->next->newspeed, 110);
+  EXPECT_EQ(EntryCount(), 2);
+}
+
+TEST_F(UpdateTest, UnknownIdsJoinAtTheFrontWithEqualSnapshots) {
+  Write("new.txt", "Cid (3) 5 1 2 3 4\nDee (4) 6 5 6 7 8\n");
+  UpdateFrom("new.txt");
+  EXPECT_EQ(Ids(), (std::vector<int>{4, 3, 1, 2}));
+  EXPECT_EQ(EntryCount(), 4);
+  const PlayerRecord& dee = *Start->next;
+  EXPECT_EQ(dee.oldspeed, 5);
+  EXPECT_EQ(dee.newspeed, 5);
+  EXPECT_EQ(dee.oldintel, 1000);
+  EXPECT_EQ(dee.newbeg, 2.0);
+}
+
+TEST_F(UpdateTest, ASecondRowWithTheSameNewIdUpdatesTheFirst) {
+  Write("twice.txt", "Eve (5) 1 10 20 30 40\nEva (5) 2 11 21 31 41\n");
+  UpdateFrom("twice.txt");
+  EXPECT_EQ(EntryCount(), 3);
+  const PlayerRecord& eve = *Start->next;
+  EXPECT_STREQ(eve.name, "Eva ");
+  EXPECT_EQ(eve.level, 2);
+  EXPECT_EQ(eve.oldspeed, 10);
+  EXPECT_EQ(eve.newspeed, 11);
+}
+
+TEST_F(UpdateTest, ARowEndingAfterItsLevelZeroesTheNewStats) {
+  Write("short.txt", "Bob (2) 21\n");
+  UpdateFrom("short.txt");
+  const PlayerRecord& bob = *Start->next->next;
+  EXPECT_EQ(bob.level, 21);
+  EXPECT_EQ(bob.newspeed, 0);
+  EXPECT_EQ(bob.newhealth, 0);
+  EXPECT_EQ(bob.oldspeed, 110);
+}
+
+TEST_F(UpdateTest, SettingsStayAsTheyWere) {
+  SpeedWeight() = 7;
+  ListSortOption() = 29;
+  ListSortDirection() = 0;
+  displayoptions = MakeRecord();
+  Write("new.txt", "Cid (3) 5 1 2 3 4\n");
+  UpdateFrom("new.txt");
+  EXPECT_EQ(SpeedWeight(), 7);
+  EXPECT_EQ(ListSortOption(), 29);
+  EXPECT_EQ(ListSortDirection(), 0);
+  EXPECT_FALSE(OptionSelected(*displayoptions, *OptionByKeyword("id")));
+}
+
+TEST_F(UpdateTest, EmptyRosterTakesEveryRowLastRowFirst) {
+  EmptyRoster();
+  Write("all.txt", "A (1) 1 1 1 1 1\r\nB (2) 1 1 1 1 1\r\nC (3) 1 1 1 1 1\r\n");
+  UpdateFrom("all.txt");
+  EXPECT_EQ(Ids(), (std::vector<int>{3, 2, 1}));
+}
+
+TEST_F(UpdateTest, CancelMissingFilesAndFoldersChangeNothing) {
+  fs::create_directory("folder");
+  const std::string prompt =
+      "   [FILE TO UPDATE FROM? '\\' TO CANCEL]\n   [KORVELIN-UPDATE]\n >>> ";
+  EXPECT_EQ(UpdateFrom("\\gang.txt"), prompt);
+  EXPECT_EQ(UpdateFrom("missing.txt"), prompt + "   [ERROR OPENING FILE.  UPDATE ABORTED]\n");
+  EXPECT_EQ(UpdateFrom("folder"), prompt + "   [ERROR OPENING FILE.  UPDATE ABORTED]\n");
+  EXPECT_EQ(Ids(), (std::vector<int>{1, 2}));
+}
+
+TEST_F(UpdateTest, EchoesEachRowAsTheImportDoes) {
+  Write("one.txt", "Cid (3) 5 1 2 3 4");
+  EXPECT_EQ(UpdateFrom("one.txt"),
+            "   [FILE TO UPDATE FROM? '\\' TO CANCEL]\n   [KORVELIN-UPDATE]\n >>> "
+            "   [LOADING]\n"
+            "Cid                            :      3 :   5 :     1 :     2 :     3 :      4"
+            " . . . . . . .   .done\n");
+}
+
+}  // namespace

@@ -1,0 +1,35 @@
+# LOAD of a stat table: each row's echo, names up to the "(" before
+# the ID, blank lines skipped, extra columns ignored.  QUIT then offers to
+# save and a backslash quits without saving.
+file table.txt <<END
+Some Member (123456) 45 1200 1100 1000 900
+Bob(12) 3 4 5 6 7
+
+Mr (X) Man (77) 5 1 2 3 4
+   Leading Spaces (8) 9 10 11 12 13 extra columns (99) 100
+END
+---
+{{banner}}
+
+   [KORVELIN-MAIN]
+ >>> «load table.txt»
+   [FILE TO LOAD? '\' TO CANCEL]
+   [KORVELIN-LOAD]
+ >>>    [LOADING]
+Some Member                    : 123456 :  45 :  1200 :  1100 :  1000 :    900 . . . . . . .   .done
+Bob                            :     12 :   3 :     4 :     5 :     6 :      7 . . . . . . .   .done
+Mr (X) Man                     :     77 :   5 :     1 :     2 :     3 :      4 . . . . . . .   .done
+   Leading Spaces              :      8 :   9 :    10 :    11 :    12 :     13 . . . . . . .   .done
+
+   [KORVELIN-MAIN]
+ >>> «quit»
+   [ARE YOU SURE? 'Y' TO CONFIRM]
+   [KORVELIN-QUIT-CONFIRM]
+ >>> «y»
+   [FILE TO SAVE TO? '\' TO QUIT WITHOUT SAVING]
+   [KORVELIN-QUIT-SAVE]
+ >>> «\»
+
+
+Have a Nice Day :D
+
