@@ -1,8 +1,9 @@
 # Front door: `make run` builds and starts the program, `make test` builds
-# and runs every test.  Both drive CMake; nothing else is needed.
+# and runs every test.  Both drive CMake.
 JOBS ?= 2
+CTEST = ctest --output-on-failure -j$(JOBS)
 
-.PHONY: run build test clean
+.PHONY: run build test test-native test-sanitize test-fuzz test-windows fuzz clean
 
 build:
 	cmake -S . -B build -DCMAKE_BUILD_TYPE=Release -DKORVELIN_TESTS=OFF >/dev/null
@@ -11,10 +12,60 @@ build:
 run: build
 	./build/korvelin
 
-test:
-	cmake -S . -B build-test -DCMAKE_BUILD_TYPE=Debug >/dev/null
+# Every test: the native suite, the same suite built with the address,
+# undefined-behaviour and leak sanitizers, each fuzz target for a short time
+# (with clang), and the transcripts against the Windows build under Wine
+# (with MinGW-w64 and Wine).
+test: test-native test-sanitize test-fuzz test-windows
+
+test-native:
+	cmake -S . -B build-test -DCMAKE_BUILD_TYPE=Debug -DKORVELIN_WINDOWS_EXE= >/dev/null
 	cmake --build build-test -j$(JOBS)
-	ctest --test-dir build-test --output-on-failure -j$(JOBS)
+	$(CTEST) --test-dir build-test
+
+test-sanitize:
+	cmake -S . -B build-asan -DCMAKE_BUILD_TYPE=Debug -DKORVELIN_SANITIZE=address,undefined >/dev/null
+	cmake --build build-asan -j$(JOBS)
+	$(CTEST) --test-dir build-asan
+
+FUZZ_SECONDS ?= 20
+FUZZ_CONFIGURE = cmake -S . -B build-fuzz -DCMAKE_CXX_COMPILER=clang++ \
+	-DCMAKE_BUILD_TYPE=RelWithDebInfo -DKORVELIN_TESTS=OFF -DKORVELIN_FUZZ=ON \
+	-DKORVELIN_SANITIZE=address,undefined -DKORVELIN_FUZZ_SECONDS=$(FUZZ_SECONDS) >/dev/null
+
+test-fuzz:
+	@if command -v clang++ >/dev/null; then \
+	  set -e; $(FUZZ_CONFIGURE); cmake --build build-fuzz -j$(JOBS); \
+	  $(CTEST) --test-dir build-fuzz; \
+	else \
+	  echo "Fuzz targets SKIPPED: install clang to run them"; \
+	fi
+
+# One fuzz target for as long as you like, e.g.
+#   make fuzz TARGET=console SECONDS=3600
+# Inputs that crash, hang or leak land in build-fuzz/tests/fuzz/artifacts/.
+TARGET ?= console
+SECONDS ?= 300
+fuzz:
+	$(FUZZ_CONFIGURE)
+	cmake --build build-fuzz -j$(JOBS) --target fuzz_$(TARGET)
+	cd build-fuzz/tests/fuzz && ./fuzz_$(TARGET) -max_total_time=$(SECONDS) -timeout=1 \
+	  -rss_limit_mb=2048 -artifact_prefix=artifacts/$(TARGET)- \
+	  work/$(TARGET) $(CURDIR)/tests/fuzz/corpus/$(TARGET)
+
+test-windows:
+	@if command -v x86_64-w64-mingw32-g++ >/dev/null && command -v wine >/dev/null; then \
+	  set -e; \
+	  cmake -S . -B build-windows -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64.cmake \
+	        -DCMAKE_BUILD_TYPE=Release -DKORVELIN_TESTS=OFF >/dev/null; \
+	  cmake --build build-windows -j$(JOBS); \
+	  cmake -S . -B build-wine -DCMAKE_BUILD_TYPE=Debug \
+	        -DKORVELIN_WINDOWS_EXE=$(CURDIR)/build-windows/korvelin.exe >/dev/null; \
+	  cmake --build build-wine -j$(JOBS) --target transcript_runner; \
+	  $(CTEST) --test-dir build-wine -L windows; \
+	else \
+	  echo "Windows suite SKIPPED: install g++-mingw-w64-x86-64 and wine to run it"; \
+	fi
 
 clean:
-	rm -rf build build-test
+	rm -rf build build-test build-asan build-fuzz build-windows build-wine

@@ -114,7 +114,7 @@ std::FILE* CreateBeside(const fs::path& target, fs::path& created) {
   for (int attempt = 0; attempt < 100; ++attempt) {
     created = folder / ("." + target.filename().string() + ".saving-" +
                         std::to_string(getpid()) + "-" + std::to_string(attempt));
-    const int fd = open(created.c_str(), O_WRONLY | O_CREAT | O_EXCL, 0666);
+    const int fd = open(created.string().c_str(), O_WRONLY | O_CREAT | O_EXCL, 0666);
     if (fd >= 0) {
       std::FILE* out = fdopen(fd, "w");
       if (out == nullptr) {
@@ -133,7 +133,7 @@ std::FILE* CreateBeside(const fs::path& target, fs::path& created) {
 bool ReplaceRegularFile(const fs::path& target, bool exists) {
   if (exists) {
     // A file that may not be written (read-only) is not replaced either.
-    FilePtr probe(std::fopen(target.c_str(), "r+"));
+    FilePtr probe(std::fopen(target.string().c_str(), "r+"));
     if (!probe) {
       SaveFailed();
       return false;
@@ -160,7 +160,7 @@ bool ReplaceRegularFile(const fs::path& target, bool exists) {
 
 // A device or a pipe is written where it stands and never replaced.
 bool WriteInPlace(const fs::path& target) {
-  std::FILE* out = std::fopen(target.c_str(), "w");
+  std::FILE* out = std::fopen(target.string().c_str(), "w");
   if (out == nullptr) {
     SaveFailed();
     return false;

@@ -1,8 +1,9 @@
-// Start-up, the main protocol and QUIT.
+// Start-up and the main protocol.
 #include "shell/shell.h"
 
 #include "files/files.h"
 #include "list/list.h"
+#include "maintenance/maintenance.h"
 
 namespace {
 
@@ -17,8 +18,12 @@ const Command<MainHandler> kMainCommands[] = {
        if (!InputEnded()) Welcome();
        return Next::kStay;
      }},
+    {"edit", [] { Edit(); return Next::kStay; }},
+    {"delete", [] { Delete(); return Next::kStay; }},
+    {"add", [] { Add(0); return Next::kStay; }},
     {"load", [] { Load(); return Next::kStay; }},
     {"save", [] { Save(); return Next::kStay; }},
+    {"snap", [] { Snap(); return Next::kStay; }},
     {"update", [] { Updatemain(); return Next::kStay; }},
     {"quit", [] { return Quit() == 0 ? Next::kLeave : Next::kStay; }},
 };

@@ -3,6 +3,9 @@
 //
 //   transcript_runner [--crlf] [--timeout S] [--keep] FILE.t -- PROGRAM [ARGS...]
 //
+// --crlf: the program is a Windows build, whose console and files may use
+// CR LF line ends; they are compared as LF.
+//
 // A transcript has a header and a body, separated by a line "---".
 //
 // Header lines (blank lines and lines starting with "#" are ignored):
@@ -14,6 +17,8 @@
 //   expect-file NAME <<TAG [MODE]
 //   expect-no-file NAME      after the run NAME does not exist
 //   expect-exit N            the exit status (0 when not given)
+//   posix-only REASON        skipped (status 77) when run with --crlf, the
+//                            Windows build's mode
 // MODE is "crlf" (lines end in CR LF) and/or "noeol" (no line end after the
 // last line).  NAME is relative to the run's own empty folder, which is the
 // program's working folder.
@@ -59,6 +64,7 @@ struct Transcript {
   std::vector<FileSpec> expected_files;
   std::vector<std::string> absent_files;
   int exit_status = 0;
+  std::string posix_only;  // why the Windows build skips it
   // Alternating: output[0], input[0], output[1], ..., output[n].
   std::vector<std::string> outputs;
   std::vector<std::string> inputs;
@@ -149,6 +155,8 @@ Transcript Parse(const fs::path& path) {
       t.symlinks.push_back({w[1], w[2]});
     } else if (w[0] == "expect-no-file" && w.size() == 2) {
       t.absent_files.push_back(w[1]);
+    } else if (w[0] == "posix-only" && w.size() >= 2) {
+      t.posix_only = lines[i].substr(lines[i].find(w[1]));
     } else if (w[0] == "expect-exit" && w.size() == 2) {
       t.exit_status = std::atoi(w[1].c_str());
     } else {
@@ -237,6 +245,10 @@ int main(int argc, char** argv) {
   if (command[0].find('/') != std::string::npos) command[0] = fs::absolute(command[0]).string();
 
   const Transcript t = Parse(script);
+  if (crlf && !t.posix_only.empty()) {
+    std::printf("skipped on Windows: %s\n", t.posix_only.c_str());
+    return 77;
+  }
 
   char templ[] = "/tmp/korvelin-transcript-XXXXXX";
   if (mkdtemp(templ) == nullptr) Fail("cannot make a folder");

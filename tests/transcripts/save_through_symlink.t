@@ -1,4 +1,5 @@
 # SAVE to a symbolic link writes the file the link names.
+posix-only Wine shows the program a link as the file itself
 file gang.txt <<END
 Ann (1) 10 100 200 300 400
 Bob the Builder (2) 20 110 210 310 410

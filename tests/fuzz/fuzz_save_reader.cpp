@@ -1,0 +1,15 @@
+// Fuzzes the save-file reader through LOAD: any bytes behind the header.
+#include "fuzz_support.h"
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+  fuzz::EnterPrivateFolder();
+  fuzz::WriteFile("s", std::string(kSaveHeader) + fuzz::Bytes(data, size));
+  fuzz::QuietConsole console("s\n");
+  fuzz::FreshRoster();
+  Load();
+  int count = 0;
+  for (PlayerRecord* r = Start->next; r != nullptr; r = r->next) ++count;
+  if (count != EntryCount()) std::abort();
+  ReleaseAll();
+  return 0;
+}
