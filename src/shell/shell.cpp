@@ -12,6 +12,7 @@ using MainHandler = Next (*)();
 // The main protocol's commands, in the order they are compared.
 const Command<MainHandler> kMainCommands[] = {
     {"help", [] { Help_Main(); return Next::kStay; }},
+    {"list", [] { List(); return Next::kStay; }},
     {"about", [] {
        About();
        if (!InputEnded()) Welcome();

@@ -1,0 +1,243 @@
+// The List protocol: the custom list, the presets, OUTPUT and SET.
+#include "list/list.h"
+
+#include <string>
+
+#include "shell/shell.h"
+
+namespace {
+
+// What one visit to the List protocol holds; all of it ends with the visit.
+struct ListVisit {
+  SlinkList custom;  // the whole roster in the user's chosen order
+  int entries = 0;   // the row limit of LIST and PERCENT
+  FilePtr file;      // the list output when it is a file; null for the screen
+
+  std::FILE* Output() const { return file ? file.get() : ConsoleOut(); }
+};
+
+// Prints a table to the list output; a file that could not be written
+// stops being the list output (the renderer has said so).
+void Show(ListVisit& visit, int rows, const Slink* list, const PlayerRecord& mask) {
+  if (!ListShow(rows, list, visit.Output(), mask)) visit.file.reset();
+}
+
+// ---------------------------------------------------------------------------
+// Presets: each sorts the roster its own way, prints it and drops its list.
+// ---------------------------------------------------------------------------
+
+enum class Rows { kAllMembers, kEntriesSetting, kFixed };
+
+struct Preset {
+  void (*set_up_mask)();  // null: the mask is used as it is
+  int option;
+  int direction;
+  Rows rows;
+  int fixed_rows;  // for Rows::kFixed
+  std::unique_ptr<PlayerRecord>* mask;
+};
+
+// The presets sort by their own fixed options: WC by weighted power, the
+// three stat presets by their new stat, PERCENT by total gain.
+const Preset kDefaultPreset = {nullptr, 17, 1, Rows::kAllMembers, 0, &main_d_options};
+const Preset kPercentPreset = {PercentOptions, 35, 0, Rows::kEntriesSetting, 0, &tempoptions};
+const Preset kWCPreset = {WCOptions, 12, 0, Rows::kFixed, 10, &tempoptions};
+const Preset kSpeedPreset = {WCOptions, 29, 0, Rows::kFixed, 15, &tempoptions};
+const Preset kPowerPreset = {WCOptions, 28, 0, Rows::kFixed, 15, &tempoptions};
+const Preset kStrengthPreset = {WCOptions, 30, 0, Rows::kFixed, 15, &tempoptions};
+
+Next RunPreset(ListVisit& visit, const Preset& preset) {
+  if (preset.set_up_mask != nullptr) preset.set_up_mask();
+  int rows = preset.fixed_rows;
+  if (preset.rows == Rows::kAllMembers) rows = EntryCount();
+  if (preset.rows == Rows::kEntriesSetting) rows = visit.entries;
+  const SlinkList list = SortMain(preset.option, nullptr, preset.direction);
+  Show(visit, rows, list.get(), **preset.mask);
+  return Next::kStay;
+}
+
+// ---------------------------------------------------------------------------
+// OUTPUT
+// ---------------------------------------------------------------------------
+
+Next ChooseOutput(ListVisit& visit) {
+  Print("   [FILE TO OUTPUT TO? '\\' TO OUTPUT TO SCREEN]\n   [KORVELIN-LIST-OUTPUT]\n >>> ");
+  std::string name;
+  if (!ReadWord(name, kWordLength)) return Next::kLeave;
+  visit.file.reset();  // a file that stops being the output is closed at once
+  if (name[0] == '\\') return Next::kStay;
+  FilePtr file(std::fopen(name.c_str(), "w"));
+  if (!file) {
+    PrintLine("   [ERROR OPENING FILE.  OUTPUT SET TO SCREEN]");
+    return Next::kStay;
+  }
+  visit.file = std::move(file);
+  return Next::kStay;
+}
+
+// ---------------------------------------------------------------------------
+// SET
+// ---------------------------------------------------------------------------
+
+void Help_ListSet() {
+  PrintLine(
+      "   KORVELIN HELP\n   The List-Set Protocol:\n   This small protocol allows you to set how "
+      "the list protocol displays the database.  The following commands are available:\nOPTIONS : "
+      "Go to the option protocol that allows you to toggle which options to display and not "
+      "display\nENTRIES : Set the number of entries to show in the list.  Useful if you are only "
+      "interested in the first few items.\nWEIGHTS : Go the the weight-set protocol allowing you "
+      "to edit the weights used in WC calculations.\n'\\'     : Return to the list protocol.\n");
+}
+
+// Reads the new entries setting.  A word that is not a number leaves the
+// setting as it was and is read again as the next List command, sign and
+// all.  A number beyond the int range counts as the nearest int.
+Next SetEntries(ListVisit& visit) {
+  Printf(
+      "\n   [CURRENT NUMBER OF ENTRIES TO SHOW = %d]\n   [INPUT NEW NUMBER OF ENTRIES TO SHOW? ( 0 "
+      "= MAX )]\n   [KORVELIN-LIST-SET-ENTRIES]\n >>> ",
+      visit.entries);
+  TextStream& in = ConsoleIn();
+  const IntToken token = LexInt(in);
+  if (token.status == IntToken::kNone) {
+    in.Unget(token.text);
+    if (in.Ended()) {
+      std::string none;
+      ReadWord(none, 1);  // notes the end of the input for every caller
+    }
+    return Next::kLeave;
+  }
+  int entries = token.value;
+  if (entries == 0) entries = EntryCount();
+  if (entries > EntryCount()) {
+    entries = EntryCount();
+    Print("\n   [INVALID VALUE.  VALUE RESET TO MAX]");
+  }
+  visit.entries = entries;
+  return Next::kLeave;
+}
+
+using SetHandler = Next (*)(ListVisit&);
+
+// The SET words in the order they are compared.  kLeave goes back to the
+// List prompt; kStay shows the SET prompt again.
+const Command<SetHandler> kSetCommands[] = {
+    {"entries", SetEntries},
+    {"weights",
+     [](ListVisit&) {
+       WeightSet();
+       return Next::kLeave;
+     }},
+    {"options",
+     [](ListVisit&) {
+       OptionSet();
+       return Next::kLeave;
+     }},
+    {"help",
+     [](ListVisit&) {
+       Help_ListSet();
+       return Next::kStay;
+     }},
+    {"\\", [](ListVisit&) { return Next::kLeave; }},
+};
+
+Next ListSet(ListVisit& visit) {
+  std::string word;
+  for (;;) {
+    Print("\n   [ENTRIES, WEIGHTS OR OPTIONS? ( '\\' TO CANCEL )]\n   [KORVELIN-LIST-SET\n >>> ");
+    if (!ReadCommand(word, kSetWordLength)) return Next::kLeave;
+    const SetHandler* run = FindCommand(kSetCommands, word);
+    if (run == nullptr) {
+      Error();
+      continue;
+    }
+    if ((*run)(visit) == Next::kLeave || InputEnded()) return Next::kStay;
+  }
+}
+
+// ---------------------------------------------------------------------------
+// The command loop
+// ---------------------------------------------------------------------------
+
+void Help_List() {
+  Printf(
+      "   KORVELIN HELP\n   List Protocol Help:\n   The List protocol is a essential interface "
+      "that allows you to control the database reading process so you can display the required "
+      "information and sort the database easily and quickly.  The List protocol has a number of "
+      "inbuild presets that represent the most useful functions:\nWC       : Displays the optimal "
+      "War Chamber by showing the top ten fighters with a decending sort based on the total "
+      "weighted stats.\n           Displays wtotal, level, ID and fighting stats.\nSPEED    : "
+      "Shows the top 15 fighter in a decending sort based on new speed\n           Display same as "
+      "'WC'\nPOWER    : Shows the top 15 fighter in a decending sort based on new power\n          "
+      " Display same as 'WC'\nSTRENGTH : Shows the top 15 fighter in a decending sort based on new "
+      "STRENGTH\n           Display same as 'WC'\nPERCENT  : Shows the change between the old and "
+      "new stats, sorted decending based on total gain\n           Displays ID number, all stat "
+      "gains, and all %% gains\nDEFAULT  : Default display options, shows all entries sorted by ID "
+      "number\n           Displays ID, level and all old stats\n\n   None of the above shortcuts "
+      "change the custom display options used when the command 'LIST' is entered.\n");
+  PrintLine(
+      "   Other list protocol commands:\nHELP     : Displays this help\nSORT     : Start the sort "
+      "Protocol allowing you to sort the database by your choice of variable.\nOUTPUT   : Set the "
+      "list output.  This can either be set to a file or can be reset back to a screen "
+      "display.\nSET      : Go to the set protocol allowing you to set the weightings, display "
+      "options, and number of displayed entries.\nDONE     : Return to the main protocol.\nBACK    "
+      " : Return to the main protocol.");
+}
+
+using ListHandler = Next (*)(ListVisit&);
+
+// The List commands in the order they are compared.
+const Command<ListHandler> kListCommands[] = {
+    {"help",
+     [](ListVisit&) {
+       Help_List();
+       return Next::kStay;
+     }},
+    {"list",
+     [](ListVisit& v) {
+       Show(v, v.entries, v.custom.get(), *displayoptions);
+       return Next::kStay;
+     }},
+    {"default", [](ListVisit& v) { return RunPreset(v, kDefaultPreset); }},
+    {"percent", [](ListVisit& v) { return RunPreset(v, kPercentPreset); }},
+    {"wc", [](ListVisit& v) { return RunPreset(v, kWCPreset); }},
+    {"speed", [](ListVisit& v) { return RunPreset(v, kSpeedPreset); }},
+    {"power", [](ListVisit& v) { return RunPreset(v, kPowerPreset); }},
+    {"strength", [](ListVisit& v) { return RunPreset(v, kStrengthPreset); }},
+    {"sort",
+     [](ListVisit& v) {
+       v.custom = Sort_Choose(std::move(v.custom));
+       return Next::kStay;
+     }},
+    {"output", ChooseOutput},
+    {"set", ListSet},
+    {"back", [](ListVisit&) { return Next::kLeave; }},
+    {"done", [](ListVisit&) { return Next::kLeave; }},
+};
+
+}  // namespace
+
+void List() {
+  ListVisit visit;
+  visit.entries = EntryCount();
+  if (Start->next == nullptr) {
+    PrintLine("   [DATABASE EMPTY.  PLEASE LOAD A DATABASE FIRST]\n");
+    return;
+  }
+  ListCalc(Start->next);
+  visit.custom = SortMain(ListSortOption(), nullptr, ListSortDirection());
+
+  std::string word;
+  for (;;) {
+    // Weights and members may have changed: every table shows current values.
+    ListCalc(Start->next);
+    Print("\n   [KORVELIN-LIST]\n >>> ");
+    if (!ReadCommand(word)) return;
+    const ListHandler* run = FindCommand(kListCommands, word);
+    if (run == nullptr) {
+      Error();
+      continue;
+    }
+    if ((*run)(visit) == Next::kLeave || InputEnded()) return;
+  }
+}

@@ -1,0 +1,259 @@
+# SET WEIGHTS: the weights with six decimals, the help, words compared as
+# typed ('SPEED' and 'Health' refused), the bounds (15 and 0 taken, 15.01
+# and -1 refused; health 10 taken, 10.5 and 12 refused), 'stren' and
+# 'strength' setting one weight, a word that is not a number asked again,
+# and WC at once showing Wt Total from the new weights (0, 2, 3.5, 10).
+file gang4.txt <<END
+{{gang4_file}}
+END
+---
+{{banner}}
+
+   [KORVELIN-MAIN]
+ >>> «load»
+   [FILE TO LOAD? '\' TO CANCEL]
+   [KORVELIN-LOAD]
+ >>> «gang4.txt»
+{{gang4_echo}}
+
+   [KORVELIN-MAIN]
+ >>> «list»
+
+   [KORVELIN-LIST]
+ >>> «set»
+
+   [ENTRIES, WEIGHTS OR OPTIONS? ( '\' TO CANCEL )]
+   [KORVELIN-LIST-SET
+ >>> «weights»
+
+   [CURRENT WEIGHTS:]
+   SPEED: 2.120000
+   POWER: 1.240000
+   STRENGTH: 1.434000
+   HEALTH: 0.667000
+   [CHANGE WHICH WEIGHT?]
+   [KORVELIN-LIST-SET-WEIGHTS]
+ >>> «help»
+{{weights_help}}
+
+   [CURRENT WEIGHTS:]
+   SPEED: 2.120000
+   POWER: 1.240000
+   STRENGTH: 1.434000
+   HEALTH: 0.667000
+   [CHANGE WHICH WEIGHT?]
+   [KORVELIN-LIST-SET-WEIGHTS]
+ >>> «SPEED»
+   [INVALID DATA INPUT]
+   [TYPE 'Help' FOR LIST OF COMMANDS]
+
+
+   [CURRENT WEIGHTS:]
+   SPEED: 2.120000
+   POWER: 1.240000
+   STRENGTH: 1.434000
+   HEALTH: 0.667000
+   [CHANGE WHICH WEIGHT?]
+   [KORVELIN-LIST-SET-WEIGHTS]
+ >>> «Health»
+   [INVALID DATA INPUT]
+   [TYPE 'Help' FOR LIST OF COMMANDS]
+
+
+   [CURRENT WEIGHTS:]
+   SPEED: 2.120000
+   POWER: 1.240000
+   STRENGTH: 1.434000
+   HEALTH: 0.667000
+   [CHANGE WHICH WEIGHT?]
+   [KORVELIN-LIST-SET-WEIGHTS]
+ >>> «speed»
+
+   [INPUT VALUE]
+   [KORVELIN-GET VALUE]
+ >>> «15»
+
+   [CURRENT WEIGHTS:]
+   SPEED: 15.000000
+   POWER: 1.240000
+   STRENGTH: 1.434000
+   HEALTH: 0.667000
+   [CHANGE WHICH WEIGHT?]
+   [KORVELIN-LIST-SET-WEIGHTS]
+ >>> «speed»
+
+   [INPUT VALUE]
+   [KORVELIN-GET VALUE]
+ >>> «15.01»
+   [ERROR, VALUE OUTSIDE ALLOWED RANGE( 0-15 )]
+
+   [CURRENT WEIGHTS:]
+   SPEED: 15.000000
+   POWER: 1.240000
+   STRENGTH: 1.434000
+   HEALTH: 0.667000
+   [CHANGE WHICH WEIGHT?]
+   [KORVELIN-LIST-SET-WEIGHTS]
+ >>> «speed»
+
+   [INPUT VALUE]
+   [KORVELIN-GET VALUE]
+ >>> «0»
+
+   [CURRENT WEIGHTS:]
+   SPEED: 0.000000
+   POWER: 1.240000
+   STRENGTH: 1.434000
+   HEALTH: 0.667000
+   [CHANGE WHICH WEIGHT?]
+   [KORVELIN-LIST-SET-WEIGHTS]
+ >>> «speed»
+
+   [INPUT VALUE]
+   [KORVELIN-GET VALUE]
+ >>> «-0»
+
+   [CURRENT WEIGHTS:]
+   SPEED: 0.000000
+   POWER: 1.240000
+   STRENGTH: 1.434000
+   HEALTH: 0.667000
+   [CHANGE WHICH WEIGHT?]
+   [KORVELIN-LIST-SET-WEIGHTS]
+ >>> «health»
+
+   [INPUT VALUE]
+   [KORVELIN-GET VALUE]
+ >>> «10»
+
+   [CURRENT WEIGHTS:]
+   SPEED: 0.000000
+   POWER: 1.240000
+   STRENGTH: 1.434000
+   HEALTH: 10.000000
+   [CHANGE WHICH WEIGHT?]
+   [KORVELIN-LIST-SET-WEIGHTS]
+ >>> «health»
+
+   [INPUT VALUE]
+   [KORVELIN-GET VALUE]
+ >>> «10.5»
+   [ERROR, VALUE OUTSIDE ALLOWED RANGE( 0-10 )]
+
+   [CURRENT WEIGHTS:]
+   SPEED: 0.000000
+   POWER: 1.240000
+   STRENGTH: 1.434000
+   HEALTH: 10.000000
+   [CHANGE WHICH WEIGHT?]
+   [KORVELIN-LIST-SET-WEIGHTS]
+ >>> «health»
+
+   [INPUT VALUE]
+   [KORVELIN-GET VALUE]
+ >>> «12»
+   [ERROR, VALUE OUTSIDE ALLOWED RANGE( 0-10 )]
+
+   [CURRENT WEIGHTS:]
+   SPEED: 0.000000
+   POWER: 1.240000
+   STRENGTH: 1.434000
+   HEALTH: 10.000000
+   [CHANGE WHICH WEIGHT?]
+   [KORVELIN-LIST-SET-WEIGHTS]
+ >>> «power»
+
+   [INPUT VALUE]
+   [KORVELIN-GET VALUE]
+ >>> «-1»
+   [ERROR, VALUE OUTSIDE ALLOWED RANGE( 0-15 )]
+
+   [CURRENT WEIGHTS:]
+   SPEED: 0.000000
+   POWER: 1.240000
+   STRENGTH: 1.434000
+   HEALTH: 10.000000
+   [CHANGE WHICH WEIGHT?]
+   [KORVELIN-LIST-SET-WEIGHTS]
+ >>> «stren»
+
+   [INPUT VALUE]
+   [KORVELIN-GET VALUE]
+ >>> «2»
+
+   [CURRENT WEIGHTS:]
+   SPEED: 0.000000
+   POWER: 1.240000
+   STRENGTH: 2.000000
+   HEALTH: 10.000000
+   [CHANGE WHICH WEIGHT?]
+   [KORVELIN-LIST-SET-WEIGHTS]
+ >>> «strength»
+
+   [INPUT VALUE]
+   [KORVELIN-GET VALUE]
+ >>> «3.5»
+
+   [CURRENT WEIGHTS:]
+   SPEED: 0.000000
+   POWER: 1.240000
+   STRENGTH: 3.500000
+   HEALTH: 10.000000
+   [CHANGE WHICH WEIGHT?]
+   [KORVELIN-LIST-SET-WEIGHTS]
+ >>> «power»
+
+   [INPUT VALUE]
+   [KORVELIN-GET VALUE]
+ >>> «abc»
+   [INVALID DATA INPUT]
+   [TYPE 'Help' FOR LIST OF COMMANDS]
+
+
+   [INPUT VALUE]
+   [KORVELIN-GET VALUE]
+ >>> «2»
+
+   [CURRENT WEIGHTS:]
+   SPEED: 0.000000
+   POWER: 2.000000
+   STRENGTH: 3.500000
+   HEALTH: 10.000000
+   [CHANGE WHICH WEIGHT?]
+   [KORVELIN-LIST-SET-WEIGHTS]
+ >>> «done»
+
+   [KORVELIN-LIST]
+ >>> «wc»
+| NAME:                        :  ID #  : Level : New Speed : New Power : New Stren : New Health :  Wt Total :|
+|*************************************************************************************************************|
+|Cat                           :    103 :   30  :     3000  :     4000  :     1000  :     2000   :    31500  :|
+|Dan                           :    104 :   40  :     2000  :     3000  :     4000  :     1000   :    30000  :|
+|Ann                           :    101 :   10  :     1000  :     2000  :     3000  :     4000   :    54500  :|
+|Bob                           :    102 :   20  :     4000  :     1000  :     2000  :     3000   :    39000  :|
+
+
+   [KORVELIN-LIST]
+ >>> «set»
+
+   [ENTRIES, WEIGHTS OR OPTIONS? ( '\' TO CANCEL )]
+   [KORVELIN-LIST-SET
+ >>> «weights»
+
+   [CURRENT WEIGHTS:]
+   SPEED: 0.000000
+   POWER: 2.000000
+   STRENGTH: 3.500000
+   HEALTH: 10.000000
+   [CHANGE WHICH WEIGHT?]
+   [KORVELIN-LIST-SET-WEIGHTS]
+ >>> «back»
+
+   [KORVELIN-LIST]
+ >>> «done»
+
+   [KORVELIN-MAIN]
+ >>> 
+
+Have a Nice Day :D
+
