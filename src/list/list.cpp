@@ -97,17 +97,9 @@ Next SetEntries(ListVisit& visit) {
       "\n   [CURRENT NUMBER OF ENTRIES TO SHOW = %d]\n   [INPUT NEW NUMBER OF ENTRIES TO SHOW? ( 0 "
       "= MAX )]\n   [KORVELIN-LIST-SET-ENTRIES]\n >>> ",
       visit.entries);
-  TextStream& in = ConsoleIn();
-  const IntToken token = LexInt(in);
-  if (token.status == IntToken::kNone) {
-    in.Unget(token.text);
-    if (in.Ended()) {
-      std::string none;
-      ReadWord(none, 1);  // notes the end of the input for every caller
-    }
-    return Next::kLeave;
-  }
-  int entries = token.value;
+  int entries = 0;
+  bool read = false;
+  if (!ReadIntOrLeaveWord(entries, read) || !read) return Next::kLeave;
   if (entries == 0) entries = EntryCount();
   if (entries > EntryCount()) {
     entries = EntryCount();

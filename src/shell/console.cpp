@@ -25,10 +25,14 @@ void AttachConsole(std::FILE* input, std::FILE* output) {
 
 std::FILE* ConsoleOut() { return console_out; }
 
+namespace {
+
 TextStream& ConsoleIn() {
   if (!console_in) console_in.emplace(TextStream::Console(stdin, console_out));
   return *console_in;
 }
+
+}  // namespace
 
 bool InputEnded() { return input_ended; }
 
@@ -122,6 +126,21 @@ bool PromptDouble(const char* prompt, double& value) {
     SkipWordRest(in);
     Error();
   }
+}
+
+bool ReadIntOrLeaveWord(int& value, bool& read) {
+  if (input_ended) return false;
+  TextStream& in = ConsoleIn();
+  SkipSpace(in);
+  if (!StillOpen(in)) return false;
+  const IntToken token = LexInt(in);
+  read = token.status != IntToken::kNone;
+  if (read) {
+    value = token.value;
+  } else {
+    in.Unget(token.text);
+  }
+  return true;
 }
 
 bool Getint(int& value) { return PromptInt(kValuePrompt, value); }

@@ -59,8 +59,6 @@ constexpr std::size_t kCommandLength = 19;  // the main prompt's word
 constexpr std::size_t kWordLength = 29;     // every other word
 constexpr std::size_t kSetWordLength = 30;  // the List-Set choice
 
-// The console stream, for readers with rules of their own.
-TextStream& ConsoleIn();
 // True once a read has met the end of the console input.
 bool InputEnded();
 
@@ -80,6 +78,12 @@ bool ReadYes(bool& yes);
 bool PromptInt(const char* prompt, int& value);
 // As PromptInt, for a finite decimal number.
 bool PromptDouble(const char* prompt, double& value);
+
+// Reads an integer when the next word begins with one; a number beyond the
+// int range counts as the nearest int.  When it does not, only the white
+// space before it is consumed and the whole word, sign and all, is left for
+// the next read; `read` is then false.  False at the end of the input.
+bool ReadIntOrLeaveWord(int& value, bool& read);
 
 // The value prompt of Getint and Getdouble.
 extern const char* const kValuePrompt;
