@@ -91,28 +91,19 @@ bool ReadTableRow(TextStream& in, PlayerRecord& r) {
   }
   if (c == kEnd) return false;
   ReadName(in, c, r.name);
-  Printf("%-30s", r.name);
-
   ReadFileInt(in, r.id);
-  Printf(" : %6d", r.id);
   findnum(in);
   ReadFileInt(in, r.level);
-  Printf(" : %3d", r.level);
-
   // A row that ends after its level carries no stats.
-  if (findnum(in) == 0) {
+  const bool stats = findnum(in) == 0;
+  if (stats) {
     ReadFileInt(in, r.oldspeed);
-    Printf(" : %5d", r.oldspeed);
     findnum(in);
     ReadFileInt(in, r.oldpower);
-    Printf(" : %5d", r.oldpower);
     findnum(in);
     ReadFileInt(in, r.oldstren);
-    Printf(" : %5d", r.oldstren);
     findnum(in);
     ReadFileInt(in, r.oldhealth);
-    Printf(" : %6d", r.oldhealth);
-
     // Tables carry neither intelligence nor begging skill: every member
     // starts from 1000 and 2.0.
     r.newspeed = r.oldspeed;
@@ -123,10 +114,15 @@ bool ReadTableRow(TextStream& in, PlayerRecord& r) {
     r.oldintel = 1000;
     r.newbeg = 2.0;
     r.oldbeg = 2.0;
-    Print(" . . . . . . .   .done");
     // What follows the health value on the line is ignored.
     while ((c = in.Get()) != kEnd && !IsControl(c)) {
     }
+  }
+  // The echo: each value as read, a dot for each of the seven values set.
+  Printf("%-30s : %6d : %3d", r.name, r.id, r.level);
+  if (stats) {
+    Printf(" : %5d : %5d : %5d : %6d . . . . . . .   .done", r.oldspeed, r.oldpower, r.oldstren,
+           r.oldhealth);
   }
   Print("\n");
   return true;

@@ -1,6 +1,7 @@
 // UPDATE: new stats from a later stat table.
 #include <cstring>
-#include <unordered_map>
+#include <cstdint>
+#include <vector>
 
 #include "files/files.h"
 #include "shell/shell.h"
@@ -18,25 +19,66 @@ void Updatemain() {
   Updater(in);
 }
 
+namespace {
+
+// The first member in roster order with each ID, as a walk from the front
+// would find it: an open-addressing table, one probe in the usual case.
+class FirstWithId {
+ public:
+  explicit FirstWithId(std::size_t members) {
+    std::size_t capacity = 16;
+    while (capacity < 2 * members) capacity *= 2;
+    slots_.resize(capacity);
+  }
+  PlayerRecord* Find(int id) const { return slots_[SlotOf(id)].member; }
+  // Records `member` unless an earlier member already has its ID.
+  void Add(PlayerRecord* member) {
+    Slot& slot = slots_[SlotOf(member->id)];
+    if (slot.member != nullptr) return;
+    slot = {member->id, member};
+    if (++count_ * 2 > slots_.size()) Grow();
+  }
+
+ private:
+  struct Slot {
+    int id = 0;
+    PlayerRecord* member = nullptr;
+  };
+  std::size_t SlotOf(int id) const {
+    const std::size_t mask = slots_.size() - 1;
+    std::size_t i = (static_cast<std::uint32_t>(id) * 0x9E3779B1u) & mask;
+    while (slots_[i].member != nullptr && slots_[i].id != id) i = (i + 1) & mask;
+    return i;
+  }
+  void Grow() {
+    std::vector<Slot> old(slots_.size() * 2);
+    old.swap(slots_);
+    count_ = 0;
+    for (const Slot& slot : old) {
+      if (slot.member != nullptr) Add(slot.member);
+    }
+  }
+  std::vector<Slot> slots_;
+  std::size_t count_ = 0;
+};
+
+}  // namespace
+
 void Updater(TextStream& in) {
   PrintLine("   [LOADING]");
-  // Each ID leads to the first member in roster order that carries it, as a
-  // walk from the front would find it.  A member this update adds is the only
-  // one with its ID, and it goes in front of all others.
-  std::unordered_map<int, PlayerRecord*> first_with_id;
-  first_with_id.reserve(static_cast<std::size_t>(EntryCount()) * 2);
-  for (PlayerRecord* r = Start->next; r != nullptr; r = r->next) first_with_id.emplace(r->id, r);
+  // A member this update adds is the only one with its ID, and it goes in
+  // front of all others, so the index stays right as the roster grows.
+  FirstWithId index(static_cast<std::size_t>(EntryCount()));
+  for (PlayerRecord* r = Start->next; r != nullptr; r = r->next) index.Add(r);
 
   for (;;) {
     std::unique_ptr<PlayerRecord> row = MakeRecord();
     if (!ReadTableRow(in, *row)) break;
-    const auto found = first_with_id.find(row->id);
-    if (found == first_with_id.end()) {
-      const int id = row->id;
-      first_with_id.emplace(id, InsertFront(std::move(row)));
+    PlayerRecord* member = index.Find(row->id);
+    if (member == nullptr) {
+      index.Add(InsertFront(std::move(row)));
       continue;
     }
-    PlayerRecord* member = found->second;
     // The old snapshot, intelligence and beg stay: gains are measured
     // against them.
     std::memcpy(member->name, row->name, sizeof member->name);

@@ -6,31 +6,46 @@
 
 namespace {
 
-// A fresh mask selecting the columns of the given keywords.
-std::unique_ptr<PlayerRecord> Mask(std::initializer_list<const char*> keywords) {
-  std::unique_ptr<PlayerRecord> mask = MakeRecord();
-  for (const char* keyword : keywords) OptionSelect(*mask, *OptionByKeyword(keyword), true);
+// A mask selecting the columns of the given keywords.
+PlayerRecord MaskOf(std::initializer_list<const char*> keywords) {
+  PlayerRecord mask{};
+  for (const char* keyword : keywords) OptionSelect(mask, *OptionByKeyword(keyword), true);
   return mask;
 }
 
-std::unique_ptr<PlayerRecord> DefaultMask() {
-  return Mask({"id", "level", "oldspeed", "oldpower", "oldstren", "oldhealth", "oldintel",
-               "oldbeg"});
+// Each set is worked out once: a stat-table import puts the default columns
+// back after every row it reads.
+const PlayerRecord& DefaultColumns() {
+  static const PlayerRecord mask = MaskOf(
+      {"id", "level", "oldspeed", "oldpower", "oldstren", "oldhealth", "oldintel", "oldbeg"});
+  return mask;
+}
+
+const PlayerRecord& WCColumns() {
+  static const PlayerRecord mask =
+      MaskOf({"id", "level", "newspeed", "newpower", "newstren", "newhealth", "wtotal"});
+  return mask;
+}
+
+const PlayerRecord& PercentColumns() {
+  static const PlayerRecord mask =
+      MaskOf({"id", "totalgain", "speedgain", "powergain", "strengain", "intelgain", "beggain",
+              "totalp", "speedp", "powerp", "strenp", "intelp", "begp"});
+  return mask;
+}
+
+std::unique_ptr<PlayerRecord> Fresh(const PlayerRecord& columns) {
+  return std::make_unique<PlayerRecord>(columns);
 }
 
 }  // namespace
 
 void TempReset() { tempoptions = MakeRecord(); }
 
-void DefaultDisplay() { displayoptions = DefaultMask(); }
+void DefaultDisplay() { displayoptions = Fresh(DefaultColumns()); }
 
-void MainDisplay() { main_d_options = DefaultMask(); }
+void MainDisplay() { main_d_options = Fresh(DefaultColumns()); }
 
-void WCOptions() {
-  tempoptions = Mask({"id", "level", "newspeed", "newpower", "newstren", "newhealth", "wtotal"});
-}
+void WCOptions() { tempoptions = Fresh(WCColumns()); }
 
-void PercentOptions() {
-  tempoptions = Mask({"id", "totalgain", "speedgain", "powergain", "strengain", "intelgain",
-                      "beggain", "totalp", "speedp", "powerp", "strenp", "intelp", "begp"});
-}
+void PercentOptions() { tempoptions = Fresh(PercentColumns()); }

@@ -31,7 +31,7 @@ namespace {
 
 using R = PlayerRecord;
 
-// The integer stats in the order they are copied, after the begging skill.
+// The integer stats copied after the begging skill, in this order.
 constexpr struct {
   int R::*old_field;
   int R::*new_field;
@@ -44,14 +44,10 @@ constexpr struct {
 
 void Snap() {
   for (PlayerRecord* m = Start->next; m != nullptr; m = m->next) {
-    Printf("UPDATING %29s :", m->name);
     m->oldbeg = m->newbeg;
-    Print(" .");
-    for (const auto& stat : kSnapStats) {
-      m->*stat.old_field = m->*stat.new_field;
-      Print(" .");
-    }
-    Print("\n");
+    for (const auto& stat : kSnapStats) m->*stat.old_field = m->*stat.new_field;
+    // The name, then a dot for each of the six values copied.
+    Printf("UPDATING %29s : . . . . . .\n", m->name);
   }
   PrintLine("   [ALL VALUES SUCESSFULLY UPDATED TO MATCH LATEST VALUES]\n");
 }

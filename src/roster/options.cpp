@@ -114,15 +114,24 @@ void OptionSelect(PlayerRecord& mask, const OptionInfo& option, bool selected) {
 #pragma GCC diagnostic ignored "-Wformat-nonliteral"
 
 namespace {
+// Formats into a buffer on the stack: cells are short, so one pass does.
 std::string Printed(const char* format, ...) {
+  char buffer[128];
   va_list args;
   va_start(args, format);
   va_list again;
   va_copy(again, args);
-  const int length = std::vsnprintf(nullptr, 0, format, args);
+  const int length = std::vsnprintf(buffer, sizeof buffer, format, args);
   va_end(args);
-  std::string text(length > 0 ? static_cast<std::size_t>(length) : 0, '\0');
-  if (length > 0) std::vsnprintf(&text[0], text.size() + 1, format, again);
+  std::string text;
+  if (length < 0) {
+    // Nothing sensible to show.
+  } else if (static_cast<std::size_t>(length) < sizeof buffer) {
+    text.assign(buffer, static_cast<std::size_t>(length));
+  } else {
+    text.resize(static_cast<std::size_t>(length));
+    std::vsnprintf(&text[0], text.size() + 1, format, again);
+  }
   va_end(again);
   return text;
 }

@@ -202,7 +202,13 @@ class TextStream {
   static TextStream File(FilePtr file);
   static TextStream Console(std::FILE* input, std::FILE* flush_first);
 
-  int Get();            // the next character, or kEnd
+  // The next character, or kEnd.
+  int Get() {
+    if (pushback_.empty() && pos_ < buffer_.size() && buffer_[pos_] != '\r') {
+      return static_cast<unsigned char>(buffer_[pos_++]);
+    }
+    return GetSlow();
+  }
   int Peek();           // the next character without consuming it
   void Unget(int c);    // puts a character back (kEnd is ignored)
   void Unget(const std::string& text);  // puts a whole run back
@@ -210,6 +216,7 @@ class TextStream {
 
  private:
   TextStream(std::FILE* source, FilePtr owned, bool console, std::FILE* flush_first);
+  int GetSlow();        // put-back characters, a CR, or a refill
   int Raw();            // next byte from the buffer, refilling it, or kEnd
   bool Refill();
 

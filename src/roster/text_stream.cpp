@@ -50,7 +50,7 @@ int TextStream::Raw() {
   return static_cast<unsigned char>(buffer_[pos_++]);
 }
 
-int TextStream::Get() {
+int TextStream::GetSlow() {
   if (!pushback_.empty()) {
     const int c = pushback_.back();
     pushback_.pop_back();

@@ -13,9 +13,13 @@
 //   file NAME <<TAG [MODE]   NAME holds the lines up to a line "TAG"
 //   dir NAME                 make a folder
 //   symlink NAME TARGET      make a symbolic link
+//   device NAME              make a private full-disk device (as /dev/full:
+//                            every write fails); skipped (77) unless root
 //   expect-file NAME FROM    after the run NAME holds exactly FROM's bytes
 //   expect-file NAME <<TAG [MODE]
 //   expect-no-file NAME      after the run NAME does not exist
+//   expect-device NAME       after the run NAME is still a character device
+//   expect-listing NAME...   after the run the folder holds exactly these
 //   expect-exit N            the exit status (0 when not given)
 //   posix-only REASON        skipped (status 77) when run with --crlf, the
 //                            Windows build's mode
@@ -34,6 +38,7 @@
 #include <poll.h>
 #include <signal.h>
 #include <sys/stat.h>
+#include <sys/sysmacros.h>
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -63,6 +68,10 @@ struct Transcript {
   std::vector<std::pair<std::string, std::string>> symlinks;
   std::vector<FileSpec> expected_files;
   std::vector<std::string> absent_files;
+  std::vector<std::string> devices;
+  std::vector<std::string> expected_devices;
+  std::vector<std::string> listing;  // empty: not checked
+  bool check_listing = false;
   int exit_status = 0;
   std::string posix_only;  // why the Windows build skips it
   // Alternating: output[0], input[0], output[1], ..., output[n].
@@ -155,6 +164,14 @@ Transcript Parse(const fs::path& path) {
       t.symlinks.push_back({w[1], w[2]});
     } else if (w[0] == "expect-no-file" && w.size() == 2) {
       t.absent_files.push_back(w[1]);
+    } else if (w[0] == "device" && w.size() == 2) {
+      t.devices.push_back(w[1]);
+    } else if (w[0] == "expect-device" && w.size() == 2) {
+      t.expected_devices.push_back(w[1]);
+    } else if (w[0] == "expect-listing") {
+      t.listing.assign(w.begin() + 1, w.end());
+      std::sort(t.listing.begin(), t.listing.end());
+      t.check_listing = true;
     } else if (w[0] == "posix-only" && w.size() >= 2) {
       t.posix_only = lines[i].substr(lines[i].find(w[1]));
     } else if (w[0] == "expect-exit" && w.size() == 2) {
@@ -259,6 +276,16 @@ int main(int argc, char** argv) {
     std::ofstream(work / f.name, std::ios::binary) << f.content;
   }
   for (const auto& link : t.symlinks) fs::create_symlink(link.second, work / link.first);
+  for (const std::string& name : t.devices) {
+    // Never /dev/full itself: a program that wrongly replaced its target
+    // would replace the machine's device.
+    if (geteuid() != 0) {
+      std::printf("skipped: making a device needs root\n");
+      fs::remove_all(work);
+      return 77;
+    }
+    if (mknod((work / name).c_str(), S_IFCHR | 0666, makedev(1, 7)) != 0) Fail("mknod " + name);
+  }
 
   int to_child[2], from_child[2];
   if (pipe(to_child) != 0 || pipe(from_child) != 0) Fail("pipe");
@@ -345,6 +372,24 @@ int main(int argc, char** argv) {
   }
   for (const std::string& name : t.absent_files) {
     if (fs::exists(fs::symlink_status(work / name))) Fail("file should not exist: " + name);
+  }
+  for (const std::string& name : t.expected_devices) {
+    struct stat st {};
+    if (lstat((work / name).c_str(), &st) != 0 || !S_ISCHR(st.st_mode)) {
+      Fail("no longer a device: " + name);
+    }
+  }
+  if (t.check_listing) {
+    std::vector<std::string> names;
+    for (const auto& entry : fs::directory_iterator(work)) {
+      names.push_back(entry.path().filename().string());
+    }
+    std::sort(names.begin(), names.end());
+    if (names != t.listing) {
+      std::string found;
+      for (const std::string& n : names) found += " " + n;
+      Fail("the folder holds:" + found);
+    }
   }
   if (!keep) fs::remove_all(work);
   return 0;

@@ -1,0 +1,85 @@
+// Files nobody meant to load: devices, folders, NUL bytes, enormous lines,
+// high bytes and numbers of thirty digits all give defined results.
+#include <chrono>
+#include <cmath>
+#include <climits>
+#include <string>
+
+#include "files_support.h"
+
+namespace {
+
+class HostileFilesTest : public FilesTest {};
+
+TEST_F(HostileFilesTest, TheNullDeviceIsAnEmptyTable) {
+  Member("Kept", 1);
+  ConsoleCapture load("/dev/null\n");
+  Load();
+  EXPECT_EQ(EntryCount(), 0);  // an empty table empties the roster
+  Member("Kept", 1);
+  ConsoleCapture update("/dev/null\n");
+  Updatemain();
+  EXPECT_EQ(EntryCount(), 1);
+}
+
+TEST_F(HostileFilesTest, NulBytesStayInTheNameAndEndItsPrintedForm) {
+  Write("nul.txt", std::string("Bob\0ert (12) 3 4 5 6 7\n", 23));
+  const std::string echo = LoadFile("nul.txt");
+  ASSERT_EQ(EntryCount(), 1);
+  const PlayerRecord& r = *Start->next;
+  EXPECT_EQ(std::string(r.name, 8), std::string("Bob\0ert ", 8));
+  EXPECT_EQ(r.id, 12);
+  EXPECT_EQ(r.newhealth, 7);
+  EXPECT_NE(echo.find("Bob                            :     12"), std::string::npos);
+}
+
+TEST_F(HostileFilesTest, ATenMegabyteLineIsReadQuickly) {
+  Write("long.txt", std::string(10 << 20, 'A') + " (5) 1 2 3 4 5\nNext (6) 1 1 1 1 1\n");
+  const auto start = std::chrono::steady_clock::now();
+  LoadFile("long.txt");
+  EXPECT_LT(std::chrono::steady_clock::now() - start, std::chrono::seconds(5));
+  ASSERT_EQ(EntryCount(), 2);
+  const PlayerRecord& r = *Start->next;
+  EXPECT_EQ(std::string(r.name), std::string(29, 'A'));
+  EXPECT_EQ(r.id, 0);  // the cut name leaves letters where the ID should be
+  EXPECT_EQ(r.level, 5);
+  EXPECT_EQ(r.oldspeed, 1);
+  EXPECT_EQ(r.oldhealth, 4);
+  EXPECT_STREQ(r.next->name, "Next ");
+}
+
+TEST_F(HostileFilesTest, HighBytesAndHighControlCharactersAreNameCharacters) {
+  Write("high.txt", "Caf\xE9 \x85\xFF (9) 1 2 3 4 5\n");
+  LoadFile("high.txt");
+  ASSERT_EQ(EntryCount(), 1);
+  EXPECT_STREQ(Start->next->name, "Caf\xE9 \x85\xFF ");
+  EXPECT_EQ(Start->next->id, 9);
+}
+
+TEST_F(HostileFilesTest, ThirtyDigitNumbersSaturate) {
+  const std::string huge = "123456789012345678901234567890";
+  Write("big.txt", "Big (" + huge + ") " + huge + " 1 2 3 " + huge + "\n");
+  LoadFile("big.txt");
+  ASSERT_EQ(EntryCount(), 1);
+  EXPECT_EQ(Start->next->id, INT_MAX);
+  EXPECT_EQ(Start->next->level, INT_MAX);
+  EXPECT_EQ(Start->next->newhealth, INT_MAX);
+
+  Write("newer.txt", "Bigger (" + huge + ") 2 9 9 9 9\nOther (7) 1 1 1 1 1\n");
+  UpdateFrom("newer.txt");
+  EXPECT_EQ(EntryCount(), 2);  // the same saturated ID matched
+  EXPECT_STREQ(Start->next->next->name, "Bigger ");
+
+  // In a save file too, with the sign kept.
+  Write("big.sav", std::string(kSaveHeader) + "\n\n\n\n|Neg" + std::string(26, ' ') + " : -" +
+                       huge + " : " + huge + " : 1 : 1 : 1 : 1 : 1 : 1e999 : 1 : 1 : 1 : 1 : 1 : " +
+                       "2.5 |\n}\n");
+  LoadFile("big.sav");
+  ASSERT_EQ(EntryCount(), 1);
+  EXPECT_EQ(Start->next->id, INT_MIN);
+  EXPECT_EQ(Start->next->level, INT_MAX);
+  EXPECT_EQ(Start->next->oldbeg, HUGE_VAL);
+  EXPECT_EQ(Start->next->newbeg, 2.5);
+}
+
+}  // namespace

@@ -1,0 +1,96 @@
+# A full disk and a folder as the target: SAVE and QUIT echo the rows and
+# then say the save failed, QUIT returns to the main prompt, the device
+# stays a device and nothing else is left in the folder; OUTPUT to them
+# returns the tables to the screen.
+posix-only the full-disk device is a Linux device
+file gang4.txt <<END
+{{gang4_file}}
+END
+dir folder
+device full
+expect-device full
+expect-listing folder full gang4.txt
+---
+{{banner}}
+
+   [KORVELIN-MAIN]
+ >>> «load gang4.txt»
+   [FILE TO LOAD? '\' TO CANCEL]
+   [KORVELIN-LOAD]
+ >>> {{gang4_echo}}
+
+   [KORVELIN-MAIN]
+ >>> «save»
+   [FILE TO SAVE TO? '\' TO CANCEL]
+   [KORVELIN-SAVE]
+ >>> «full»
+|Ann                           :    101 :   10  :     1000   :     2000   :     3000  :    1000    :    2.00  :     1000   :     2000   :     3000   :    1000    :    2.00  |
+|Bob                           :    102 :   20  :     4000   :     1000   :     2000  :    1000    :    2.00  :     4000   :     1000   :     2000   :    1000    :    2.00  |
+|Cat                           :    103 :   30  :     3000   :     4000   :     1000  :    1000    :    2.00  :     3000   :     4000   :     1000   :    1000    :    2.00  |
+|Dan                           :    104 :   40  :     2000   :     3000   :     4000  :    1000    :    2.00  :     2000   :     3000   :     4000   :    1000    :    2.00  |
+}
+   [ERROR SAVING FILE.  SAVE ABORTED]
+
+   [KORVELIN-MAIN]
+ >>> «quit»
+   [ARE YOU SURE? 'Y' TO CONFIRM]
+   [KORVELIN-QUIT-CONFIRM]
+ >>> «y»
+   [FILE TO SAVE TO? '\' TO QUIT WITHOUT SAVING]
+   [KORVELIN-QUIT-SAVE]
+ >>> «full»
+|Ann                           :    101 :   10  :     1000   :     2000   :     3000  :    1000    :    2.00  :     1000   :     2000   :     3000   :    1000    :    2.00  |
+|Bob                           :    102 :   20  :     4000   :     1000   :     2000  :    1000    :    2.00  :     4000   :     1000   :     2000   :    1000    :    2.00  |
+|Cat                           :    103 :   30  :     3000   :     4000   :     1000  :    1000    :    2.00  :     3000   :     4000   :     1000   :    1000    :    2.00  |
+|Dan                           :    104 :   40  :     2000   :     3000   :     4000  :    1000    :    2.00  :     2000   :     3000   :     4000   :    1000    :    2.00  |
+}
+   [ERROR SAVING FILE.  SAVE ABORTED]
+
+   [KORVELIN-MAIN]
+ >>> «save»
+   [FILE TO SAVE TO? '\' TO CANCEL]
+   [KORVELIN-SAVE]
+ >>> «folder»
+   [ERROR SAVING FILE.  SAVE ABORTED]
+
+   [KORVELIN-MAIN]
+ >>> «list»
+
+   [KORVELIN-LIST]
+ >>> «output»
+   [FILE TO OUTPUT TO? '\' TO OUTPUT TO SCREEN]
+   [KORVELIN-LIST-OUTPUT]
+ >>> «folder»
+   [ERROR OPENING FILE.  OUTPUT SET TO SCREEN]
+
+   [KORVELIN-LIST]
+ >>> «output»
+   [FILE TO OUTPUT TO? '\' TO OUTPUT TO SCREEN]
+   [KORVELIN-LIST-OUTPUT]
+ >>> «full»
+
+   [KORVELIN-LIST]
+ >>> «wc»
+
+   [ERROR WRITING FILE.  OUTPUT SET TO SCREEN]
+
+   [KORVELIN-LIST]
+ >>> «wc»
+{{gang4_wc}}
+
+
+   [KORVELIN-LIST]
+ >>> «done»
+
+   [KORVELIN-MAIN]
+ >>> «quit»
+   [ARE YOU SURE? 'Y' TO CONFIRM]
+   [KORVELIN-QUIT-CONFIRM]
+ >>> «y»
+   [FILE TO SAVE TO? '\' TO QUIT WITHOUT SAVING]
+   [KORVELIN-QUIT-SAVE]
+ >>> «\»
+
+
+Have a Nice Day :D
+
