@@ -2,6 +2,7 @@
 // streams and whole console sessions run in-process.
 #pragma once
 
+#include <algorithm>
 #include <cstdio>
 #include <cstring>
 #include <string>
@@ -80,7 +81,7 @@ class RosterTest : public ::testing::Test {
     PlayerRecord* tail = Start.get();
     while (tail->next != nullptr) tail = tail->next;
     std::unique_ptr<PlayerRecord> r = MakeRecord();
-    std::strncpy(r->name, name, 29);
+    std::memcpy(r->name, name, std::min<std::size_t>(std::strlen(name), 29));
     r->id = id;
     return Append(tail, std::move(r));
   }

@@ -119,12 +119,12 @@ bool ReadTableRow(TextStream& in, PlayerRecord& r) {
     }
   }
   // The echo: each value as read, a dot for each of the seven values set.
-  Printf("%-30s : %6d : %3d", r.name, r.id, r.level);
-  if (stats) {
-    Printf(" : %5d : %5d : %5d : %6d . . . . . . .   .done", r.oldspeed, r.oldpower, r.oldstren,
-           r.oldhealth);
-  }
-  Print("\n");
+  static const Format kEcho("%-30s : %6d : %3d");
+  static const Format kStatsEcho(" : %5d : %5d : %5d : %6d . . . . . . .   .done");
+  std::string echo = kEcho({r.name, r.id, r.level});
+  if (stats) kStatsEcho.AppendTo(echo, {r.oldspeed, r.oldpower, r.oldstren, r.oldhealth});
+  echo += '\n';
+  Print(echo);
   return true;
 }
 

@@ -23,14 +23,13 @@ void NextReal(TextStream& in, double& field) {
   ReadFileReal(in, field);
 }
 
+const Format kEcho(
+    "|%-29s : %6.0d : %3.0d : %6.0d : %6.0d : %6.0d : %6.0d : %4.0d  : %6.2f : %6.0d : %6.0d : "
+    "%6.0d : %6.0d :  %4.0d : %6.2f |\n");
+
 void EchoRow(const PlayerRecord& r) {
-  Printf("|%-29s : %6.0d : %3.0d : %6.0d : %6.0d : %6.0d : %6.0d : %4.0d  : ", r.name, r.id,
-         r.level, r.oldspeed, r.oldpower, r.oldstren, r.oldhealth, r.oldintel);
-  Print(FormatReal("%6.2f", r.oldbeg));
-  Printf(" : %6.0d : %6.0d : %6.0d : %6.0d :  %4.0d : ", r.newspeed, r.newpower, r.newstren,
-         r.newhealth, r.newintel);
-  Print(FormatReal("%6.2f", r.newbeg));
-  Print(" |\n");
+  Print(kEcho({r.name, r.id, r.level, r.oldspeed, r.oldpower, r.oldstren, r.oldhealth, r.oldintel,
+               r.oldbeg, r.newspeed, r.newpower, r.newstren, r.newhealth, r.newintel, r.newbeg}));
 }
 
 }  // namespace

@@ -34,32 +34,18 @@ const char kTitles[] =
     "Init_Health : Init_Intel : Init_Beg :  New_Speed :  New_Power :  New_Stren :  New_Health :  "
     "New_Intel : New_Beg |\n";
 
-void WriteReal(std::FILE* out, const char* format, double value) {
-  const std::string text = FormatReal(format, value);
+void Write(std::FILE* out, const std::string& text) {
   std::fwrite(text.data(), 1, text.size(), out);
 }
 
 // The file's row of one member.
-void WriteRow(std::FILE* out, const PlayerRecord& r) {
-  std::fprintf(out, "|%-29s : %d : %d : %d : %d : %d : %d : %d : ", r.name, r.id, r.level,
-               r.oldspeed, r.oldpower, r.oldstren, r.oldhealth, r.oldintel);
-  WriteReal(out, "%lf", r.oldbeg);
-  std::fprintf(out, " : %d : %d : %d : %d : %d : ", r.newspeed, r.newpower, r.newstren,
-               r.newhealth, r.newintel);
-  WriteReal(out, "%lf", r.newbeg);
-  std::fputs(" |\n", out);
-}
-
-// The console's echo of one saved member (both health values left out).
-void EchoRow(const PlayerRecord& r) {
-  Printf("|%-29s : %6.0d :  %3.0d  :   %6.0d   :   %6.0d   :   %6.0d  :    %4.0d    :  ", r.name,
-         r.id, r.level, r.oldspeed, r.oldpower, r.oldstren, r.oldintel);
-  Print(FormatReal("%6.2f", r.oldbeg));
-  Printf("  :   %6.0d   :   %6.0d   :   %6.0d   :    %4.0d    :  ", r.newspeed, r.newpower,
-         r.newstren, r.newintel);
-  Print(FormatReal("%6.2f", r.newbeg));
-  Print("  |\n");
-}
+const Format kRow(
+    "|%-29s : %d : %d : %d : %d : %d : %d : %d : %lf : %d : %d : %d : %d : %d : %lf |\n");
+// The console's echo of a saved member (both health values left out).
+const Format kEcho(
+    "|%-29s : %6.0d :  %3.0d  :   %6.0d   :   %6.0d   :   %6.0d  :    %4.0d    :  %6.2f  :   "
+    "%6.0d   :   %6.0d   :   %6.0d   :    %4.0d    :  %6.2f  |\n");
+const Format kSettings("\n: %lf : %lf : %lf : %lf : %d : %d \n");
 
 // Writes the whole file, echoing every row and the closing "}".
 void WriteContents(std::FILE* out) {
@@ -68,21 +54,23 @@ void WriteContents(std::FILE* out) {
   std::fputs(kTitles, out);
   std::fputs(std::string(199, '_').c_str(), out);
   std::fputs("|\n\n", out);
+  std::string row, echo;
   for (const PlayerRecord* r = Start->next; r != nullptr; r = r->next) {
-    WriteRow(out, *r);
-    EchoRow(*r);
+    row.clear();
+    kRow.AppendTo(row, {r->name, r->id, r->level, r->oldspeed, r->oldpower, r->oldstren,
+                        r->oldhealth, r->oldintel, r->oldbeg, r->newspeed, r->newpower,
+                        r->newstren, r->newhealth, r->newintel, r->newbeg});
+    Write(out, row);
+    echo.clear();
+    kEcho.AppendTo(echo, {r->name, r->id, r->level, r->oldspeed, r->oldpower, r->oldstren,
+                          r->oldintel, r->oldbeg, r->newspeed, r->newpower, r->newstren,
+                          r->newintel, r->newbeg});
+    Print(echo);
   }
   std::fputs("}\n", out);
   OptionSave(out);
-  std::fputs("\n: ", out);
-  WriteReal(out, "%lf", HealthWeight());
-  std::fputs(" : ", out);
-  WriteReal(out, "%lf", SpeedWeight());
-  std::fputs(" : ", out);
-  WriteReal(out, "%lf", PowerWeight());
-  std::fputs(" : ", out);
-  WriteReal(out, "%lf", StrengthWeight());
-  std::fprintf(out, " : %d : %d \n", ListSortOption(), ListSortDirection());
+  Write(out, kSettings({HealthWeight(), SpeedWeight(), PowerWeight(), StrengthWeight(),
+                        ListSortOption(), ListSortDirection()}));
   std::fputs("}\n", out);
   Print("}\n");
 }

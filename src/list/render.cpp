@@ -56,7 +56,7 @@ bool ListShow(int rows, const Slink* list, std::FILE* stream, const PlayerRecord
        node = node->next, ++row) {
     line.clear();
     AppendNameCell(line, *node->record);
-    for (const OptionInfo* option : columns) line += OptionCell(*option, *node->record);
+    for (const OptionInfo* option : columns) OptionAppendCell(line, *option, *node->record);
     line += "|\n";
     Write(stream, line);
   }

@@ -131,10 +131,10 @@ const Command<WeightHandler> kWeightWords[] = {
 void WeightSet() {
   std::string word;
   for (;;) {
-    Printf(
+    static const Format kPrompt(
         "\n   [CURRENT WEIGHTS:]\n   SPEED: %lf\n   POWER: %lf\n   STRENGTH: %lf\n   HEALTH: %lf\n "
-        "  [CHANGE WHICH WEIGHT?]\n   [KORVELIN-LIST-SET-WEIGHTS]\n >>> ",
-        SpeedWeight(), PowerWeight(), StrengthWeight(), HealthWeight());
+        "  [CHANGE WHICH WEIGHT?]\n   [KORVELIN-LIST-SET-WEIGHTS]\n >>> ");
+    Print(kPrompt({SpeedWeight(), PowerWeight(), StrengthWeight(), HealthWeight()}));
     if (!ReadWord(word, kWordLength)) return;
     const WeightHandler* run = FindCommand(kWeightWords, word);
     if (run == nullptr) {

@@ -49,14 +49,12 @@ bool AskValues(PlayerRecord& member) {
 
 // The entry as typed, under a heading, and the confirmation prompt.
 void ShowForConfirmation(const PlayerRecord& m) {
-  Printf(
-      "   [CONFIRM ADD? ('C' TO CANCEL) Y/N/C]\n"
-      "| Name                          : ID_NUM : Level : Speed : Power : Stren : Health : Intel "
-      ":   Beg  :|\n"
-      "| %-29s : %6d :  %3d  : %5d : %5d : %5d : %6d :  %4d :",
-      m.name, m.id, m.level, m.newspeed, m.newpower, m.newstren, m.newhealth, m.newintel);
-  Print(FormatReal(" %6.2f :|\n", m.newbeg));
-  Print("   [KORVELIN-ADD-CONFIRM]\n >>> ");
+  static const Format kConfirm(
+      "   [CONFIRM ADD? ('C' TO CANCEL) Y/N/C]\n| Name                          : ID_NUM : Level : "
+      "Speed : Power : Stren : Health : Intel :   Beg  :|\n| %-29s : %6d :  %3d  : %5d : %5d : "
+      "%5d : %6d :  %4d : %6.2f :|\n   [KORVELIN-ADD-CONFIRM]\n >>> ");
+  Print(kConfirm({m.name, m.id, m.level, m.newspeed, m.newpower, m.newstren, m.newhealth,
+                  m.newintel, m.newbeg}));
 }
 
 // Enters a member with this ID, asking again until the answer to the

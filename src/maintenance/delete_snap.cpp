@@ -47,7 +47,8 @@ void Snap() {
     m->oldbeg = m->newbeg;
     for (const auto& stat : kSnapStats) m->*stat.old_field = m->*stat.new_field;
     // The name, then a dot for each of the six values copied.
-    Printf("UPDATING %29s : . . . . . .\n", m->name);
+    static const Format kEcho("UPDATING %29s : . . . . . .\n");
+    Print(kEcho({m->name}));
   }
   PrintLine("   [ALL VALUES SUCESSFULLY UPDATED TO MATCH LATEST VALUES]\n");
 }

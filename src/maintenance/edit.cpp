@@ -18,22 +18,15 @@ Next ShowFields(PlayerRecord& m) {
              std::string(171, '_') + "|\n")
                 .c_str());
   // A precision of 0 prints a zero stat as a blank cell.
-  Printf(
-      "NAME: %-29s\n"
-      "ID_NUM : %6.0d     Level: %3.0d\n"
-      ": Init_Speed  : Init_Power : Init_Stren :\n"
-      ":   %6.0d    :   %6.0d   :   %6.0d   :\n"
-      ": Init_Health : Init_Intel :  Init_Beg  :\n"
-      ":   %7.0d   :    %4.0d    :",
-      m.name, m.id, m.level, m.oldspeed, m.oldpower, m.oldstren, m.oldhealth, m.oldintel);
-  Print(FormatReal("   %6.2f   :\n", m.oldbeg));
-  Printf(
-      ":  New_Speed  :  New_Power :  New_Stren :\n"
-      ":    %6.0d   :   %6.0d   :   %6.0d   :\n"
-      ":  New_Health :  New_Intel :  New_Beg   :\n"
-      ":   %7.0d   :    %4.0d    :",
-      m.newspeed, m.newpower, m.newstren, m.newhealth, m.newintel);
-  Print(FormatReal("   %6.2f   :\n\n\n", m.newbeg));
+  static const Format kBlock(
+      "NAME: %-29s\nID_NUM : %6.0d     Level: %3.0d\n: Init_Speed  : Init_Power : Init_Stren :\n"
+      ":   %6.0d    :   %6.0d   :   %6.0d   :\n: Init_Health : Init_Intel :  Init_Beg  :\n"
+      ":   %7.0d   :    %4.0d    :   %6.2f   :\n:  New_Speed  :  New_Power :  New_Stren :\n"
+      ":    %6.0d   :   %6.0d   :   %6.0d   :\n:  New_Health :  New_Intel :  New_Beg   :\n"
+      ":   %7.0d   :    %4.0d    :   %6.2f   :\n\n\n");
+  Print(kBlock({m.name, m.id, m.level, m.oldspeed, m.oldpower, m.oldstren, m.oldhealth,
+                m.oldintel, m.oldbeg, m.newspeed, m.newpower, m.newstren, m.newhealth,
+                m.newintel, m.newbeg}));
   return Next::kStay;
 }
 

@@ -2,7 +2,6 @@
 // sort keywords and the save file's column flags.
 #include <algorithm>
 #include <array>
-#include <cstdarg>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
@@ -109,70 +108,29 @@ void OptionSelect(PlayerRecord& mask, const OptionInfo& option, bool selected) {
   }
 }
 
-// The formats come from the table above, whose conversions match each kind.
-#pragma GCC diagnostic push
-#pragma GCC diagnostic ignored "-Wformat-nonliteral"
-
-namespace {
-// Formats into a buffer on the stack: cells are short, so one pass does.
-std::string Printed(const char* format, ...) {
-  char buffer[128];
-  va_list args;
-  va_start(args, format);
-  va_list again;
-  va_copy(again, args);
-  const int length = std::vsnprintf(buffer, sizeof buffer, format, args);
-  va_end(args);
-  std::string text;
-  if (length < 0) {
-    // Nothing sensible to show.
-  } else if (static_cast<std::size_t>(length) < sizeof buffer) {
-    text.assign(buffer, static_cast<std::size_t>(length));
-  } else {
-    text.resize(static_cast<std::size_t>(length));
-    std::vsnprintf(&text[0], text.size() + 1, format, again);
-  }
-  va_end(again);
-  return text;
+std::string OptionHeader(const OptionInfo& option) {
+  return Format(option.header)({});
 }
-}  // namespace
 
-std::string OptionHeader(const OptionInfo& option) { return Printed(option.header); }
+void OptionAppendCell(std::string& line, const OptionInfo& option, const PlayerRecord& member) {
+  // The cell formats, read once, in option order.
+  static const std::vector<Format> cells = [] {
+    std::vector<Format> formats;
+    for (const OptionInfo& o : kOptions) formats.emplace_back(o.cell);
+    return formats;
+  }();
+  const Format& cell = cells[static_cast<std::size_t>(option.number - 1)];
+  switch (option.kind) {
+    case OptionKind::kInt: cell.AppendTo(line, {member.*option.int_field}); break;
+    case OptionKind::kWide:
+      cell.AppendTo(line, {static_cast<long long>(member.*option.wide_field)});
+      break;
+    case OptionKind::kReal: cell.AppendTo(line, {member.*option.real_field}); break;
+  }
+}
 
 std::string OptionCell(const OptionInfo& option, const PlayerRecord& member) {
-  switch (option.kind) {
-    case OptionKind::kInt: return Printed(option.cell, member.*option.int_field);
-    case OptionKind::kWide:
-      return Printed(option.cell, static_cast<long long>(member.*option.wide_field));
-    case OptionKind::kReal: return FormatReal(option.cell, member.*option.real_field);
-  }
-  return std::string();
+  std::string cell;
+  OptionAppendCell(cell, option, member);
+  return cell;
 }
-
-std::string FormatReal(const char* format, double value) {
-  if (std::isfinite(value)) return Printed(format, value);
-  // Replace the conversion by the word, right-aligned in the conversion's
-  // width, so every system prints the same (and NaN never shows a sign).
-  const char* word = std::isnan(value) ? "nan" : (value > 0 ? "inf" : "-inf");
-  std::string out;
-  for (const char* p = format; *p != '\0'; ++p) {
-    if (*p != '%') {
-      out += *p;
-      continue;
-    }
-    if (p[1] == '%') {
-      out += '%';
-      ++p;
-      continue;
-    }
-    char* rest = nullptr;
-    const long width = std::strtol(p + 1, &rest, 10);
-    while (*rest != '\0' && *rest != 'f') ++rest;  // skip the precision
-    out += Printed("%*s", static_cast<int>(width), word);
-    if (*rest == '\0') break;
-    p = rest;
-  }
-  return out;
-}
-
-#pragma GCC diagnostic pop

@@ -1,0 +1,129 @@
+// Formats read once and rendered with std::to_chars, which prints integers,
+// and reals at a given precision, exactly as printf does.
+#include <charconv>
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
+
+#include "roster/roster.h"
+
+namespace {
+
+[[noreturn]] void Unsupported(const char* format) {
+  std::fprintf(stderr, "unsupported format: %s\n", format);
+  std::abort();
+}
+
+int Number(const char*& p) {
+  int n = 0;
+  while (*p >= '0' && *p <= '9') n = n * 10 + (*p++ - '0');
+  return n;
+}
+
+void Pad(std::string& out, const char* text, std::size_t length, int width, bool left) {
+  const std::size_t fill =
+      static_cast<std::size_t>(width) > length ? static_cast<std::size_t>(width) - length : 0;
+  if (!left) out.append(fill, ' ');
+  out.append(text, length);
+  if (left) out.append(fill, ' ');
+}
+
+void Integer(std::string& out, long long value, int width, int precision, bool left) {
+  char digits[64];  // a sign, the zeros a precision asks for, 19 digits
+  std::size_t length = 0;
+  // Precision 0 and the value 0: no digit at all.
+  if (!(precision == 0 && value == 0)) {
+    char raw[24];
+    const auto result = std::to_chars(raw, raw + sizeof raw, value);
+    const char* start = raw;
+    if (value < 0) {
+      digits[length++] = '-';
+      ++start;
+    }
+    for (int i = static_cast<int>(result.ptr - start); i < precision; ++i) digits[length++] = '0';
+    for (const char* c = start; c != result.ptr; ++c) digits[length++] = *c;
+  }
+  Pad(out, digits, length, width, left);
+}
+
+void Real(std::string& out, double value, int width, int precision, bool left) {
+  if (!std::isfinite(value)) {
+    const char* word = std::isnan(value) ? "nan" : (value > 0 ? "inf" : "-inf");
+    Pad(out, word, std::char_traits<char>::length(word), width, false);
+    return;
+  }
+  char text[400];  // the largest double in fixed form, and its decimals
+  const auto result = std::to_chars(text, text + sizeof text, value, std::chars_format::fixed,
+                                    precision < 0 ? 6 : precision);
+  Pad(out, text, static_cast<std::size_t>(result.ptr - text), width, left);
+}
+
+}  // namespace
+
+Format::Format(const char* format) {
+  Piece piece;
+  for (const char* p = format; *p != '\0';) {
+    if (*p != '%') {
+      piece.literal += *p++;
+      continue;
+    }
+    ++p;
+    if (*p == '%') {
+      piece.literal += '%';
+      ++p;
+      continue;
+    }
+    if (*p == '-') {
+      piece.left = true;
+      ++p;
+    }
+    piece.width = Number(p);
+    if (*p == '.') {
+      ++p;
+      piece.precision = Number(p);
+      if (piece.precision > 40) Unsupported(format);
+    }
+    if (p[0] == 'l' && p[1] == 'l') {
+      p += 2;
+    } else if (p[0] == 'l') {
+      ++p;
+    }
+    if (*p != 'd' && *p != 'f' && *p != 's') Unsupported(format);
+    piece.conversion = *p++;
+    pieces_.push_back(piece);
+    piece = Piece();
+  }
+  pieces_.push_back(piece);  // the text after the last conversion
+}
+
+void Format::AppendTo(std::string& out, std::initializer_list<Arg> args) const {
+  const Arg* arg = args.begin();
+  for (const Piece& piece : pieces_) {
+    out += piece.literal;
+    if (piece.conversion == 0) continue;
+    if (arg == args.end() || arg->kind != piece.conversion) std::abort();
+    switch (piece.conversion) {
+      case 'd':
+        Integer(out, arg->integer, piece.width, piece.precision, piece.left);
+        break;
+      case 'f':
+        Real(out, arg->real, piece.width, piece.precision, piece.left);
+        break;
+      case 's': {
+        std::size_t length = std::char_traits<char>::length(arg->text);
+        if (piece.precision >= 0 && length > static_cast<std::size_t>(piece.precision)) {
+          length = static_cast<std::size_t>(piece.precision);
+        }
+        Pad(out, arg->text, length, piece.width, piece.left);
+        break;
+      }
+    }
+    ++arg;
+  }
+}
+
+std::string Format::operator()(std::initializer_list<Arg> args) const {
+  std::string out;
+  AppendTo(out, args);
+  return out;
+}
