@@ -74,7 +74,7 @@ void OldLoader(TextStream& in) {
   OptionLoad(in);
 
   // The settings line: the first skip stops at the line end that opens it.
-  if (findnum(in) == 1) findnum(in);
+  if (findnum_signed(in) == 1) findnum_signed(in);
   ReadFileReal(in, HealthWeight());
   NextReal(in, SpeedWeight());
   NextReal(in, PowerWeight());

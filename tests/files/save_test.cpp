@@ -4,6 +4,7 @@
 #include <sys/resource.h>
 #include <sys/stat.h>
 #include <sys/sysmacros.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 #include <random>
@@ -323,15 +324,40 @@ TEST_F(SaveTest, AFailedWriteKeepsThePreviousSave) {
   EXPECT_EQ(Listing(), std::vector<std::string>{"game.sav"});
 }
 
-TEST_F(SaveTest, AReadOnlyFolderOrFileIsNotWritten) {
-  if (geteuid() == 0) GTEST_SKIP() << "root writes anywhere";
+// A folder the user may not write to (and a file in it) keeps its save.  As
+// root, who may write anywhere, the check runs as the unprivileged user
+// "nobody" in a child process.
+TEST_F(SaveTest, AReadOnlyFolderIsNotWritten) {
   ImportedBob();
   fs::create_directory("locked");
   Write("locked/game.sav", "previous");
-  fs::permissions("locked", fs::perms::owner_read | fs::perms::owner_exec);
-  bool ok = true;
-  EXPECT_EQ(SaveTo("locked/game.sav", &ok), "   [ERROR SAVING FILE.  SAVE ABORTED]\n");
-  EXPECT_FALSE(ok);
+  fs::permissions("locked", fs::perms::owner_read | fs::perms::owner_exec |
+                                fs::perms::others_read | fs::perms::others_exec);
+  fs::permissions(dir_, fs::perms::all);
+  auto attempt = [] {
+    bool ok = true;
+    ConsoleCapture console("");
+    const bool saved = WriteSaveFile("locked/game.sav");
+    ok = !saved && console.Printed() == "   [ERROR SAVING FILE.  SAVE ABORTED]\n";
+    std::ifstream in("locked/game.sav");
+    std::string kept;
+    std::getline(in, kept);
+    return ok && kept == "previous" && std::distance(fs::directory_iterator("locked"),
+                                                      fs::directory_iterator()) == 1;
+  };
+  if (geteuid() != 0) {
+    EXPECT_TRUE(attempt());
+  } else {
+    const pid_t child = fork();
+    if (child == 0) {
+      if (setgid(65534) != 0 || setuid(65534) != 0) _exit(3);
+      _exit(attempt() ? 0 : 1);
+    }
+    int status = 0;
+    waitpid(child, &status, 0);
+    ASSERT_TRUE(WIFEXITED(status));
+    EXPECT_EQ(WEXITSTATUS(status), 0) << "3: could not become nobody";
+  }
   fs::permissions("locked", fs::perms::owner_all);
   EXPECT_EQ(Read("locked/game.sav"), "previous");
 }
