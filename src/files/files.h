@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstdio>
+#include <optional>
 #include <string>
 
 #include "roster/roster.h"
@@ -28,6 +29,10 @@ bool ReadTableRow(TextStream& in, PlayerRecord& record);
 
 // Opens a file to read; null when it cannot be opened or is a folder.
 FilePtr OpenForReading(const std::string& name);
+// Prints `prompt` and reads a file name.  Nothing when the user cancels (a
+// word beginning with a backslash) or the input ends, or when the file cannot
+// be opened (then `failure` is printed as a line).
+std::optional<TextStream> AskFileToRead(const char* prompt, const char* failure);
 
 // The SAVE command.
 void Save();

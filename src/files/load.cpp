@@ -24,16 +24,24 @@ FilePtr OpenForReading(const std::string& name) {
   return FilePtr(std::fopen(name.c_str(), "rb"));
 }
 
-void Load() {
-  Print("   [FILE TO LOAD? '\\' TO CANCEL]\n   [KORVELIN-LOAD]\n >>> ");
+std::optional<TextStream> AskFileToRead(const char* prompt, const char* failure) {
+  Print(prompt);
   std::string name;
-  if (!ReadWord(name, kWordLength) || name[0] == '\\') return;
+  if (!ReadWord(name, kWordLength) || name[0] == '\\') return std::nullopt;
   FilePtr file = OpenForReading(name);
   if (!file) {
-    PrintLine("   [ERROR OPENING FILE.  LOAD ABORTED]");
-    return;
+    PrintLine(failure);
+    return std::nullopt;
   }
-  TextStream in = TextStream::File(std::move(file));
+  return TextStream::File(std::move(file));
+}
+
+void Load() {
+  std::optional<TextStream> file =
+      AskFileToRead("   [FILE TO LOAD? '\\' TO CANCEL]\n   [KORVELIN-LOAD]\n >>> ",
+                    "   [ERROR OPENING FILE.  LOAD ABORTED]");
+  if (!file) return;
+  TextStream& in = *file;
   std::string head;
   for (int c; head.size() < kSaveHeaderLength && (c = in.Get()) != kEnd;) {
     head += static_cast<char>(c);

@@ -3,14 +3,20 @@
 // The order: keys non-increasing (direction 0) or non-decreasing (any other
 // direction); members with equal keys in reverse roster order, the last
 // member of the roster first.  Taking the members in reverse roster order and
-// sorting them stably gives exactly that order in O(n log n).  A NaN key is
-// unordered against everything, so NaN members are set apart first and go
-// after all others, still in reverse roster order.  Infinities compare as the
-// largest and smallest keys of their own accord.
+// sorting them stably gives exactly that order.  A NaN key is unordered
+// against everything, so NaN members are set apart first and go after all
+// others, still in reverse roster order.
+//
+// Every key is turned into an unsigned 64-bit number that orders as the key
+// does (infinities as the largest and smallest values), and the numbers are
+// sorted by a stable radix sort: a fixed number of passes over the members,
+// so the time grows in step with the roster.
 #include <algorithm>
+#include <array>
 #include <cmath>
 #include <cstdint>
-#include <utility>
+#include <cstring>
+#include <type_traits>
 #include <vector>
 
 #include "list/list.h"
@@ -19,78 +25,98 @@
 namespace {
 
 constexpr int kFallbackOption = 17;  // id, ascending
+constexpr std::uint64_t kSignBit = std::uint64_t{1} << 63;
 
-template <typename Key>
 struct Keyed {
-  Key key;
+  std::uint64_t key;
   PlayerRecord* record;
 };
 
-bool IsNaN(std::int64_t) {
-  return false;
-}
-bool IsNaN(double key) {
-  return std::isnan(key);
+// Unsigned numbers in the order of the signed keys.
+std::uint64_t Ordered(std::int64_t value) {
+  return static_cast<std::uint64_t>(value) ^ kSignBit;
 }
 
-// The members with their keys, last member of the roster first.
-template <typename Key, typename Field>
-std::vector<Keyed<Key>> KeysInReverseRosterOrder(Field field) {
-  std::vector<Keyed<Key>> keyed;
-  keyed.reserve(static_cast<std::size_t>(std::max(EntryCount(), 0)));
-  for (PlayerRecord* member = Start->next; member != nullptr; member = member->next) {
-    keyed.push_back({static_cast<Key>(member->*field), member});
+// Unsigned numbers in the order of the doubles: negative values have all
+// their bits turned (the larger the magnitude, the smaller), positive ones
+// the sign bit set.  Minus zero counts as zero.  Not for NaN.
+std::uint64_t Ordered(double value) {
+  value += 0.0;  // -0.0 becomes +0.0
+  std::uint64_t bits;
+  std::memcpy(&bits, &value, sizeof bits);
+  return (bits & kSignBit) != 0 ? ~bits : bits | kSignBit;
+}
+
+// Sorts by key, smallest first, keeping the order of equal keys: one pass
+// per byte of the key, least significant first, skipping a byte that every
+// key shares.  The second buffer is kept from one sort to the next, so that
+// sorting a large roster again costs no fresh memory.
+void RadixSort(std::vector<Keyed>& items) {
+  const std::size_t n = items.size();
+  if (n < 2) return;
+  std::array<std::array<std::size_t, 256>, 8> counts{};
+  for (const Keyed& item : items) {
+    for (int byte = 0; byte < 8; ++byte) ++counts[byte][(item.key >> (8 * byte)) & 0xFF];
   }
-  std::reverse(keyed.begin(), keyed.end());
-  return keyed;
-}
-
-template <typename Key>
-void Order(std::vector<Keyed<Key>>& keyed, bool descending) {
-  const auto ordered_end = std::stable_partition(keyed.begin(), keyed.end(),
-                                                 [](const Keyed<Key>& k) { return !IsNaN(k.key); });
-  if (descending) {
-    std::stable_sort(keyed.begin(), ordered_end,
-                     [](const Keyed<Key>& a, const Keyed<Key>& b) { return a.key > b.key; });
-  } else {
-    std::stable_sort(keyed.begin(), ordered_end,
-                     [](const Keyed<Key>& a, const Keyed<Key>& b) { return a.key < b.key; });
-  }
-}
-
-// Chains one node per member in the given order.
-template <typename Key>
-SlinkList Chain(const std::vector<Keyed<Key>>& keyed) {
-  SlinkList first;
-  Slink* last = nullptr;
-  for (const Keyed<Key>& k : keyed) {
-    Slink* node = new Slink{k.record, nullptr, last};
-    if (last == nullptr) {
-      first.reset(node);
-    } else {
-      last->next = node;
+  static std::vector<Keyed> sorted;
+  sorted.resize(n);
+  for (int byte = 0; byte < 8; ++byte) {
+    std::array<std::size_t, 256>& count = counts[byte];
+    if (std::find(count.begin(), count.end(), n) != count.end()) continue;
+    std::size_t start = 0;
+    for (std::size_t& c : count) {
+      const std::size_t here = c;
+      c = start;
+      start += here;
     }
-    last = node;
+    for (const Keyed& item : items) sorted[count[(item.key >> (8 * byte)) & 0xFF]++] = item;
+    items.swap(sorted);
   }
-  return first;
 }
 
-template <typename Key, typename Field>
-SlinkList SortBy(Field field, bool descending) {
-  std::vector<Keyed<Key>> keyed = KeysInReverseRosterOrder<Key>(field);
-  Order(keyed, descending);
-  return Chain(keyed);
+// The members in the order of `field`, descending or ascending.
+template <typename Value>
+SlinkList SortBy(Value PlayerRecord::*field, bool descending) {
+  static std::vector<Keyed> keyed;  // kept, like the sort's own buffer
+  keyed.clear();
+  std::vector<PlayerRecord*> unordered;
+  for (PlayerRecord* member = Start->next; member != nullptr; member = member->next) {
+    std::uint64_t key;
+    if constexpr (std::is_same_v<Value, double>) {
+      if (std::isnan(member->*field)) {
+        unordered.push_back(member);
+        continue;
+      }
+      key = Ordered(member->*field);
+    } else {
+      key = Ordered(static_cast<std::int64_t>(member->*field));
+    }
+    keyed.push_back({descending ? ~key : key, member});
+  }
+  // Last member of the roster first, NaN keys too.
+  std::reverse(keyed.begin(), keyed.end());
+  std::reverse(unordered.begin(), unordered.end());
+  RadixSort(keyed);
+
+  SlinkList list = NewSlinkList(keyed.size() + unordered.size());
+  Slink* node = list.get();
+  for (const Keyed& k : keyed) {
+    node->record = k.record;
+    node = node->next;
+  }
+  for (PlayerRecord* member : unordered) {
+    node->record = member;
+    node = node->next;
+  }
+  return list;
 }
 
 SlinkList SortByOption(const OptionInfo& option, int direction) {
   const bool descending = direction == 0;
   switch (option.kind) {
-    case OptionKind::kInt:
-      return SortBy<std::int64_t>(option.int_field, descending);
-    case OptionKind::kWide:
-      return SortBy<std::int64_t>(option.wide_field, descending);
-    case OptionKind::kReal:
-      return SortBy<double>(option.real_field, descending);
+    case OptionKind::kInt: return SortBy(option.int_field, descending);
+    case OptionKind::kWide: return SortBy(option.wide_field, descending);
+    case OptionKind::kReal: return SortBy(option.real_field, descending);
   }
   return SlinkList();
 }

@@ -64,10 +64,14 @@ void EmptyRoster() {
   EntryCount() = 0;
 }
 
-void Slink_Clear(Slink* first) {
-  while (first != nullptr) {
-    Slink* next = first->next;
-    delete first;
-    first = next;
+SlinkList NewSlinkList(std::size_t count) {
+  if (count == 0) return SlinkList();
+  Slink* nodes = new Slink[count]();
+  for (std::size_t i = 0; i + 1 < count; ++i) {
+    nodes[i].next = &nodes[i + 1];
+    nodes[i + 1].prev = &nodes[i];
   }
+  return SlinkList(nodes);
 }
+
+void Slink_Clear(Slink* first) { delete[] first; }

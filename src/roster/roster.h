@@ -67,6 +67,7 @@ struct Slink {
 };
 
 // Releases every node of a sort list (records untouched); null does nothing.
+// The list must come from NewSlinkList.
 void Slink_Clear(Slink* first);
 
 struct SlinkListDeleter {
@@ -74,6 +75,11 @@ struct SlinkListDeleter {
 };
 // An owned sort list, known by its first node.
 using SlinkList = std::unique_ptr<Slink, SlinkListDeleter>;
+
+// A sort list of `count` nodes chained in order, their records not yet set;
+// empty for 0.  The nodes are one block, so that a list of a million members
+// costs one allocation.
+SlinkList NewSlinkList(std::size_t count);
 
 // A fresh zero-filled record.
 std::unique_ptr<PlayerRecord> MakeRecord();

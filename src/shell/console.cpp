@@ -94,38 +94,43 @@ bool ReadYes(bool& yes) {
   return true;
 }
 
-bool PromptInt(const char* prompt, int& value) {
+namespace {
+
+// Prints `prompt` and reads a number with `take`, which tells whether the
+// word was one.  A word that is not is consumed and refused, and the prompt
+// is shown again, so a field only ever receives a number.
+template <typename Take>
+bool PromptNumber(const char* prompt, Take take) {
   TextStream& in = ConsoleIn();
   for (;;) {
     if (input_ended) return false;
     Print(prompt);
     SkipSpace(in);
     if (!StillOpen(in)) return false;
-    const IntToken token = LexInt(in);
-    if (token.status == IntToken::kNumber) {
-      value = token.value;
-      return true;
-    }
+    if (take(in)) return true;
     SkipWordRest(in);
     Error();
   }
 }
 
+}  // namespace
+
+bool PromptInt(const char* prompt, int& value) {
+  return PromptNumber(prompt, [&value](TextStream& in) {
+    const IntToken token = LexInt(in);
+    if (token.status != IntToken::kNumber) return false;
+    value = token.value;
+    return true;
+  });
+}
+
 bool PromptDouble(const char* prompt, double& value) {
-  TextStream& in = ConsoleIn();
-  for (;;) {
-    if (input_ended) return false;
-    Print(prompt);
-    SkipSpace(in);
-    if (!StillOpen(in)) return false;
+  return PromptNumber(prompt, [&value](TextStream& in) {
     const RealToken token = LexReal(in);
-    if (token.status == RealToken::kNumber && std::isfinite(token.value)) {
-      value = token.value;
-      return true;
-    }
-    SkipWordRest(in);
-    Error();
-  }
+    if (token.status != RealToken::kNumber || !std::isfinite(token.value)) return false;
+    value = token.value;
+    return true;
+  });
 }
 
 bool ReadIntOrLeaveWord(int& value, bool& read) {

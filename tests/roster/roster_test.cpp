@@ -92,13 +92,19 @@ TEST_F(RosterListTest, EmptyingReleasesEveryMember) {
   ExpectConsistent();
 }
 
-TEST(SlinkClear, ReleasesWholeListsAndIgnoresNull) {
+TEST(SlinkList, NodesChainedInOrderAndReleasedWhole) {
+  EXPECT_EQ(NewSlinkList(0), nullptr);
   Slink_Clear(nullptr);
-  Slink_Clear(new Slink{});
-  Slink* a = new Slink{};
-  a->next = new Slink{};
-  a->next->prev = a;
-  Slink_Clear(a);  // the sanitizer build reports anything left behind
+  SlinkList one = NewSlinkList(1);
+  EXPECT_EQ(one->next, nullptr);
+  EXPECT_EQ(one->prev, nullptr);
+  SlinkList three = NewSlinkList(3);
+  Slink* second = three->next;
+  EXPECT_EQ(second->prev, three.get());
+  EXPECT_EQ(second->next->prev, second);
+  EXPECT_EQ(second->next->next, nullptr);
+  EXPECT_EQ(second->record, nullptr);
+  Slink_Clear(three.release());  // the sanitizer build reports anything left behind
 }
 
 TEST(OptionTable, NumbersKeywordsAndPositionsAreEachUsedOnce) {
