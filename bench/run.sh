@@ -26,7 +26,7 @@ done
 echo "== Operations (Google Benchmark)"
 KORVELIN_BENCH_DATA=$data "$build/bench/engine_bench" --benchmark_out="$build/engine.json" \
   --benchmark_out_format=json --benchmark_min_time=0.1 --benchmark_repetitions=5 \
-  --benchmark_report_aggregates_only=true
+  --benchmark_display_aggregates_only=true
 
 echo "== Whole sessions"
 : > "$build/sessions.txt"

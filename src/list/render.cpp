@@ -80,7 +80,7 @@ bool ListShow(int rows, const Slink* list, std::FILE* stream, const PlayerRecord
   // A sorted list visits the members all over memory: the rows a few ahead
   // are fetched while this one is written.
   const std::vector<std::size_t> places = PlacesRead(columns);
-  constexpr int kAhead = 8;
+  constexpr int kAhead = 16;
   const Slink* ahead = list;
   for (int i = 0; i < kAhead && ahead != nullptr; ++i) ahead = ahead->next;
   int row = 0;

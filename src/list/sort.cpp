@@ -48,20 +48,29 @@ std::uint64_t Ordered(double value) {
 }
 
 // Sorts by key, smallest first, keeping the order of equal keys: one pass
-// per byte of the key, least significant first, skipping a byte that every
-// key shares.  The second buffer is kept from one sort to the next, so that
-// sorting a large roster again costs no fresh memory.
+// per 11-bit digit of the key, least significant first, skipping a digit
+// that every key shares.  The second buffer is kept from one sort to the
+// next, so that sorting a large roster again costs no fresh memory.
+constexpr int kDigitBits = 11;
+constexpr int kDigits = (64 + kDigitBits - 1) / kDigitBits;
+constexpr std::size_t kBuckets = std::size_t{1} << kDigitBits;
+
+std::size_t Digit(std::uint64_t key, int digit) {
+  return static_cast<std::size_t>(key >> (kDigitBits * digit)) & (kBuckets - 1);
+}
+
 void RadixSort(std::vector<Keyed>& items) {
   const std::size_t n = items.size();
   if (n < 2) return;
-  std::array<std::array<std::size_t, 256>, 8> counts{};
+  static std::vector<std::array<std::size_t, kBuckets>> counts(kDigits);
+  for (auto& count : counts) count.fill(0);
   for (const Keyed& item : items) {
-    for (int byte = 0; byte < 8; ++byte) ++counts[byte][(item.key >> (8 * byte)) & 0xFF];
+    for (int digit = 0; digit < kDigits; ++digit) ++counts[digit][Digit(item.key, digit)];
   }
   static std::vector<Keyed> sorted;
   sorted.resize(n);
-  for (int byte = 0; byte < 8; ++byte) {
-    std::array<std::size_t, 256>& count = counts[byte];
+  for (int digit = 0; digit < kDigits; ++digit) {
+    std::array<std::size_t, kBuckets>& count = counts[digit];
     if (std::find(count.begin(), count.end(), n) != count.end()) continue;
     std::size_t start = 0;
     for (std::size_t& c : count) {
@@ -69,7 +78,7 @@ void RadixSort(std::vector<Keyed>& items) {
       c = start;
       start += here;
     }
-    for (const Keyed& item : items) sorted[count[(item.key >> (8 * byte)) & 0xFF]++] = item;
+    for (const Keyed& item : items) sorted[count[Digit(item.key, digit)]++] = item;
     items.swap(sorted);
   }
 }
