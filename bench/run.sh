@@ -29,7 +29,7 @@ done
 echo "== Operations (Google Benchmark)"
 work=$(scratch)
 (cd "$work" && KORVELIN_BENCH_DATA=$data "$build/bench/engine_bench" --benchmark_out="$build/engine.json" \
-  --benchmark_out_format=json --benchmark_min_time=0.1 --benchmark_repetitions=5 \
+  --benchmark_out_format=json --benchmark_min_time=0.1 --benchmark_repetitions=10 \
   --benchmark_display_aggregates_only=true)
 rm -rf "$work"
 

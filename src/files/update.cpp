@@ -68,7 +68,7 @@ class FirstWithId {
     return i;
   }
   void Grow() {
-    std::vector<Slot> old;
+    LargeVector<Slot> old;
     old.swap(slots_);
     Resize(old.size() * 2);
     count_ = 0;
@@ -76,7 +76,7 @@ class FirstWithId {
       if (slot.member != nullptr) Add(slot.member);
     }
   }
-  std::vector<Slot> slots_;  // a power of two of them
+  LargeVector<Slot> slots_;  // a power of two of them
   int shift_ = 64;           // 64 less the bits of a slot number
   std::size_t count_ = 0;
 };

@@ -59,7 +59,7 @@ std::size_t Digit(std::uint64_t key, int digit) {
   return static_cast<std::size_t>(key >> (kDigitBits * digit)) & (kBuckets - 1);
 }
 
-void RadixSort(std::vector<Keyed>& items) {
+void RadixSort(LargeVector<Keyed>& items) {
   const std::size_t n = items.size();
   if (n < 2) return;
   static std::vector<std::array<std::size_t, kBuckets>> counts(kDigits);
@@ -67,7 +67,7 @@ void RadixSort(std::vector<Keyed>& items) {
   for (const Keyed& item : items) {
     for (int digit = 0; digit < kDigits; ++digit) ++counts[digit][Digit(item.key, digit)];
   }
-  static std::vector<Keyed> sorted;
+  static LargeVector<Keyed> sorted;
   sorted.resize(n);
   for (int digit = 0; digit < kDigits; ++digit) {
     std::array<std::size_t, kBuckets>& count = counts[digit];
@@ -86,7 +86,7 @@ void RadixSort(std::vector<Keyed>& items) {
 // The members in the order of `field`, descending or ascending.
 template <typename Value>
 SlinkList SortBy(Value PlayerRecord::*field, bool descending) {
-  static std::vector<Keyed> keyed;  // kept, like the sort's own buffer
+  static LargeVector<Keyed> keyed;  // kept, like the sort's own buffer
   keyed.clear();
   std::vector<PlayerRecord*> unordered;
   for (PlayerRecord* member = Start->next; member != nullptr; member = member->next) {

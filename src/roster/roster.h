@@ -57,6 +57,10 @@ struct PlayerRecord {
   double wpower;
   double wstren;
   double whealth;
+
+  // Records come from large blocks kept for reuse (see roster.cpp).
+  static void* operator new(std::size_t size);
+  static void operator delete(void* record);
 };
 
 // A node of a sort list: points at a member, never owns it.
@@ -83,6 +87,29 @@ SlinkList NewSlinkList(std::size_t count);
 
 // A fresh zero-filled record.
 std::unique_ptr<PlayerRecord> MakeRecord();
+
+// Memory for large arrays (a million members' worth): on Linux, from 2 MiB
+// on, backed by huge pages, so that reaching any element of it costs one
+// memory access rather than a page-table walk as well.
+void* AllocateLarge(std::size_t bytes);
+void ReleaseLarge(void* memory, std::size_t bytes);
+
+// An allocator for std::vector that takes its memory from AllocateLarge.
+template <typename T>
+struct LargeAllocator {
+  using value_type = T;
+  LargeAllocator() = default;
+  template <typename U>
+  LargeAllocator(const LargeAllocator<U>&) {}
+  T* allocate(std::size_t n) { return static_cast<T*>(AllocateLarge(n * sizeof(T))); }
+  void deallocate(T* p, std::size_t n) { ReleaseLarge(p, n * sizeof(T)); }
+  template <typename U>
+  bool operator==(const LargeAllocator<U>&) const { return true; }
+  template <typename U>
+  bool operator!=(const LargeAllocator<U>&) const { return false; }
+};
+template <typename T>
+using LargeVector = std::vector<T, LargeAllocator<T>>;
 
 // ---------------------------------------------------------------------------
 // The sentinel, its settings and the option masks
