@@ -1,6 +1,7 @@
 // The roster list hanging from the sentinel, and sort-list release.
 #include "roster/roster.h"
 
+#include <cstddef>
 #include <cstdint>
 #include <cstdlib>
 #include <new>
@@ -190,14 +191,54 @@ void EmptyRoster() {
   EntryCount() = 0;
 }
 
+namespace {
+
+// A sort list is one block: a header holding the block's size, then the
+// nodes.  The largest block released is kept for the next list, so a preset
+// that sorts a large roster again needs no fresh memory.
+constexpr std::size_t kListHeader = alignof(std::max_align_t);
+
+struct SpareBlock {
+  void* base = nullptr;
+  std::size_t bytes = 0;
+};
+
+SpareBlock& Spare() {
+  static SpareBlock* spare = new SpareBlock;  // never destroyed, like the pool
+  return *spare;
+}
+
+}  // namespace
+
 SlinkList NewSlinkList(std::size_t count) {
   if (count == 0) return SlinkList();
-  Slink* nodes = new Slink[count]();
-  for (std::size_t i = 0; i + 1 < count; ++i) {
-    nodes[i].next = &nodes[i + 1];
-    nodes[i + 1].prev = &nodes[i];
+  std::size_t bytes = kListHeader + count * sizeof(Slink);
+  SpareBlock& spare = Spare();
+  void* base;
+  if (spare.base != nullptr && spare.bytes >= bytes) {
+    base = spare.base;
+    bytes = spare.bytes;
+    spare = SpareBlock();
+  } else {
+    base = AllocateLarge(bytes);
+  }
+  *static_cast<std::size_t*>(base) = bytes;
+  Slink* nodes = reinterpret_cast<Slink*>(static_cast<char*>(base) + kListHeader);
+  for (std::size_t i = 0; i < count; ++i) {
+    nodes[i] = Slink{nullptr, i + 1 < count ? &nodes[i + 1] : nullptr, i > 0 ? &nodes[i - 1] : nullptr};
   }
   return SlinkList(nodes);
 }
 
-void Slink_Clear(Slink* first) { delete[] first; }
+void Slink_Clear(Slink* first) {
+  if (first == nullptr) return;
+  void* base = reinterpret_cast<char*>(first) - kListHeader;
+  const std::size_t bytes = *static_cast<std::size_t*>(base);
+  SpareBlock& spare = Spare();
+  if (bytes <= spare.bytes) {
+    ReleaseLarge(base, bytes);
+    return;
+  }
+  if (spare.base != nullptr) ReleaseLarge(spare.base, spare.bytes);
+  spare = SpareBlock{base, bytes};
+}
