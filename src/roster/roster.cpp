@@ -33,7 +33,7 @@ namespace {
 
 constexpr std::size_t kHugePage = std::size_t{2} << 20;
 
-std::size_t RoundedToHugePages(std::size_t bytes) {
+[[maybe_unused]] std::size_t RoundedToHugePages(std::size_t bytes) {
   return (bytes + kHugePage - 1) & ~(kHugePage - 1);
 }
 
@@ -62,7 +62,7 @@ void* AllocateLarge(std::size_t bytes) {
   return ::operator new(bytes);
 }
 
-void ReleaseLarge(void* memory, std::size_t bytes) {
+void ReleaseLarge(void* memory, [[maybe_unused]] std::size_t bytes) {
 #if defined(__linux__) && !defined(KORVELIN_PLAIN_MEMORY)
   if (bytes >= kHugePage) {
     munmap(memory, RoundedToHugePages(bytes));
