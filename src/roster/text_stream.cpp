@@ -1,8 +1,6 @@
 // Character streams over files and the console, and the number grammar that
 // every reader of the program shares.
-#include <cerrno>
 #include <climits>
-#include <cmath>
 #include <cstdlib>
 
 #include "roster/roster.h"
