@@ -29,6 +29,9 @@ bool ReadTableRow(TextStream& in, PlayerRecord& record);
 
 // Opens a file to read; null when it cannot be opened or is a folder.
 FilePtr OpenForReading(const std::string& name);
+// Prints `prompt` and reads a file name.  False when the user cancels (a
+// word beginning with a backslash) or the input ends.
+bool AskFileName(const char* prompt, std::string& name);
 // Prints `prompt` and reads a file name.  Nothing when the user cancels (a
 // word beginning with a backslash) or the input ends, or when the file cannot
 // be opened (then `failure` is printed as a line).

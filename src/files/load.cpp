@@ -24,10 +24,14 @@ FilePtr OpenForReading(const std::string& name) {
   return FilePtr(std::fopen(name.c_str(), "rb"));
 }
 
-std::optional<TextStream> AskFileToRead(const char* prompt, const char* failure) {
+bool AskFileName(const char* prompt, std::string& name) {
   Print(prompt);
+  return ReadWord(name, kWordLength) && name[0] != '\\';
+}
+
+std::optional<TextStream> AskFileToRead(const char* prompt, const char* failure) {
   std::string name;
-  if (!ReadWord(name, kWordLength) || name[0] == '\\') return std::nullopt;
+  if (!AskFileName(prompt, name)) return std::nullopt;
   FilePtr file = OpenForReading(name);
   if (!file) {
     PrintLine(failure);

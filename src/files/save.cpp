@@ -192,10 +192,10 @@ void OptionSave(std::FILE* out) {
 
 void Save() {
   if (Start->next == nullptr) return;
-  Print("   [FILE TO SAVE TO? '\\' TO CANCEL]\n   [KORVELIN-SAVE]\n >>> ");
   std::string name;
-  if (!ReadWord(name, kWordLength) || name[0] == '\\') return;
-  WriteSaveFile(name);
+  if (AskFileName("   [FILE TO SAVE TO? '\\' TO CANCEL]\n   [KORVELIN-SAVE]\n >>> ", name)) {
+    WriteSaveFile(name);
+  }
 }
 
 int Quit() {
@@ -207,9 +207,12 @@ int Quit() {
     return -1;
   }
   if (Start->next == nullptr) return 0;
-  Print("   [FILE TO SAVE TO? '\\' TO QUIT WITHOUT SAVING]\n   [KORVELIN-QUIT-SAVE]\n >>> ");
   std::string name;
-  if (!ReadWord(name, kWordLength) || name[0] == '\\') return 0;
+  if (!AskFileName(
+          "   [FILE TO SAVE TO? '\\' TO QUIT WITHOUT SAVING]\n   [KORVELIN-QUIT-SAVE]\n >>> ",
+          name)) {
+    return 0;
+  }
   // A failed save keeps the program running, so nothing is lost.
   return WriteSaveFile(name) ? 0 : -1;
 }
