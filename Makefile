@@ -58,7 +58,7 @@ test-windows:
 	@if command -v x86_64-w64-mingw32-g++ >/dev/null && command -v wine >/dev/null; then \
 	  set -e; \
 	  cmake -S . -B build-windows -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64.cmake \
-	        -DCMAKE_BUILD_TYPE=Release -DKORVELIN_TESTS=OFF >/dev/null; \
+	        -DCMAKE_BUILD_TYPE=Release >/dev/null; \
 	  cmake --build build-windows -j$(JOBS); \
 	  cmake -S . -B build-wine -DCMAKE_BUILD_TYPE=Debug \
 	        -DKORVELIN_WINDOWS_EXE=$(CURDIR)/build-windows/korvelin.exe >/dev/null; \

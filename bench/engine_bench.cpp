@@ -18,6 +18,9 @@
 #include "files/files.h"
 #include "list/list.h"
 #include "maintenance/maintenance.h"
+#include "console/console.h"
+#include "roster/derived.h"
+#include "roster/masks.h"
 #include "shell/shell.h"
 
 namespace {

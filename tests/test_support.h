@@ -9,8 +9,15 @@
 
 #include <gtest/gtest.h>
 
-#include "roster/roster.h"
+#include "console/console.h"
+#include "roster/derived.h"
+#include "roster/masks.h"
+#include "roster/memory.h"
+#include "roster/options.h"
+#include "roster/record.h"
 #include "shell/shell.h"
+#include "text/format.h"
+#include "text/text_stream.h"
 
 // A text stream reading exactly `bytes`.
 inline TextStream StreamOf(const std::string& bytes) {

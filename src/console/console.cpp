@@ -5,7 +5,10 @@
 #include <cstring>
 #include <optional>
 
-#include "shell/shell.h"
+#include "console/console.h"
+
+#include "console/protocol.h"
+#include "text/text_stream.h"
 
 namespace {
 
@@ -57,7 +60,7 @@ void Error() { PrintLine("   [INVALID DATA INPUT]\n   [TYPE 'Help' FOR LIST OF C
 void Farewell() { PrintLine("\n\nHave a Nice Day :D\n"); }
 
 void lowstring(std::string& word) {
-  for (std::size_t i = 0; i < word.size() && i < 30 && word[i] != '\0'; ++i) {
+  for (std::size_t i = 0; i < word.size() && i < kLoweredLength && word[i] != '\0'; ++i) {
     if (word[i] >= 'A' && word[i] <= 'Z') word[i] = static_cast<char>(word[i] - 'A' + 'a');
   }
 }
@@ -85,6 +88,10 @@ bool ReadCommand(std::string& word, std::size_t limit) {
   if (!ReadWord(word, limit)) return false;
   lowstring(word);
   return true;
+}
+
+bool ReadProtocolWord(std::string& word, const WordRule& rule) {
+  return rule.lower_case ? ReadCommand(word, rule.limit) : ReadWord(word, rule.limit);
 }
 
 bool ReadYes(bool& yes) {
@@ -152,7 +159,7 @@ bool Getint(int& value) { return PromptInt(kValuePrompt, value); }
 
 bool Getdouble(double& value) { return PromptDouble(kValuePrompt, value); }
 
-bool Getname(char (&name)[30]) {
+bool Getname(char (&name)[kNameLength + 1]) {
   if (input_ended) return false;
   Print("\n   [INPUT NAME]\n   [KORVELIN-GET NAME]\n >>> ");
   TextStream& in = ConsoleIn();
@@ -164,11 +171,11 @@ bool Getname(char (&name)[30]) {
     input_ended = true;
     return false;
   }
-  char read[30] = {};
+  char read[kNameLength + 1] = {};
   std::size_t length = 0;
   for (;;) {
     read[length++] = static_cast<char>(c);
-    if (length == 29) {
+    if (length == kNameLength) {
       in.Get();  // one more character is read and dropped
       break;
     }

@@ -6,7 +6,8 @@
 #include <optional>
 #include <string>
 
-#include "roster/roster.h"
+#include "roster/record.h"
+#include "text/text_stream.h"
 
 // The first 199 characters of every save file; LOAD tells save files from
 // stat tables by them.  Written to disk: must never change.

@@ -3,9 +3,11 @@
 #include <filesystem>
 #include <system_error>
 
+#include "console/console.h"
 #include "files/files.h"
-#include "list/list.h"
-#include "shell/shell.h"
+#include "roster/masks.h"
+#include "roster/options.h"
+#include "text/format.h"
 
 const char kSaveHeader[] =
     "****************************************\n"
@@ -63,7 +65,7 @@ namespace {
 // The name runs up to a "(" followed by a digit (the ID), or is cut at 29
 // characters.  Any other character, control characters included, is part of
 // it.  The end of the stream ends it too.
-void ReadName(TextStream& in, int first, char (&name)[30]) {
+void ReadName(TextStream& in, int first, char (&name)[kNameLength + 1]) {
   std::string text(1, static_cast<char>(first));
   for (;;) {
     const int c = in.Get();
@@ -73,7 +75,7 @@ void ReadName(TextStream& in, int first, char (&name)[30]) {
       text.pop_back();
       break;
     }
-    if (text.size() == 30) {
+    if (text.size() == kNameLength + 1) {
       in.Unget(c);
       text.pop_back();
       break;
@@ -81,18 +83,15 @@ void ReadName(TextStream& in, int first, char (&name)[30]) {
     text += static_cast<char>(c);
   }
   std::memset(name, 0, sizeof name);
-  text.copy(name, 29);
+  text.copy(name, kNameLength);
 }
 
 // The list settings a stat-table import starts from.
 void ResetListSettings() {
   DefaultDisplay();
-  SpeedWeight() = 2.12;
-  PowerWeight() = 1.24;
-  StrengthWeight() = 1.434;
-  HealthWeight() = 0.667;
-  ListSortOption() = 17;  // id
-  ListSortDirection() = 1;
+  SetDefaultWeights();
+  ListSortOption() = OptionNumber("id");
+  ListSortDirection() = kAscending;
 }
 
 }  // namespace

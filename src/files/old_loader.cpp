@@ -1,6 +1,8 @@
 // Reading a save file back (the layout is described in save.cpp).
+#include "console/console.h"
 #include "files/files.h"
-#include "shell/shell.h"
+#include "roster/options.h"
+#include "text/format.h"
 
 namespace {
 
@@ -47,7 +49,7 @@ void OldLoader(TextStream& in) {
     if (c == '}') break;
     std::unique_ptr<PlayerRecord> r = MakeRecord();
     // The name is read as its 29 columns, padding included.
-    for (int i = 0; i < 29; ++i) {
+    for (std::size_t i = 0; i < kNameLength; ++i) {
       const int ch = in.Get();
       if (ch == kEnd) break;
       r->name[i] = static_cast<char>(ch);

@@ -22,8 +22,10 @@
 #include <filesystem>
 #include <system_error>
 
+#include "console/console.h"
 #include "files/files.h"
-#include "shell/shell.h"
+#include "roster/options.h"
+#include "text/format.h"
 
 namespace fs = std::filesystem;
 

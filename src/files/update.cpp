@@ -5,8 +5,9 @@
 #include <deque>
 #include <vector>
 
+#include "console/console.h"
 #include "files/files.h"
-#include "shell/shell.h"
+#include "roster/memory.h"
 
 void Updatemain() {
   std::optional<TextStream> file =

@@ -3,7 +3,11 @@
 
 #include <string>
 
-#include "shell/shell.h"
+#include "console/protocol.h"
+#include "roster/derived.h"
+#include "roster/masks.h"
+#include "roster/options.h"
+#include "text/text_stream.h"
 
 namespace {
 
@@ -30,7 +34,7 @@ enum class Rows { kAllMembers, kEntriesSetting, kFixed };
 
 struct Preset {
   void (*set_up_mask)();  // null: the mask is used as it is
-  int option;
+  int option;             // the sort option
   int direction;
   Rows rows;
   int fixed_rows;  // for Rows::kFixed
@@ -39,12 +43,20 @@ struct Preset {
 
 // The presets sort by their own fixed options: WC by weighted power, the
 // three stat presets by their new stat, PERCENT by total gain.
-const Preset kDefaultPreset = {nullptr, 17, 1, Rows::kAllMembers, 0, &main_d_options};
-const Preset kPercentPreset = {PercentOptions, 35, 0, Rows::kEntriesSetting, 0, &tempoptions};
-const Preset kWCPreset = {WCOptions, 12, 0, Rows::kFixed, 10, &tempoptions};
-const Preset kSpeedPreset = {WCOptions, 29, 0, Rows::kFixed, 15, &tempoptions};
-const Preset kPowerPreset = {WCOptions, 28, 0, Rows::kFixed, 15, &tempoptions};
-const Preset kStrengthPreset = {WCOptions, 30, 0, Rows::kFixed, 15, &tempoptions};
+constexpr int kWCRows = 10;
+constexpr int kStatPresetRows = 15;
+const Preset kDefaultPreset = {
+    nullptr, OptionNumber("id"), kAscending, Rows::kAllMembers, 0, &main_d_options};
+const Preset kPercentPreset = {PercentOptions,        OptionNumber("totalgain"), kDescending,
+                               Rows::kEntriesSetting, 0,                         &tempoptions};
+const Preset kWCPreset = {
+    WCOptions, OptionNumber("wpower"), kDescending, Rows::kFixed, kWCRows, &tempoptions};
+const Preset kSpeedPreset = {WCOptions,    OptionNumber("newspeed"), kDescending,
+                             Rows::kFixed, kStatPresetRows,          &tempoptions};
+const Preset kPowerPreset = {WCOptions,    OptionNumber("newpower"), kDescending,
+                             Rows::kFixed, kStatPresetRows,          &tempoptions};
+const Preset kStrengthPreset = {WCOptions,    OptionNumber("newstren"), kDescending,
+                                Rows::kFixed, kStatPresetRows,          &tempoptions};
 
 Next RunPreset(ListVisit& visit, const Preset& preset) {
   if (preset.set_up_mask != nullptr) preset.set_up_mask();
@@ -109,11 +121,9 @@ Next SetEntries(ListVisit& visit) {
   return Next::kLeave;
 }
 
-using SetHandler = Next (*)(ListVisit&);
-
 // The SET words in the order they are compared.  kLeave goes back to the
 // List prompt; kStay shows the SET prompt again.
-const Command<SetHandler> kSetCommands[] = {
+const Command<Handler<ListVisit>> kSetCommands[] = {
     {"entries", SetEntries},
     {"weights",
      [](ListVisit&) {
@@ -133,18 +143,15 @@ const Command<SetHandler> kSetCommands[] = {
     {"\\", [](ListVisit&) { return Next::kLeave; }},
 };
 
+// SET always comes back to the List prompt (or ends with the input).
 Next ListSet(ListVisit& visit) {
-  std::string word;
-  for (;;) {
-    Print("\n   [ENTRIES, WEIGHTS OR OPTIONS? ( '\\' TO CANCEL )]\n   [KORVELIN-LIST-SET\n >>> ");
-    if (!ReadCommand(word, kSetWordLength)) return Next::kLeave;
-    const SetHandler* run = FindCommand(kSetCommands, word);
-    if (run == nullptr) {
-      Error();
-      continue;
-    }
-    if ((*run)(visit) == Next::kLeave || InputEnded()) return Next::kStay;
-  }
+  RunProtocol(
+      visit,
+      [](ListVisit&) {
+        Print("\n   [ENTRIES, WEIGHTS OR OPTIONS? ( '\\' TO CANCEL )]\n   [KORVELIN-LIST-SET\n >>> ");
+      },
+      kSetCommands, WordRule{kSetWordLength, true});
+  return Next::kStay;
 }
 
 // ---------------------------------------------------------------------------
@@ -176,10 +183,8 @@ void Help_List() {
       " : Return to the main protocol.");
 }
 
-using ListHandler = Next (*)(ListVisit&);
-
 // The List commands in the order they are compared.
-const Command<ListHandler> kListCommands[] = {
+const Command<Handler<ListVisit>> kListCommands[] = {
     {"help",
      [](ListVisit&) {
        Help_List();
@@ -219,17 +224,12 @@ void List() {
   ListCalc(Start->next);
   visit.custom = SortMain(ListSortOption(), nullptr, ListSortDirection());
 
-  std::string word;
-  for (;;) {
-    // Weights and members may have changed: every table shows current values.
-    ListCalc(Start->next);
-    Print("\n   [KORVELIN-LIST]\n >>> ");
-    if (!ReadCommand(word)) return;
-    const ListHandler* run = FindCommand(kListCommands, word);
-    if (run == nullptr) {
-      Error();
-      continue;
-    }
-    if ((*run)(visit) == Next::kLeave || InputEnded()) return;
-  }
+  RunProtocol(
+      visit,
+      [](ListVisit&) {
+        // Weights and members may have changed: every table shows current values.
+        ListCalc(Start->next);
+        Print("\n   [KORVELIN-LIST]\n >>> ");
+      },
+      kListCommands);
 }

@@ -1,18 +1,11 @@
 // The List protocol: sorting, the table renderer, the presets and the
-// settings reached from it, and the constructors of the option masks.
+// settings reached from it.
 #pragma once
 
 #include <cstdio>
 
-#include "roster/roster.h"
-
-// Mask constructors.  Each puts a fresh mask in its global; the previous
-// mask is released.
-void TempReset();       // tempoptions: nothing selected
-void DefaultDisplay();  // displayoptions: the default columns
-void MainDisplay();     // main_d_options: the default columns
-void WCOptions();       // tempoptions: the WC columns
-void PercentOptions();  // tempoptions: the PERCENT columns
+#include "roster/memory.h"
+#include "roster/record.h"
 
 // ---------------------------------------------------------------------------
 // Sorting

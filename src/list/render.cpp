@@ -5,15 +5,16 @@
 #include <string>
 #include <vector>
 
+#include "console/console.h"
 #include "list/list.h"
-#include "shell/shell.h"
+#include "roster/options.h"
 
 namespace {
 
 // The name heading: a bar and 31 characters.
 const char kNameHeading[] = "| NAME:                        :";
 constexpr std::size_t kNameWidth = 31;
-constexpr std::size_t kNameCell = 29;
+constexpr std::size_t kNameCell = kNameLength;
 
 void Write(std::FILE* stream, const std::string& text) {
   std::fwrite(text.data(), 1, text.size(), stream);

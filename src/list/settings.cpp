@@ -2,8 +2,11 @@
 // columns (OPTIONS) and the four weights (WEIGHTS).
 #include <string>
 
+#include "console/protocol.h"
 #include "list/list.h"
-#include "shell/shell.h"
+#include "roster/masks.h"
+#include "roster/options.h"
+#include "text/format.h"
 
 // ---------------------------------------------------------------------------
 // Columns of the custom list
@@ -33,47 +36,46 @@ void Help_OptionSet() {
 
 namespace {
 
-using OptionHandler = Next (*)();
+Next Leave(Stateless&) { return Next::kLeave; }
 
 // The option-set words other than the 35 column keywords.
-const Command<OptionHandler> kOptionWords[] = {
+const Command<Handler<Stateless>> kOptionWords[] = {
     {"help",
-     [] {
+     [](Stateless&) {
        Help_OptionSet();
        return Next::kStay;
      }},
     {"display",
-     [] {
+     [](Stateless&) {
        ListShow(0, nullptr, ConsoleOut(), *displayoptions);
        return Next::kStay;
      }},
     {"default",
-     [] {
+     [](Stateless&) {
        DefaultDisplay();
        return Next::kStay;
      }},
-    {"done", [] { return Next::kLeave; }},
-    {"back", [] { return Next::kLeave; }},
+    {"done", Leave},
+    {"back", Leave},
 };
+
+// A column keyword toggles its column.
+bool ToggleColumn(Stateless&, const std::string& word, Next& next) {
+  const OptionInfo* option = OptionByKeyword(word);
+  if (option == nullptr) return false;
+  OptionSelect(*displayoptions, *option, !OptionSelected(*displayoptions, *option));
+  next = Next::kStay;
+  return true;
+}
 
 }  // namespace
 
 void OptionSet() {
-  std::string word;
-  for (;;) {
-    Print("\n   [TOGGLE WHICH OPTION?]\n   [KORVELIN-LIST-SET-OPTION]\n >>> ");
-    if (!ReadCommand(word)) return;
-    if (const OptionInfo* option = OptionByKeyword(word)) {
-      OptionSelect(*displayoptions, *option, !OptionSelected(*displayoptions, *option));
-      continue;
-    }
-    const OptionHandler* run = FindCommand(kOptionWords, word);
-    if (run == nullptr) {
-      Error();
-    } else if ((*run)() == Next::kLeave || InputEnded()) {
-      return;
-    }
-  }
+  Stateless state;
+  RunProtocol(
+      state,
+      [](Stateless&) { Print("\n   [TOGGLE WHICH OPTION?]\n   [KORVELIN-LIST-SET-OPTION]\n >>> "); },
+      kOptionWords, WordRule{}, ToggleColumn);
 }
 
 // ---------------------------------------------------------------------------
@@ -105,42 +107,46 @@ Next SetWeight(double& weight, double most, const char* refusal) {
   return Next::kStay;
 }
 
+// The limits of the weights, each beside the message that refuses a value
+// beyond it.
 const char kFightingStatRange[] = "   [ERROR, VALUE OUTSIDE ALLOWED RANGE( 0-15 )]";
+static_assert(kMostFightingWeight == 15.0, "the message names the limit");
 const char kHealthRange[] = "   [ERROR, VALUE OUTSIDE ALLOWED RANGE( 0-10 )]";
+static_assert(kMostHealthWeight == 10.0, "the message names the limit");
 
-using WeightHandler = Next (*)();
+template <double& (*Weight)()>
+Next SetFightingWeight(Stateless&) {
+  return SetWeight(Weight(), kMostFightingWeight, kFightingStatRange);
+}
 
 // The weight words, compared as typed (no lower-casing).
-const Command<WeightHandler> kWeightWords[] = {
+const Command<Handler<Stateless>> kWeightWords[] = {
     {"help",
-     [] {
+     [](Stateless&) {
        Help_Weights();
        return Next::kStay;
      }},
-    {"speed", [] { return SetWeight(SpeedWeight(), 15.0, kFightingStatRange); }},
-    {"strength", [] { return SetWeight(StrengthWeight(), 15.0, kFightingStatRange); }},
-    {"stren", [] { return SetWeight(StrengthWeight(), 15.0, kFightingStatRange); }},
-    {"power", [] { return SetWeight(PowerWeight(), 15.0, kFightingStatRange); }},
-    {"health", [] { return SetWeight(HealthWeight(), 10.0, kHealthRange); }},
-    {"done", [] { return Next::kLeave; }},
-    {"back", [] { return Next::kLeave; }},
+    {"speed", SetFightingWeight<SpeedWeight>},
+    {"strength", SetFightingWeight<StrengthWeight>},
+    {"stren", SetFightingWeight<StrengthWeight>},
+    {"power", SetFightingWeight<PowerWeight>},
+    {"health",
+     [](Stateless&) { return SetWeight(HealthWeight(), kMostHealthWeight, kHealthRange); }},
+    {"done", Leave},
+    {"back", Leave},
 };
 
 }  // namespace
 
 void WeightSet() {
-  std::string word;
-  for (;;) {
-    static const Format kPrompt(
-        "\n   [CURRENT WEIGHTS:]\n   SPEED: %lf\n   POWER: %lf\n   STRENGTH: %lf\n   HEALTH: %lf\n "
-        "  [CHANGE WHICH WEIGHT?]\n   [KORVELIN-LIST-SET-WEIGHTS]\n >>> ");
-    Print(kPrompt({SpeedWeight(), PowerWeight(), StrengthWeight(), HealthWeight()}));
-    if (!ReadWord(word, kWordLength)) return;
-    const WeightHandler* run = FindCommand(kWeightWords, word);
-    if (run == nullptr) {
-      Error();
-    } else if ((*run)() == Next::kLeave || InputEnded()) {
-      return;
-    }
-  }
+  Stateless state;
+  RunProtocol(
+      state,
+      [](Stateless&) {
+        static const Format kPrompt(
+            "\n   [CURRENT WEIGHTS:]\n   SPEED: %lf\n   POWER: %lf\n   STRENGTH: %lf\n   HEALTH: "
+            "%lf\n   [CHANGE WHICH WEIGHT?]\n   [KORVELIN-LIST-SET-WEIGHTS]\n >>> ");
+        Print(kPrompt({SpeedWeight(), PowerWeight(), StrengthWeight(), HealthWeight()}));
+      },
+      kWeightWords, WordRule{kWordLength, false});
 }

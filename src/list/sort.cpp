@@ -19,18 +19,14 @@
 #include <type_traits>
 #include <vector>
 
+#include "console/console.h"
 #include "list/list.h"
-#include "shell/shell.h"
+#include "roster/options.h"
 
 namespace {
 
-constexpr int kFallbackOption = 17;  // id, ascending
+constexpr int kFallbackOption = OptionNumber("id");  // ascending
 constexpr std::uint64_t kSignBit = std::uint64_t{1} << 63;
-
-struct Keyed {
-  std::uint64_t key;
-  PlayerRecord* record;
-};
 
 // Unsigned numbers in the order of the signed keys.
 std::uint64_t Ordered(std::int64_t value) {
@@ -59,15 +55,15 @@ std::size_t Digit(std::uint64_t key, int digit) {
   return static_cast<std::size_t>(key >> (kDigitBits * digit)) & (kBuckets - 1);
 }
 
-void RadixSort(LargeVector<Keyed>& items) {
+void RadixSort(LargeVector<SortItem>& items) {
   const std::size_t n = items.size();
   if (n < 2) return;
   static std::vector<std::array<std::size_t, kBuckets>> counts(kDigits);
   for (auto& count : counts) count.fill(0);
-  for (const Keyed& item : items) {
+  for (const SortItem& item : items) {
     for (int digit = 0; digit < kDigits; ++digit) ++counts[digit][Digit(item.key, digit)];
   }
-  static LargeVector<Keyed> sorted;
+  LargeVector<SortItem>& sorted = SortScratch();
   sorted.resize(n);
   for (int digit = 0; digit < kDigits; ++digit) {
     std::array<std::size_t, kBuckets>& count = counts[digit];
@@ -78,7 +74,7 @@ void RadixSort(LargeVector<Keyed>& items) {
       c = start;
       start += here;
     }
-    for (const Keyed& item : items) sorted[count[Digit(item.key, digit)]++] = item;
+    for (const SortItem& item : items) sorted[count[Digit(item.key, digit)]++] = item;
     items.swap(sorted);
   }
 }
@@ -86,7 +82,7 @@ void RadixSort(LargeVector<Keyed>& items) {
 // The members in the order of `field`, descending or ascending.
 template <typename Value>
 SlinkList SortBy(Value PlayerRecord::*field, bool descending) {
-  static LargeVector<Keyed> keyed;  // kept, like the sort's own buffer
+  LargeVector<SortItem>& keyed = SortItems();
   keyed.clear();
   std::vector<PlayerRecord*> unordered;
   for (PlayerRecord* member = Start->next; member != nullptr; member = member->next) {
@@ -109,7 +105,7 @@ SlinkList SortBy(Value PlayerRecord::*field, bool descending) {
 
   SlinkList list = NewSlinkList(keyed.size() + unordered.size());
   Slink* node = list.get();
-  for (const Keyed& k : keyed) {
+  for (const SortItem& k : keyed) {
     node->record = k.record;
     node = node->next;
   }
@@ -121,7 +117,7 @@ SlinkList SortBy(Value PlayerRecord::*field, bool descending) {
 }
 
 SlinkList SortByOption(const OptionInfo& option, int direction) {
-  const bool descending = direction == 0;
+  const bool descending = direction == kDescending;
   switch (option.kind) {
     case OptionKind::kInt: return SortBy(option.int_field, descending);
     case OptionKind::kWide: return SortBy(option.wide_field, descending);
@@ -138,5 +134,5 @@ SlinkList SortMain(int option, SlinkList old, int direction) {
     return SortByOption(OptionByNumber(option), direction);
   }
   PrintLine("   [ERROR, SORT FAILED]");
-  return SortByOption(OptionByNumber(kFallbackOption), 1);
+  return SortByOption(OptionByNumber(kFallbackOption), kAscending);
 }

@@ -2,8 +2,9 @@
 // direction; both are kept in the sentinel and the custom list is rebuilt.
 #include <string>
 
+#include "console/protocol.h"
 #include "list/list.h"
-#include "shell/shell.h"
+#include "roster/options.h"
 
 void Help_Sort() {
   PrintLine(
@@ -17,63 +18,79 @@ void Help_Sort() {
 
 namespace {
 
-constexpr int kAskAgain = -1;
-
-// The direction words and what each gives; "help" just asks again.
-const Command<int> kDirectionWords[] = {
-    {"help", kAskAgain},
-    {"accending", 1},
-    {"decending", 0},
+// The direction prompt's state: the direction chosen.
+struct DirectionChoice {
+  int direction = kDescending;
+  bool chosen = false;
 };
 
-using SortHandler = Next (*)();
+template <int Direction>
+Next Choose(DirectionChoice& choice) {
+  choice.direction = Direction;
+  choice.chosen = true;
+  return Next::kLeave;
+}
+
+// The direction words; "help" just asks again.
+const Command<Handler<DirectionChoice>> kDirectionWords[] = {
+    {"help", [](DirectionChoice&) { return Next::kStay; }},
+    {"accending", Choose<kAscending>},
+    {"decending", Choose<kDescending>},
+};
+
+// The sort prompt's state: the custom list, rebuilt once an option and a
+// direction are chosen.
+struct SortChoice {
+  SlinkList custom;
+};
+
+Next Leave(SortChoice&) { return Next::kLeave; }
 
 // The words of the option prompt other than the 35 option keywords.
-const Command<SortHandler> kSortWords[] = {
+const Command<Handler<SortChoice>> kSortWords[] = {
     {"help",
-     [] {
+     [](SortChoice&) {
        Help_Sort();
        return Next::kStay;
      }},
-    {"back", [] { return Next::kLeave; }},
-    {"done", [] { return Next::kLeave; }},
+    {"back", Leave},
+    {"done", Leave},
 };
+
+// An option keyword is kept as the sort option before the direction is
+// asked for; with a direction the list is rebuilt.
+bool SortByKeyword(SortChoice& choice, const std::string& word, Next& next) {
+  const OptionInfo* option = OptionByKeyword(word);
+  if (option == nullptr) return false;
+  ListSortOption() = option->number;
+  int direction = kDescending;
+  if (Sort_Direction(direction)) {
+    ListSortDirection() = direction;
+    choice.custom = SortMain(option->number, std::move(choice.custom), direction);
+  }
+  next = Next::kLeave;
+  return true;
+}
 
 }  // namespace
 
 bool Sort_Direction(int& direction) {
-  std::string word;
-  for (;;) {
-    Print("\n   [ACCENDING OR DECENTING??]\n   [KORVELIN-LIST-SORT-DIRECTION]\n >>> ");
-    if (!ReadCommand(word)) return false;
-    const int* chosen = FindCommand(kDirectionWords, word);
-    if (chosen == nullptr) {
-      Error();
-    } else if (*chosen != kAskAgain) {
-      direction = *chosen;
-      return true;
-    }
-  }
+  DirectionChoice choice;
+  RunProtocol(
+      choice,
+      [](DirectionChoice&) {
+        Print("\n   [ACCENDING OR DECENTING??]\n   [KORVELIN-LIST-SORT-DIRECTION]\n >>> ");
+      },
+      kDirectionWords);
+  if (choice.chosen) direction = choice.direction;
+  return choice.chosen;
 }
 
 SlinkList Sort_Choose(SlinkList custom) {
-  std::string word;
-  for (;;) {
-    Print("\n   [SORT BY WHAT?]\n   [KORVELIN-LIST-SORT-OPTION]\n >>> ");
-    if (!ReadCommand(word)) return custom;
-    if (const OptionInfo* option = OptionByKeyword(word)) {
-      // The option is kept before the direction is asked for.
-      ListSortOption() = option->number;
-      int direction = 0;
-      if (!Sort_Direction(direction)) return custom;
-      ListSortDirection() = direction;
-      return SortMain(option->number, std::move(custom), direction);
-    }
-    const SortHandler* run = FindCommand(kSortWords, word);
-    if (run == nullptr) {
-      Error();
-    } else if ((*run)() == Next::kLeave || InputEnded()) {
-      return custom;
-    }
-  }
+  SortChoice choice{std::move(custom)};
+  RunProtocol(
+      choice,
+      [](SortChoice&) { Print("\n   [SORT BY WHAT?]\n   [KORVELIN-LIST-SORT-OPTION]\n >>> "); },
+      kSortWords, WordRule{}, SortByKeyword);
+  return std::move(choice.custom);
 }

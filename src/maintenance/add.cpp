@@ -4,7 +4,8 @@
 #include <string>
 
 #include "maintenance/maintenance.h"
-#include "shell/shell.h"
+#include "console/console.h"
+#include "text/format.h"
 
 namespace {
 

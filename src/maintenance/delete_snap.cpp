@@ -1,7 +1,8 @@
 // DELETE removes one member after confirmation; SNAP makes every member's new
 // stats the baseline that gains are measured from.
 #include "maintenance/maintenance.h"
-#include "shell/shell.h"
+#include "console/console.h"
+#include "text/format.h"
 
 void Delete() {
   for (;;) {

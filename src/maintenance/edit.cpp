@@ -4,18 +4,25 @@
 #include <string>
 
 #include "maintenance/maintenance.h"
-#include "shell/shell.h"
+#include "console/console.h"
+#include "console/protocol.h"
+#include "text/format.h"
 
 namespace {
 
 using R = PlayerRecord;
-using EditHandler = Next (*)(PlayerRecord&);
+
+// The widths of DISPLAY's two rules: a bar row of blanks broken by ":   :",
+// and an underscore row.
+constexpr std::size_t kRuleBlanksBefore = 25;
+constexpr std::size_t kRuleBlanksAfter = 199;
+constexpr std::size_t kRuleUnderscores = 171;
 
 // DISPLAY: the member's stored fields.
 Next ShowFields(PlayerRecord& m) {
-  // Two fixed rules first: a blank bar row, then an underscore row.
-  PrintLine(("|" + std::string(25, ' ') + ":   :" + std::string(199, ' ') + "|\n|" +
-             std::string(171, '_') + "|\n")
+  PrintLine(("|" + std::string(kRuleBlanksBefore, ' ') + ":   :" +
+             std::string(kRuleBlanksAfter, ' ') + "|\n|" + std::string(kRuleUnderscores, '_') +
+             "|\n")
                 .c_str());
   // A precision of 0 prints a zero stat as a blank cell.
   static const Format kBlock(
@@ -62,7 +69,7 @@ Next EditReal(PlayerRecord& member) {
 }
 
 // The keywords in the order they are compared.
-const Command<EditHandler> kEditCommands[] = {
+const Command<Handler<PlayerRecord>> kEditCommands[] = {
     {"help", ShowHelp},
     {"display", ShowFields},
     {"name", Rename},
@@ -103,17 +110,10 @@ PlayerRecord* ChooseMember() {
 void Edit() {
   PlayerRecord* member = ChooseMember();
   if (member == nullptr) return;
-  std::string word;
-  for (;;) {
-    Printf("\n    EDITING >> %-30s\n   [KORVELIN-EDIT]\n >>> ", member->name);
-    if (!ReadCommand(word)) return;
-    const EditHandler* run = FindCommand(kEditCommands, word);
-    if (run == nullptr) {
-      Error();
-      continue;
-    }
-    if ((*run)(*member) == Next::kLeave || InputEnded()) return;
-  }
+  RunProtocol(
+      *member,
+      [](PlayerRecord& m) { Printf("\n    EDITING >> %-30s\n   [KORVELIN-EDIT]\n >>> ", m.name); },
+      kEditCommands);
 }
 
 void Help_Edit() {

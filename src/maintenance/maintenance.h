@@ -3,7 +3,7 @@
 // input ends, releasing anything it had not linked into the roster.
 #pragma once
 
-#include "roster/roster.h"
+#include "roster/record.h"
 
 // ADD.  With `id` 0 the ID is asked first (0 cancels silently); a nonzero
 // `id` skips that prompt.  An ID already in the roster is refused.  Asks the

@@ -3,7 +3,7 @@
 #include <cstdint>
 #include <limits>
 
-#include "roster/roster.h"
+#include "roster/derived.h"
 
 namespace {
 

@@ -2,7 +2,9 @@
 // presets.
 #include <initializer_list>
 
-#include "list/list.h"
+#include "roster/masks.h"
+
+#include "roster/options.h"
 
 namespace {
 

@@ -1,4 +1,5 @@
 // The about pages and the main help.
+#include "console/console.h"
 #include "shell/shell.h"
 
 namespace {

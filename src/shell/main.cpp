@@ -2,6 +2,7 @@
 // console.  Takes no arguments; everything is typed at its prompts.
 #include <cstdio>
 
+#include "console/console.h"
 #include "shell/shell.h"
 
 int main() {

@@ -1,31 +1,47 @@
 // Start-up and the main protocol.
 #include "shell/shell.h"
 
+#include "console/protocol.h"
 #include "files/files.h"
 #include "list/list.h"
 #include "maintenance/maintenance.h"
+#include "roster/masks.h"
+#include "roster/options.h"
 
 namespace {
 
-using MainHandler = Next (*)();
+// The list settings of a new session: healthp, ascending.
+constexpr int kStartUpSortOption = OptionNumber("healthp");
+constexpr int kStartUpSortDirection = 3;
+static_assert(kStartUpSortOption != 0, "a start-up sort option by a keyword of the table");
+
+// Runs a command that leaves the main prompt where it is.
+template <void (*Run)()>
+Next Stay(Stateless&) {
+  Run();
+  return Next::kStay;
+}
+
+void AddById() { Add(0); }
+
+void AboutThenBanner() {
+  About();
+  if (!InputEnded()) Welcome();
+}
 
 // The main protocol's commands, in the order they are compared.
-const Command<MainHandler> kMainCommands[] = {
-    {"help", [] { Help_Main(); return Next::kStay; }},
-    {"list", [] { List(); return Next::kStay; }},
-    {"about", [] {
-       About();
-       if (!InputEnded()) Welcome();
-       return Next::kStay;
-     }},
-    {"edit", [] { Edit(); return Next::kStay; }},
-    {"delete", [] { Delete(); return Next::kStay; }},
-    {"add", [] { Add(0); return Next::kStay; }},
-    {"load", [] { Load(); return Next::kStay; }},
-    {"save", [] { Save(); return Next::kStay; }},
-    {"snap", [] { Snap(); return Next::kStay; }},
-    {"update", [] { Updatemain(); return Next::kStay; }},
-    {"quit", [] { return Quit() == 0 ? Next::kLeave : Next::kStay; }},
+const Command<Handler<Stateless>> kMainCommands[] = {
+    {"help", Stay<Help_Main>},
+    {"list", Stay<List>},
+    {"about", Stay<AboutThenBanner>},
+    {"edit", Stay<Edit>},
+    {"delete", Stay<Delete>},
+    {"add", Stay<AddById>},
+    {"load", Stay<Load>},
+    {"save", Stay<Save>},
+    {"snap", Stay<Snap>},
+    {"update", Stay<Updatemain>},
+    {"quit", [](Stateless&) { return Quit() == 0 ? Next::kLeave : Next::kStay; }},
 };
 
 // The sentinel, the banner, the masks and the start-up list settings, in
@@ -36,8 +52,8 @@ void StartUp() {
   displayoptions = MakeRecord();
   MainDisplay();
   TempReset();
-  ListSortDirection() = 3;
-  ListSortOption() = 3;
+  ListSortDirection() = kStartUpSortDirection;
+  ListSortOption() = kStartUpSortOption;
 }
 
 }  // namespace
@@ -52,17 +68,10 @@ int RunProgram() {
 }
 
 void MainProtocol() {
-  std::string word;
-  for (;;) {
-    Print("\n   [KORVELIN-MAIN]\n >>> ");
-    if (!ReadCommand(word, kCommandLength)) return;
-    const MainHandler* run = FindCommand(kMainCommands, word);
-    if (run == nullptr) {
-      Error();
-      continue;
-    }
-    if ((*run)() == Next::kLeave || InputEnded()) return;
-  }
+  Stateless state;
+  RunProtocol(
+      state, [](Stateless&) { Print("\n   [KORVELIN-MAIN]\n >>> "); }, kMainCommands,
+      WordRule{kCommandLength, true});
 }
 
 void Welcome() {

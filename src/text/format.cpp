@@ -5,7 +5,7 @@
 #include <cstdio>
 #include <cstdlib>
 
-#include "roster/roster.h"
+#include "text/format.h"
 
 namespace {
 

@@ -3,7 +3,7 @@
 #include <climits>
 #include <cstdlib>
 
-#include "roster/roster.h"
+#include "text/text_stream.h"
 
 namespace {
 constexpr std::size_t kBlock = 1 << 16;

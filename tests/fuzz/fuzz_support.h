@@ -12,6 +12,8 @@
 
 #include "files/files.h"
 #include "list/list.h"
+#include "console/console.h"
+#include "roster/masks.h"
 #include "shell/shell.h"
 
 namespace fuzz {

@@ -14,7 +14,8 @@
 #include <map>
 #include <vector>
 
-#include "roster/roster.h"
+#include "roster/options.h"
+#include "roster/record.h"
 
 namespace reference {
 

@@ -10,6 +10,9 @@
 #include "files/files.h"
 #include "insertion_reference.h"
 #include "list/list.h"
+#include "console/console.h"
+#include "roster/derived.h"
+#include "roster/masks.h"
 #include "shell/shell.h"
 
 namespace {

@@ -1,0 +1,81 @@
+// Protocols: a prompt, a word read, a command table looked up, a command
+// run, until a command leaves or the input ends.  Every command loop of the
+// program is one table and a call of RunProtocol.
+#pragma once
+
+#include <cstddef>
+#include <string>
+
+#include "console/console.h"
+
+// What a command tells the loop that ran it.
+enum class Next { kStay, kLeave };
+
+template <typename Handler>
+struct Command {
+  const char* word;
+  Handler run;
+};
+
+// The handler of the command whose word equals `word`, or null.
+template <typename Handler, std::size_t N>
+const Handler* FindCommand(const Command<Handler> (&table)[N], const std::string& word) {
+  for (const Command<Handler>& command : table) {
+    if (word == command.word) return &command.run;
+  }
+  return nullptr;
+}
+
+// The state of a protocol that keeps none of its own.
+struct Stateless {};
+
+// How a protocol reads its word.
+struct WordRule {
+  std::size_t limit = kWordLength;
+  bool lower_case = true;  // false: compared as typed
+};
+
+namespace protocol_detail {
+template <typename T>
+struct Same {
+  using type = T;
+};
+}  // namespace protocol_detail
+
+// A command of a protocol over the state `Context` it works on.
+template <typename Context>
+using Handler = Next (*)(Context&);
+// Offered a word that is not in the table; tells whether it took the word,
+// and sets `next` when it did.
+template <typename Context>
+using Fallback = bool (*)(Context&, const std::string& word, Next& next);
+// Prints the protocol's prompt.
+template <typename Context>
+using Prompt = void (*)(Context&);
+
+// Reads a word by the rule.  False at the end of the input.
+bool ReadProtocolWord(std::string& word, const WordRule& rule);
+
+// The one command loop: prints the prompt, reads a word, runs the command
+// the table (or else the fallback) has for it, and repeats until a command
+// returns kLeave or the input ends.  A word that nothing takes gets the
+// invalid-input message.
+template <typename Context, std::size_t N>
+void RunProtocol(Context& context,
+                 Prompt<typename protocol_detail::Same<Context>::type> prompt,
+                 const Command<Handler<Context>> (&commands)[N], WordRule rule = {},
+                 Fallback<typename protocol_detail::Same<Context>::type> fallback = nullptr) {
+  std::string word;
+  for (;;) {
+    prompt(context);
+    if (!ReadProtocolWord(word, rule)) return;
+    Next next = Next::kStay;
+    if (const Handler<Context>* run = FindCommand(commands, word)) {
+      next = (*run)(context);
+    } else if (fallback == nullptr || !fallback(context, word, next)) {
+      Error();
+      continue;
+    }
+    if (next == Next::kLeave || InputEnded()) return;
+  }
+}

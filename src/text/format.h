@@ -1,0 +1,48 @@
+// Format: the printf formats the program prints with, read once and rendered
+// without the C library's parser.
+#pragma once
+
+#include <initializer_list>
+#include <string>
+#include <vector>
+
+// A printf format built from the conversions this program prints with:
+// %[-][width][.precision] followed by d, lld, f, lf or s, and %%.  It is read
+// once and then rendered without the C library's parser, giving exactly what
+// snprintf gives (a precision-0 integer conversion prints 0 as blanks only),
+// except that a real that is not finite prints as "inf", "-inf" or "nan"
+// right-aligned in its width, the same on every system.
+class Format {
+ public:
+  // One value for a conversion, in order.
+  struct Arg {
+    Arg(int v) : kind('d'), integer(v) {}
+    Arg(long v) : kind('d'), integer(v) {}
+    Arg(long long v) : kind('d'), integer(v) {}
+    Arg(double v) : kind('f'), real(v) {}
+    Arg(const char* v) : kind('s'), text(v) {}
+    char kind;
+    long long integer = 0;
+    double real = 0.0;
+    const char* text = nullptr;
+  };
+
+  // Aborts on a conversion outside the set above: a format is a fixed text
+  // of the program, so that is a mistake in the program.
+  explicit Format(const char* format);
+
+  // The text with `args` put in, one per conversion.
+  std::string operator()(std::initializer_list<Arg> args) const;
+  // The same, appended to `out`.
+  void AppendTo(std::string& out, std::initializer_list<Arg> args) const;
+
+ private:
+  struct Piece {
+    std::string literal;  // printed before the conversion
+    char conversion = 0;  // 'd', 'f', 's', or 0 after the last conversion
+    bool left = false;    // '-'
+    int width = 0;
+    int precision = -1;  // -1: none given
+  };
+  std::vector<Piece> pieces_;
+};
