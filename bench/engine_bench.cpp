@@ -15,10 +15,10 @@
 #include <string>
 #include <vector>
 
+#include "console/console.h"
 #include "files/files.h"
 #include "list/list.h"
 #include "maintenance/maintenance.h"
-#include "console/console.h"
 #include "roster/derived.h"
 #include "roster/masks.h"
 #include "shell/shell.h"
@@ -122,9 +122,9 @@ struct Preset {
   int option, direction, rows;  // rows 0: every member
 };
 const Preset kPresets[] = {
-    {"default", nullptr, 17, 1, 0},      {"percent", PercentOptions, 35, 0, 0},
-    {"wc", WCOptions, 12, 0, 10},        {"speed", WCOptions, 29, 0, 15},
-    {"power", WCOptions, 28, 0, 15},     {"strength", WCOptions, 30, 0, 15},
+    {"default", nullptr, 17, 1, 0},  {"percent", PercentOptions, 35, 0, 0},
+    {"wc", WCOptions, 12, 0, 10},    {"speed", WCOptions, 29, 0, 15},
+    {"power", WCOptions, 28, 0, 15}, {"strength", WCOptions, 30, 0, 15},
 };
 
 void PresetCommand(benchmark::State& state) {

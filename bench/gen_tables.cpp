@@ -20,8 +20,8 @@ struct Row {
 
 const char* const kFirst[] = {"Rust", "Cinder", "Bolt", "Marla", "Tom",  "Spanner", "Nell",
                               "Duke", "Ivy",    "Jax",  "Pip",   "Soot", "Kate",    "Sid"};
-const char* const kLast[] = {"Mcgee",   "Vale",   "Thrower", "Ricket", "Slagheap", "Grubb",
-                             "Wrench",  "Coil",   "Burrows", "Gearbox", "Tinker",  "of Dross"};
+const char* const kLast[] = {"Mcgee",  "Vale", "Thrower", "Ricket",  "Slagheap", "Grubb",
+                             "Wrench", "Coil", "Burrows", "Gearbox", "Tinker",   "of Dross"};
 
 void Write(std::FILE* out, const Row& r) {
   std::fprintf(out, "%s %s %d (%d) %d %d %d %d %d\n", kFirst[r.id % 14], kLast[(r.id / 14) % 12],

@@ -2,12 +2,12 @@
 // streams and whole console sessions run in-process.
 #pragma once
 
+#include <gtest/gtest.h>
+
 #include <algorithm>
 #include <cstdio>
 #include <cstring>
 #include <string>
-
-#include <gtest/gtest.h>
 
 #include "console/console.h"
 #include "roster/derived.h"

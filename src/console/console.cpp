@@ -1,11 +1,11 @@
 // The console: one output stream written as bytes, one input stream from
 // which words, numbers and names are all read.
+#include "console/console.h"
+
 #include <cmath>
 #include <cstdarg>
 #include <cstring>
 #include <optional>
-
-#include "console/console.h"
 
 #include "console/protocol.h"
 #include "text/text_stream.h"

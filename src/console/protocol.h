@@ -61,8 +61,7 @@ bool ReadProtocolWord(std::string& word, const WordRule& rule);
 // returns kLeave or the input ends.  A word that nothing takes gets the
 // invalid-input message.
 template <typename Context, std::size_t N>
-void RunProtocol(Context& context,
-                 Prompt<typename protocol_detail::Same<Context>::type> prompt,
+void RunProtocol(Context& context, Prompt<typename protocol_detail::Same<Context>::type> prompt,
                  const Command<Handler<Context>> (&commands)[N], WordRule rule = {},
                  Fallback<typename protocol_detail::Same<Context>::type> fallback = nullptr) {
   std::string word;

@@ -60,13 +60,13 @@ void WriteContents(std::FILE* out) {
   for (const PlayerRecord* r = Start->next; r != nullptr; r = r->next) {
     row.clear();
     kRow.AppendTo(row, {r->name, r->id, r->level, r->oldspeed, r->oldpower, r->oldstren,
-                        r->oldhealth, r->oldintel, r->oldbeg, r->newspeed, r->newpower,
-                        r->newstren, r->newhealth, r->newintel, r->newbeg});
+                        r->oldhealth, r->oldintel, r->oldbeg, r->newspeed, r->newpower, r->newstren,
+                        r->newhealth, r->newintel, r->newbeg});
     Write(out, row);
     echo.clear();
-    kEcho.AppendTo(echo, {r->name, r->id, r->level, r->oldspeed, r->oldpower, r->oldstren,
-                          r->oldintel, r->oldbeg, r->newspeed, r->newpower, r->newstren,
-                          r->newintel, r->newbeg});
+    kEcho.AppendTo(echo,
+                   {r->name, r->id, r->level, r->oldspeed, r->oldpower, r->oldstren, r->oldintel,
+                    r->oldbeg, r->newspeed, r->newpower, r->newstren, r->newintel, r->newbeg});
     Print(echo);
   }
   std::fputs("}\n", out);
@@ -102,8 +102,8 @@ fs::path FollowLinks(fs::path path) {
 std::FILE* CreateBeside(const fs::path& target, fs::path& created) {
   const fs::path folder = target.has_parent_path() ? target.parent_path() : fs::path(".");
   for (int attempt = 0; attempt < 100; ++attempt) {
-    created = folder / ("." + target.filename().string() + ".saving-" +
-                        std::to_string(getpid()) + "-" + std::to_string(attempt));
+    created = folder / ("." + target.filename().string() + ".saving-" + std::to_string(getpid()) +
+                        "-" + std::to_string(attempt));
     const int fd = open(created.string().c_str(), O_WRONLY | O_CREAT | O_EXCL, 0666);
     if (fd >= 0) {
       std::FILE* out = fdopen(fd, "w");

@@ -1,7 +1,7 @@
 // UPDATE: new stats from a later stat table.
-#include <cstring>
 #include <cstddef>
 #include <cstdint>
+#include <cstring>
 #include <deque>
 #include <vector>
 

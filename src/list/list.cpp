@@ -45,12 +45,12 @@ struct Preset {
 // three stat presets by their new stat, PERCENT by total gain.
 constexpr int kWCRows = 10;
 constexpr int kStatPresetRows = 15;
-const Preset kDefaultPreset = {
-    nullptr, OptionNumber("id"), kAscending, Rows::kAllMembers, 0, &main_d_options};
-const Preset kPercentPreset = {PercentOptions,        OptionNumber("totalgain"), kDescending,
-                               Rows::kEntriesSetting, 0,                         &tempoptions};
-const Preset kWCPreset = {
-    WCOptions, OptionNumber("wpower"), kDescending, Rows::kFixed, kWCRows, &tempoptions};
+const Preset kDefaultPreset = {nullptr, OptionNumber("id"), kAscending, Rows::kAllMembers,
+                               0,       &main_d_options};
+const Preset kPercentPreset = {
+    PercentOptions, OptionNumber("totalgain"), kDescending, Rows::kEntriesSetting, 0, &tempoptions};
+const Preset kWCPreset = {WCOptions,   OptionNumber("wpower"), kDescending, Rows::kFixed, kWCRows,
+                          &tempoptions};
 const Preset kSpeedPreset = {WCOptions,    OptionNumber("newspeed"), kDescending,
                              Rows::kFixed, kStatPresetRows,          &tempoptions};
 const Preset kPowerPreset = {WCOptions,    OptionNumber("newpower"), kDescending,
@@ -148,7 +148,8 @@ Next ListSet(ListVisit& visit) {
   RunProtocol(
       visit,
       [](ListVisit&) {
-        Print("\n   [ENTRIES, WEIGHTS OR OPTIONS? ( '\\' TO CANCEL )]\n   [KORVELIN-LIST-SET\n >>> ");
+        Print(
+            "\n   [ENTRIES, WEIGHTS OR OPTIONS? ( '\\' TO CANCEL )]\n   [KORVELIN-LIST-SET\n >>> ");
       },
       kSetCommands, WordRule{kSetWordLength, true});
   return Next::kStay;

@@ -74,7 +74,9 @@ void OptionSet() {
   Stateless state;
   RunProtocol(
       state,
-      [](Stateless&) { Print("\n   [TOGGLE WHICH OPTION?]\n   [KORVELIN-LIST-SET-OPTION]\n >>> "); },
+      [](Stateless&) {
+        Print("\n   [TOGGLE WHICH OPTION?]\n   [KORVELIN-LIST-SET-OPTION]\n >>> ");
+      },
       kOptionWords, WordRule{}, ToggleColumn);
 }
 

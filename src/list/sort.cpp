@@ -29,9 +29,7 @@ constexpr int kFallbackOption = OptionNumber("id");  // ascending
 constexpr std::uint64_t kSignBit = std::uint64_t{1} << 63;
 
 // Unsigned numbers in the order of the signed keys.
-std::uint64_t Ordered(std::int64_t value) {
-  return static_cast<std::uint64_t>(value) ^ kSignBit;
-}
+std::uint64_t Ordered(std::int64_t value) { return static_cast<std::uint64_t>(value) ^ kSignBit; }
 
 // Unsigned numbers in the order of the doubles: negative values have all
 // their bits turned (the larger the magnitude, the smaller), positive ones

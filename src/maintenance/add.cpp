@@ -3,8 +3,8 @@
 #include <memory>
 #include <string>
 
-#include "maintenance/maintenance.h"
 #include "console/console.h"
+#include "maintenance/maintenance.h"
 #include "text/format.h"
 
 namespace {

@@ -1,7 +1,7 @@
 // DELETE removes one member after confirmation; SNAP makes every member's new
 // stats the baseline that gains are measured from.
-#include "maintenance/maintenance.h"
 #include "console/console.h"
+#include "maintenance/maintenance.h"
 #include "text/format.h"
 
 void Delete() {

@@ -3,9 +3,9 @@
 // game stat tables do not carry.
 #include <string>
 
-#include "maintenance/maintenance.h"
 #include "console/console.h"
 #include "console/protocol.h"
+#include "maintenance/maintenance.h"
 #include "text/format.h"
 
 namespace {
@@ -20,9 +20,9 @@ constexpr std::size_t kRuleUnderscores = 171;
 
 // DISPLAY: the member's stored fields.
 Next ShowFields(PlayerRecord& m) {
-  PrintLine(("|" + std::string(kRuleBlanksBefore, ' ') + ":   :" +
-             std::string(kRuleBlanksAfter, ' ') + "|\n|" + std::string(kRuleUnderscores, '_') +
-             "|\n")
+  PrintLine(("|" + std::string(kRuleBlanksBefore, ' ') +
+             ":   :" + std::string(kRuleBlanksAfter, ' ') + "|\n|" +
+             std::string(kRuleUnderscores, '_') + "|\n")
                 .c_str());
   // A precision of 0 prints a zero stat as a blank cell.
   static const Format kBlock(
@@ -31,9 +31,8 @@ Next ShowFields(PlayerRecord& m) {
       ":   %7.0d   :    %4.0d    :   %6.2f   :\n:  New_Speed  :  New_Power :  New_Stren :\n"
       ":    %6.0d   :   %6.0d   :   %6.0d   :\n:  New_Health :  New_Intel :  New_Beg   :\n"
       ":   %7.0d   :    %4.0d    :   %6.2f   :\n\n\n");
-  Print(kBlock({m.name, m.id, m.level, m.oldspeed, m.oldpower, m.oldstren, m.oldhealth,
-                m.oldintel, m.oldbeg, m.newspeed, m.newpower, m.newstren, m.newhealth,
-                m.newintel, m.newbeg}));
+  Print(kBlock({m.name, m.id, m.level, m.oldspeed, m.oldpower, m.oldstren, m.oldhealth, m.oldintel,
+                m.oldbeg, m.newspeed, m.newpower, m.newstren, m.newhealth, m.newintel, m.newbeg}));
   return Next::kStay;
 }
 
@@ -48,9 +47,7 @@ Next Rename(PlayerRecord& member) {
   return Next::kStay;
 }
 
-Next Leave(PlayerRecord&) {
-  return Next::kLeave;
-}
+Next Leave(PlayerRecord&) { return Next::kLeave; }
 
 // A keyword that stores a typed integer in one field.  A word that is not a
 // number is refused by Getint, so the field only ever receives a number.

@@ -1,9 +1,9 @@
 // Totals, gains, percentage gains and weighted stats of every member.
+#include "roster/derived.h"
+
 #include <cmath>
 #include <cstdint>
 #include <limits>
-
-#include "roster/derived.h"
 
 namespace {
 
@@ -26,7 +26,8 @@ std::int64_t Truncate(double g) {
 
 double Percent(int newer, int older) {
   return Divide(static_cast<double>(newer) - static_cast<double>(older),
-                static_cast<double>(older)) * 100.0;
+                static_cast<double>(older)) *
+         100.0;
 }
 
 void Calculate(PlayerRecord& r) {
@@ -48,8 +49,8 @@ void Calculate(PlayerRecord& r) {
   // Begging skill grows slowly, so its gain counts fifteen times.
   r.beggain = (r.newbeg - r.oldbeg) * 15;
 
-  const double g = static_cast<double>(r.newtotal - r.oldtotal) +
-                   static_cast<double>(r.intelgain) + r.beggain;
+  const double g =
+      static_cast<double>(r.newtotal - r.oldtotal) + static_cast<double>(r.intelgain) + r.beggain;
   r.totalgain = Truncate(g);
 
   r.speedp = Percent(r.newspeed, r.oldspeed);
@@ -57,8 +58,7 @@ void Calculate(PlayerRecord& r) {
   r.strenp = Percent(r.newstren, r.oldstren);
   r.healthp = Percent(r.newhealth, r.oldhealth);
   r.intelp = Percent(r.newintel, r.oldintel);
-  const double base =
-      static_cast<double>(r.oldtotal) + static_cast<double>(r.oldintel) + r.oldbeg;
+  const double base = static_cast<double>(r.oldtotal) + static_cast<double>(r.oldintel) + r.oldbeg;
   r.totalp = Divide(g, base) * 100.0;
   // The scaled begging gain over 10 only: 1.5 times the plain percentage.
   r.begp = Divide(r.beggain / 10.0, r.oldbeg) * 100.0;

@@ -1,8 +1,8 @@
 // The column sets of the custom list, the DEFAULT preset and the other
 // presets.
-#include <initializer_list>
-
 #include "roster/masks.h"
+
+#include <initializer_list>
 
 #include "roster/options.h"
 

@@ -43,8 +43,8 @@ void* AllocateLarge(std::size_t bytes) {
 #if defined(__linux__) && !defined(KORVELIN_ASAN)
   if (bytes >= kHugePage) {
     const std::size_t size = RoundedToHugePages(bytes);
-    void* area = mmap(nullptr, size + kHugePage, PROT_READ | PROT_WRITE,
-                      MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
+    void* area =
+        mmap(nullptr, size + kHugePage, PROT_READ | PROT_WRITE, MAP_PRIVATE | MAP_ANONYMOUS, -1, 0);
     if (area == MAP_FAILED) throw std::bad_alloc();
     // Keep the aligned part: a huge page can only back aligned memory.
     char* start = static_cast<char*>(area);
@@ -134,8 +134,7 @@ RecordPool& Pool() {
     // the program ends are reported here.
     std::atexit([] {
       if (Pool().Live() != 0) {
-        std::fprintf(stderr, "korvelin: %zu records were never released\n",
-                     Pool().Live());
+        std::fprintf(stderr, "korvelin: %zu records were never released\n", Pool().Live());
         std::_Exit(1);
       }
     });

@@ -26,9 +26,13 @@ struct LargeAllocator {
   T* allocate(std::size_t n) { return static_cast<T*>(AllocateLarge(n * sizeof(T))); }
   void deallocate(T* p, std::size_t n) { ReleaseLarge(p, n * sizeof(T)); }
   template <typename U>
-  bool operator==(const LargeAllocator<U>&) const { return true; }
+  bool operator==(const LargeAllocator<U>&) const {
+    return true;
+  }
   template <typename U>
-  bool operator!=(const LargeAllocator<U>&) const { return false; }
+  bool operator!=(const LargeAllocator<U>&) const {
+    return false;
+  }
 };
 template <typename T>
 using LargeVector = std::vector<T, LargeAllocator<T>>;

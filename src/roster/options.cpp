@@ -1,11 +1,11 @@
 // The accessors of the option table.
+#include "roster/options.h"
+
 #include <algorithm>
 #include <array>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
-
-#include "roster/options.h"
 
 #include "text/format.h"
 
@@ -48,9 +48,7 @@ void OptionSelect(PlayerRecord& mask, const OptionInfo& option, bool selected) {
   }
 }
 
-std::string OptionHeader(const OptionInfo& option) {
-  return Format(option.header)({});
-}
+std::string OptionHeader(const OptionInfo& option) { return Format(option.header)({}); }
 
 void OptionAppendCell(std::string& line, const OptionInfo& option, const PlayerRecord& member) {
   // The cell formats, read once, in option order.

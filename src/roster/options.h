@@ -14,8 +14,8 @@ enum class OptionKind { kInt, kWide, kReal };  // int, 64-bit derived, double
 
 // One sortable and displayable variable.
 struct OptionInfo {
-  int number;                              // 1-35: sort option and flag order
-  const char* keyword;                     // lower-case field name
+  int number;           // 1-35: sort option and flag order
+  const char* keyword;  // lower-case field name
   OptionKind kind;
   int PlayerRecord::*int_field;            // set when kind is kInt
   std::int64_t PlayerRecord::*wide_field;  // set when kind is kWide

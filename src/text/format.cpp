@@ -1,11 +1,11 @@
 // Formats read once and rendered with std::to_chars, which prints integers,
 // and reals at a given precision, exactly as printf does.
+#include "text/format.h"
+
 #include <charconv>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
-
-#include "text/format.h"
 
 namespace {
 
@@ -103,12 +103,8 @@ void Format::AppendTo(std::string& out, std::initializer_list<Arg> args) const {
     if (piece.conversion == 0) continue;
     if (arg == args.end() || arg->kind != piece.conversion) std::abort();
     switch (piece.conversion) {
-      case 'd':
-        Integer(out, arg->integer, piece.width, piece.precision, piece.left);
-        break;
-      case 'f':
-        Real(out, arg->real, piece.width, piece.precision, piece.left);
-        break;
+      case 'd': Integer(out, arg->integer, piece.width, piece.precision, piece.left); break;
+      case 'f': Real(out, arg->real, piece.width, piece.precision, piece.left); break;
       case 's': {
         std::size_t length = std::char_traits<char>::length(arg->text);
         if (piece.precision >= 0 && length > static_cast<std::size_t>(piece.precision)) {

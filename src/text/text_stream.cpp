@@ -1,9 +1,9 @@
 // Character streams over files and the console, and the number grammar that
 // every reader of the program shares.
+#include "text/text_stream.h"
+
 #include <climits>
 #include <cstdlib>
-
-#include "text/text_stream.h"
 
 namespace {
 constexpr std::size_t kBlock = 1 << 16;

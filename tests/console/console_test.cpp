@@ -6,8 +6,7 @@
 namespace {
 
 const std::string kValue = "\n   [INPUT VALUE]\n   [KORVELIN-GET VALUE]\n >>> ";
-const std::string kError =
-    "   [INVALID DATA INPUT]\n   [TYPE 'Help' FOR LIST OF COMMANDS]\n\n";
+const std::string kError = "   [INVALID DATA INPUT]\n   [TYPE 'Help' FOR LIST OF COMMANDS]\n\n";
 
 TEST(Lowstring, LowersOnlyAToZWithinThirtyCharacters) {
   std::string w = "HeLLo-WORLD_\xC9";

@@ -1,8 +1,8 @@
 // Files nobody meant to load: devices, folders, NUL bytes, enormous lines,
 // high bytes and numbers of thirty digits all give defined results.
 #include <chrono>
-#include <cmath>
 #include <climits>
+#include <cmath>
 #include <string>
 
 #include "files_support.h"
@@ -72,8 +72,8 @@ TEST_F(HostileFilesTest, ThirtyDigitNumbersSaturate) {
 
   // In a save file too, with the sign kept.
   Write("big.sav", std::string(kSaveHeader) + "\n\n\n\n|Neg" + std::string(26, ' ') + " : -" +
-                       huge + " : " + huge + " : 1 : 1 : 1 : 1 : 1 : 1e999 : 1 : 1 : 1 : 1 : 1 : " +
-                       "2.5 |\n}\n");
+                       huge + " : " + huge +
+                       " : 1 : 1 : 1 : 1 : 1 : 1e999 : 1 : 1 : 1 : 1 : 1 : " + "2.5 |\n}\n");
   LoadFile("big.sav");
   ASSERT_EQ(EntryCount(), 1);
   EXPECT_EQ(Start->next->id, INT_MIN);

@@ -176,8 +176,9 @@ TEST_F(ImportTest, EmptyFilesEmptyTheRosterButKeepTheSettings) {
   Write("blank.txt", "\n\r\n\n");
   ListSortOption() = 5;
   OptionSelect(*displayoptions, *OptionByKeyword("wtotal"), true);
-  EXPECT_EQ(LoadFile("empty.txt"), "   [FILE TO LOAD? '\\' TO CANCEL]\n   [KORVELIN-LOAD]\n >>> "
-                                   "   [LOADING]\n");
+  EXPECT_EQ(LoadFile("empty.txt"),
+            "   [FILE TO LOAD? '\\' TO CANCEL]\n   [KORVELIN-LOAD]\n >>> "
+            "   [LOADING]\n");
   EXPECT_EQ(EntryCount(), 0);
   EXPECT_EQ(Start->next, nullptr);
   LoadFile("blank.txt");
@@ -198,8 +199,9 @@ TEST_F(ImportTest, LoadingTwiceReplacesTheRoster) {
 TEST_F(ImportTest, FilesThatCannotBeOpenedChangeNothing) {
   Member("Kept", 1);
   fs::create_directory(dir_ / "folder");
-  const std::string failure = "   [FILE TO LOAD? '\\' TO CANCEL]\n   [KORVELIN-LOAD]\n >>> "
-                              "   [ERROR OPENING FILE.  LOAD ABORTED]\n";
+  const std::string failure =
+      "   [FILE TO LOAD? '\\' TO CANCEL]\n   [KORVELIN-LOAD]\n >>> "
+      "   [ERROR OPENING FILE.  LOAD ABORTED]\n";
   EXPECT_EQ(LoadFile("missing.txt"), failure);
   EXPECT_EQ(LoadFile("folder"), failure);
   EXPECT_EQ(EntryCount(), 1);

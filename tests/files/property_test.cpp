@@ -29,8 +29,8 @@ class PropertyTest : public FilesTest {
 
   // A value with up to six decimals, as the save file keeps it.
   double Decimal() {
-    const std::string text = std::to_string(Below(2000001) - 1000000) + "." +
-                             std::to_string(Below(1000000));
+    const std::string text =
+        std::to_string(Below(2000001) - 1000000) + "." + std::to_string(Below(1000000));
     return std::strtod(text.c_str(), nullptr);
   }
 
@@ -126,8 +126,9 @@ bool SameColumns(const PlayerRecord& a, const PlayerRecord& b) {
 // Any text that looks more or less like a stat table: names, parentheses,
 // numbers with signs, tabs, blank lines, CR LF and LF.
 std::string TableLike(std::mt19937& random) {
-  const char* pieces[] = {"Bob", "  Ann Lee", "(", ")", "(12)", " ", " ", "\t", "\n", "\r\n",
-                          "7", "-3", "123456", "99999999999", "x", ":", "|", "\xE9", "(X)"};
+  const char* pieces[] = {"Bob", "  Ann Lee", "(",    ")",    "(12)", " ",      " ",
+                          "\t",  "\n",        "\r\n", "7",    "-3",   "123456", "99999999999",
+                          "x",   ":",         "|",    "\xE9", "(X)"};
   std::string text;
   const int count = static_cast<int>(random() % 60);
   for (int i = 0; i < count; ++i) text += pieces[random() % (sizeof pieces / sizeof *pieces)];

@@ -112,14 +112,16 @@ TEST_F(SaveTest, WriterAndReaderEchoTheirOwnWay) {
   ImportedBob();
   Start->next->oldintel = 0;  // zero prints as blanks in both echoes
   Start->next->newintel = 0;
-  EXPECT_EQ(SaveTo("bob.sav"),
-            "|Bob                           :     12 :    3  :        4   :        5   :        6  "
-            ":            :    2.00  :        8   :        9   :       10   :            :    2.50  "
-            "|\n}\n");
-  EXPECT_EQ(LoadFile("bob.sav"),
-            "   [FILE TO LOAD? '\\' TO CANCEL]\n   [KORVELIN-LOAD]\n >>> "
-            "|Bob                           :     12 :   3 :      4 :      5 :      6 :      7 :     "
-            "  :   2.00 :      8 :      9 :     10 :     11 :       :   2.50 |\n");
+  EXPECT_EQ(
+      SaveTo("bob.sav"),
+      "|Bob                           :     12 :    3  :        4   :        5   :        6  "
+      ":            :    2.00  :        8   :        9   :       10   :            :    2.50  "
+      "|\n}\n");
+  EXPECT_EQ(
+      LoadFile("bob.sav"),
+      "   [FILE TO LOAD? '\\' TO CANCEL]\n   [KORVELIN-LOAD]\n >>> "
+      "|Bob                           :     12 :   3 :      4 :      5 :      6 :      7 :     "
+      "  :   2.00 :      8 :      9 :     10 :     11 :       :   2.50 |\n");
   // The name comes back with its padding.
   EXPECT_EQ(std::string(Start->next->name), "Bob" + std::string(26, ' '));
 }
@@ -236,8 +238,7 @@ TEST_F(SaveTest, DamagedFilesLoadWithoutHangingOrCrashing) {
   for (int round = 0; round < 200; ++round) {
     std::string damaged = whole;
     for (int hits = 0; hits < 5; ++hits) {
-      const std::size_t at =
-          kSaveHeaderLength + random() % (damaged.size() - kSaveHeaderLength);
+      const std::size_t at = kSaveHeaderLength + random() % (damaged.size() - kSaveHeaderLength);
       damaged[at] = static_cast<char>(random() % 256);
     }
     Write("damaged.sav", damaged);
@@ -281,8 +282,8 @@ TEST_F(SaveTest, ASymbolicLinkIsFollowedAndStaysALink) {
 TEST_F(SaveTest, ReplacingKeepsTheFilesPermissions) {
   ImportedBob();
   Write("kept.sav", "old");
-  fs::permissions("kept.sav", fs::perms::owner_read | fs::perms::owner_write |
-                                  fs::perms::group_read);
+  fs::permissions("kept.sav",
+                  fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
   SaveTo("kept.sav");
   EXPECT_EQ(fs::status("kept.sav").permissions(),
             fs::perms::owner_read | fs::perms::owner_write | fs::perms::group_read);
@@ -331,8 +332,8 @@ TEST_F(SaveTest, AReadOnlyFolderIsNotWritten) {
   ImportedBob();
   fs::create_directory("locked");
   Write("locked/game.sav", "previous");
-  fs::permissions("locked", fs::perms::owner_read | fs::perms::owner_exec |
-                                fs::perms::others_read | fs::perms::others_exec);
+  fs::permissions("locked", fs::perms::owner_read | fs::perms::owner_exec | fs::perms::others_read |
+                                fs::perms::others_exec);
   fs::permissions(dir_, fs::perms::all);
   auto attempt = [] {
     bool ok = true;
@@ -342,8 +343,8 @@ TEST_F(SaveTest, AReadOnlyFolderIsNotWritten) {
     std::ifstream in("locked/game.sav");
     std::string kept;
     std::getline(in, kept);
-    return ok && kept == "previous" && std::distance(fs::directory_iterator("locked"),
-                                                      fs::directory_iterator()) == 1;
+    return ok && kept == "previous" &&
+           std::distance(fs::directory_iterator("locked"), fs::directory_iterator()) == 1;
   };
   if (geteuid() != 0) {
     EXPECT_TRUE(attempt());

@@ -10,9 +10,9 @@
 #include <fstream>
 #include <string>
 
+#include "console/console.h"
 #include "files/files.h"
 #include "list/list.h"
-#include "console/console.h"
 #include "roster/masks.h"
 #include "shell/shell.h"
 
@@ -24,8 +24,7 @@ inline void EnterPrivateFolder() {
   static bool entered = false;
   if (entered) return;
   entered = true;
-  std::string pattern =
-      (std::filesystem::temp_directory_path() / "korvelin-fuzz-XXXXXX").string();
+  std::string pattern = (std::filesystem::temp_directory_path() / "korvelin-fuzz-XXXXXX").string();
   if (mkdtemp(&pattern[0]) == nullptr) std::abort();
   static std::string folder = pattern;
   std::filesystem::current_path(folder);

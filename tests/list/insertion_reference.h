@@ -20,7 +20,8 @@
 namespace reference {
 
 template <typename Key, typename Before>
-std::vector<const PlayerRecord*> Insert(const std::vector<std::pair<Key, const PlayerRecord*>>& keyed) {
+std::vector<const PlayerRecord*> Insert(
+    const std::vector<std::pair<Key, const PlayerRecord*>>& keyed) {
   std::multimap<Key, const PlayerRecord*, Before> placed;
   std::vector<const PlayerRecord*> unordered;  // NaN keys, last member first
   for (const auto& [key, member] : keyed) {

@@ -7,10 +7,10 @@
 #include <cstdio>
 #include <string>
 
+#include "console/console.h"
 #include "files/files.h"
 #include "insertion_reference.h"
 #include "list/list.h"
-#include "console/console.h"
 #include "roster/derived.h"
 #include "roster/masks.h"
 #include "shell/shell.h"
@@ -42,7 +42,7 @@ int main(int argc, char** argv) {
   if (argc > 2) Read(argv[2], Updater);
   int i = 0;
   for (PlayerRecord* r = Start->next; r != nullptr; r = r->next, ++i) {
-    if (i % 97 == 5) r->oldpower = 0;  // an infinite power gain
+    if (i % 97 == 5) r->oldpower = 0;                // an infinite power gain
     if (i % 89 == 7) r->oldintel = r->newintel = 0;  // a NaN intel gain
   }
   ListCalc(Start->next);

@@ -129,11 +129,11 @@ TEST(OptionTable, NumbersKeywordsAndPositionsAreEachUsedOnce) {
 TEST(OptionTable, SortNumberingFollowsTheSortFunctionNames) {
   // Double keys 1-15, then int keys 16-35, as the save files number them.
   const char* expected[] = {
-      "beggain",  "begp",      "healthp",   "oldbeg",    "intelp",    "newbeg",    "powerp",
-      "speedp",   "strenp",    "totalp",    "whealth",   "wpower",    "wspeed",    "wstren",
-      "wtotal",   "healthgain", "id",       "oldhealth", "oldintel",  "oldpower",  "oldspeed",
-      "oldstren", "oldtotal",  "intelgain", "level",     "newhealth", "newintel",  "newpower",
-      "newspeed", "newstren",  "newtotal",  "powergain", "speedgain", "strengain", "totalgain"};
+      "beggain",  "begp",       "healthp",   "oldbeg",    "intelp",    "newbeg",    "powerp",
+      "speedp",   "strenp",     "totalp",    "whealth",   "wpower",    "wspeed",    "wstren",
+      "wtotal",   "healthgain", "id",        "oldhealth", "oldintel",  "oldpower",  "oldspeed",
+      "oldstren", "oldtotal",   "intelgain", "level",     "newhealth", "newintel",  "newpower",
+      "newspeed", "newstren",   "newtotal",  "powergain", "speedgain", "strengain", "totalgain"};
   for (int n = 1; n <= kOptionCount; ++n) {
     EXPECT_STREQ(OptionByNumber(n).keyword, expected[n - 1]) << n;
     EXPECT_EQ(OptionByNumber(n).kind == OptionKind::kReal, n <= 15) << n;
@@ -142,11 +142,11 @@ TEST(OptionTable, SortNumberingFollowsTheSortFunctionNames) {
 
 TEST(OptionTable, ColumnsPrintInRecordFieldOrder) {
   const char* expected[] = {
-      "id",       "level",     "oldtotal",  "oldspeed",  "oldpower",   "oldstren",  "oldhealth",
-      "oldintel", "oldbeg",    "newtotal",  "newspeed",  "newpower",   "newstren",  "newhealth",
-      "newintel", "newbeg",    "totalgain", "speedgain", "powergain",  "strengain", "healthgain",
-      "intelgain", "beggain",  "totalp",    "speedp",    "powerp",     "strenp",    "healthp",
-      "intelp",   "begp",      "wtotal",    "wspeed",    "wpower",     "wstren",    "whealth"};
+      "id",        "level",   "oldtotal",  "oldspeed",  "oldpower",  "oldstren",  "oldhealth",
+      "oldintel",  "oldbeg",  "newtotal",  "newspeed",  "newpower",  "newstren",  "newhealth",
+      "newintel",  "newbeg",  "totalgain", "speedgain", "powergain", "strengain", "healthgain",
+      "intelgain", "beggain", "totalp",    "speedp",    "powerp",    "strenp",    "healthp",
+      "intelp",    "begp",    "wtotal",    "wspeed",    "wpower",    "wstren",    "whealth"};
   const auto& order = OptionsInDisplayOrder();
   ASSERT_EQ(order.size(), 35u);
   for (int i = 0; i < 35; ++i) EXPECT_STREQ(order[i]->keyword, expected[i]) << i;

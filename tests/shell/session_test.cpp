@@ -11,6 +11,8 @@
 namespace {
 
 // A session through every protocol and sub-protocol, a line at a time.
+// One line per visit; clang-format would pack them into a grid.
+// clang-format off
 const std::vector<std::string> kSession = {
     "help", "about", "y", "y", "y",
     "load", "gang.txt",
@@ -31,6 +33,7 @@ const std::vector<std::string> kSession = {
     "delete", "123", "77", "no", "delete", "77", "y",
     "load", "gang.sav",
     "quit", "n", "quit", "y", "final.sav"};
+// clang-format on
 
 const std::string kFarewell = "\n\nHave a Nice Day :D\n\n";
 

@@ -79,8 +79,8 @@ std::vector<std::string> AllFormats() {
 
 TEST(Format, IntegersPrintAsTheCLibraryPrintsThem) {
   std::mt19937_64 random(42);
-  std::vector<long long> values = {0, 1, -1, 9, -9, 10, 99, 100, 999, 1000, 99999, 123456,
-                                   -123456, 1234567, INT_MAX, INT_MIN};
+  std::vector<long long> values = {0,   1,    -1,    9,      -9,      10,      99,      100,
+                                   999, 1000, 99999, 123456, -123456, 1234567, INT_MAX, INT_MIN};
   for (int i = 0; i < 300; ++i) values.push_back(static_cast<int>(random()) >> (random() % 31));
   const std::vector<long long> wide = {LLONG_MAX, LLONG_MIN, 6442450941LL, -6442450941LL};
   for (const std::string& format : AllFormats()) {
@@ -97,12 +97,13 @@ TEST(Format, IntegersPrintAsTheCLibraryPrintsThem) {
 
 TEST(Format, RealsPrintAsTheCLibraryPrintsThem) {
   std::mt19937_64 random(7);
-  std::vector<double> values = {0.0,   -0.0,  2.0,    2.5,       12.5,     0.005,   0.015,
-                                2.675, 1.005, -1.005, 0.125,     -0.125,   1e-7,    -1e-7,
-                                5461,  5461.5, 5462.5, 123456.654321, 1e15, 1e300, -1e300,
-                                DBL_MIN, DBL_MAX, -DBL_MAX, 0.1, 1.0 / 3, 2.0 / 3};
+  std::vector<double> values = {0.0,     -0.0,    2.0,      2.5,           12.5,    0.005,  0.015,
+                                2.675,   1.005,   -1.005,   0.125,         -0.125,  1e-7,   -1e-7,
+                                5461,    5461.5,  5462.5,   123456.654321, 1e15,    1e300,  -1e300,
+                                DBL_MIN, DBL_MAX, -DBL_MAX, 0.1,           1.0 / 3, 2.0 / 3};
   for (int i = 0; i < 500; ++i) {
-    values.push_back(std::ldexp(static_cast<double>(random() >> 11), -static_cast<int>(random() % 70)));
+    values.push_back(
+        std::ldexp(static_cast<double>(random() >> 11), -static_cast<int>(random() % 70)));
     values.push_back(-(static_cast<double>(random() % 2000000) / 1000.0));
     values.push_back(static_cast<double>(random() % 100000) / 200.0);  // exact halves
   }
@@ -116,8 +117,12 @@ TEST(Format, RealsPrintAsTheCLibraryPrintsThem) {
 }
 
 TEST(Format, TextAndLiteralsPrintAsTheCLibraryPrintsThem) {
-  const char* names[] = {"", "Bob", "Some Member ", "ABCDEFGHIJKLMNOPQRSTUVWXYZ123",
-                         "ABCDEFGHIJKLMNOPQRSTUVWXYZ1234567", "J\xE9r\xF4me \xFF"};
+  const char* names[] = {"",
+                         "Bob",
+                         "Some Member ",
+                         "ABCDEFGHIJKLMNOPQRSTUVWXYZ123",
+                         "ABCDEFGHIJKLMNOPQRSTUVWXYZ1234567",
+                         "J\xE9r\xF4me \xFF"};
   for (const std::string& format : AllFormats()) {
     for (const auto& [piece, conversion] : SingleConversions(format)) {
       if (conversion != 's') continue;

@@ -80,8 +80,9 @@ TEST(IntGrammar, NoNumberConsumesOnlyALoneSign) {
 }
 
 TEST(IntGrammar, RangeLimitsAndSaturation) {
-  TextStream in = StreamOf("2147483647 -2147483648 2147483648 -2147483649 "
-                           "999999999999999999999999999999");
+  TextStream in = StreamOf(
+      "2147483647 -2147483648 2147483648 -2147483649 "
+      "999999999999999999999999999999");
   EXPECT_EQ(LexInt(in).value, 2147483647);
   IntToken t = LexInt(in);
   EXPECT_EQ(t.status, IntToken::kNumber);
@@ -159,9 +160,13 @@ TEST(Findnum, StopsBeforeDigitsAndAfterControlCharacters) {
   TextStream tab = StreamOf("x\t1");
   EXPECT_EQ(findnum(tab), 1);
 
-  TextStream high = StreamOf("\x85" "3");  // 133 is a control character
+  TextStream high = StreamOf(
+      "\x85"
+      "3");  // 133 is a control character
   EXPECT_EQ(findnum(high), 1);
-  TextStream letters = StreamOf("\xA0" "3");  // 160 is not
+  TextStream letters = StreamOf(
+      "\xA0"
+      "3");  // 160 is not
   EXPECT_EQ(findnum(letters), 0);
 }
 

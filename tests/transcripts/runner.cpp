@@ -122,9 +122,12 @@ std::string HereDoc(const std::vector<std::string>& words, std::size_t first,
   const std::string tag = words[first].substr(2);
   bool crlf = false, noeol = false;
   for (std::size_t w = first + 1; w < words.size(); ++w) {
-    if (words[w] == "crlf") crlf = true;
-    else if (words[w] == "noeol") noeol = true;
-    else Fail("unknown mode " + words[w]);
+    if (words[w] == "crlf")
+      crlf = true;
+    else if (words[w] == "noeol")
+      noeol = true;
+    else
+      Fail("unknown mode " + words[w]);
   }
   std::vector<std::string> body;
   for (++i; i < lines.size() && lines[i] != tag; ++i) body.push_back(lines[i]);
@@ -204,8 +207,10 @@ Transcript Parse(const fs::path& path) {
 std::string Visible(const std::string& s) {
   std::string out;
   for (unsigned char c : s) {
-    if (c == '\n') out += "\\n\n";
-    else if (c == '\\') out += "\\\\";
+    if (c == '\n')
+      out += "\\n\n";
+    else if (c == '\\')
+      out += "\\\\";
     else if (c < 32 || c >= 127) {
       char buf[8];
       std::snprintf(buf, sizeof buf, "\\x%02X", c);
@@ -229,8 +234,7 @@ std::string Visible(const std::string& s) {
                "--- agreed so far (tail) ---\n%s\n--- expected next ---\n%s\n"
                "--- actual next ---\n%s\n",
                when.c_str(), at, line, Visible(expected.substr(from, at - from)).c_str(),
-               Visible(expected.substr(at, 300)).c_str(),
-               Visible(actual.substr(at, 300)).c_str());
+               Visible(expected.substr(at, 300)).c_str(), Visible(actual.substr(at, 300)).c_str());
   std::exit(1);
 }
 
@@ -251,10 +255,14 @@ int main(int argc, char** argv) {
   int a = 1;
   for (; a < argc && argv[a][0] == '-' && argv[a][1] == '-' && argv[a][2] != '\0'; ++a) {
     const std::string opt = argv[a];
-    if (opt == "--crlf") crlf = true;
-    else if (opt == "--keep") keep = true;
-    else if (opt == "--timeout" && a + 1 < argc) timeout = std::atoi(argv[++a]);
-    else Fail("unknown option " + opt);
+    if (opt == "--crlf")
+      crlf = true;
+    else if (opt == "--keep")
+      keep = true;
+    else if (opt == "--timeout" && a + 1 < argc)
+      timeout = std::atoi(argv[++a]);
+    else
+      Fail("unknown option " + opt);
   }
   if (a + 2 >= argc || std::string(argv[a + 1]) != "--") Fail("usage: [opts] FILE.t -- PROGRAM");
   const fs::path script = fs::absolute(argv[a]);
@@ -326,8 +334,10 @@ int main(int argc, char** argv) {
       if (poll(&p, 1, static_cast<int>(left.count())) <= 0) continue;
       char buf[65536];
       const ssize_t n = read(from_child[0], buf, sizeof buf);
-      if (n <= 0) eof = true;
-      else raw.append(buf, static_cast<std::size_t>(n));
+      if (n <= 0)
+        eof = true;
+      else
+        raw.append(buf, static_cast<std::size_t>(n));
     }
     received = crlf ? NormaliseLineEnds(raw) : raw;
     return true;
