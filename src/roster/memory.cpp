@@ -92,7 +92,7 @@ class RecordPool {
       free_ = *static_cast<void**>(record);
       return record;
     }
-    if (next_ + sizeof(PlayerRecord) > end_) NewBlock();
+    if (static_cast<std::size_t>(end_ - next_) < sizeof(PlayerRecord)) NewBlock();
     void* record = next_;
     next_ += sizeof(PlayerRecord);
     ASAN_UNPOISON_MEMORY_REGION(record, sizeof(PlayerRecord));
