@@ -44,11 +44,12 @@ void Save();
 // did not confirm, or the save failed).
 int Quit();
 // Writes the roster and the list settings to the save file `name`, echoing
-// the rows.  A failure leaves any earlier file as it was, prints
+// the rows.  The file holds the old save or the new one, whole, even after a
+// power cut.  A failure leaves any earlier file as it was, prints
 // "[ERROR SAVING FILE.  SAVE ABORTED]" and returns false.
 bool WriteSaveFile(const std::string& name);
-// Writes the 35 column flags of the custom display (1 hidden, 0 shown).
-void OptionSave(std::FILE* out);
+// Appends the 35 column flags of the custom display (1 hidden, 0 shown).
+void OptionSave(std::string& out);
 
 // Reads a save file positioned after its header: replaces the roster and
 // restores the custom columns, weights and sort settings.

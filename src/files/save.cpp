@@ -14,20 +14,13 @@
 //   6. ": health : speed : power : strength weight (six decimals each) :
 //      sort option : sort direction " on a line of its own;
 //   7. "}".
-#include <fcntl.h>
-#include <unistd.h>
-
-#include <cerrno>
 #include <cmath>
-#include <filesystem>
-#include <system_error>
 
 #include "console/console.h"
+#include "files/atomic_file.h"
 #include "files/files.h"
 #include "roster/options.h"
 #include "text/format.h"
-
-namespace fs = std::filesystem;
 
 namespace {
 
@@ -35,10 +28,6 @@ const char kTitles[] =
     "| NAME:                        : ID_NUM : Level : Init_Speed : Init_Power : Init_Stren: "
     "Init_Health : Init_Intel : Init_Beg :  New_Speed :  New_Power :  New_Stren :  New_Health :  "
     "New_Intel : New_Beg |\n";
-
-void Write(std::FILE* out, const std::string& text) {
-  std::fwrite(text.data(), 1, text.size(), out);
-}
 
 // The file's row of one member.
 const Format kRow(
@@ -50,137 +39,48 @@ const Format kEcho(
 const Format kSettings("\n: %lf : %lf : %lf : %lf : %d : %d \n");
 
 // Writes the whole file, echoing every row and the closing "}".
-void WriteContents(std::FILE* out) {
-  std::fputs(kSaveHeader, out);
-  std::fputs("\n", out);
-  std::fputs(kTitles, out);
-  std::fputs(std::string(199, '_').c_str(), out);
-  std::fputs("|\n\n", out);
+void WriteContents(AtomicFile& out) {
+  out.Write(kSaveHeader);
+  out.Write("\n");
+  out.Write(kTitles);
+  out.Write(std::string(199, '_'));
+  out.Write("|\n\n");
   std::string row, echo;
   for (const PlayerRecord* r = Start->next; r != nullptr; r = r->next) {
     row.clear();
     kRow.AppendTo(row, {r->name, r->id, r->level, r->oldspeed, r->oldpower, r->oldstren,
                         r->oldhealth, r->oldintel, r->oldbeg, r->newspeed, r->newpower, r->newstren,
                         r->newhealth, r->newintel, r->newbeg});
-    Write(out, row);
+    out.Write(row);
     echo.clear();
     kEcho.AppendTo(echo,
                    {r->name, r->id, r->level, r->oldspeed, r->oldpower, r->oldstren, r->oldintel,
                     r->oldbeg, r->newspeed, r->newpower, r->newstren, r->newintel, r->newbeg});
     Print(echo);
   }
-  std::fputs("}\n", out);
-  OptionSave(out);
-  Write(out, kSettings({HealthWeight(), SpeedWeight(), PowerWeight(), StrengthWeight(),
-                        ListSortOption(), ListSortDirection()}));
-  std::fputs("}\n", out);
+  std::string settings = "}\n";
+  OptionSave(settings);
+  settings += kSettings({HealthWeight(), SpeedWeight(), PowerWeight(), StrengthWeight(),
+                         ListSortOption(), ListSortDirection()});
+  settings += "}\n";
+  out.Write(settings);
   Print("}\n");
-}
-
-// Flushes and closes `out`; false when anything written did not reach it.
-bool Finish(std::FILE* out) {
-  bool ok = std::fflush(out) == 0 && !std::ferror(out);
-  return std::fclose(out) == 0 && ok;
-}
-
-void SaveFailed() { PrintLine("   [ERROR SAVING FILE.  SAVE ABORTED]"); }
-
-// The file a name stands for once symbolic links are followed; the links
-// themselves are left as they are.
-fs::path FollowLinks(fs::path path) {
-  std::error_code error;
-  for (int hops = 0; hops < 40 && fs::is_symlink(fs::symlink_status(path, error)); ++hops) {
-    const fs::path target = fs::read_symlink(path, error);
-    if (error) break;
-    path = target.is_absolute() ? target : path.parent_path() / target;
-  }
-  return path;
-}
-
-// A new, empty file beside `target`, opened for writing; null when the
-// folder takes no new file.
-std::FILE* CreateBeside(const fs::path& target, fs::path& created) {
-  const fs::path folder = target.has_parent_path() ? target.parent_path() : fs::path(".");
-  for (int attempt = 0; attempt < 100; ++attempt) {
-    created = folder / ("." + target.filename().string() + ".saving-" + std::to_string(getpid()) +
-                        "-" + std::to_string(attempt));
-    const int fd = open(created.string().c_str(), O_WRONLY | O_CREAT | O_EXCL, 0666);
-    if (fd >= 0) {
-      std::FILE* out = fdopen(fd, "w");
-      if (out == nullptr) {
-        close(fd);
-        fs::remove(created);
-      }
-      return out;
-    }
-    if (errno != EEXIST) return nullptr;
-  }
-  return nullptr;
-}
-
-// Writes a new file beside the target and moves it over the target only
-// once every write has reached it, so an earlier save survives any failure.
-bool ReplaceRegularFile(const fs::path& target, bool exists) {
-  if (exists) {
-    // A file that may not be written (read-only) is not replaced either.
-    FilePtr probe(std::fopen(target.string().c_str(), "r+"));
-    if (!probe) {
-      SaveFailed();
-      return false;
-    }
-  }
-  fs::path temporary;
-  std::FILE* out = CreateBeside(target, temporary);
-  if (out == nullptr) {
-    SaveFailed();
-    return false;
-  }
-  WriteContents(out);
-  std::error_code error;
-  bool ok = Finish(out);
-  if (ok && exists) fs::permissions(temporary, fs::status(target).permissions(), error);
-  if (ok) fs::rename(temporary, target, error);
-  if (!ok || error) {
-    fs::remove(temporary, error);
-    SaveFailed();
-    return false;
-  }
-  return true;
-}
-
-// A device or a pipe is written where it stands and never replaced.
-bool WriteInPlace(const fs::path& target) {
-  std::FILE* out = std::fopen(target.string().c_str(), "w");
-  if (out == nullptr) {
-    SaveFailed();
-    return false;
-  }
-  WriteContents(out);
-  if (!Finish(out)) {
-    SaveFailed();
-    return false;
-  }
-  return true;
 }
 
 }  // namespace
 
 bool WriteSaveFile(const std::string& name) {
-  const fs::path target = FollowLinks(name);
-  std::error_code error;
-  const fs::file_status status = fs::status(target, error);
-  if (status.type() == fs::file_type::not_found) {
-    return ReplaceRegularFile(target, false);
+  AtomicFile file;
+  bool saved = file.Open(name);
+  if (saved) {
+    WriteContents(file);
+    saved = file.Commit();
   }
-  if (error || status.type() == fs::file_type::directory) {
-    SaveFailed();
-    return false;
-  }
-  if (status.type() == fs::file_type::regular) return ReplaceRegularFile(target, true);
-  return WriteInPlace(target);
+  if (!saved) PrintLine("   [ERROR SAVING FILE.  SAVE ABORTED]");
+  return saved;
 }
 
-void OptionSave(std::FILE* out) {
+void OptionSave(std::string& out) {
   for (int number = 1; number <= kOptionCount; ++number) {
     const OptionInfo& option = OptionByNumber(number);
     // A real field counts as shown when its value truncated toward zero is
@@ -188,7 +88,7 @@ void OptionSave(std::FILE* out) {
     const bool shown = option.kind == OptionKind::kReal
                            ? std::trunc(displayoptions.get()->*option.real_field) != 0.0
                            : OptionSelected(*displayoptions, option);
-    std::fprintf(out, "  %d  :  ", shown ? 0 : 1);
+    out += shown ? "  0  :  " : "  1  :  ";
   }
 }
 

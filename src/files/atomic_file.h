@@ -1,0 +1,53 @@
+// A file replaced in one step: after a save, its name holds either the old
+// contents or the new ones, whole, even after a crash or a power cut.
+#pragma once
+
+#include <cstdint>
+#include <filesystem>
+#include <string>
+#include <string_view>
+
+// The new contents go to a temporary file beside the old one, reach the
+// disk, and only then take the old file's place; the folder is flushed
+// after.  A device or a pipe is written where it stands, without either
+// step.  A symbolic link is followed to the file it names and stays a link.
+//
+// Temporary files are named ".NAME.saving-PID-N" (PID the number of the
+// writing process, N counting from 0).  Open removes those of earlier saves
+// of the same file whose process is no longer running: a save killed
+// part-way leaves its temporary file behind.
+class AtomicFile {
+ public:
+  AtomicFile() = default;
+  AtomicFile(const AtomicFile&) = delete;
+  AtomicFile& operator=(const AtomicFile&) = delete;
+  // A file opened but not committed is abandoned: its temporary file goes.
+  ~AtomicFile();
+
+  // Gets ready to write `name`.  False when it cannot be written: a folder,
+  // a missing folder, a read-only file, a folder that takes no new file.
+  [[nodiscard]] bool Open(const std::string& name);
+  // Adds bytes to the file.  A failure is kept for Commit to report.
+  void Write(std::string_view bytes);
+  // Puts everything written in place.  False when a write or the flush to
+  // the disk failed: the old file is then untouched and the temporary file
+  // removed.  A folder that cannot be flushed after the replacement is not
+  // a failure: the new file is in place by then.
+  [[nodiscard]] bool Commit();
+
+ private:
+  bool Drain();    // writes the buffer out
+  void Abandon();  // closes and removes the temporary file
+
+  std::filesystem::path target_;     // the file written or replaced
+  std::filesystem::path temporary_;  // beside it; empty when writing in place
+  std::intptr_t handle_ = -1;        // the open file (a descriptor or a Windows handle)
+  std::string buffer_;               // written, not yet sent to the file
+  bool failed_ = false;              // a write has failed
+};
+
+// When `file` is the name of a temporary file of a save of `target` (names
+// without their folder), the number of the process that wrote it; 0 when it
+// is any other name.
+std::uint64_t LeftoverWriter(const std::filesystem::path& file,
+                             const std::filesystem::path& target);
