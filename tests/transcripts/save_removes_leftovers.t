@@ -1,0 +1,59 @@
+# A save killed part-way leaves its temporary file beside the target.  SAVE
+# and QUIT remove those of earlier saves of the same target whose process is
+# no longer running (no process has the number 2000000000); the temporary
+# files of other targets and names that only look alike stay.
+file gang4.txt <<END
+{{gang4_file}}
+END
+file game.sav <<END
+the previous save
+END
+file .game.sav.saving-2000000000-0 <<END
+cut short
+END
+file .week2.sav.saving-2000000000-3 <<END
+cut short
+END
+file .other.sav.saving-2000000000-0 <<END
+another target's
+END
+file .game.sav.saving-2000000000-0~ <<END
+not a temporary file
+END
+expect-listing game.sav gang4.txt week2.sav .other.sav.saving-2000000000-0 .game.sav.saving-2000000000-0~
+---
+{{banner}}
+
+   [KORVELIN-MAIN]
+ >>> «load gang4.txt»
+   [FILE TO LOAD? '\' TO CANCEL]
+   [KORVELIN-LOAD]
+ >>> {{gang4_echo}}
+
+   [KORVELIN-MAIN]
+ >>> «save game.sav»
+   [FILE TO SAVE TO? '\' TO CANCEL]
+   [KORVELIN-SAVE]
+ >>> |Ann                           :    101 :   10  :     1000   :     2000   :     3000  :    1000    :    2.00  :     1000   :     2000   :     3000   :    1000    :    2.00  |
+|Bob                           :    102 :   20  :     4000   :     1000   :     2000  :    1000    :    2.00  :     4000   :     1000   :     2000   :    1000    :    2.00  |
+|Cat                           :    103 :   30  :     3000   :     4000   :     1000  :    1000    :    2.00  :     3000   :     4000   :     1000   :    1000    :    2.00  |
+|Dan                           :    104 :   40  :     2000   :     3000   :     4000  :    1000    :    2.00  :     2000   :     3000   :     4000   :    1000    :    2.00  |
+}
+
+   [KORVELIN-MAIN]
+ >>> «quit»
+   [ARE YOU SURE? 'Y' TO CONFIRM]
+   [KORVELIN-QUIT-CONFIRM]
+ >>> «y»
+   [FILE TO SAVE TO? '\' TO QUIT WITHOUT SAVING]
+   [KORVELIN-QUIT-SAVE]
+ >>> «week2.sav»
+|Ann                           :    101 :   10  :     1000   :     2000   :     3000  :    1000    :    2.00  :     1000   :     2000   :     3000   :    1000    :    2.00  |
+|Bob                           :    102 :   20  :     4000   :     1000   :     2000  :    1000    :    2.00  :     4000   :     1000   :     2000   :    1000    :    2.00  |
+|Cat                           :    103 :   30  :     3000   :     4000   :     1000  :    1000    :    2.00  :     3000   :     4000   :     1000   :    1000    :    2.00  |
+|Dan                           :    104 :   40  :     2000   :     3000   :     4000  :    1000    :    2.00  :     2000   :     3000   :     4000   :    1000    :    2.00  |
+}
+
+
+Have a Nice Day :D
+
