@@ -5,7 +5,10 @@
 #   2. a complete session per size (LOAD of a table, LIST to a file, WC,
 #      PERCENT, SAVE, LOAD of that save, UPDATE, SNAP, QUIT) as one process,
 #      with wall time and peak memory from /usr/bin/time;
-#   3. at 100,000 members, the order of every sort option and direction
+#   3. the million-member session in a folder on the disk, with the flushes
+#      of its save and with fsync made to do nothing, to see what the
+#      flushes cost;
+#   4. at 100,000 members, the order of every sort option and direction
 #      against the straightforward insertion algorithm.
 # Results go to build-bench/results.md; the exit status is 1 if a target is
 # missed.  Usage: bench/run.sh  (takes a few minutes)
@@ -15,7 +18,7 @@ build=$root/build-bench
 data=$build/bench-data
 
 cmake -S "$root" -B "$build" -DCMAKE_BUILD_TYPE=Release -DKORVELIN_BENCH=ON >/dev/null
-cmake --build "$build" -j2 --target korvelin gen_tables engine_bench sort_order_check
+cmake --build "$build" -j2 --target korvelin gen_tables engine_bench sort_order_check skip_flush
 
 mkdir -p "$data"
 sizes="100 1000 10000 100000 1000000"
@@ -45,8 +48,27 @@ for n in $sizes; do
   rm -rf "$session"
 done
 
+echo "== The flushes, on the disk"
+# Three runs each way, alternating; the fastest of each counts.
+: > "$build/flush.txt"
+for run in 1 2 3; do
+  for way in with without; do
+    session=$(mktemp -d -p "$build")
+    cp "$data/table-1000000.txt" "$session/table.txt"
+    cp "$data/newer-1000000.txt" "$session/newer.txt"
+    sync
+    preload=
+    [ "$way" = without ] && preload=$build/bench/libskip_flush.so
+    (cd "$session" && LD_PRELOAD=$preload /usr/bin/time -f "%e" -o time.txt "$build/korvelin" \
+       < "$root/bench/session.in" > /dev/null)
+    echo "$way $(cat "$session/time.txt")" | tee -a "$build/flush.txt"
+    rm -rf "$session"
+  done
+done
+
 echo "== Sort order at 100,000 members"
 "$build/tests/sort_order_check" "$data/table-100000.txt" "$data/newer-100000.txt"
 
 echo "== Results"
-python3 "$root/bench/report.py" "$build/engine.json" "$build/sessions.txt" | tee "$build/results.md"
+python3 "$root/bench/report.py" "$build/engine.json" "$build/sessions.txt" "$build/flush.txt" |
+  tee "$build/results.md"
