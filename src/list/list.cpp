@@ -41,15 +41,15 @@ struct Preset {
   std::unique_ptr<PlayerRecord>* mask;
 };
 
-// The presets sort by their own fixed options: WC by weighted power, the
-// three stat presets by their new stat, PERCENT by total gain.
+// The presets sort by their own fixed options: WC by weighted total, the
+// three stat presets by their new stat, PERCENT by total gain, DEFAULT by ID.
 constexpr int kWCRows = 10;
 constexpr int kStatPresetRows = 15;
 const Preset kDefaultPreset = {nullptr, OptionNumber("id"), kAscending, Rows::kAllMembers,
                                0,       &main_d_options};
 const Preset kPercentPreset = {
     PercentOptions, OptionNumber("totalgain"), kDescending, Rows::kEntriesSetting, 0, &tempoptions};
-const Preset kWCPreset = {WCOptions,   OptionNumber("wpower"), kDescending, Rows::kFixed, kWCRows,
+const Preset kWCPreset = {WCOptions,   OptionNumber("wtotal"), kDescending, Rows::kFixed, kWCRows,
                           &tempoptions};
 const Preset kSpeedPreset = {WCOptions,    OptionNumber("newspeed"), kDescending,
                              Rows::kFixed, kStatPresetRows,          &tempoptions};
