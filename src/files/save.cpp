@@ -67,6 +67,8 @@ void WriteContents(AtomicFile& out) {
   Print("}\n");
 }
 
+void SaveFailed() { PrintLine("   [ERROR SAVING FILE.  SAVE ABORTED]"); }
+
 }  // namespace
 
 bool WriteSaveFile(const std::string& name) {
@@ -76,7 +78,7 @@ bool WriteSaveFile(const std::string& name) {
     WriteContents(file);
     saved = file.Commit();
   }
-  if (!saved) PrintLine("   [ERROR SAVING FILE.  SAVE ABORTED]");
+  if (!saved) SaveFailed();
   return saved;
 }
 

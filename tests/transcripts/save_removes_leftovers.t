@@ -34,11 +34,7 @@ expect-listing game.sav gang4.txt week2.sav .other.sav.saving-2000000000-0 .game
  >>> «save game.sav»
    [FILE TO SAVE TO? '\' TO CANCEL]
    [KORVELIN-SAVE]
- >>> |Ann                           :    101 :   10  :     1000   :     2000   :     3000  :    1000    :    2.00  :     1000   :     2000   :     3000   :    1000    :    2.00  |
-|Bob                           :    102 :   20  :     4000   :     1000   :     2000  :    1000    :    2.00  :     4000   :     1000   :     2000   :    1000    :    2.00  |
-|Cat                           :    103 :   30  :     3000   :     4000   :     1000  :    1000    :    2.00  :     3000   :     4000   :     1000   :    1000    :    2.00  |
-|Dan                           :    104 :   40  :     2000   :     3000   :     4000  :    1000    :    2.00  :     2000   :     3000   :     4000   :    1000    :    2.00  |
-}
+ >>> {{gang4_save_echo}}
 
    [KORVELIN-MAIN]
  >>> «quit»
@@ -48,11 +44,7 @@ expect-listing game.sav gang4.txt week2.sav .other.sav.saving-2000000000-0 .game
    [FILE TO SAVE TO? '\' TO QUIT WITHOUT SAVING]
    [KORVELIN-QUIT-SAVE]
  >>> «week2.sav»
-|Ann                           :    101 :   10  :     1000   :     2000   :     3000  :    1000    :    2.00  :     1000   :     2000   :     3000   :    1000    :    2.00  |
-|Bob                           :    102 :   20  :     4000   :     1000   :     2000  :    1000    :    2.00  :     4000   :     1000   :     2000   :    1000    :    2.00  |
-|Cat                           :    103 :   30  :     3000   :     4000   :     1000  :    1000    :    2.00  :     3000   :     4000   :     1000   :    1000    :    2.00  |
-|Dan                           :    104 :   40  :     2000   :     3000   :     4000  :    1000    :    2.00  :     2000   :     3000   :     4000   :    1000    :    2.00  |
-}
+{{gang4_save_echo}}
 
 
 Have a Nice Day :D
