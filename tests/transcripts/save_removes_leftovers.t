@@ -1,7 +1,7 @@
 # A save killed part-way leaves its temporary file beside the target.  SAVE
 # and QUIT remove those of earlier saves of the same target whose process is
-# no longer running (no process has the number 2000000000); the temporary
-# files of other targets and names that only look alike stay.
+# no longer running (no process has the number 2000000000); those of other
+# targets stay.
 file gang4.txt <<END
 {{gang4_file}}
 END
@@ -17,10 +17,7 @@ END
 file .other.sav.saving-2000000000-0 <<END
 another target's
 END
-file .game.sav.saving-2000000000-0~ <<END
-not a temporary file
-END
-expect-listing game.sav gang4.txt week2.sav .other.sav.saving-2000000000-0 .game.sav.saving-2000000000-0~
+expect-listing game.sav gang4.txt week2.sav .other.sav.saving-2000000000-0
 ---
 {{banner}}
 
