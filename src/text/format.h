@@ -35,6 +35,8 @@ class Format {
   std::string operator()(std::initializer_list<Arg> args) const;
   // The same, appended to `out`.
   void AppendTo(std::string& out, std::initializer_list<Arg> args) const;
+  // The precision of the first conversion; -1 when it gives none.
+  int Precision() const { return pieces_.front().precision; }
 
  private:
   struct Piece {
