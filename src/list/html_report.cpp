@@ -31,7 +31,7 @@ const char kPageStart[] =
     "  border-bottom: 2px solid #c5cbd6; }\n"
     ".n { text-align: right; font-variant-numeric: tabular-nums; }\n"
     "td.n { background: linear-gradient(#b9d5f4, #b9d5f4) left center / var(--w, 0%) 72%"
-    " no-repeat; }\n"
+    " no-repeat content-box; }\n"
     "td.n.neg { background-image: linear-gradient(#f3bcae, #f3bcae); }\n"
     "tbody tr:hover { background-color: #f6f8fb; }\n"
     ".sortable th { cursor: pointer; }\n"
