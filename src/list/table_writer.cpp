@@ -5,7 +5,6 @@
 #include <algorithm>
 #include <charconv>
 #include <cmath>
-#include <cstring>
 
 #include "console/console.h"
 #include "text/characters.h"
@@ -127,7 +126,8 @@ bool WriteTable(TableWriter& writer, const char* name, int rows, const Slink* li
 }
 
 std::string PlainName(const PlayerRecord& member) {
-  std::size_t length = strnlen(member.name, sizeof member.name);
+  std::size_t length = static_cast<std::size_t>(
+      std::find(member.name, member.name + sizeof member.name, '\0') - member.name);
   while (length > 0 && member.name[length - 1] == ' ') --length;
   return ToUtf8(std::string_view(member.name, length));
 }
