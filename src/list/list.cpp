@@ -8,6 +8,7 @@
 #include "roster/derived.h"
 #include "roster/masks.h"
 #include "roster/options.h"
+#include "roster/save_header.h"
 #include "text/text_stream.h"
 
 namespace {
@@ -56,8 +57,8 @@ struct Preset {
   std::unique_ptr<PlayerRecord>* mask;
 };
 
-// The presets sort by their own fixed options: WC by weighted power, the
-// three stat presets by their new stat, PERCENT by total gain.
+// The presets sort by their own fixed options: WC by weighted total, the
+// three stat presets by their new stat, PERCENT by total gain, DEFAULT by ID.
 constexpr int kWCRows = 10;
 constexpr int kStatPresetRows = 15;
 const Preset kDefaultPreset = {"default",         nullptr, OptionNumber("id"), kAscending,
@@ -65,7 +66,7 @@ const Preset kDefaultPreset = {"default",         nullptr, OptionNumber("id"), k
 const Preset kPercentPreset = {"percent",   PercentOptions,        OptionNumber("totalgain"),
                                kDescending, Rows::kEntriesSetting, 0,
                                &tempoptions};
-const Preset kWCPreset = {"wc",    WCOptions,   OptionNumber("wpower"), kDescending, Rows::kFixed,
+const Preset kWCPreset = {"wc",    WCOptions,   OptionNumber("wtotal"), kDescending, Rows::kFixed,
                           kWCRows, &tempoptions};
 const Preset kSpeedPreset = {"speed",     WCOptions,    OptionNumber("newspeed"),
                              kDescending, Rows::kFixed, kStatPresetRows,
@@ -96,10 +97,17 @@ Next RunPreset(ListVisit& visit, const Preset& preset) {
 Next ChooseOutput(ListVisit& visit) {
   Print("   [FILE TO OUTPUT TO? '\\' TO OUTPUT TO SCREEN]\n   [KORVELIN-LIST-OUTPUT]\n >>> ");
   std::string name;
-  if (!ReadWord(name, kWordLength)) return Next::kLeave;
+  const FileNameRead answer = ReadFileName(name);
+  if (answer == FileNameRead::kEnded) return Next::kLeave;
   OutputToScreen(visit);
-  if (name[0] == '\\') return Next::kStay;
-  visit.file = TableFile::Open(name);
+  if (answer == FileNameRead::kBackslash) return Next::kStay;
+  // Opening a file to write empties it: a save file named by mistake (OUTPUT
+  // where SAVE was meant) is left alone, whatever the extension.
+  if (answer == FileNameRead::kName && IsSaveFile(name)) {
+    PrintLine("   [THAT IS A SAVE FILE.  OUTPUT SET TO SCREEN]");
+    return Next::kStay;
+  }
+  if (answer == FileNameRead::kName) visit.file = TableFile::Open(name);
   if (!visit.file) PrintLine("   [ERROR OPENING FILE.  OUTPUT SET TO SCREEN]");
   return Next::kStay;
 }

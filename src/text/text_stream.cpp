@@ -2,7 +2,12 @@
 // every reader of the program shares.
 #include "text/text_stream.h"
 
+#include <sys/stat.h>
+
+#include <algorithm>
+#include <cfloat>
 #include <climits>
+#include <cmath>
 #include <cstdlib>
 
 namespace {
@@ -15,6 +20,31 @@ TextStream::TextStream(std::FILE* source, FilePtr owned, bool console, std::FILE
 TextStream TextStream::File(FilePtr file) {
   std::FILE* source = file.get();
   return TextStream(source, std::move(file), false, nullptr);
+}
+
+TextStream TextStream::Memory(std::string bytes) {
+  TextStream stream(nullptr, nullptr, false, nullptr);
+  stream.buffer_ = std::move(bytes);
+  stream.source_done_ = true;
+  return stream;
+}
+
+bool ReadWholeFile(std::FILE* file, std::string& bytes) {
+  bytes.clear();
+  // A regular file's size is known: one allocation, one read.
+  struct stat info;
+  if (fstat(fileno(file), &info) == 0 && S_ISREG(info.st_mode) && info.st_size > 0) {
+    bytes.reserve(static_cast<std::size_t>(info.st_size) + 1);
+  }
+  for (;;) {
+    const std::size_t had = bytes.size();
+    const std::size_t want = std::max(kBlock, bytes.capacity() - had);
+    bytes.resize(had + want);
+    const std::size_t got = std::fread(&bytes[had], 1, want, file);
+    bytes.resize(had + got);
+    if (got < want) break;
+  }
+  return !std::ferror(file);
 }
 
 TextStream TextStream::Console(std::FILE* input, std::FILE* flush_first) {
@@ -251,16 +281,39 @@ bool ReadFileInt(TextStream& in, int& field) {
 
 bool ReadFileReal(TextStream& in, double& field) {
   const RealToken token = LexReal(in);
-  if (token.status != RealToken::kNumber) return false;
-  field = token.value;
+  double value = token.value;
+  if (token.status == RealToken::kSpecial) {
+    // The words are never hexadecimal: "inf", "+inf" or "-inf", or "nan".
+    const bool infinity = token.text.find_first_of("iI") != std::string::npos;
+    if (!infinity) return false;
+    value = token.text[0] == '-' ? -HUGE_VAL : HUGE_VAL;
+  } else if (token.status != RealToken::kNumber) {
+    return false;
+  }
+  if (std::isinf(value)) value = std::copysign(DBL_MAX, value);
+  field = value;
   return true;
 }
 
 namespace {
 
-// The skip shared by both forms of findnum; `minus` tells whether the
-// character discarded just before the digit was a minus sign.
-int FindNumber(TextStream& in, bool& minus) {
+// Whether the stream goes on with `word` (nothing is consumed).
+bool Ahead(TextStream& in, const char* word) {
+  std::string seen;
+  bool match = true;
+  for (const char* w = word; *w != '\0' && match; ++w) {
+    const int c = in.Get();
+    if (c != kEnd) seen += static_cast<char>(c);
+    match = c == *w;
+  }
+  in.Unget(seen);
+  return match;
+}
+
+// The skip shared by every form of findnum; `minus` tells whether the
+// character discarded just before the digit was a minus sign.  With
+// `words`, "inf" and "nan" stop it as a digit does.
+int FindNumber(TextStream& in, bool& minus, bool words = false) {
   minus = false;
   for (;;) {
     const int c = in.Get();
@@ -268,6 +321,11 @@ int FindNumber(TextStream& in, bool& minus) {
     if (IsDigit(c)) {
       in.Unget(c);
       return 0;
+    }
+    if (words && (c == 'i' || c == 'n')) {
+      in.Unget(c);
+      if (Ahead(in, c == 'i' ? "inf" : "nan")) return 0;
+      in.Get();
     }
     if (IsControl(c)) return 1;
     minus = c == '-';
@@ -279,6 +337,13 @@ int FindNumber(TextStream& in, bool& minus) {
 int findnum(TextStream& in) {
   bool minus;
   return FindNumber(in, minus);
+}
+
+int findreal_signed(TextStream& in) {
+  bool minus;
+  const int result = FindNumber(in, minus, true);
+  if (result == 0 && minus) in.Unget('-');
+  return result;
 }
 
 int findnum_signed(TextStream& in) {

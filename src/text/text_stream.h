@@ -33,6 +33,8 @@ class TextStream {
  public:
   static TextStream File(FilePtr file);
   static TextStream Console(std::FILE* input, std::FILE* flush_first);
+  // A stream over bytes already read, such as a whole file.
+  static TextStream Memory(std::string bytes);
 
   // The next character, or kEnd.
   int Get() {
@@ -62,6 +64,10 @@ class TextStream {
   std::vector<unsigned char> pushback_;  // the top is read next
 };
 
+// Reads the rest of `file` into `bytes`.  False when reading failed (an
+// error, not the end of the file); `bytes` then holds what was read.
+bool ReadWholeFile(std::FILE* file, std::string& bytes);
+
 // Skips white space.
 void SkipSpace(TextStream& in);
 // Reads a word as a "%Ns" conversion would: white space skipped, then at most
@@ -90,7 +96,10 @@ RealToken LexReal(TextStream& in);
 // Reads an integer from a file: a field that meets no number keeps its value;
 // a number beyond the int range saturates.  False when no number was read.
 bool ReadFileInt(TextStream& in, int& field);
-// Reads a real from a file: no number leaves the field as it was.
+// Reads a real from a file: no number leaves the field as it was.  A real
+// beyond the range of a double, written as digits or as "inf", becomes the
+// largest finite double with its sign, so that no infinity enters from a
+// file; "nan" is consumed and leaves the field as it was.
 bool ReadFileReal(TextStream& in, double& field);
 
 // Skips to the next number of the line: a digit is put back and the result is
@@ -100,3 +109,7 @@ int findnum(TextStream& in);
 // As findnum; when the character discarded just before the digit was a minus
 // sign, it is put back too, so that a signed read keeps it.
 int findnum_signed(TextStream& in);
+// As findnum_signed, also stopping before the words "inf" and "nan", which
+// stand for reals too: a real field written as a word is then read in its
+// place instead of taking the next field's number.
+int findreal_signed(TextStream& in);
