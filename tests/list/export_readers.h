@@ -1,6 +1,6 @@
-// Readers of the table files, written for the tests from the formats'
-// rules: each gives the tables of a file as rows of cell texts, the heading
-// row first, so that every export can be compared with the fixed table.
+// Readers of the table files, written for the tests from each format's
+// rules: each gives a file's tables as rows of cell texts, the heading row
+// first, so that an export can be compared with the fixed table.
 #pragma once
 
 #include <cstdlib>
@@ -24,169 +24,128 @@ inline std::vector<std::string> Split(const std::string& text, const std::string
   return parts;
 }
 
-inline std::string Trim(const std::string& text) {
-  const std::size_t first = text.find_first_not_of(' ');
-  if (first == std::string::npos) return "";
-  return text.substr(first, text.find_last_not_of(' ') + 1 - first);
+inline std::string ReplaceAll(const std::string& text, const std::string& from,
+                              const std::string& to) {
+  const std::vector<std::string> parts = Split(text, from);
+  std::string out = parts[0];
+  for (std::size_t i = 1; i < parts.size(); ++i) out += to + parts[i];
+  return out;
 }
 
-// The fixed table: "|", the name in 29 bytes, " :", cells ending in ":",
-// "|" and a line end.  The name is taken by position, so that it may hold
-// anything, line ends included.
+// "|", the name, " :", cells that end in ":", then "|".  A row's name is
+// taken as its 29 bytes, so that it may hold anything, line ends included.
 inline std::vector<Rows> ReadFixed(const std::string& text) {
   std::vector<Rows> tables;
-  std::size_t at = 0;
-  while (at < text.size()) {
-    const std::size_t header_end = text.find('\n', at);
-    Rows rows = {{"NAME"}};
-    for (const std::string& cell : Split(text.substr(at + 33, header_end - at - 34), ":")) {
-      rows[0].push_back(Trim(cell));
+  auto cells = [](std::vector<std::string>& row, const std::string& line) {
+    for (std::string cell : Split(line, ":")) {
+      cell.erase(0, cell.find_first_not_of(' '));
+      row.push_back(cell.substr(0, cell.find_last_not_of(' ') + 1));
     }
-    rows[0].pop_back();
-    at = text.find('\n', header_end + 1) + 1;  // past the stars
-    while (at < text.size() && text.compare(at, 7, "| NAME:") != 0) {
-      std::vector<std::string> row = {text.substr(at + 1, 29)};
-      const std::size_t end = text.find("|\n", at + 32);
-      for (const std::string& cell : Split(text.substr(at + 32, end - at - 32), ":")) {
-        row.push_back(Trim(cell));
-      }
-      row.pop_back();
-      rows.push_back(row);
-      at = end + 2;
+    row.pop_back();  // after the last ":"
+  };
+  for (std::size_t at = 0; at < text.size();) {
+    const std::size_t end = text.find('\n', at);
+    tables.push_back({{"NAME"}});
+    cells(tables.back()[0], text.substr(at + 33, end - at - 34));
+    for (at = text.find('\n', end + 1) + 1; at < text.size() && text.compare(at, 7, "| NAME:");) {
+      const std::size_t row_end = text.find("|\n", at + 32);
+      tables.back().push_back({text.substr(at + 1, 29)});
+      cells(tables.back().back(), text.substr(at + 32, row_end - at - 32));
+      at = row_end + 2;
     }
-    tables.push_back(rows);
   }
   return tables;
 }
 
-// RFC 4180, records ending in CR LF; an empty record separates tables.
+// RFC 4180 with CR LF line ends; an empty line separates tables.
 inline std::vector<Rows> ReadCsv(const std::string& text) {
   std::vector<Rows> tables(1);
   std::vector<std::string> record(1);
   bool quoted = false;
   for (std::size_t i = 0; i < text.size(); ++i) {
-    const char c = text[i];
-    if (quoted) {
-      if (c == '"' && i + 1 < text.size() && text[i + 1] == '"') {
-        record.back() += '"';
-        ++i;
-      } else if (c == '"') {
-        quoted = false;
-      } else {
-        record.back() += c;
-      }
-    } else if (c == '"') {
-      quoted = true;
-    } else if (c == ',') {
+    if (text[i] == '"' && quoted && text[i + 1] == '"') {
+      record.back() += text[i++];
+    } else if (text[i] == '"') {
+      quoted = !quoted;
+    } else if (!quoted && text[i] == ',') {
       record.emplace_back();
-    } else if (c == '\r' && i + 1 < text.size() && text[i + 1] == '\n') {
+    } else if (!quoted && text.compare(i, 2, "\r\n") == 0) {
       ++i;
-      if (record.size() == 1 && record[0].empty()) {
-        tables.emplace_back();
-      } else {
-        tables.back().push_back(record);
-      }
+      if (record.size() > 1 || !record[0].empty()) tables.back().push_back(record);
+      if (record.size() == 1 && record[0].empty()) tables.emplace_back();
       record.assign(1, "");
     } else {
-      record.back() += c;
+      record.back() += text[i];
     }
   }
   return tables;
 }
 
-// Tab-separated lines; an empty line separates tables.
-inline std::vector<Rows> ReadTsv(const std::string& text) {
+// Lines split at `separator`; an empty line separates tables, a line that
+// starts with `skip` is left out.
+inline std::vector<Rows> ReadLines(const std::string& text, const std::string& separator,
+                                   const std::string& skip = "\n") {
   std::vector<Rows> tables(1);
   std::vector<std::string> lines = Split(text, "\n");
   lines.pop_back();  // after the last line end
   for (const std::string& line : lines) {
-    if (line.empty()) {
-      tables.emplace_back();
-    } else {
-      tables.back().push_back(Split(line, "\t"));
-    }
+    if (line.empty() && !tables.back().empty()) tables.emplace_back();
+    if (!line.empty() && line.rfind(skip, 0) != 0) tables.back().push_back(Split(line, separator));
   }
   return tables;
 }
 
-// Pipe tables under "###" headings.  The alignment row is checked: left for
-// the name, right for every number.
-inline std::vector<Rows> ReadMarkdown(const std::string& text, std::vector<std::string>& titles,
-                                      bool& aligned) {
-  std::vector<Rows> tables;
+// Pipe tables under "###" headings, the backslash escapes undone; the
+// alignment row is checked (left for the name, right for every number) and
+// left out.
+inline std::vector<Rows> ReadMarkdown(const std::string& text, bool& aligned) {
+  std::vector<Rows> tables = ReadLines(text, " | ", "###");
   aligned = true;
-  std::vector<std::string> lines = Split(text, "\n");
-  lines.pop_back();
-  for (const std::string& line : lines) {
-    if (line.rfind("### ", 0) == 0) {
-      titles.push_back(line.substr(4));
-      tables.emplace_back();
-      continue;
-    }
-    if (line.empty()) continue;
-    std::vector<std::string> cells(1);
-    for (std::size_t i = 1; i < line.size(); ++i) {
-      if (line[i] == '\\') {
-        cells.back() += line[++i];
-      } else if (line[i] == '|') {
-        cells.back() = cells.back().substr(1, cells.back().size() - 2);  // the spaces around
-        cells.emplace_back();
-      } else {
-        cells.back() += line[i];
-      }
-    }
-    cells.pop_back();
-    if (cells[0] == "---") {
-      for (std::size_t i = 1; i < cells.size(); ++i) aligned = aligned && cells[i] == "---:";
-    } else {
-      tables.back().push_back(cells);
-    }
-  }
-  return tables;
-}
-
-// The cells of each <table>, heading row first; entities decoded.
-inline std::vector<Rows> ReadHtml(const std::string& text, std::vector<std::string>& captions) {
-  std::vector<Rows> tables;
-  for (std::size_t at = 0; (at = text.find("<caption>", at)) != std::string::npos;) {
-    const std::size_t end = text.find("</table>", at);
-    captions.push_back(text.substr(at + 9, text.find("</caption>", at) - at - 9));
-    Rows rows;
-    for (std::size_t row = text.find("<tr>", at); row < end; row = text.find("<tr>", row + 1)) {
-      rows.emplace_back();
-      const std::size_t row_end = text.find("</tr>", row);
-      for (std::size_t cell = text.find("<t", row + 4); cell < row_end;
-           cell = text.find("<t", cell + 1)) {
-        const std::size_t open_end = text.find('>', cell) + 1;
-        std::string value = text.substr(open_end, text.find("</t", open_end) - open_end);
-        for (const auto& [entity, character] : {std::pair<std::string, std::string>{"&lt;", "<"},
-                                                {"&gt;", ">"},
-                                                {"&quot;", "\""},
-                                                {"&amp;", "&"}}) {
-          std::string decoded;
-          const std::vector<std::string> parts = Split(value, entity);
-          for (std::size_t i = 0; i < parts.size(); ++i) decoded += (i ? character : "") + parts[i];
-          value = decoded;
+  for (Rows& rows : tables) {
+    for (std::vector<std::string>& row : rows) {
+      row.front().erase(0, 2);                   // "| "
+      row.back().resize(row.back().size() - 2);  // " |"
+      for (std::string& cell : row) {
+        for (std::size_t i = 0; i < cell.size(); ++i) {
+          if (cell[i] == '\\') cell.erase(i, 1);
         }
-        rows.back().push_back(value);
-        cell = text.find("</t", open_end);
       }
     }
-    tables.push_back(rows);
-    at = end;
+    for (std::size_t c = 0; c < rows[1].size(); ++c) {
+      aligned = aligned && rows[1][c] == (c == 0 ? "---" : "---:");
+    }
+    rows.erase(rows.begin() + 1);
   }
   return tables;
 }
 
-// A JSON value: null, a number (its text), a string, an array or an object.
+// The cells of each <table>, entities decoded.
+inline std::vector<Rows> ReadHtml(const std::string& text) {
+  std::vector<Rows> tables;
+  for (std::size_t at = text.find("<table>"); at != std::string::npos;
+       at = text.find("<table>", at + 1)) {
+    tables.emplace_back();
+    const std::size_t end = text.find("</table>", at);
+    for (std::size_t cell = text.find("<t", at + 1); cell < end; cell = text.find("<t", cell + 1)) {
+      if (text.compare(cell, 4, "<tr>") == 0) tables.back().emplace_back();
+      if (text.compare(cell, 3, "<td") != 0 && text.compare(cell, 4, "<th ") != 0) continue;
+      const std::size_t start = text.find('>', cell) + 1;
+      std::string value = text.substr(start, text.find("</t", start) - start);
+      value = ReplaceAll(ReplaceAll(ReplaceAll(value, "&lt;", "<"), "&gt;", ">"), "&quot;", "\"");
+      tables.back().back().push_back(ReplaceAll(value, "&amp;", "&"));
+    }
+  }
+  return tables;
+}
+
+// A JSON value: a string's text, a number or null as written, or the items
+// of an array or object (with their keys).
 struct Json {
-  char kind = 0;  // 'z' null, 'n' number, 's' string, 'a' array, 'o' object
   std::string text;
-  std::vector<Json> items;
-  std::vector<std::pair<std::string, Json>> members;
+  std::vector<std::pair<std::string, Json>> items;
 };
 
-// Reads one value; `ok` turns false on anything that is not strict JSON.
+// Strict JSON; `ok` turns false on anything else.
 class JsonReader {
  public:
   explicit JsonReader(const std::string& text) : text_(text) {}
@@ -198,70 +157,55 @@ class JsonReader {
   }
 
  private:
-  void Space() {
-    while (at_ < text_.size() && std::string(" \t\r\n").find(text_[at_]) != std::string::npos)
-      ++at_;
-  }
+  void Space() { at_ = std::min(text_.find_first_not_of(" \n", at_), text_.size()); }
   bool Take(char c) {
     Space();
-    if (at_ < text_.size() && text_[at_] == c) return ++at_, true;
-    return false;
+    if (at_ == text_.size() || text_[at_] != c) return false;
+    ++at_;
+    return true;
   }
   std::string String() {
     std::string out;
-    if (!Take('"')) return ok_ = false, out;
-    while (at_ < text_.size() && text_[at_] != '"') {
+    ok_ = Take('"') && ok_;
+    while (ok_ && at_ < text_.size() && text_[at_] != '"') {
       char c = text_[at_++];
       if (static_cast<unsigned char>(c) < 0x20) ok_ = false;
       if (c == '\\') {
         c = text_[at_++];
-        if (c == 'n') c = '\n';
-        if (c == 't') c = '\t';
-        if (c == 'r') c = '\r';
         if (c == 'u') {
           AppendUtf8(out,
                      static_cast<char32_t>(std::strtol(text_.substr(at_, 4).c_str(), nullptr, 16)));
           at_ += 4;
           continue;
         }
+        c = c == 'n' ? '\n' : c == 't' ? '\t' : c == 'r' ? '\r' : c;
       }
       out += c;
     }
-    ++at_;
+    ok_ = Take('"') && ok_;
     return out;
   }
   Json Value() {
     Json value;
     Space();
-    if (text_.compare(at_, 4, "null") == 0) {
-      value.kind = 'z';
-      at_ += 4;
-    } else if (text_[at_] == '"') {
-      value.kind = 's';
+    const char open = at_ < text_.size() ? text_[at_] : 0;
+    if (open == '"') {
       value.text = String();
-    } else if (Take('[')) {
-      value.kind = 'a';
-      if (!Take(']')) {
-        do value.items.push_back(Value());
-        while (Take(','));
-        ok_ = ok_ && Take(']');
-      }
-    } else if (Take('{')) {
-      value.kind = 'o';
-      if (!Take('}')) {
+    } else if (Take('[') || Take('{')) {
+      const char close = open == '[' ? ']' : '}';
+      if (!Take(close)) {
         do {
-          const std::string key = String();
-          ok_ = ok_ && Take(':');
-          value.members.emplace_back(key, Value());
+          const std::string key = open == '{' ? String() : "";
+          ok_ = (open == '[' || Take(':')) && ok_;
+          value.items.emplace_back(key, Value());
         } while (Take(','));
-        ok_ = ok_ && Take('}');
+        ok_ = Take(close) && ok_;
       }
     } else {
-      value.kind = 'n';
       const std::size_t end = text_.find_first_not_of("-0123456789.", at_);
-      value.text = text_.substr(at_, end - at_);
-      ok_ = ok_ && !value.text.empty();
-      at_ = end;
+      value.text = text_.compare(at_, 4, "null") == 0 ? "null" : text_.substr(at_, end - at_);
+      ok_ = !value.text.empty() && ok_;
+      at_ += value.text.size();
     }
     return value;
   }

@@ -1,8 +1,6 @@
-// The export formats read back: every value of every export equals the
-// fixed table's cell for the same members and columns, names included; the
-// extension picks the format; a folder that cannot be written keeps the
-// tables on the screen.
-#include <sys/stat.h>
+// The exports read back: every value and name of every format equals the
+// fixed table's for the same members and columns.  A folder that cannot be
+// written keeps the tables on the screen.
 #include <sys/wait.h>
 #include <unistd.h>
 
@@ -18,248 +16,156 @@ namespace {
 
 using namespace export_readers;
 
-const char kMarkdownEscaped[] = "\\|*_`~<[]&";
-
 class ExportTest : public FilesTest {
- protected:
-  void SetUp() override {
-    FilesTest::SetUp();
-    // Names with every character a format treats specially, values blank,
-    // negative, large, fractional and not finite.
-    Add("Comma, \"quoted\"", 677814, 60, 1100, 2200);
-    Add("Pipe|<&>\\*_`~[]", 2, 0, 450, 0)->oldintel = 0;
-    Add("Tab\tand Latin-1 \xE9", 3, 12, 900, 950)->newbeg = 2.5;
-    Add("Ctl\x01 and C1 \x85 byte", 4, 5, 100, 50);
-    Add("Line\r\nbreak", 5, 7, 10, 20)->newintel = 0;
-    PlayerRecord* big = Add("Abcdefghijklmnopqrstuvwxyz012", INT_MAX, INT_MAX, INT_MAX, INT_MAX);
-    big->newstren = INT_MIN;
-    big->oldhealth = -5;
-    ListCalc(Start->next);
-    big->wtotal = -INFINITY;  // as a negative weight times a huge stat could
-  }
-
-  PlayerRecord* Add(const char* name, int id, int level, int speed, int power) {
-    PlayerRecord* r = Member(name, id);
-    r->level = level;
-    r->oldspeed = 1000;
-    r->oldpower = 2000;
-    r->oldstren = 3000;
-    r->oldhealth = 4000;
-    r->oldintel = 1000;
-    r->oldbeg = 2.0;
-    r->newspeed = speed;
-    r->newpower = power;
-    r->newstren = 3300;
-    r->newhealth = 0;
-    r->newintel = 1200;
-    r->newbeg = 2.0;
-    return r;
-  }
-
-  // Two tables, every column and then the WC columns, written by `make`.
-  std::string Export(std::unique_ptr<TableWriter> (*make)(std::FILE*), std::string* screen) {
+ public:
+  // Two tables into one file by `make`: every column, then the WC columns.
+  static std::string Export(std::unique_ptr<TableWriter> (*make)(std::FILE*)) {
     std::FILE* file = std::tmpfile();
     std::unique_ptr<TableWriter> writer = make(file);
     PlayerRecord every{};
     for (const OptionInfo* option : OptionsInDisplayOrder()) OptionSelect(every, *option, true);
     WCOptions();
     const SlinkList list = SortMain(OptionNumber("id"), nullptr, kAscending);
-    {
-      ConsoleCapture console("");
-      EXPECT_TRUE(WriteTable(*writer, "list", 99, list.get(), every));
-      EXPECT_TRUE(WriteTable(*writer, "wc", 99, list.get(), *tempoptions));
-      writer->EndFile();
-      if (screen != nullptr) *screen = console.Printed();
-    }
+    ConsoleCapture console("");
+    EXPECT_TRUE(WriteTable(*writer, "list", 99, list.get(), every));
+    EXPECT_TRUE(WriteTable(*writer, "wc", 99, list.get(), *tempoptions));
+    writer->EndFile();
+    EXPECT_EQ(console.Printed(),
+              "\n   [DATA SAVED SUCESSFULLY]\n\n\n   [DATA SAVED SUCESSFULLY]\n\n");
     std::string text = Contents(file);
     std::fclose(file);
     return text;
   }
 
-  // The fixed table's cells in the form an export gives them: names as UTF-8
-  // without padding (then as `name` maps them), a blank zero as 0, headings
-  // as keywords when `keywords`.
-  std::vector<Rows> Expected(std::string (*name)(const std::string&), bool keywords) {
-    std::vector<Rows> tables = ReadFixed(Export(MakeFixedTable, nullptr));
-    for (Rows& rows : tables) {
-      for (std::size_t c = 0; keywords && c < rows[0].size(); ++c) {
-        rows[0][c] = c == 0 ? "name" : Keyword(rows[0][c]);
-      }
-      for (std::size_t r = 1; r < rows.size(); ++r) {
-        std::string& cell = rows[r][0];
-        cell = name(ToUtf8(cell.substr(0, cell.find_last_not_of(' ') + 1)));
-        for (std::size_t c = 1; c < rows[r].size(); ++c) {
-          if (rows[r][c].empty()) rows[r][c] = "0";
-        }
-      }
-    }
-    return tables;
+ protected:
+  void SetUp() override {
+    FilesTest::SetUp();
+    // Names with every character a format treats specially, values blank,
+    // negative, large, fractional and not finite.
+    Add("Comma, \"quoted\"   ", 677814, 60, 1100);  // padded as in a save
+    Add("Pipe | <&>\\*_`~[]", 2, 0, 0)->oldintel = 0;
+    Add("Tab\tand Latin-1 \xE9", 3, 12, 900)->newbeg = 2.5;
+    Add("Ctl\x01 and C1 \x85 byte", 4, 5, 100);
+    Add("Line\r\nbreak", 5, 7, 10)->newintel = 0;
+    PlayerRecord* big = Add("Abcdefghijklmnopqrstuvwxyz012", INT_MAX, INT_MAX, INT_MAX);
+    big->newstren = INT_MIN;
+    ListCalc(Start->next);
+    big->wtotal = -INFINITY;
   }
 
-  static std::string Keyword(const std::string& heading) {
-    for (const OptionInfo* option : OptionsInDisplayOrder()) {
-      if (PlainHeading(option) == heading) return option->keyword;
-    }
-    return "?";
+  PlayerRecord* Add(const char* name, int id, int level, int speed) {
+    PlayerRecord* r = Member(name, id);
+    r->level = level;
+    r->oldspeed = r->oldintel = 1000;
+    r->oldpower = r->oldstren = r->oldhealth = 2000;
+    r->oldbeg = r->newbeg = 2.0;
+    r->newspeed = speed;
+    r->newintel = 1200;
+    return r;
   }
 };
 
-std::string AsIs(const std::string& name) { return name; }
+// How a format shows what the fixed table shows.
+struct Shown {
+  bool keywords;     // column keywords rather than the table's headings
+  bool json;         // null for a value that is not finite
+  const char* gone;  // characters of a name that become spaces
+  bool replaced;     // control characters of a name become U+FFFD
+};
 
-std::string SpacedOut(const std::string& name) {
-  std::string out = name;
-  for (char& c : out) {
-    if (c == '\t' || c == '\r' || c == '\n') c = ' ';
-  }
-  return out;
-}
-
-// HTML shows control characters (C0 but white space, DEL, C1) as U+FFFD.
-std::string Replaced(const std::string& name) {
-  std::string out;
-  for (std::size_t at = 0; at < name.size();) {
-    const Character c = DecodeCharacter(std::string_view(name).substr(at));
-    const bool control = (c.code < 0x20 && c.code != '\t' && c.code != '\r' && c.code != '\n') ||
-                         (c.code >= 0x7F && c.code <= 0x9F);
-    out += control ? "\xEF\xBF\xBD" : name.substr(at, c.length);
-    at += c.length;
-  }
-  return out;
-}
-
-TEST_F(ExportTest, CsvReadsBackAsTheFixedTable) {
-  std::string screen;
-  const std::string text = Export(MakeCsvTable, &screen);
-  ASSERT_EQ(text.rfind("\xEF\xBB\xBF", 0), 0u);
-  EXPECT_EQ(ReadCsv(text.substr(3)), Expected(AsIs, true));
-  EXPECT_EQ(text.find('\n'), text.find("\r\n") + 1);  // every line ends in CR LF
-  EXPECT_EQ(screen, "\n   [DATA SAVED SUCESSFULLY]\n\n\n   [DATA SAVED SUCESSFULLY]\n\n");
-}
-
-TEST_F(ExportTest, TsvReadsBackAsTheFixedTable) {
-  const std::string text = Export(MakeTsvTable, nullptr);
-  EXPECT_EQ(text.find('\r'), std::string::npos);
-  EXPECT_EQ(ReadTsv(text), Expected(SpacedOut, true));
-}
-
-TEST_F(ExportTest, MarkdownReadsBackAsTheFixedTable) {
-  const std::string text = Export(MakeMarkdownTables, nullptr);
-  std::vector<std::string> titles;
-  bool aligned = false;
-  EXPECT_EQ(ReadMarkdown(text, titles, aligned), Expected(SpacedOut, false));
-  EXPECT_TRUE(aligned);
-  EXPECT_EQ(titles, (std::vector<std::string>{"LIST", "WC"}));
-  // Each special character of the names only ever appears escaped.
-  for (const char* c = kMarkdownEscaped; *c != '\0'; ++c) {
-    EXPECT_NE(text.find(std::string("\\") + *c), std::string::npos) << *c;
-  }
-}
-
-TEST_F(ExportTest, HtmlReadsBackAsTheFixedTable) {
-  const std::string text = Export(MakeHtmlReport, nullptr);
-  std::vector<std::string> captions;
-  EXPECT_EQ(ReadHtml(text, captions), Expected(Replaced, false));
-  EXPECT_EQ(captions, (std::vector<std::string>{"LIST", "WC"}));
-  EXPECT_EQ(text.rfind("<!DOCTYPE html>\n", 0), 0u);
-  EXPECT_EQ(text.substr(text.size() - 8), "</html>\n");
-  // Nothing is fetched: no source or link to another file.
-  for (const char* fetch : {"src=", "href=", "url(", "@import"}) {
-    EXPECT_EQ(text.find(fetch), std::string::npos) << fetch;
-  }
-}
-
-TEST_F(ExportTest, JsonReadsBackAsTheFixedTable) {
-  const std::string text = Export(MakeJsonTables, nullptr);
-  bool ok = false;
-  const Json document = JsonReader(text).Document(ok);
-  ASSERT_TRUE(ok) << text;
-  ASSERT_EQ(document.kind, 'a');
-  const std::vector<Rows> expected = Expected(AsIs, true);
-  ASSERT_EQ(document.items.size(), expected.size());
-  for (std::size_t t = 0; t < expected.size(); ++t) {
-    const Json& table = document.items[t];
-    ASSERT_EQ(table.members.size(), 3u);
-    EXPECT_EQ(table.members[0].first, "table");
-    EXPECT_EQ(table.members[0].second.text, t == 0 ? "list" : "wc");
-    std::vector<std::string> columns;
-    for (const Json& column : table.members[1].second.items) columns.push_back(column.text);
-    EXPECT_EQ(columns, expected[t][0]);
-    const std::vector<Json>& rows = table.members[2].second.items;
-    ASSERT_EQ(rows.size() + 1, expected[t].size());
-    for (std::size_t r = 0; r < rows.size(); ++r) {
-      ASSERT_EQ(rows[r].members.size(), columns.size());
-      for (std::size_t c = 0; c < columns.size(); ++c) {
-        const auto& [key, value] = rows[r].members[c];
-        EXPECT_EQ(key, columns[c]);
-        const std::string& want = expected[t][r + 1][c];
-        const bool finite = want != "inf" && want != "-inf" && want != "nan";
-        EXPECT_EQ(value.kind, c == 0 ? 's' : finite ? 'n' : 'z') << key << " " << want;
-        if (finite) {
-          EXPECT_EQ(value.text, want) << key;
+// The fixed table's cells as a format gives them: names as UTF-8 without
+// their padding, a blank zero as 0.
+std::vector<Rows> Expected(const Shown& shown) {
+  std::vector<Rows> tables = ReadFixed(ExportTest::Export(MakeFixedTable));
+  for (Rows& rows : tables) {
+    for (std::size_t c = 0; shown.keywords && c < rows[0].size(); ++c) {
+      for (const OptionInfo* option : OptionsInDisplayOrder()) {
+        if (PlainHeading(option) == rows[0][c]) rows[0][c] = option->keyword;
+      }
+      if (c == 0) rows[0][c] = "name";
+    }
+    for (std::size_t r = 1; r < rows.size(); ++r) {
+      std::string& padded = rows[r][0];
+      const std::string name = ToUtf8(padded.substr(0, padded.find_last_not_of(' ') + 1));
+      padded.clear();
+      for (std::size_t at = 0; at < name.size();) {
+        const Character c = DecodeCharacter(std::string_view(name).substr(at));
+        const bool control =
+            (c.code < 0x20 && std::string("\t\r\n").find(char(c.code)) == std::string::npos) ||
+            (c.code >= 0x7F && c.code <= 0x9F);
+        if (shown.replaced && control) {
+          padded += "\xEF\xBF\xBD";
+        } else if (c.length == 1 && std::string(shown.gone).find(name[at]) != std::string::npos) {
+          padded += ' ';
+        } else {
+          padded += name.substr(at, c.length);
         }
+        at += c.length;
+      }
+      for (std::size_t c = 1; c < rows[r].size(); ++c) {
+        std::string& cell = rows[r][c];
+        if (cell.empty()) cell = "0";
+        if (shown.json && (cell == "inf" || cell == "-inf" || cell == "nan")) cell = "null";
       }
     }
   }
+  return tables;
 }
 
-// A document without tables is still whole.
-TEST_F(ExportTest, AFileWithoutTablesIsAWholeDocument) {
-  auto end_only = [](std::unique_ptr<TableWriter> (*make)(std::FILE*)) {
-    std::FILE* file = std::tmpfile();
-    make(file)->EndFile();
-    std::string text = Contents(file);
-    std::fclose(file);
-    return text;
-  };
-  EXPECT_EQ(end_only(MakeJsonTables), "[]\n");
-  const std::string page = end_only(MakeHtmlReport);
-  EXPECT_EQ(page.rfind("<!DOCTYPE html>", 0), 0u);
-  EXPECT_EQ(page.substr(page.size() - 8), "</html>\n");
-  EXPECT_EQ(end_only(MakeCsvTable), "");
-  EXPECT_EQ(end_only(MakeMarkdownTables), "");
-}
+TEST_F(ExportTest, EveryFormatReadsBackAsTheFixedTable) {
+  const std::string csv = Export(MakeCsvTable);
+  ASSERT_EQ(csv.rfind("\xEF\xBB\xBF", 0), 0u);
+  EXPECT_EQ(ReadCsv(csv.substr(3)), Expected({true, false, "", false}));
 
-// The extension, in any case, picks the format; anything else is the fixed
-// table.
-TEST_F(ExportTest, TheExtensionPicksTheFormat) {
-  const std::pair<const char*, const char*> cases[] = {
-      {"a.csv", "\xEF\xBB\xBFname,"},
-      {"B.CSV", "\xEF\xBB\xBFname,"},
-      {"c.Tsv", "name\t"},
-      {"d.json", "[\n{\"table\""},
-      {"e.MD", "### WC\n"},
-      {"f.html", "<!DOCTYPE"},
-      {"g.HTM", "<!DOCTYPE"},
-      {"h.txt", "| NAME:"},
-      {"i.csv.txt", "| NAME:"},
-      {"csv", "| NAME:"},
-      {"j.jsonl", "| NAME:"},
-      {"k.", "| NAME:"},
-  };
-  WCOptions();
-  const SlinkList list = SortMain(OptionNumber("id"), nullptr, kAscending);
-  for (const auto& [name, start] : cases) {
-    std::unique_ptr<TableFile> file = TableFile::Open(name);
-    ASSERT_NE(file, nullptr) << name;
-    ConsoleCapture console("");
-    EXPECT_TRUE(WriteTable(file->writer(), "wc", 2, list.get(), *tempoptions));
-    EXPECT_TRUE(file->Finish());
-    file.reset();
-    EXPECT_EQ(Read(name).rfind(start, 0), 0u) << name << ": " << Read(name).substr(0, 20);
+  const std::string tsv = Export(MakeTsvTable);
+  EXPECT_EQ(tsv.find('\r'), std::string::npos);
+  EXPECT_EQ(ReadLines(tsv, "\t"), Expected({true, false, "\t\r\n", false}));
+
+  bool aligned = false;
+  EXPECT_EQ(ReadMarkdown(Export(MakeMarkdownTables), aligned),
+            Expected({false, false, "\t\r\n", false}));
+  EXPECT_TRUE(aligned);
+
+  const std::string html = Export(MakeHtmlReport);
+  EXPECT_EQ(ReadHtml(html), Expected({false, false, "", true}));
+  for (const char* fetch : {"src=", "href=", "url(", "@import"}) {
+    EXPECT_EQ(html.find(fetch), std::string::npos) << fetch;  // nothing is fetched
   }
-  EXPECT_EQ(TableFile::Open("no-such-folder/x.csv"), nullptr);
+
+  const std::string json = Export(MakeJsonTables);
+  bool ok = false;
+  const Json document = JsonReader(json).Document(ok);
+  EXPECT_TRUE(ok) << json;
+  std::vector<Rows> tables;
+  for (const auto& [unused, table] : document.items) {
+    ASSERT_EQ(table.items.size(), 3u);
+    EXPECT_EQ(table.items[0].first + "=" + table.items[0].second.text,
+              tables.empty() ? "table=list" : "table=wc");
+    EXPECT_EQ(table.items[1].first + table.items[2].first, "columnsrows");
+    tables.emplace_back(1);
+    for (const auto& column : table.items[1].second.items)
+      tables.back()[0].push_back(column.second.text);
+    for (const auto& row : table.items[2].second.items) {
+      tables.back().emplace_back();
+      for (const auto& [key, value] : row.second.items) {
+        EXPECT_EQ(key, tables.back()[0].at(tables.back().back().size()));
+        tables.back().back().push_back(value.text);
+      }
+    }
+  }
+  EXPECT_EQ(tables, Expected({true, true, "", false}));
 }
 
-// A folder the user may not write to: OUTPUT says it cannot open the file,
-// the table goes to the screen and nothing is created.  As root, who may
-// write anywhere, the check runs as the unprivileged user "nobody".
+// A folder the user may not write to: OUTPUT cannot open the file, the
+// table goes to the screen and nothing is created.  As root, who may write
+// anywhere, the check runs as the unprivileged user "nobody".
 TEST_F(ExportTest, AnUnwritableFolderKeepsTheTablesOnTheScreen) {
   fs::create_directory("locked");
   fs::permissions("locked", fs::perms::owner_read | fs::perms::owner_exec | fs::perms::others_read |
                                 fs::perms::others_exec);
   fs::permissions(dir_, fs::perms::all);
   auto attempt = [] {
-    ConsoleCapture console("output\nlocked/team.json\nwc\ndone\n");
+    ConsoleCapture console("output locked/team.json wc done\n");
     List();
     const std::string screen = console.Printed();
     return screen.find("   [ERROR OPENING FILE.  OUTPUT SET TO SCREEN]\n") != std::string::npos &&

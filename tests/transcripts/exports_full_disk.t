@@ -1,9 +1,9 @@
-# A full disk under a JSON name: the table that cannot be written gives
-# the write failure and returns the tables to the screen; a JSON document
-# whose closing cannot be written says so when it stops being the output.
+# A full disk under a JSON name: a table that cannot be written gives the
+# write failure and returns the tables to the screen, and so does a JSON
+# document whose end cannot be written when it stops being the output.
 # The device stays a device.
 posix-only the full-disk device is a Linux device
-file gang.sav <<END
+file roster.sav <<END
 {{exports_sav}}
 END
 device full.json
@@ -12,7 +12,7 @@ expect-device full.json
 {{banner}}
 
    [KORVELIN-MAIN]
- >>> «load gang.sav»
+ >>> «load roster.sav»
    [FILE TO LOAD? '\' TO CANCEL]
    [KORVELIN-LOAD]
  >>> {{exports_echo}}
@@ -21,40 +21,26 @@ expect-device full.json
  >>> «list»
 
    [KORVELIN-LIST]
- >>> «output»
+ >>> «output full.json»
    [FILE TO OUTPUT TO? '\' TO OUTPUT TO SCREEN]
    [KORVELIN-LIST-OUTPUT]
- >>> «full.json»
-
+ >>> 
    [KORVELIN-LIST]
- >>> «wc»
+ >>> «list»
 
    [ERROR WRITING FILE.  OUTPUT SET TO SCREEN]
 
    [KORVELIN-LIST]
- >>> «wc»
-{{exports_wc}}
-
-
-   [KORVELIN-LIST]
- >>> «output»
+ >>> «output full.json»
    [FILE TO OUTPUT TO? '\' TO OUTPUT TO SCREEN]
    [KORVELIN-LIST-OUTPUT]
- >>> «full.json»
-
+ >>> 
    [KORVELIN-LIST]
  >>> «done»
    [ERROR WRITING FILE.  OUTPUT SET TO SCREEN]
 
    [KORVELIN-MAIN]
- >>> «quit»
-   [ARE YOU SURE? 'Y' TO CONFIRM]
-   [KORVELIN-QUIT-CONFIRM]
- >>> «y»
-   [FILE TO SAVE TO? '\' TO QUIT WITHOUT SAVING]
-   [KORVELIN-QUIT-SAVE]
- >>> «\»
-
+ >>> 
 
 Have a Nice Day :D
 
