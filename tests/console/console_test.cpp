@@ -81,7 +81,7 @@ TEST(ConsoleNumbers, EndOfInputStopsTheRead) {
 
 TEST(ConsoleNames, LeadingControlCharactersSkippedSpacesKept) {
   ConsoleCapture console("\n\t\r  Big Joe\nnext");
-  char name[30] = "old";
+  char name[kNameBytes + 1] = "old";
   ASSERT_TRUE(Getname(name));
   EXPECT_STREQ(name, "  Big Joe");
   EXPECT_EQ(console.Printed(), "\n   [INPUT NAME]\n   [KORVELIN-GET NAME]\n >>> ");
@@ -92,7 +92,7 @@ TEST(ConsoleNames, LeadingControlCharactersSkippedSpacesKept) {
 
 TEST(ConsoleNames, TwentyNineCharactersStoredOneMoreDropped) {
   ConsoleCapture console("ABCDEFGHIJKLMNOPQRSTUVWXYZ123456789\n");
-  char name[30];
+  char name[kNameBytes + 1];
   ASSERT_TRUE(Getname(name));
   EXPECT_STREQ(name, "ABCDEFGHIJKLMNOPQRSTUVWXYZ123");
   std::string word;
@@ -102,7 +102,7 @@ TEST(ConsoleNames, TwentyNineCharactersStoredOneMoreDropped) {
 
 TEST(ConsoleNames, HighBytesAreKeptAndHighControlCharactersEndTheName) {
   ConsoleCapture console("J\xE9r\xF4me\x85rest");
-  char name[30];
+  char name[kNameBytes + 1];
   ASSERT_TRUE(Getname(name));
   EXPECT_STREQ(name, "J\xE9r\xF4me");
   std::string word;
@@ -112,7 +112,7 @@ TEST(ConsoleNames, HighBytesAreKeptAndHighControlCharactersEndTheName) {
 
 TEST(ConsoleNames, EndOfInputBeforeANameLeavesTheFieldAlone) {
   ConsoleCapture console("\n\n");
-  char name[30] = "Kept";
+  char name[kNameBytes + 1] = "Kept";
   EXPECT_FALSE(Getname(name));
   EXPECT_STREQ(name, "Kept");
 }
