@@ -143,4 +143,14 @@ TEST(Format, NonFiniteRealsAreWordsInTheirWidth) {
   EXPECT_EQ(Format("|%-8.0f|")({INFINITY}), "|     inf|");
 }
 
+TEST(Format, NamesArePaddedAndCutByCharacters) {
+  const std::string dragon = "\xD0\x94\xD1\x80\xD0\xB0\xD0\xBA\xD0\xBE\xD0\xBD";  // Дракон
+  EXPECT_EQ(Format("|%-29s|")({dragon.c_str()}), "|" + dragon + std::string(23, ' ') + "|");
+  EXPECT_EQ(Format("|%-30s|")({dragon.c_str()}), "|" + dragon + std::string(24, ' ') + "|");
+  EXPECT_EQ(Format("|%29s|")({dragon.c_str()}), "|" + std::string(23, ' ') + dragon + "|");
+  EXPECT_EQ(Format("|%.2s|")({dragon.c_str()}), "|\xD0\x94\xD1\x80|");
+  // 0x94 and 0x80 inside letters are bytes of those letters, nothing more.
+  EXPECT_EQ(Format("%-3s|")({"\xC4\x80\xC4\x94"}), "\xC4\x80\xC4\x94 |");
+}
+
 }  // namespace
