@@ -162,8 +162,8 @@ std::string ThousandsGroup(TextStream& in) {
     const bool wanted = look.size() == 1 ? c == ',' : IsDigit(c);
     if (look.size() < 5 && !wanted) break;
   }
-  const bool group = look.size() >= 4 && look[0] == ',' && IsDigit(look[1]) &&
-                     IsDigit(look[2]) && IsDigit(look[3]) &&
+  const bool group = look.size() >= 4 && look[0] == ',' && IsDigit(look[1]) && IsDigit(look[2]) &&
+                     IsDigit(look[3]) &&
                      (look.size() == 4 || !IsDigit(static_cast<unsigned char>(look[4])));
   if (!group) {
     in.Unget(look);

@@ -31,8 +31,8 @@ inline bool IsSpace(int c) {
 // One character read from a stream (text/characters.h says what a character
 // is): a valid UTF-8 sequence, or any other single byte.
 struct StreamChar {
-  long code;            // the code point, or the byte's value; kEnd at the end
-  std::size_t length;   // its bytes: 1 to 4, 0 at the end
+  long code;           // the code point, or the byte's value; kEnd at the end
+  std::size_t length;  // its bytes: 1 to 4, 0 at the end
   char bytes[4];
   std::string_view Bytes() const { return std::string_view(bytes, length); }
 };
@@ -75,7 +75,7 @@ class TextStream {
   TextStream(std::FILE* source, FilePtr owned, bool console, std::FILE* flush_first);
   int GetSlow();  // put-back characters, a CR, or a refill
   StreamChar GetMultibyte(int lead);
-  int Raw();      // next byte from the buffer, refilling it, or kEnd
+  int Raw();  // next byte from the buffer, refilling it, or kEnd
   bool Refill();
 
   FilePtr owned_;

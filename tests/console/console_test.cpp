@@ -130,7 +130,10 @@ TEST(ConsoleNames, Utf8CharactersCountOneAndTheirBytesAreNoControlCharacters) {
   const std::string dragon = "\xD0\x94\xD1\x80\xD0\xB0\xD0\xBA\xD0\xBE\xD0\xBD";
   std::string thirty;
   for (int i = 0; i < 30; ++i) thirty += "\xD0\x96";
-  ConsoleCapture console(dragon + "\n" + thirty + "next\n" + "Ab\xC2\x85" "cd\n" + "x\xE9\xBE");
+  ConsoleCapture console(dragon + "\n" + thirty + "next\n" +
+                         "Ab\xC2\x85"
+                         "cd\n" +
+                         "x\xE9\xBE");
   char name[kNameBytes + 1];
   ASSERT_TRUE(Getname(name));
   EXPECT_EQ(std::string(name), dragon);

@@ -141,7 +141,8 @@ TEST(TableRow, LinesWithoutAnIdAreSkippedAndCounted) {
   EXPECT_FALSE(ReadTableRow(in, none, &skipped));
   EXPECT_EQ(skipped, 3);  // the stray line at the end
   EXPECT_EQ(console.Printed(),
-            "Ann                            :      1 :   2 :     3 :     4 :     5 :      6" + kDots +
+            "Ann                            :      1 :   2 :     3 :     4 :     5 :      6" +
+                kDots +
                 "\nBob                            :      2 :   1 :     1 :     1 :     1 :      1" +
                 kDots + "\n");
 }

@@ -7,8 +7,8 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
-#include <random>
 #include <cstring>
+#include <random>
 #include <string>
 
 #include "files_support.h"
@@ -183,7 +183,10 @@ TEST_F(SaveTest, RoundTripRestoresEverythingStoredAndSavesIdentically) {
 TEST_F(SaveTest, SingleByteNamesOfOldSaveFilesReadExactlyAsBefore) {
   // Latin-1 names, padded by bytes as every earlier save was, with the
   // control byte 0x85 and a 0x94 among them: 29 single bytes each.
-  const std::string names[] = {"J\xE9r\xF4me", "\x85\x94\xFF" "abc", std::string(29, '\xE9')};
+  const std::string names[] = {"J\xE9r\xF4me",
+                               "\x85\x94\xFF"
+                               "abc",
+                               std::string(29, '\xE9')};
   std::string rows;
   for (const std::string& name : names) {
     rows += "|" + name + std::string(29 - name.size(), ' ') +

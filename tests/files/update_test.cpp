@@ -123,7 +123,8 @@ TEST_F(UpdateTest, EchoesEachRowAsTheImportDoes) {
 
 TEST_F(UpdateTest, TabsLongNamesSeparatorsAndLinesWithoutAnId) {
   Write("browser.txt",
-        "\xEF\xBB\xBFName\tLevel\r\n\r\n Annabelle Winterbottom-Fairweather (1)\t11\t1,050\t2,010\t3,000\t"
+        "\xEF\xBB\xBFName\tLevel\r\n\r\n Annabelle Winterbottom-Fairweather "
+        "(1)\t11\t1,050\t2,010\t3,000\t"
         "4,100\r\n  \t\r\nTotal\r\n");
   EXPECT_EQ(UpdateFrom("browser.txt"),
             "   [FILE TO UPDATE FROM? '\\' TO CANCEL]\n   [KORVELIN-UPDATE]\n >>> "

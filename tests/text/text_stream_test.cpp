@@ -205,10 +205,14 @@ Read Characters(TextStream& in) {
 using Codes = std::vector<long>;
 
 TEST(StreamCharacters, ValidSequencesAreOneCharacterEach) {
-  TextStream in = StreamOf("\xD0\x94\xF0\x9F\x90\x89" "a\xE9\xBE\x8D\xC2\x85");
+  TextStream in = StreamOf(
+      "\xD0\x94\xF0\x9F\x90\x89"
+      "a\xE9\xBE\x8D\xC2\x85");
   const Read read = Characters(in);
   EXPECT_EQ(read.codes, Codes({0x414, 0x1F409, 'a', 0x9F8D, 0x85}));
-  EXPECT_EQ(read.bytes, "\xD0\x94\xF0\x9F\x90\x89" "a\xE9\xBE\x8D\xC2\x85");
+  EXPECT_EQ(read.bytes,
+            "\xD0\x94\xF0\x9F\x90\x89"
+            "a\xE9\xBE\x8D\xC2\x85");
 }
 
 TEST(StreamCharacters, InvalidBytesComeBackOneByOneAndNothingAfterThemIsLost) {
@@ -216,17 +220,19 @@ TEST(StreamCharacters, InvalidBytesComeBackOneByOneAndNothingAfterThemIsLost) {
     const char* bytes;
     Codes codes;
   } cases[] = {
-      {"\x80\xBFx", {0x80, 0xBF, 'x'}},                          // lone continuation bytes
-      {"\xC0\xAFx", {0xC0, 0xAF, 'x'}},                          // an overlong "/"
-      {"\xE0\x9F\xBF\xD0\x94", {0xE0, 0x9F, 0xBF, 0x414}},       // overlong U+07FF, then a letter
-      {"\xF0\x8F\xBF\xBFx", {0xF0, 0x8F, 0xBF, 0xBF, 'x'}},      // overlong U+FFFF
-      {"\xED\xA0\x80x", {0xED, 0xA0, 0x80, 'x'}},                // the surrogate U+D800
-      {"\xED\xBF\xBF\xC2\x80", {0xED, 0xBF, 0xBF, 0x80}},        // U+DFFF, then U+0080
-      {"\xF4\x90\x80\x80x", {0xF4, 0x90, 0x80, 0x80, 'x'}},      // past U+10FFFF
-      {"\xF5\x80\xFFx", {0xF5, 0x80, 0xFF, 'x'}},                // bytes that never lead
-      {"\xE9\xBE" "A", {0xE9, 0xBE, 'A'}},                       // cut by another character
-      {"\xF0\x9F\x90\xD0\x94", {0xF0, 0x9F, 0x90, 0x414}},       // cut by a valid character
-      {"J\xE9r\xF4me", {'J', 0xE9, 'r', 0xF4, 'm', 'e'}},        // Latin-1, as always
+      {"\x80\xBFx", {0x80, 0xBF, 'x'}},                      // lone continuation bytes
+      {"\xC0\xAFx", {0xC0, 0xAF, 'x'}},                      // an overlong "/"
+      {"\xE0\x9F\xBF\xD0\x94", {0xE0, 0x9F, 0xBF, 0x414}},   // overlong U+07FF, then a letter
+      {"\xF0\x8F\xBF\xBFx", {0xF0, 0x8F, 0xBF, 0xBF, 'x'}},  // overlong U+FFFF
+      {"\xED\xA0\x80x", {0xED, 0xA0, 0x80, 'x'}},            // the surrogate U+D800
+      {"\xED\xBF\xBF\xC2\x80", {0xED, 0xBF, 0xBF, 0x80}},    // U+DFFF, then U+0080
+      {"\xF4\x90\x80\x80x", {0xF4, 0x90, 0x80, 0x80, 'x'}},  // past U+10FFFF
+      {"\xF5\x80\xFFx", {0xF5, 0x80, 0xFF, 'x'}},            // bytes that never lead
+      {"\xE9\xBE"
+       "A",
+       {0xE9, 0xBE, 'A'}},                                  // cut by another character
+      {"\xF0\x9F\x90\xD0\x94", {0xF0, 0x9F, 0x90, 0x414}},  // cut by a valid character
+      {"J\xE9r\xF4me", {'J', 0xE9, 'r', 0xF4, 'm', 'e'}},   // Latin-1, as always
   };
   for (const auto& c : cases) {
     TextStream in = StreamOf(c.bytes);
@@ -244,7 +250,9 @@ TEST(StreamCharacters, ASequenceCutByTheEndOfAFile) {
 }
 
 TEST(StreamCharacters, ASequenceCutByALineEndKeepsTheLineEnd) {
-  TextStream crlf = StreamOf("\xD0\r\n\xE9\xBE\n" "b");
+  TextStream crlf = StreamOf(
+      "\xD0\r\n\xE9\xBE\n"
+      "b");
   EXPECT_EQ(Characters(crlf).codes, Codes({0xD0, '\n', 0xE9, 0xBE, '\n', 'b'}));
 }
 
@@ -272,22 +280,34 @@ TEST(StreamCharacters, ControlCharactersAreCodesNotBytes) {
   // U+0085 (C2 85) is a control character; the 0x94 inside "Д" is not.
   EXPECT_TRUE(IsControl(0x85));
   EXPECT_FALSE(IsControl(0x414));
-  TextStream letter = StreamOf("\xD0\x94" "7");
+  TextStream letter = StreamOf(
+      "\xD0\x94"
+      "7");
   EXPECT_EQ(findnum(letter), 0);
   EXPECT_EQ(LexInt(letter).value, 7);
-  TextStream next_line = StreamOf("\xC2\x85" "7");
+  TextStream next_line = StreamOf(
+      "\xC2\x85"
+      "7");
   EXPECT_EQ(findnum(next_line), 1);
-  TextStream lone = StreamOf("\x94" "7");
+  TextStream lone = StreamOf(
+      "\x94"
+      "7");
   EXPECT_EQ(findnum(lone), 1);
 }
 
 TEST(ByteOrderMark, SkippedOnlyWhenWhole) {
-  TextStream marked = StreamOf("\xEF\xBB\xBF" "abc");
+  TextStream marked = StreamOf(
+      "\xEF\xBB\xBF"
+      "abc");
   SkipByteOrderMark(marked);
   EXPECT_EQ(Rest(marked), "abc");
-  TextStream part = StreamOf("\xEF\xBB" "abc");
+  TextStream part = StreamOf(
+      "\xEF\xBB"
+      "abc");
   SkipByteOrderMark(part);
-  EXPECT_EQ(Rest(part), "\xEF\xBB" "abc");
+  EXPECT_EQ(Rest(part),
+            "\xEF\xBB"
+            "abc");
   TextStream alone = StreamOf("\xEF\xBB\xBF");
   SkipByteOrderMark(alone);
   EXPECT_TRUE(alone.Ended());
@@ -306,9 +326,14 @@ TEST(TableNumbers, ThousandsSeparatorsContinueOnlyAGroupOfThree) {
     int value;
     const char* rest;
   } cases[] = {
-      {"11,776 x", 11776, " x"},     {"1,234,567", 1234567, ""},   {"1,23 x", 1, ",23 x"},
-      {"12,3456", 12, ",3456"},      {"3,000,", 3000, ","},        {"5,", 5, ","},
-      {"9,999,999,999,999", 2147483647, ""},                       {"7,12a", 7, ",12a"},
+      {"11,776 x", 11776, " x"},
+      {"1,234,567", 1234567, ""},
+      {"1,23 x", 1, ",23 x"},
+      {"12,3456", 12, ",3456"},
+      {"3,000,", 3000, ","},
+      {"5,", 5, ","},
+      {"9,999,999,999,999", 2147483647, ""},
+      {"7,12a", 7, ",12a"},
       {"-1,000", -1000, ""},
   };
   for (const auto& c : cases) {
