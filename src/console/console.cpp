@@ -90,6 +90,40 @@ bool ReadCommand(std::string& word, std::size_t limit) {
   return true;
 }
 
+FileNameRead ReadFileName(std::string& name) {
+  name.clear();
+  if (input_ended) return FileNameRead::kEnded;
+  TextStream& in = ConsoleIn();
+  SkipSpace(in);
+  int c = in.Get();
+  if (c == kEnd) {
+    input_ended = true;
+    return FileNameRead::kEnded;
+  }
+  if (c == '\\') {
+    SkipWordRest(in);
+    return FileNameRead::kBackslash;
+  }
+  bool closed = true;
+  if (c == '"') {
+    closed = false;
+    while ((c = in.Get()) != kEnd && c != '\n' && c != '\r') {
+      if (c == '"') {
+        closed = true;
+        break;
+      }
+      if (name.size() <= kFileNameLength) name += static_cast<char>(c);
+    }
+    if (!closed) in.Unget(c);  // the line end stays, as after any word
+  } else {
+    for (; c != kEnd && !IsSpace(c); c = in.Get()) {
+      if (name.size() <= kFileNameLength) name += static_cast<char>(c);
+    }
+    in.Unget(c);
+  }
+  return closed && name.size() <= kFileNameLength ? FileNameRead::kName : FileNameRead::kRefused;
+}
+
 bool ReadProtocolWord(std::string& word, const WordRule& rule) {
   return rule.lower_case ? ReadCommand(word, rule.limit) : ReadWord(word, rule.limit);
 }

@@ -21,7 +21,7 @@ void NextInt(TextStream& in, int& field) {
 }
 
 void NextReal(TextStream& in, double& field) {
-  findnum_signed(in);
+  findreal_signed(in);
   ReadFileReal(in, field);
 }
 
@@ -79,7 +79,7 @@ void OldLoader(TextStream& in) {
   OptionLoad(in);
 
   // The settings line: the first skip stops at the line end that opens it.
-  if (findnum_signed(in) == 1) findnum_signed(in);
+  if (findreal_signed(in) == 1) findreal_signed(in);
   ReadFileReal(in, HealthWeight());
   NextReal(in, SpeedWeight());
   NextReal(in, PowerWeight());

@@ -10,9 +10,9 @@
 #include "roster/memory.h"
 
 void Updatemain() {
-  std::optional<TextStream> file =
-      AskFileToRead("   [FILE TO UPDATE FROM? '\\' TO CANCEL]\n   [KORVELIN-UPDATE]\n >>> ",
-                    "   [ERROR OPENING FILE.  UPDATE ABORTED]");
+  std::optional<TextStream> file = AskFileToRead(
+      "   [FILE TO UPDATE FROM? '\\' TO CANCEL]\n   [KORVELIN-UPDATE]\n >>> ",
+      {"   [ERROR OPENING FILE.  UPDATE ABORTED]", "   [ERROR READING FILE.  UPDATE ABORTED]"});
   if (!file) return;
   SkipByteOrderMark(*file);
   Updater(*file);

@@ -2,7 +2,12 @@
 // every reader of the program shares.
 #include "text/text_stream.h"
 
+#include <sys/stat.h>
+
+#include <algorithm>
+#include <cfloat>
 #include <climits>
+#include <cmath>
 #include <cstdlib>
 
 #include "text/characters.h"
@@ -17,6 +22,31 @@ TextStream::TextStream(std::FILE* source, FilePtr owned, bool console, std::FILE
 TextStream TextStream::File(FilePtr file) {
   std::FILE* source = file.get();
   return TextStream(source, std::move(file), false, nullptr);
+}
+
+TextStream TextStream::Memory(std::string bytes) {
+  TextStream stream(nullptr, nullptr, false, nullptr);
+  stream.buffer_ = std::move(bytes);
+  stream.source_done_ = true;
+  return stream;
+}
+
+bool ReadWholeFile(std::FILE* file, std::string& bytes) {
+  bytes.clear();
+  // A regular file's size is known: one allocation, one read.
+  struct stat info;
+  if (fstat(fileno(file), &info) == 0 && S_ISREG(info.st_mode) && info.st_size > 0) {
+    bytes.reserve(static_cast<std::size_t>(info.st_size) + 1);
+  }
+  for (;;) {
+    const std::size_t had = bytes.size();
+    const std::size_t want = std::max(kBlock, bytes.capacity() - had);
+    bytes.resize(had + want);
+    const std::size_t got = std::fread(&bytes[had], 1, want, file);
+    bytes.resize(had + got);
+    if (got < want) break;
+  }
+  return !std::ferror(file);
 }
 
 TextStream TextStream::Console(std::FILE* input, std::FILE* flush_first) {
@@ -336,18 +366,41 @@ bool ReadTableInt(TextStream& in, int& field) {
 
 bool ReadFileReal(TextStream& in, double& field) {
   const RealToken token = LexReal(in);
-  if (token.status != RealToken::kNumber) return false;
-  field = token.value;
+  double value = token.value;
+  if (token.status == RealToken::kSpecial) {
+    // The words are never hexadecimal: "inf", "+inf" or "-inf", or "nan".
+    const bool infinity = token.text.find_first_of("iI") != std::string::npos;
+    if (!infinity) return false;
+    value = token.text[0] == '-' ? -HUGE_VAL : HUGE_VAL;
+  } else if (token.status != RealToken::kNumber) {
+    return false;
+  }
+  if (std::isinf(value)) value = std::copysign(DBL_MAX, value);
+  field = value;
   return true;
 }
 
 namespace {
 
+// Whether the stream goes on with `word` (nothing is consumed).
+bool Ahead(TextStream& in, const char* word) {
+  std::string seen;
+  bool match = true;
+  for (const char* w = word; *w != '\0' && match; ++w) {
+    const int c = in.Get();
+    if (c != kEnd) seen += static_cast<char>(c);
+    match = c == *w;
+  }
+  in.Unget(seen);
+  return match;
+}
+
 // The skip shared by every form of findnum; `minus` tells whether the
 // character discarded just before the digit was a minus sign.  Characters,
 // not bytes, are discarded: a byte 0x80-0x9F inside a longer character does
-// not end the skip.
-int FindNumber(TextStream& in, bool& minus, bool tab_separates) {
+// not end the skip.  With `tab_separates`, a tab is discarded like a space;
+// with `words`, "inf" and "nan" stop it as a digit does.
+int FindNumber(TextStream& in, bool& minus, bool tab_separates, bool words) {
   minus = false;
   for (;;) {
     const StreamChar c = in.GetChar();
@@ -355,6 +408,11 @@ int FindNumber(TextStream& in, bool& minus, bool tab_separates) {
     if (IsDigit(static_cast<int>(c.code))) {
       in.Unget(c);
       return 0;
+    }
+    if (words && (c.code == 'i' || c.code == 'n')) {
+      in.Unget(c);
+      if (Ahead(in, c.code == 'i' ? "inf" : "nan")) return 0;
+      in.Get();
     }
     if (IsControl(c.code) && !(tab_separates && c.code == '\t')) return 1;
     minus = c.code == '-';
@@ -365,17 +423,24 @@ int FindNumber(TextStream& in, bool& minus, bool tab_separates) {
 
 int findnum(TextStream& in) {
   bool minus;
-  return FindNumber(in, minus, false);
+  return FindNumber(in, minus, false, false);
+}
+
+int findreal_signed(TextStream& in) {
+  bool minus;
+  const int result = FindNumber(in, minus, false, true);
+  if (result == 0 && minus) in.Unget('-');
+  return result;
 }
 
 int findnum_signed(TextStream& in) {
   bool minus;
-  const int result = FindNumber(in, minus, false);
+  const int result = FindNumber(in, minus, false, false);
   if (result == 0 && minus) in.Unget('-');
   return result;
 }
 
 int findnum_table(TextStream& in) {
   bool minus;
-  return FindNumber(in, minus, true);
+  return FindNumber(in, minus, true, false);
 }

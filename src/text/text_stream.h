@@ -47,6 +47,8 @@ class TextStream {
  public:
   static TextStream File(FilePtr file);
   static TextStream Console(std::FILE* input, std::FILE* flush_first);
+  // A stream over bytes already read, such as a whole file.
+  static TextStream Memory(std::string bytes);
 
   // The next character, or kEnd.
   int Get() {
@@ -88,6 +90,10 @@ class TextStream {
   std::vector<unsigned char> pushback_;  // the top is read next
 };
 
+// Reads the rest of `file` into `bytes`.  False when reading failed (an
+// error, not the end of the file); `bytes` then holds what was read.
+bool ReadWholeFile(std::FILE* file, std::string& bytes);
+
 // Skips a UTF-8 byte-order mark (EF BB BF) when the stream starts with one.
 void SkipByteOrderMark(TextStream& in);
 
@@ -124,7 +130,10 @@ bool ReadFileInt(TextStream& in, int& field);
 // by a character that is not a digit, or the end) continues the number, so
 // "11,776" is 11776 and "1,234,567" is 1234567.  Any other comma is left.
 bool ReadTableInt(TextStream& in, int& field);
-// Reads a real from a file: no number leaves the field as it was.
+// Reads a real from a file: no number leaves the field as it was.  A real
+// beyond the range of a double, written as digits or as "inf", becomes the
+// largest finite double with its sign, so that no infinity enters from a
+// file; "nan" is consumed and leaves the field as it was.
 bool ReadFileReal(TextStream& in, double& field);
 
 // Skips to the next number of the line: a digit is put back and the result is
@@ -137,3 +146,7 @@ int findnum_signed(TextStream& in);
 // As findnum, for a stat table's fields: a tab is discarded like a space
 // instead of ending the row.
 int findnum_table(TextStream& in);
+// As findnum_signed, also stopping before the words "inf" and "nan", which
+// stand for reals too: a real field written as a word is then read in its
+// place instead of taking the next field's number.
+int findreal_signed(TextStream& in);

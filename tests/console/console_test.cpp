@@ -117,6 +117,30 @@ TEST(ConsoleNames, EndOfInputBeforeANameLeavesTheFieldAlone) {
   EXPECT_STREQ(name, "Kept");
 }
 
+// File names are read whole up to 4,095 bytes; a longer one, or a quote
+// left open, is refused but consumed, so the next answer is read cleanly.
+TEST(ConsoleFileNames, LongQuotedRefusedAndCancelled) {
+  const std::string longest(kFileNameLength, 'a');
+  ConsoleCapture console(longest + " " + longest + "b next \"My Documents/gang.sav\"x\n" +
+                         "\\cancel-this-whole-word \"open quote\nlast");
+  std::string name;
+  EXPECT_EQ(ReadFileName(name), FileNameRead::kName);
+  EXPECT_EQ(name, longest);
+  EXPECT_EQ(ReadFileName(name), FileNameRead::kRefused);
+  EXPECT_EQ(ReadFileName(name), FileNameRead::kName);
+  EXPECT_EQ(name, "next");
+  EXPECT_EQ(ReadFileName(name), FileNameRead::kName);
+  EXPECT_EQ(name, "My Documents/gang.sav");
+  std::string word;
+  ASSERT_TRUE(ReadWord(word, kWordLength));
+  EXPECT_EQ(word, "x");  // what follows the closing quote is the next answer
+  EXPECT_EQ(ReadFileName(name), FileNameRead::kBackslash);
+  EXPECT_EQ(ReadFileName(name), FileNameRead::kRefused);  // the line ends first
+  EXPECT_EQ(ReadFileName(name), FileNameRead::kName);
+  EXPECT_EQ(name, "last");
+  EXPECT_EQ(ReadFileName(name), FileNameRead::kEnded);
+}
+
 TEST(Sessions, EveryPromptEndsWithTheFarewellAtTheEndOfInput) {
   const std::string out = RunSession("help\nnonsense");
   const std::string farewell = "\n\nHave a Nice Day :D\n\n";
