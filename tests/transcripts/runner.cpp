@@ -33,8 +33,8 @@
 // replaced, in the output and in here-documents, by include/NAME.txt, which
 // may include others in turn (a line end directly after it is dropped: the
 // included text brings its own).  Input is given only once all the output
-// before it has arrived, so a prompt that
-// is not flushed before the program waits fails the run.
+// before it has arrived, so a prompt that is not flushed before the program
+// waits fails the run.
 #include <fcntl.h>
 #include <poll.h>
 #include <signal.h>
