@@ -17,5 +17,7 @@ fi
 ASAN_OPTIONS="${ASAN_OPTIONS:+$ASAN_OPTIONS:}detect_leaks=0"
 export ASAN_OPTIONS
 options=$(sed -n 's/^# strace: //p' "$script")
+# The leak checker cannot work under ptrace; the other sanitizers can.
+export ASAN_OPTIONS="${ASAN_OPTIONS:+$ASAN_OPTIONS:}detect_leaks=0"
 # shellcheck disable=SC2086  # the options are words
 exec "$runner" "$script" -- strace -qq -o /dev/null $options "$program"
