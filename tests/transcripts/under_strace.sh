@@ -12,10 +12,6 @@ if ! strace -qq -o /dev/null true >/dev/null 2>&1; then
   echo "strace transcript SKIPPED: strace may not trace here (ptrace refused)"
   exit 77
 fi
-# LeakSanitizer cannot work under ptrace: in a sanitizer build the leak
-# check is left to the same program's other tests.
-ASAN_OPTIONS="${ASAN_OPTIONS:+$ASAN_OPTIONS:}detect_leaks=0"
-export ASAN_OPTIONS
 options=$(sed -n 's/^# strace: //p' "$script")
 # The leak checker cannot work under ptrace; the other sanitizers can.
 export ASAN_OPTIONS="${ASAN_OPTIONS:+$ASAN_OPTIONS:}detect_leaks=0"
