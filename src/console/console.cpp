@@ -193,29 +193,30 @@ bool Getint(int& value) { return PromptInt(kValuePrompt, value); }
 
 bool Getdouble(double& value) { return PromptDouble(kValuePrompt, value); }
 
-bool Getname(char (&name)[kNameLength + 1]) {
+bool Getname(char (&name)[kNameBytes + 1]) {
   if (input_ended) return false;
   Print("\n   [INPUT NAME]\n   [KORVELIN-GET NAME]\n >>> ");
   TextStream& in = ConsoleIn();
   // The line end left by the previous answer is skipped; spaces are kept.
-  int c;
-  while ((c = in.Get()) != kEnd && IsControl(c)) {
+  // Characters, not bytes, are counted and tested (text/characters.h).
+  StreamChar c;
+  while ((c = in.GetChar()).code != kEnd && IsControl(c.code)) {
   }
-  if (c == kEnd) {
+  if (c.code == kEnd) {
     input_ended = true;
     return false;
   }
-  char read[kNameLength + 1] = {};
-  std::size_t length = 0;
-  for (;;) {
-    read[length++] = static_cast<char>(c);
-    if (length == kNameLength) {
-      in.Get();  // one more character is read and dropped
+  std::string read;
+  for (std::size_t length = 0;;) {
+    read.append(c.Bytes());
+    if (++length == kNameLength) {
+      in.GetChar();  // one more character is read and dropped
       break;
     }
-    c = in.Get();
-    if (c == kEnd || IsControl(c)) break;
+    c = in.GetChar();
+    if (c.code == kEnd || IsControl(c.code)) break;
   }
-  std::memcpy(name, read, sizeof read);
+  std::memset(name, 0, sizeof name);
+  read.copy(name, kNameBytes);
   return true;
 }

@@ -89,5 +89,6 @@ bool Getint(int& value);
 bool Getdouble(double& value);
 // Prints the name prompt and reads a name into a record's name field:
 // leading control characters skipped, up to 29 characters up to the next
-// control character.
-bool Getname(char (&name)[kNameLength + 1]);
+// control character (characters as text/characters.h counts them: a UTF-8
+// "Дракон" is six).
+bool Getname(char (&name)[kNameBytes + 1]);

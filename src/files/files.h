@@ -20,9 +20,15 @@ void Initialise(TextStream& in);
 
 // Reads one stat-table row into `record`, echoing it on the console:
 // name, ID, level and, when the row carries them, the four stats (both
-// snapshots), intelligence 1000 and beg 2.0.  False, with nothing read or
-// printed, when the stream ends before a row starts.
-bool ReadTableRow(TextStream& in, PlayerRecord& record);
+// snapshots), intelligence 1000 and beg 2.0.  A row is a line with a "("
+// directly followed by a digit (the ID); lines without one are skipped
+// whole, and those holding more than spaces and tabs are counted in
+// `*skipped` (when given).  Tabs separate fields like spaces, and numbers
+// may group their digits by thousands with commas.  False, with nothing
+// printed, when the stream ends before a row.
+bool ReadTableRow(TextStream& in, PlayerRecord& record, int* skipped = nullptr);
+// After the last row: "   [SKIPPED n LINES WITHOUT AN ID]" when n > 0.
+void ReportSkippedLines(int skipped);
 
 // Opens a file to read; null when it cannot be opened or is a folder.
 FilePtr OpenForReading(const std::string& name);

@@ -4,9 +4,11 @@
 // export extension hold it.  Every line is built as bytes and written whole.
 #include <algorithm>
 #include <string>
+#include <string_view>
 
 #include "list/list.h"
 #include "list/table_writer.h"
+#include "text/characters.h"
 
 namespace {
 
@@ -34,14 +36,13 @@ class FixedTable : public TableWriter {
     Write(line_);
   }
 
-  // The name cell (a bar, the name's bytes left-aligned in 29 columns, " :"),
+  // The name cell (a bar, the name left-aligned in 29 characters, " :"),
   // then the cells.
   void Row(const PlayerRecord& member) override {
     const std::size_t length = static_cast<std::size_t>(
         std::find(member.name, member.name + sizeof member.name, '\0') - member.name);
     line_.assign(1, '|');
-    line_.append(member.name, length);
-    if (length < kNameCell) line_.append(kNameCell - length, ' ');
+    AppendPadded(line_, std::string_view(member.name, length), kNameCell, true);
     line_ += " :";
     for (const OptionInfo* option : columns_) OptionAppendCell(line_, *option, member);
     line_ += "|\n";

@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <charconv>
 #include <cmath>
+#include <cstddef>
 
 #include "console/console.h"
 #include "text/characters.h"
@@ -48,7 +49,7 @@ const OutputFormat& FormatOf(const std::string& name) {
 std::vector<std::size_t> PlacesRead(const std::vector<const OptionInfo*>& columns) {
   static const PlayerRecord probe{};
   const char* base = reinterpret_cast<const char*>(&probe);
-  std::vector<std::size_t> offsets = {0};
+  std::vector<std::size_t> offsets = {offsetof(PlayerRecord, name)};
   for (const OptionInfo* option : columns) {
     const char* field = WithField(
         *option, [](auto member) { return reinterpret_cast<const char*>(&(probe.*member)); });

@@ -10,6 +10,8 @@
 #include <cmath>
 #include <cstdlib>
 
+#include "text/characters.h"
+
 namespace {
 constexpr std::size_t kBlock = 1 << 16;
 }
@@ -94,6 +96,31 @@ int TextStream::GetSlow() {
   return c;
 }
 
+StreamChar TextStream::GetMultibyte(int lead) {
+  StreamChar c{lead, 1, {static_cast<char>(lead)}};
+  const std::size_t want = SequenceLength(static_cast<unsigned char>(lead));
+  // Only continuation bytes (10xxxxxx) are taken; the first other byte ends
+  // the look and is put back.
+  while (c.length < want) {
+    const int next = Get();
+    if (next == kEnd) break;
+    if ((next & 0xC0) != 0x80) {
+      Unget(next);
+      break;
+    }
+    c.bytes[c.length++] = static_cast<char>(next);
+  }
+  const Character decoded = DecodeCharacter(c.Bytes());
+  // An invalid sequence is its first byte alone: the rest is read again.
+  while (c.length > decoded.length) Unget(static_cast<unsigned char>(c.bytes[--c.length]));
+  c.code = static_cast<long>(decoded.code);
+  return c;
+}
+
+void TextStream::Unget(const StreamChar& c) {
+  for (std::size_t i = c.length; i > 0; --i) Unget(static_cast<unsigned char>(c.bytes[i - 1]));
+}
+
 int TextStream::Peek() {
   const int c = Get();
   Unget(c);
@@ -109,6 +136,20 @@ void TextStream::Unget(const std::string& text) {
 }
 
 bool TextStream::Ended() { return Peek() == kEnd; }
+
+void SkipByteOrderMark(TextStream& in) {
+  static const char kMark[] = "\xEF\xBB\xBF";
+  std::string taken;
+  for (const char* m = kMark; *m != '\0'; ++m) {
+    const int c = in.Get();
+    if (c == kEnd || c != static_cast<unsigned char>(*m)) {
+      in.Unget(c);
+      in.Unget(taken);
+      return;
+    }
+    taken += static_cast<char>(c);
+  }
+}
 
 void SkipSpace(TextStream& in) {
   int c;
@@ -138,7 +179,31 @@ void SkipWordRest(TextStream& in) {
   in.Unget(c);
 }
 
-IntToken LexInt(TextStream& in) {
+namespace {
+
+// After a number's digits, at a comma: when exactly three digits follow it
+// (and then no digit), consumes the comma and returns the three digits;
+// otherwise consumes nothing and returns an empty string.
+std::string ThousandsGroup(TextStream& in) {
+  std::string look;
+  int c;
+  while (look.size() < 5 && (c = in.Get()) != kEnd) {
+    look += static_cast<char>(c);
+    const bool wanted = look.size() == 1 ? c == ',' : IsDigit(c);
+    if (look.size() < 5 && !wanted) break;
+  }
+  const bool group = look.size() >= 4 && look[0] == ',' && IsDigit(look[1]) && IsDigit(look[2]) &&
+                     IsDigit(look[3]) &&
+                     (look.size() == 4 || !IsDigit(static_cast<unsigned char>(look[4])));
+  if (!group) {
+    in.Unget(look);
+    return std::string();
+  }
+  if (look.size() == 5) in.Unget(static_cast<unsigned char>(look[4]));
+  return look.substr(1, 3);
+}
+
+IntToken LexIntGrouped(TextStream& in, bool grouped) {
   SkipSpace(in);
   IntToken token{IntToken::kNone, 0, std::string()};
   int c = in.Get();
@@ -156,14 +221,23 @@ IntToken LexInt(TextStream& in) {
   const long long limit = negative ? -static_cast<long long>(INT_MIN) : INT_MAX;
   long long magnitude = 0;
   bool over = false;
-  for (; IsDigit(c); c = in.Get()) {
-    token.text += static_cast<char>(c);
+  const auto take = [&](int digit) {
+    token.text += static_cast<char>(digit);
     if (!over) {
-      magnitude = magnitude * 10 + (c - '0');
+      magnitude = magnitude * 10 + (digit - '0');
       if (magnitude > limit) over = true;
     }
+  };
+  for (;;) {
+    for (; IsDigit(c); c = in.Get()) take(c);
+    in.Unget(c);
+    if (!grouped || c != ',') break;
+    const std::string group = ThousandsGroup(in);
+    if (group.empty()) break;
+    token.text += ',';
+    for (char digit : group) take(digit);
+    c = in.Get();
   }
-  in.Unget(c);
   if (over) {
     token.status = IntToken::kOutOfRange;
     token.value = negative ? INT_MIN : INT_MAX;
@@ -173,6 +247,10 @@ IntToken LexInt(TextStream& in) {
   }
   return token;
 }
+
+}  // namespace
+
+IntToken LexInt(TextStream& in) { return LexIntGrouped(in, false); }
 
 namespace {
 
@@ -279,6 +357,13 @@ bool ReadFileInt(TextStream& in, int& field) {
   return true;
 }
 
+bool ReadTableInt(TextStream& in, int& field) {
+  const IntToken token = LexIntGrouped(in, true);
+  if (token.status == IntToken::kNone) return false;
+  field = token.value;
+  return true;
+}
+
 bool ReadFileReal(TextStream& in, double& field) {
   const RealToken token = LexReal(in);
   double value = token.value;
@@ -311,24 +396,26 @@ bool Ahead(TextStream& in, const char* word) {
 }
 
 // The skip shared by every form of findnum; `minus` tells whether the
-// character discarded just before the digit was a minus sign.  With
-// `words`, "inf" and "nan" stop it as a digit does.
-int FindNumber(TextStream& in, bool& minus, bool words = false) {
+// character discarded just before the digit was a minus sign.  Characters,
+// not bytes, are discarded: a byte 0x80-0x9F inside a longer character does
+// not end the skip.  With `tab_separates`, a tab is discarded like a space;
+// with `words`, "inf" and "nan" stop it as a digit does.
+int FindNumber(TextStream& in, bool& minus, bool tab_separates, bool words) {
   minus = false;
   for (;;) {
-    const int c = in.Get();
-    if (c == kEnd) return 1;
-    if (IsDigit(c)) {
+    const StreamChar c = in.GetChar();
+    if (c.code == kEnd) return 1;
+    if (IsDigit(static_cast<int>(c.code))) {
       in.Unget(c);
       return 0;
     }
-    if (words && (c == 'i' || c == 'n')) {
+    if (words && (c.code == 'i' || c.code == 'n')) {
       in.Unget(c);
-      if (Ahead(in, c == 'i' ? "inf" : "nan")) return 0;
+      if (Ahead(in, c.code == 'i' ? "inf" : "nan")) return 0;
       in.Get();
     }
-    if (IsControl(c)) return 1;
-    minus = c == '-';
+    if (IsControl(c.code) && !(tab_separates && c.code == '\t')) return 1;
+    minus = c.code == '-';
   }
 }
 
@@ -336,19 +423,24 @@ int FindNumber(TextStream& in, bool& minus, bool words = false) {
 
 int findnum(TextStream& in) {
   bool minus;
-  return FindNumber(in, minus);
+  return FindNumber(in, minus, false, false);
 }
 
 int findreal_signed(TextStream& in) {
   bool minus;
-  const int result = FindNumber(in, minus, true);
+  const int result = FindNumber(in, minus, false, true);
   if (result == 0 && minus) in.Unget('-');
   return result;
 }
 
 int findnum_signed(TextStream& in) {
   bool minus;
-  const int result = FindNumber(in, minus);
+  const int result = FindNumber(in, minus, false, false);
   if (result == 0 && minus) in.Unget('-');
   return result;
+}
+
+int findnum_table(TextStream& in) {
+  bool minus;
+  return FindNumber(in, minus, true, false);
 }

@@ -5,6 +5,7 @@
 
 #include <cstdlib>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "text/characters.h"
@@ -33,7 +34,8 @@ inline std::string ReplaceAll(const std::string& text, const std::string& from,
 }
 
 // "|", the name, " :", cells that end in ":", then "|".  A row's name is
-// taken as its 29 bytes, so that it may hold anything, line ends included.
+// taken as its 29 characters, so that it may hold anything, line ends
+// included.
 inline std::vector<Rows> ReadFixed(const std::string& text) {
   std::vector<Rows> tables;
   auto cells = [](std::vector<std::string>& row, const std::string& line) {
@@ -48,9 +50,11 @@ inline std::vector<Rows> ReadFixed(const std::string& text) {
     tables.push_back({{"NAME"}});
     cells(tables.back()[0], text.substr(at + 33, end - at - 34));
     for (at = text.find('\n', end + 1) + 1; at < text.size() && text.compare(at, 7, "| NAME:");) {
-      const std::size_t row_end = text.find("|\n", at + 32);
-      tables.back().push_back({text.substr(at + 1, 29)});
-      cells(tables.back().back(), text.substr(at + 32, row_end - at - 32));
+      const std::string_view name = FirstCharacters(std::string_view(text).substr(at + 1), 29);
+      const std::size_t cells_at = at + 1 + name.size() + 2;
+      const std::size_t row_end = text.find("|\n", cells_at);
+      tables.back().push_back({std::string(name)});
+      cells(tables.back().back(), text.substr(cells_at, row_end - cells_at));
       at = row_end + 2;
     }
   }

@@ -45,6 +45,7 @@ class ExportTest : public FilesTest {
     Add("Comma, \"quoted\"   ", 677814, 60, 1100);  // padded as in a save
     Add("Pipe | <&>\\*_`~[]", 2, 0, 0)->oldintel = 0;
     Add("Tab\tand Latin-1 \xE9", 3, 12, 900)->newbeg = 2.5;
+    Add("\xD0\x96\xC3\xA9\xE2\x82\xAC UTF-8 \xF0\x9F\x94\xA7", 6, 1, 1);
     Add("Ctl\x01 and C1 \x85 byte", 4, 5, 100);
     Add("Line\r\nbreak", 5, 7, 10)->newintel = 0;
     PlayerRecord* big = Add("Abcdefghijklmnopqrstuvwxyz012", INT_MAX, INT_MAX, INT_MAX);
