@@ -17,6 +17,9 @@ constexpr std::size_t kSaveHeaderLength = 199;
 // The LOAD command: asks for a file and reads it as a save file or, when it
 // does not begin with the save-file header, as a stat table.
 void Load();
+// LOAD after its file prompt: reads the file `name` as a save file or as a
+// stat table, or says that it cannot be opened.
+void LoadFile(const std::string& name);
 
 // Replaces the roster with the rows of a stat table and puts the list
 // settings back to their defaults after every row.

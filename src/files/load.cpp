@@ -28,7 +28,7 @@ FilePtr OpenForReading(const std::string& name) {
 
 bool AskFileName(const char* prompt, std::string& name) {
   Print(prompt);
-  return ReadWord(name, kWordLength) && name[0] != '\\';
+  return ReadFileName(name) && name[0] != '\\';
 }
 
 std::optional<TextStream> AskFileToRead(const char* prompt, const char* failure) {
@@ -43,11 +43,19 @@ std::optional<TextStream> AskFileToRead(const char* prompt, const char* failure)
 }
 
 void Load() {
-  std::optional<TextStream> file =
-      AskFileToRead("   [FILE TO LOAD? '\\' TO CANCEL]\n   [KORVELIN-LOAD]\n >>> ",
-                    "   [ERROR OPENING FILE.  LOAD ABORTED]");
-  if (!file) return;
-  TextStream& in = *file;
+  std::string name;
+  if (AskFileName("   [FILE TO LOAD? '\\' TO CANCEL]\n   [KORVELIN-LOAD]\n >>> ", name)) {
+    LoadFile(name);
+  }
+}
+
+void LoadFile(const std::string& name) {
+  FilePtr opened = OpenForReading(name);
+  if (!opened) {
+    PrintLine("   [ERROR OPENING FILE.  LOAD ABORTED]");
+    return;
+  }
+  TextStream in = TextStream::File(std::move(opened));
   std::string head;
   for (int c; head.size() < kSaveHeaderLength && (c = in.Get()) != kEnd;) {
     head += static_cast<char>(c);

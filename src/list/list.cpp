@@ -75,7 +75,7 @@ Next RunPreset(ListVisit& visit, const Preset& preset) {
 Next ChooseOutput(ListVisit& visit) {
   Print("   [FILE TO OUTPUT TO? '\\' TO OUTPUT TO SCREEN]\n   [KORVELIN-LIST-OUTPUT]\n >>> ");
   std::string name;
-  if (!ReadWord(name, kWordLength)) return Next::kLeave;
+  if (!ReadFileName(name)) return Next::kLeave;
   visit.file.reset();  // a file that stops being the output is closed at once
   if (name[0] == '\\') return Next::kStay;
   FilePtr file(std::fopen(name.c_str(), "w"));

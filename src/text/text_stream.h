@@ -8,6 +8,8 @@
 #include <string>
 #include <vector>
 
+#include "text/line_source.h"
+
 struct FileCloser {
   void operator()(std::FILE* file) const { std::fclose(file); }
 };
@@ -26,13 +28,13 @@ inline bool IsSpace(int c) {
 
 // A stream of characters (codes 0-255) with unlimited put-back.
 // A file stream reads in large blocks and folds CR LF into one line feed, so
-// files written on any system read alike.  A console stream fetches one line
-// at a time and flushes the given output first, so that every prompt is on
-// the screen before the program waits for the user.
+// files written on any system read alike.  A console stream asks its line
+// source for one line at a time, and only once the line before is used up, so
+// that words typed ahead answer the prompts that follow.
 class TextStream {
  public:
   static TextStream File(FilePtr file);
-  static TextStream Console(std::FILE* input, std::FILE* flush_first);
+  static TextStream Console(std::unique_ptr<LineSource> lines);
 
   // The next character, or kEnd.
   int Get() {
@@ -47,15 +49,14 @@ class TextStream {
   bool Ended();                         // no character is left
 
  private:
-  TextStream(std::FILE* source, FilePtr owned, bool console, std::FILE* flush_first);
+  TextStream(std::FILE* source, FilePtr owned, std::unique_ptr<LineSource> lines);
   int GetSlow();  // put-back characters, a CR, or a refill
   int Raw();      // next byte from the buffer, refilling it, or kEnd
   bool Refill();
 
   FilePtr owned_;
   std::FILE* source_;
-  bool console_;
-  std::FILE* flush_first_;
+  std::unique_ptr<LineSource> lines_;  // set for a console stream
   std::string buffer_;
   std::size_t pos_ = 0;
   bool source_done_ = false;
