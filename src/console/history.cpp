@@ -24,10 +24,13 @@ LineHistory::LineHistory(std::string path) : path_(std::move(path)) {
   }
 }
 
-bool LineHistory::Remember(const std::string& line) {
-  if (line.find_first_not_of(" \t\r\n\v\f") == std::string::npos) return false;
+bool LineHistory::Remember(std::string line) {
+  // White space at the end (a completed word's space) is not kept, so that
+  // "help" and "help " are one line.
+  line.erase(line.find_last_not_of(" \t\r\n\v\f") + 1);
+  if (line.empty()) return false;
   if (!lines_.empty() && lines_.back() == line) return false;
-  lines_.push_back(line);
+  lines_.push_back(std::move(line));
   if (lines_.size() > kMostLines) lines_.pop_front();
   return true;
 }

@@ -19,16 +19,16 @@ class LineHistory {
   // The history kept in the file `path` (none for an empty path), read now.
   explicit LineHistory(std::string path);
 
-  // Adds a typed line (without its line end) and writes the file again,
-  // creating its folder.  A line that is blank or equal to the last one is
-  // not added; beyond kMostLines the oldest line goes.  Tells whether the line
-  // was added.
+  // Adds a typed line, without the white space at its end, and writes the
+  // file again, creating its folder.  A line that is blank or equal to the
+  // last one is not added; beyond kMostLines the oldest line goes.  Tells
+  // whether the line was added (it is then Lines().back()).
   bool Add(const std::string& line);
 
   const std::deque<std::string>& Lines() const { return lines_; }
 
  private:
-  bool Remember(const std::string& line);  // Add without writing the file
+  bool Remember(std::string line);  // Add without writing the file
   void Write() const;
 
   std::string path_;

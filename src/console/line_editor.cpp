@@ -100,8 +100,7 @@ bool EditedLines::ReadLine(std::string& line) {
     if (interrupted_) continue;  // the prompt again, on a fresh line
     std::string text(typed, static_cast<std::size_t>(count));
     line += text;
-    if (!text.empty() && text.back() == '\n') text.pop_back();
-    if (kept_.Add(text)) Recall(text);
+    if (kept_.Add(text)) Recall(kept_.Lines().back());
     return true;
   }
 }
