@@ -187,4 +187,32 @@ TEST(ConsoleAnswers, AShortNumberIsTakenWithoutReadingTheNextLine) {
   EXPECT_EQ(std::ftell(console.in), 9);
 }
 
+using FindTest = RosterTest;
+
+// Only A-Z and a-z fold: every other byte, those of UTF-8 letters among them,
+// matches only itself.
+TEST_F(FindTest, OnlyAToZFoldTheirCase) {
+  Member("Zo\xC3\xAB", 1);  // "Zoë"
+  Member("ZO\xC3\x8B", 2);  // "ZOË"
+  Member("Joe", 3);
+  ConsoleCapture console("zO\xC3\xAB\n");
+  Find();
+  const std::string printed = console.Printed();
+  EXPECT_NE(printed.find(":      1 :"), std::string::npos);
+  EXPECT_EQ(printed.find(":      2 :"), std::string::npos);
+  EXPECT_NE(printed.find("   [1 FOUND]\n"), std::string::npos);
+}
+
+// The part is read as a name is: 29 characters, one more dropped, the rest
+// left for the next prompt.
+TEST_F(FindTest, ThePartIsReadAsANameIs) {
+  Member(std::string(29, 'a').c_str(), 4);
+  ConsoleCapture console(std::string(35, 'A') + "\n");
+  Find();
+  EXPECT_NE(console.Printed().find("   [1 FOUND]\n"), std::string::npos);
+  std::string rest;
+  ASSERT_TRUE(ReadWord(rest, kWordLength));
+  EXPECT_EQ(rest, "AAAAA");
+}
+
 }  // namespace
