@@ -117,7 +117,8 @@ char* EditedLines::Prompt(EditLine* editor) { return &Of(editor).prompt_[0]; }
 // dropped.
 unsigned char EditedLines::Interrupt(EditLine* editor, int) {
   Of(editor).interrupted_ = true;
-  el_cursor(editor, INT_MAX);
+  const LineInfoW* line = el_wline(editor);
+  el_cursor(editor, static_cast<int>(line->lastchar - line->cursor));
   el_insertstr(editor, "^C");
   el_push(editor, "\n");
   return CC_REFRESH;

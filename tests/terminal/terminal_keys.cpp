@@ -40,6 +40,21 @@ const char kUp[] = "\x1b[A";
 const char kCtrlC[] = "\x03";
 const char kCtrlD[] = "\x04";
 
+// Control characters spelled out, for a failure's message.
+std::string Visible(const std::string& text) {
+  std::string shown;
+  for (const unsigned char c : text) {
+    if (c >= 32 && c < 127) {
+      shown += static_cast<char>(c);
+    } else {
+      char code[8];
+      std::snprintf(code, sizeof code, "\\x%02X", c);
+      shown += code;
+    }
+  }
+  return shown;
+}
+
 // The program running on a pseudo-terminal of its own.
 class Terminal {
  public:
@@ -107,10 +122,28 @@ class Terminal {
         return true;
       }
       if (!ReadMore(deadline)) {
-        ADD_FAILURE() << "never shown: \"" << text << "\"\nthe screen after what was seen:\n"
-                      << screen_.substr(seen_);
+        ADD_FAILURE() << "never shown: " << Visible(text)
+                      << "\nthe screen after what was seen: " << Visible(screen_.substr(seen_))
+                      << "\nthe whole screen: " << Visible(screen_);
         return false;
       }
+    }
+  }
+
+  // Waits for a prompt: `text`, and then for the editor to take keys one by
+  // one (it draws the prompt first and then leaves the terminal's line mode,
+  // in which Ctrl-C and Ctrl-D would mean something else).
+  bool AwaitPrompt(const std::string& text) {
+    if (!Await(text)) return false;
+    const auto deadline = std::chrono::steady_clock::now() + kPatience;
+    for (;;) {
+      termios modes{};
+      if (tcgetattr(master_, &modes) == 0 && (modes.c_lflag & ICANON) == 0) return true;
+      if (std::chrono::steady_clock::now() > deadline) {
+        ADD_FAILURE() << "the editor never took the keys after " << Visible(text);
+        return false;
+      }
+      poll(nullptr, 0, 5);
     }
   }
 
@@ -189,31 +222,31 @@ class TerminalTest : public ::testing::Test {
 // file names.  Several matches are listed; one completes the word.
 TEST_F(TerminalTest, TabCompletesWhatThePromptTakes) {
   Terminal terminal(Folder(), Home(), State());
-  ASSERT_TRUE(terminal.Await(kMainPrompt));
+  ASSERT_TRUE(terminal.AwaitPrompt(kMainPrompt));
   terminal.Type("hel\t\r");
   ASSERT_TRUE(terminal.Await(kMainHelp));
 
-  ASSERT_TRUE(terminal.Await(kMainPrompt));
+  ASSERT_TRUE(terminal.AwaitPrompt(kMainPrompt));
   terminal.Type("s\t");
   ASSERT_TRUE(terminal.Await("save  snap"));
   terminal.Type(kCtrlC);
 
-  ASSERT_TRUE(terminal.Await("^C\r\n >>> "));
+  ASSERT_TRUE(terminal.AwaitPrompt("^C\r\n >>> "));
   terminal.Type("load\r");
-  ASSERT_TRUE(terminal.Await("[KORVELIN-LOAD]\r\n >>> "));
+  ASSERT_TRUE(terminal.AwaitPrompt("[KORVELIN-LOAD]\r\n >>> "));
   terminal.Type("G\t\r");
   ASSERT_TRUE(terminal.Await("[LOADING]"));
   ASSERT_TRUE(terminal.Await("Bob "));
 
-  ASSERT_TRUE(terminal.Await(kMainPrompt));
+  ASSERT_TRUE(terminal.AwaitPrompt(kMainPrompt));
   terminal.Type("list\r");
-  ASSERT_TRUE(terminal.Await("[KORVELIN-LIST]\r\n >>> "));
+  ASSERT_TRUE(terminal.AwaitPrompt("[KORVELIN-LIST]\r\n >>> "));
   terminal.Type("w\t\r");
   ASSERT_TRUE(terminal.Await("Wt Total"));
-  ASSERT_TRUE(terminal.Await("[KORVELIN-LIST]\r\n >>> "));
+  ASSERT_TRUE(terminal.AwaitPrompt("[KORVELIN-LIST]\r\n >>> "));
   terminal.Type("done\r");
 
-  ASSERT_TRUE(terminal.Await(kMainPrompt));
+  ASSERT_TRUE(terminal.AwaitPrompt(kMainPrompt));
   terminal.Type(kCtrlD);
   ASSERT_TRUE(terminal.Await(kFarewell));
   EXPECT_EQ(terminal.ExitStatus(), 0);
@@ -225,13 +258,13 @@ TEST_F(TerminalTest, TabCompletesWhatThePromptTakes) {
 TEST_F(TerminalTest, UpRecallsLinesOfThisRunAndOfTheRunBefore) {
   {
     Terminal terminal(Folder(), Home(), State());
-    ASSERT_TRUE(terminal.Await(kMainPrompt));
+    ASSERT_TRUE(terminal.AwaitPrompt(kMainPrompt));
     terminal.Type("help\r");
     ASSERT_TRUE(terminal.Await(kMainHelp));
-    ASSERT_TRUE(terminal.Await(kMainPrompt));
+    ASSERT_TRUE(terminal.AwaitPrompt(kMainPrompt));
     terminal.Type(std::string(kUp) + "\r");
     ASSERT_TRUE(terminal.Await(kMainHelp));
-    ASSERT_TRUE(terminal.Await(kMainPrompt));
+    ASSERT_TRUE(terminal.AwaitPrompt(kMainPrompt));
     terminal.Type(kCtrlD);
     ASSERT_TRUE(terminal.Await(kFarewell));
     EXPECT_EQ(terminal.ExitStatus(), 0);
@@ -239,10 +272,10 @@ TEST_F(TerminalTest, UpRecallsLinesOfThisRunAndOfTheRunBefore) {
   EXPECT_EQ(HistoryFile(), "help\n");
   {
     Terminal terminal(Folder(), Home(), State());
-    ASSERT_TRUE(terminal.Await(kMainPrompt));
+    ASSERT_TRUE(terminal.AwaitPrompt(kMainPrompt));
     terminal.Type(std::string(kUp) + "\r");
     ASSERT_TRUE(terminal.Await(kMainHelp));
-    ASSERT_TRUE(terminal.Await(kMainPrompt));
+    ASSERT_TRUE(terminal.AwaitPrompt(kMainPrompt));
     terminal.Type(kCtrlD);
     ASSERT_TRUE(terminal.Await(kFarewell));
     EXPECT_EQ(terminal.ExitStatus(), 0);
@@ -253,14 +286,14 @@ TEST_F(TerminalTest, UpRecallsLinesOfThisRunAndOfTheRunBefore) {
 // Ctrl-D on an empty line ends the program as the end of the input does.
 TEST_F(TerminalTest, CtrlCDiscardsTheLineAndCtrlDEnds) {
   Terminal terminal(Folder(), Home(), State());
-  ASSERT_TRUE(terminal.Await(kMainPrompt));
+  ASSERT_TRUE(terminal.AwaitPrompt(kMainPrompt));
   terminal.Type("xyz");
   ASSERT_TRUE(terminal.Await("xyz"));
   terminal.Type(kCtrlC);
-  ASSERT_TRUE(terminal.Await("^C\r\n >>> "));
+  ASSERT_TRUE(terminal.AwaitPrompt("^C\r\n >>> "));
   terminal.Type("help\r");
   ASSERT_TRUE(terminal.Await(kMainHelp));
-  ASSERT_TRUE(terminal.Await(kMainPrompt));
+  ASSERT_TRUE(terminal.AwaitPrompt(kMainPrompt));
   terminal.Type(kCtrlD);
   ASSERT_TRUE(terminal.Await(kFarewell));
   EXPECT_EQ(terminal.ExitStatus(), 0);
