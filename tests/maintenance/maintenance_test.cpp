@@ -203,16 +203,4 @@ TEST_F(FindTest, OnlyAToZFoldTheirCase) {
   EXPECT_NE(printed.find("   [1 FOUND]\n"), std::string::npos);
 }
 
-// The part is read as a name is: 29 characters, one more dropped, the rest
-// left for the next prompt.
-TEST_F(FindTest, ThePartIsReadAsANameIs) {
-  Member(std::string(29, 'a').c_str(), 4);
-  ConsoleCapture console(std::string(35, 'A') + "\n");
-  Find();
-  EXPECT_NE(console.Printed().find("   [1 FOUND]\n"), std::string::npos);
-  std::string rest;
-  ASSERT_TRUE(ReadWord(rest, kWordLength));
-  EXPECT_EQ(rest, "AAAAA");
-}
-
 }  // namespace
