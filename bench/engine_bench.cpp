@@ -21,6 +21,7 @@
 #include "maintenance/maintenance.h"
 #include "roster/derived.h"
 #include "roster/masks.h"
+#include "roster/options.h"
 #include "shell/shell.h"
 
 namespace {

@@ -166,9 +166,39 @@ bool ReadCommand(std::string& word, std::size_t limit) {
   return true;
 }
 
-bool ReadFileName(std::string& name) {
+FileNameRead ReadFileName(std::string& name) {
   CompletionScope offer(Completion{Completion::Kind::kFileNames, {}});
-  return ReadWord(name, kWordLength);
+  name.clear();
+  if (input_ended) return FileNameRead::kEnded;
+  TextStream& in = ConsoleIn();
+  SkipSpace(in);
+  int c = in.Get();
+  if (c == kEnd) {
+    input_ended = true;
+    return FileNameRead::kEnded;
+  }
+  if (c == '\\') {
+    SkipWordRest(in);
+    return FileNameRead::kBackslash;
+  }
+  bool closed = true;
+  if (c == '"') {
+    closed = false;
+    while ((c = in.Get()) != kEnd && c != '\n' && c != '\r') {
+      if (c == '"') {
+        closed = true;
+        break;
+      }
+      if (name.size() <= kFileNameLength) name += static_cast<char>(c);
+    }
+    if (!closed) in.Unget(c);  // the line end stays, as after any word
+  } else {
+    for (; c != kEnd && !IsSpace(c); c = in.Get()) {
+      if (name.size() <= kFileNameLength) name += static_cast<char>(c);
+    }
+    in.Unget(c);
+  }
+  return closed && name.size() <= kFileNameLength ? FileNameRead::kName : FileNameRead::kRefused;
 }
 
 bool ReadProtocolWord(std::string& word, const WordRule& rule, Completion offered) {
@@ -241,7 +271,7 @@ bool Getint(int& value) { return PromptInt(kValuePrompt, value); }
 
 bool Getdouble(double& value) { return PromptDouble(kValuePrompt, value); }
 
-bool Getname(char (&name)[kNameLength + 1]) {
+bool Getname(char (&name)[kNameBytes + 1]) {
   if (input_ended) return false;
   Print("\n   [INPUT NAME]\n   [KORVELIN-GET NAME]\n >>> ");
   return ReadName(name);
@@ -251,24 +281,25 @@ bool ReadName(char (&name)[sizeof PlayerRecord::name]) {
   if (input_ended) return false;
   TextStream& in = ConsoleIn();
   // The line end left by the previous answer is skipped; spaces are kept.
-  int c;
-  while ((c = in.Get()) != kEnd && IsControl(c)) {
+  // Characters, not bytes, are counted and tested (text/characters.h).
+  StreamChar c;
+  while ((c = in.GetChar()).code != kEnd && IsControl(c.code)) {
   }
-  if (c == kEnd) {
+  if (c.code == kEnd) {
     input_ended = true;
     return false;
   }
-  char read[kNameLength + 1] = {};
-  std::size_t length = 0;
-  for (;;) {
-    read[length++] = static_cast<char>(c);
-    if (length == kNameLength) {
-      in.Get();  // one more character is read and dropped
+  std::string read;
+  for (std::size_t length = 0;;) {
+    read.append(c.Bytes());
+    if (++length == kNameLength) {
+      in.GetChar();  // one more character is read and dropped
       break;
     }
-    c = in.Get();
-    if (c == kEnd || IsControl(c)) break;
+    c = in.GetChar();
+    if (c.code == kEnd || IsControl(c.code)) break;
   }
-  std::memcpy(name, read, sizeof read);
+  std::memset(name, 0, sizeof name);
+  read.copy(name, kNameBytes);
   return true;
 }

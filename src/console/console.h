@@ -64,8 +64,22 @@ void lowstring(std::string& word);
 bool ReadWord(std::string& word, std::size_t limit);
 // Reads one word of at most `limit` characters and lower-cases it.
 bool ReadCommand(std::string& word, std::size_t limit = kWordLength);
-// Reads a file name as a word (Tab completes file names meanwhile).
-bool ReadFileName(std::string& name);
+// A file name holds at most this many bytes.
+constexpr std::size_t kFileNameLength = 4095;
+
+// What a file prompt's answer was.
+enum class FileNameRead {
+  kName,       // a name
+  kBackslash,  // a word beginning with a backslash
+  kRefused,    // a name too long, or a quote left open
+  kEnded,      // the input ended first
+};
+// Reads a file name: the whole word up to the next white space, or, when it
+// begins with a double quote, everything up to the next double quote on the
+// same line (spaces included, the quotes left out).  A refused name is
+// consumed all the same.  Tab completes file names meanwhile.
+FileNameRead ReadFileName(std::string& name);
+
 // Reads a yes/no answer: `yes` is true when its first character is "y" after
 // lower-casing.
 bool ReadYes(bool& yes);
@@ -90,5 +104,6 @@ bool Getdouble(double& value);
 bool ReadName(char (&name)[sizeof PlayerRecord::name]);
 // Prints the name prompt and reads a name into a record's name field:
 // leading control characters skipped, up to 29 characters up to the next
-// control character.
-bool Getname(char (&name)[kNameLength + 1]);
+// control character (characters as text/characters.h counts them: a UTF-8
+// "Дракон" is six).
+bool Getname(char (&name)[kNameBytes + 1]);

@@ -7,12 +7,8 @@
 #include <string>
 
 #include "roster/record.h"
+#include "roster/save_header.h"
 #include "text/text_stream.h"
-
-// The first 199 characters of every save file; LOAD tells save files from
-// stat tables by them.  Written to disk: must never change.
-extern const char kSaveHeader[];
-constexpr std::size_t kSaveHeaderLength = 199;
 
 // The LOAD command: asks for a file and reads it as a save file or, when it
 // does not begin with the save-file header, as a stat table.
@@ -27,19 +23,40 @@ void Initialise(TextStream& in);
 
 // Reads one stat-table row into `record`, echoing it on the console:
 // name, ID, level and, when the row carries them, the four stats (both
-// snapshots), intelligence 1000 and beg 2.0.  False, with nothing read or
-// printed, when the stream ends before a row starts.
-bool ReadTableRow(TextStream& in, PlayerRecord& record);
+// snapshots), intelligence 1000 and beg 2.0.  A row is a line with a "("
+// directly followed by a digit (the ID); lines without one are skipped
+// whole, and those holding more than spaces and tabs are counted in
+// `*skipped` (when given).  Tabs separate fields like spaces, and numbers
+// may group their digits by thousands with commas.  False, with nothing
+// printed, when the stream ends before a row.
+bool ReadTableRow(TextStream& in, PlayerRecord& record, int* skipped = nullptr);
+// After the last row: "   [SKIPPED n LINES WITHOUT AN ID]" when n > 0.
+void ReportSkippedLines(int skipped);
 
 // Opens a file to read; null when it cannot be opened or is a folder.
 FilePtr OpenForReading(const std::string& name);
-// Prints `prompt` and reads a file name.  False when the user cancels (a
-// word beginning with a backslash) or the input ends.
-bool AskFileName(const char* prompt, std::string& name);
-// Prints `prompt` and reads a file name.  Nothing when the user cancels (a
-// word beginning with a backslash) or the input ends, or when the file cannot
-// be opened (then `failure` is printed as a line).
-std::optional<TextStream> AskFileToRead(const char* prompt, const char* failure);
+
+// What a file prompt was answered with.
+enum class FileAnswer {
+  kName,       // a file name
+  kCancelled,  // a word beginning with a backslash, or the end of the input
+  kRefused,    // a name that cannot be a file's (too long, an open quote)
+};
+// Prints `prompt` and reads a file name (long names and quoted names with
+// spaces included).
+FileAnswer AskFileName(const char* prompt, std::string& name);
+
+// The messages of a file prompt that reads.
+struct ReadFailures {
+  const char* open;  // the file cannot be opened (or its name is refused)
+  const char* read;  // reading it failed part-way
+};
+// Prints `prompt`, reads a file name and reads the whole file.  Nothing when
+// the user cancels or the input ends, or when the file cannot be opened or
+// read (then the failure is printed as a line, and nothing has changed).
+std::optional<TextStream> AskFileToRead(const char* prompt, const ReadFailures& failures);
+// The same for the file `name`, without a prompt.
+std::optional<TextStream> ReadFileNamed(const std::string& name, const ReadFailures& failures);
 
 // The SAVE command.
 void Save();

@@ -192,12 +192,24 @@ void OptionSave(std::FILE* out) {
   }
 }
 
+namespace {
+
+// Asks for the file to save to and saves.  False when the save failed.
+bool AskAndSave(const char* prompt) {
+  std::string name;
+  switch (AskFileName(prompt, name)) {
+    case FileAnswer::kCancelled: return true;
+    case FileAnswer::kRefused: SaveFailed(); return false;
+    case FileAnswer::kName: break;
+  }
+  return WriteSaveFile(name);
+}
+
+}  // namespace
+
 void Save() {
   if (Start->next == nullptr) return;
-  std::string name;
-  if (AskFileName("   [FILE TO SAVE TO? '\\' TO CANCEL]\n   [KORVELIN-SAVE]\n >>> ", name)) {
-    WriteSaveFile(name);
-  }
+  AskAndSave("   [FILE TO SAVE TO? '\\' TO CANCEL]\n   [KORVELIN-SAVE]\n >>> ");
 }
 
 int Quit() {
@@ -209,12 +221,9 @@ int Quit() {
     return -1;
   }
   if (Start->next == nullptr) return 0;
-  std::string name;
-  if (!AskFileName(
-          "   [FILE TO SAVE TO? '\\' TO QUIT WITHOUT SAVING]\n   [KORVELIN-QUIT-SAVE]\n >>> ",
-          name)) {
-    return 0;
-  }
   // A failed save keeps the program running, so nothing is lost.
-  return WriteSaveFile(name) ? 0 : -1;
+  return AskAndSave(
+             "   [FILE TO SAVE TO? '\\' TO QUIT WITHOUT SAVING]\n   [KORVELIN-QUIT-SAVE]\n >>> ")
+             ? 0
+             : -1;
 }

@@ -7,6 +7,7 @@
 #include "roster/derived.h"
 #include "roster/masks.h"
 #include "roster/options.h"
+#include "roster/save_header.h"
 #include "text/text_stream.h"
 
 namespace {
@@ -41,15 +42,15 @@ struct Preset {
   std::unique_ptr<PlayerRecord>* mask;
 };
 
-// The presets sort by their own fixed options: WC by weighted power, the
-// three stat presets by their new stat, PERCENT by total gain.
+// The presets sort by their own fixed options: WC by weighted total, the
+// three stat presets by their new stat, PERCENT by total gain, DEFAULT by ID.
 constexpr int kWCRows = 10;
 constexpr int kStatPresetRows = 15;
 const Preset kDefaultPreset = {nullptr, OptionNumber("id"), kAscending, Rows::kAllMembers,
                                0,       &main_d_options};
 const Preset kPercentPreset = {
     PercentOptions, OptionNumber("totalgain"), kDescending, Rows::kEntriesSetting, 0, &tempoptions};
-const Preset kWCPreset = {WCOptions,   OptionNumber("wpower"), kDescending, Rows::kFixed, kWCRows,
+const Preset kWCPreset = {WCOptions,   OptionNumber("wtotal"), kDescending, Rows::kFixed, kWCRows,
                           &tempoptions};
 const Preset kSpeedPreset = {WCOptions,    OptionNumber("newspeed"), kDescending,
                              Rows::kFixed, kStatPresetRows,          &tempoptions};
@@ -75,10 +76,17 @@ Next RunPreset(ListVisit& visit, const Preset& preset) {
 Next ChooseOutput(ListVisit& visit) {
   Print("   [FILE TO OUTPUT TO? '\\' TO OUTPUT TO SCREEN]\n   [KORVELIN-LIST-OUTPUT]\n >>> ");
   std::string name;
-  if (!ReadFileName(name)) return Next::kLeave;
+  const FileNameRead answer = ReadFileName(name);
+  if (answer == FileNameRead::kEnded) return Next::kLeave;
   visit.file.reset();  // a file that stops being the output is closed at once
-  if (name[0] == '\\') return Next::kStay;
-  FilePtr file(std::fopen(name.c_str(), "w"));
+  if (answer == FileNameRead::kBackslash) return Next::kStay;
+  // Opening a file to write empties it: a save file named by mistake (OUTPUT
+  // where SAVE was meant) is left alone.
+  if (answer == FileNameRead::kName && IsSaveFile(name)) {
+    PrintLine("   [THAT IS A SAVE FILE.  OUTPUT SET TO SCREEN]");
+    return Next::kStay;
+  }
+  FilePtr file(answer == FileNameRead::kName ? std::fopen(name.c_str(), "w") : nullptr);
   if (!file) {
     PrintLine("   [ERROR OPENING FILE.  OUTPUT SET TO SCREEN]");
     return Next::kStay;

@@ -2,12 +2,15 @@
 // long as the header, and one row per member in sort-list order.  Every line
 // is built as bytes and written whole.
 #include <algorithm>
+#include <cstddef>
 #include <string>
+#include <string_view>
 #include <vector>
 
 #include "console/console.h"
 #include "list/list.h"
 #include "roster/options.h"
+#include "text/characters.h"
 
 namespace {
 
@@ -20,13 +23,12 @@ void Write(std::FILE* stream, const std::string& text) {
   std::fwrite(text.data(), 1, text.size(), stream);
 }
 
-// The name cell: a bar, the name's bytes left-aligned in 29 columns, " :".
+// The name cell: a bar, the name left-aligned in 29 characters, " :".
 void AppendNameCell(std::string& line, const PlayerRecord& member) {
   const std::size_t length = static_cast<std::size_t>(
       std::find(member.name, member.name + sizeof member.name, '\0') - member.name);
   line += '|';
-  line.append(member.name, length);
-  if (length < kNameCell) line.append(kNameCell - length, ' ');
+  AppendPadded(line, std::string_view(member.name, length), kNameCell, true);
   line += " :";
 }
 
@@ -46,7 +48,7 @@ std::size_t FieldOffset(const OptionInfo& option) {
 // Where in a record the table reads: the name and each column's field, one
 // place per stretch of memory the processor fetches at once.
 std::vector<std::size_t> PlacesRead(const std::vector<const OptionInfo*>& columns) {
-  std::vector<std::size_t> offsets = {0};
+  std::vector<std::size_t> offsets = {offsetof(PlayerRecord, name)};
   for (const OptionInfo* option : columns) offsets.push_back(FieldOffset(*option));
   std::sort(offsets.begin(), offsets.end());
   std::vector<std::size_t> places;

@@ -2,8 +2,15 @@
 // every reader of the program shares.
 #include "text/text_stream.h"
 
+#include <sys/stat.h>
+
+#include <algorithm>
+#include <cfloat>
 #include <climits>
+#include <cmath>
 #include <cstdlib>
+
+#include "text/characters.h"
 
 namespace {
 constexpr std::size_t kBlock = 1 << 16;
@@ -15,6 +22,31 @@ TextStream::TextStream(std::FILE* source, FilePtr owned, std::unique_ptr<LineSou
 TextStream TextStream::File(FilePtr file) {
   std::FILE* source = file.get();
   return TextStream(source, std::move(file), nullptr);
+}
+
+TextStream TextStream::Memory(std::string bytes) {
+  TextStream stream(nullptr, nullptr, nullptr);
+  stream.buffer_ = std::move(bytes);
+  stream.source_done_ = true;
+  return stream;
+}
+
+bool ReadWholeFile(std::FILE* file, std::string& bytes) {
+  bytes.clear();
+  // A regular file's size is known: one allocation, one read.
+  struct stat info;
+  if (fstat(fileno(file), &info) == 0 && S_ISREG(info.st_mode) && info.st_size > 0) {
+    bytes.reserve(static_cast<std::size_t>(info.st_size) + 1);
+  }
+  for (;;) {
+    const std::size_t had = bytes.size();
+    const std::size_t want = std::max(kBlock, bytes.capacity() - had);
+    bytes.resize(had + want);
+    const std::size_t got = std::fread(&bytes[had], 1, want, file);
+    bytes.resize(had + got);
+    if (got < want) break;
+  }
+  return !std::ferror(file);
 }
 
 TextStream TextStream::Console(std::unique_ptr<LineSource> lines) {
@@ -59,6 +91,31 @@ int TextStream::GetSlow() {
   return c;
 }
 
+StreamChar TextStream::GetMultibyte(int lead) {
+  StreamChar c{lead, 1, {static_cast<char>(lead)}};
+  const std::size_t want = SequenceLength(static_cast<unsigned char>(lead));
+  // Only continuation bytes (10xxxxxx) are taken; the first other byte ends
+  // the look and is put back.
+  while (c.length < want) {
+    const int next = Get();
+    if (next == kEnd) break;
+    if ((next & 0xC0) != 0x80) {
+      Unget(next);
+      break;
+    }
+    c.bytes[c.length++] = static_cast<char>(next);
+  }
+  const Character decoded = DecodeCharacter(c.Bytes());
+  // An invalid sequence is its first byte alone: the rest is read again.
+  while (c.length > decoded.length) Unget(static_cast<unsigned char>(c.bytes[--c.length]));
+  c.code = static_cast<long>(decoded.code);
+  return c;
+}
+
+void TextStream::Unget(const StreamChar& c) {
+  for (std::size_t i = c.length; i > 0; --i) Unget(static_cast<unsigned char>(c.bytes[i - 1]));
+}
+
 int TextStream::Peek() {
   const int c = Get();
   Unget(c);
@@ -74,6 +131,20 @@ void TextStream::Unget(const std::string& text) {
 }
 
 bool TextStream::Ended() { return Peek() == kEnd; }
+
+void SkipByteOrderMark(TextStream& in) {
+  static const char kMark[] = "\xEF\xBB\xBF";
+  std::string taken;
+  for (const char* m = kMark; *m != '\0'; ++m) {
+    const int c = in.Get();
+    if (c == kEnd || c != static_cast<unsigned char>(*m)) {
+      in.Unget(c);
+      in.Unget(taken);
+      return;
+    }
+    taken += static_cast<char>(c);
+  }
+}
 
 void SkipSpace(TextStream& in) {
   int c;
@@ -103,7 +174,31 @@ void SkipWordRest(TextStream& in) {
   in.Unget(c);
 }
 
-IntToken LexInt(TextStream& in) {
+namespace {
+
+// After a number's digits, at a comma: when exactly three digits follow it
+// (and then no digit), consumes the comma and returns the three digits;
+// otherwise consumes nothing and returns an empty string.
+std::string ThousandsGroup(TextStream& in) {
+  std::string look;
+  int c;
+  while (look.size() < 5 && (c = in.Get()) != kEnd) {
+    look += static_cast<char>(c);
+    const bool wanted = look.size() == 1 ? c == ',' : IsDigit(c);
+    if (look.size() < 5 && !wanted) break;
+  }
+  const bool group = look.size() >= 4 && look[0] == ',' && IsDigit(look[1]) && IsDigit(look[2]) &&
+                     IsDigit(look[3]) &&
+                     (look.size() == 4 || !IsDigit(static_cast<unsigned char>(look[4])));
+  if (!group) {
+    in.Unget(look);
+    return std::string();
+  }
+  if (look.size() == 5) in.Unget(static_cast<unsigned char>(look[4]));
+  return look.substr(1, 3);
+}
+
+IntToken LexIntGrouped(TextStream& in, bool grouped) {
   SkipSpace(in);
   IntToken token{IntToken::kNone, 0, std::string()};
   int c = in.Get();
@@ -121,14 +216,23 @@ IntToken LexInt(TextStream& in) {
   const long long limit = negative ? -static_cast<long long>(INT_MIN) : INT_MAX;
   long long magnitude = 0;
   bool over = false;
-  for (; IsDigit(c); c = in.Get()) {
-    token.text += static_cast<char>(c);
+  const auto take = [&](int digit) {
+    token.text += static_cast<char>(digit);
     if (!over) {
-      magnitude = magnitude * 10 + (c - '0');
+      magnitude = magnitude * 10 + (digit - '0');
       if (magnitude > limit) over = true;
     }
+  };
+  for (;;) {
+    for (; IsDigit(c); c = in.Get()) take(c);
+    in.Unget(c);
+    if (!grouped || c != ',') break;
+    const std::string group = ThousandsGroup(in);
+    if (group.empty()) break;
+    token.text += ',';
+    for (char digit : group) take(digit);
+    c = in.Get();
   }
-  in.Unget(c);
   if (over) {
     token.status = IntToken::kOutOfRange;
     token.value = negative ? INT_MIN : INT_MAX;
@@ -138,6 +242,10 @@ IntToken LexInt(TextStream& in) {
   }
   return token;
 }
+
+}  // namespace
+
+IntToken LexInt(TextStream& in) { return LexIntGrouped(in, false); }
 
 namespace {
 
@@ -244,28 +352,65 @@ bool ReadFileInt(TextStream& in, int& field) {
   return true;
 }
 
+bool ReadTableInt(TextStream& in, int& field) {
+  const IntToken token = LexIntGrouped(in, true);
+  if (token.status == IntToken::kNone) return false;
+  field = token.value;
+  return true;
+}
+
 bool ReadFileReal(TextStream& in, double& field) {
   const RealToken token = LexReal(in);
-  if (token.status != RealToken::kNumber) return false;
-  field = token.value;
+  double value = token.value;
+  if (token.status == RealToken::kSpecial) {
+    // The words are never hexadecimal: "inf", "+inf" or "-inf", or "nan".
+    const bool infinity = token.text.find_first_of("iI") != std::string::npos;
+    if (!infinity) return false;
+    value = token.text[0] == '-' ? -HUGE_VAL : HUGE_VAL;
+  } else if (token.status != RealToken::kNumber) {
+    return false;
+  }
+  if (std::isinf(value)) value = std::copysign(DBL_MAX, value);
+  field = value;
   return true;
 }
 
 namespace {
 
-// The skip shared by both forms of findnum; `minus` tells whether the
-// character discarded just before the digit was a minus sign.
-int FindNumber(TextStream& in, bool& minus) {
+// Whether the stream goes on with `word` (nothing is consumed).
+bool Ahead(TextStream& in, const char* word) {
+  std::string seen;
+  bool match = true;
+  for (const char* w = word; *w != '\0' && match; ++w) {
+    const int c = in.Get();
+    if (c != kEnd) seen += static_cast<char>(c);
+    match = c == *w;
+  }
+  in.Unget(seen);
+  return match;
+}
+
+// The skip shared by every form of findnum; `minus` tells whether the
+// character discarded just before the digit was a minus sign.  Characters,
+// not bytes, are discarded: a byte 0x80-0x9F inside a longer character does
+// not end the skip.  With `tab_separates`, a tab is discarded like a space;
+// with `words`, "inf" and "nan" stop it as a digit does.
+int FindNumber(TextStream& in, bool& minus, bool tab_separates, bool words) {
   minus = false;
   for (;;) {
-    const int c = in.Get();
-    if (c == kEnd) return 1;
-    if (IsDigit(c)) {
+    const StreamChar c = in.GetChar();
+    if (c.code == kEnd) return 1;
+    if (IsDigit(static_cast<int>(c.code))) {
       in.Unget(c);
       return 0;
     }
-    if (IsControl(c)) return 1;
-    minus = c == '-';
+    if (words && (c.code == 'i' || c.code == 'n')) {
+      in.Unget(c);
+      if (Ahead(in, c.code == 'i' ? "inf" : "nan")) return 0;
+      in.Get();
+    }
+    if (IsControl(c.code) && !(tab_separates && c.code == '\t')) return 1;
+    minus = c.code == '-';
   }
 }
 
@@ -273,12 +418,24 @@ int FindNumber(TextStream& in, bool& minus) {
 
 int findnum(TextStream& in) {
   bool minus;
-  return FindNumber(in, minus);
+  return FindNumber(in, minus, false, false);
+}
+
+int findreal_signed(TextStream& in) {
+  bool minus;
+  const int result = FindNumber(in, minus, false, true);
+  if (result == 0 && minus) in.Unget('-');
+  return result;
 }
 
 int findnum_signed(TextStream& in) {
   bool minus;
-  const int result = FindNumber(in, minus);
+  const int result = FindNumber(in, minus, false, false);
   if (result == 0 && minus) in.Unget('-');
   return result;
+}
+
+int findnum_table(TextStream& in) {
+  bool minus;
+  return FindNumber(in, minus, true, false);
 }

@@ -1,7 +1,7 @@
 # LIST, HELP, an unknown word, every preset on four members, DONE and BACK.
 # The custom list is the import's: ascending ID, the default columns.  WC
-# ranks by weighted power (Cat, Dan, Ann, Bob), not by the Wt Total it shows
-# (that would give Bob, Dan, Cat, Ann), so here it agrees with POWER.
+# ranks by the Wt Total it shows (Bob, Dan, Cat, Ann), POWER by new power
+# (Cat, Dan, Ann, Bob).
 # PERCENT with no gains: every key equal, reverse roster order.  A preset
 # leaves the custom list alone: LIST afterwards shows it unchanged.
 file gang4.txt <<END
@@ -47,7 +47,7 @@ END
 
    [KORVELIN-LIST]
  >>> «POWER»
-{{gang4_wc}}
+{{gang4_power}}
 
 
    [KORVELIN-LIST]

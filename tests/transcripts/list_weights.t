@@ -2,7 +2,7 @@
 # typed ('SPEED' and 'Health' refused), the bounds (15 and 0 taken, 15.01
 # and -1 refused; health 10 taken, 10.5 and 12 refused), 'stren' and
 # 'strength' setting one weight, a word that is not a number asked again,
-# and WC at once showing Wt Total from the new weights (0, 2, 3.5, 10).
+# and WC at once ranked by the Wt Total of the new weights (0, 2, 3.5, 10).
 file gang4.txt <<END
 {{gang4_file}}
 END
@@ -227,10 +227,10 @@ END
  >>> «wc»
 | NAME:                        :  ID #  : Level : New Speed : New Power : New Stren : New Health :  Wt Total :|
 |*************************************************************************************************************|
-|Cat                           :    103 :   30  :     3000  :     4000  :     1000  :     2000   :    31500  :|
-|Dan                           :    104 :   40  :     2000  :     3000  :     4000  :     1000   :    30000  :|
 |Ann                           :    101 :   10  :     1000  :     2000  :     3000  :     4000   :    54500  :|
 |Bob                           :    102 :   20  :     4000  :     1000  :     2000  :     3000   :    39000  :|
+|Cat                           :    103 :   30  :     3000  :     4000  :     1000  :     2000   :    31500  :|
+|Dan                           :    104 :   40  :     2000  :     3000  :     4000  :     1000   :    30000  :|
 
 
    [KORVELIN-LIST]

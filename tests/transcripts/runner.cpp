@@ -34,10 +34,11 @@
 // The body is the console as the user sees it.  Text between « and » is
 // typed: it goes to standard input and is not part of the output; when » is
 // directly followed by a line end, that line end is typed too.  {{NAME}} is
-// replaced, in the output and in here-documents, by include/NAME.txt (a line
-// end directly after it is dropped: the included text brings its own).  Input
-// is given only once all the output before it has arrived, so a prompt that
-// is not flushed before the program waits fails the run.
+// replaced, in the output and in here-documents, by include/NAME.txt, which
+// may include others in turn (a line end directly after it is dropped: the
+// included text brings its own).  Input is given only once all the output
+// before it has arrived, so a prompt that is not flushed before the program
+// waits fails the run.
 #include <fcntl.h>
 #include <poll.h>
 #include <signal.h>
@@ -108,7 +109,8 @@ std::string ExpandIncludes(const std::string& text, const fs::path& dir) {
     const std::size_t close = text.find("}}", open);
     if (close == std::string::npos) Fail("unclosed {{");
     out += text.substr(pos, open - pos);
-    out += ReadFile(dir / "include" / (text.substr(open + 2, close - open - 2) + ".txt"));
+    out += ExpandIncludes(
+        ReadFile(dir / "include" / (text.substr(open + 2, close - open - 2) + ".txt")), dir);
     pos = close + 2;
     if (pos < text.size() && text[pos] == '\n') ++pos;
   }
