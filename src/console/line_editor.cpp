@@ -45,8 +45,8 @@ class EditedLines : public LineSource {
  private:
   static EditedLines& Of(EditLine* editor);
   static char* Prompt(EditLine* editor);
-  static unsigned char Interrupt(EditLine* editor, int key);
-  static unsigned char CompleteWord(EditLine* editor, int key);
+  static unsigned char Interrupt(EditLine* editor, wint_t key);
+  static unsigned char CompleteWord(EditLine* editor, wint_t key);
   void Recall(const std::string& line);
 
   EditLine* editor_;
@@ -70,8 +70,11 @@ EditedLines::EditedLines()
   el_set(editor_, EL_PROMPT, &EditedLines::Prompt);
   // Ctrl-C comes to the editor as a key rather than as a signal.
   el_set(editor_, EL_SETTY, "-d", "-isig", nullptr);
-  el_set(editor_, EL_ADDFN, "korvelin-interrupt", "Discard the line", &EditedLines::Interrupt);
-  el_set(editor_, EL_ADDFN, "korvelin-complete", "Complete the word", &EditedLines::CompleteWord);
+  // Given wide, the names are kept as they are; given narrow, the library
+  // copies them and never frees the copies.
+  el_wset(editor_, EL_ADDFN, L"korvelin-interrupt", L"Discard the line", &EditedLines::Interrupt);
+  el_wset(editor_, EL_ADDFN, L"korvelin-complete", L"Complete the word",
+          &EditedLines::CompleteWord);
   el_set(editor_, EL_BIND, "^C", "korvelin-interrupt", nullptr);
   el_set(editor_, EL_BIND, "^I", "korvelin-complete", nullptr);
 }
@@ -115,7 +118,7 @@ char* EditedLines::Prompt(EditLine* editor) { return &Of(editor).prompt_[0]; }
 
 // Ctrl-C: "^C" is shown at the end of the line, which ends there and is
 // dropped.
-unsigned char EditedLines::Interrupt(EditLine* editor, int) {
+unsigned char EditedLines::Interrupt(EditLine* editor, wint_t) {
   Of(editor).interrupted_ = true;
   const LineInfoW* line = el_wline(editor);
   el_cursor(editor, static_cast<int>(line->lastchar - line->cursor));
@@ -139,7 +142,7 @@ std::string Narrow(const wchar_t* from, const wchar_t* to) {
 // Tab: one completion replaces the word before the cursor (a word that is
 // not a folder is followed by a space); several are listed under the line,
 // the word growing by what they share.
-unsigned char EditedLines::CompleteWord(EditLine* editor, int) {
+unsigned char EditedLines::CompleteWord(EditLine* editor, wint_t) {
   const LineInfoW* line = el_wline(editor);
   const wchar_t* start = line->cursor;
   while (start != line->buffer && start[-1] != L' ' && start[-1] != L'\t') --start;
