@@ -13,6 +13,9 @@
 // The LOAD command: asks for a file and reads it as a save file or, when it
 // does not begin with the save-file header, as a stat table.
 void Load();
+// LOAD after its file prompt: reads the file `name` as a save file or as a
+// stat table, or says that it cannot be opened.
+void LoadFile(const std::string& name);
 
 // Replaces the roster with the rows of a stat table and puts the list
 // settings back to their defaults after every row.
@@ -52,6 +55,8 @@ struct ReadFailures {
 // the user cancels or the input ends, or when the file cannot be opened or
 // read (then the failure is printed as a line, and nothing has changed).
 std::optional<TextStream> AskFileToRead(const char* prompt, const ReadFailures& failures);
+// The same for the file `name`, without a prompt.
+std::optional<TextStream> ReadFileNamed(const std::string& name, const ReadFailures& failures);
 
 // The SAVE command.
 void Save();

@@ -32,7 +32,15 @@ std::optional<TextStream> AskFileToRead(const char* prompt, const ReadFailures& 
   std::string name;
   const FileAnswer answer = AskFileName(prompt, name);
   if (answer == FileAnswer::kCancelled) return std::nullopt;
-  FilePtr file = answer == FileAnswer::kName ? OpenForReading(name) : nullptr;
+  if (answer == FileAnswer::kRefused) {
+    PrintLine(failures.open);
+    return std::nullopt;
+  }
+  return ReadFileNamed(name, failures);
+}
+
+std::optional<TextStream> ReadFileNamed(const std::string& name, const ReadFailures& failures) {
+  FilePtr file = OpenForReading(name);
   if (!file) {
     PrintLine(failures.open);
     return std::nullopt;
@@ -47,19 +55,33 @@ std::optional<TextStream> AskFileToRead(const char* prompt, const ReadFailures& 
   return TextStream::Memory(std::move(bytes));
 }
 
-void Load() {
-  std::optional<TextStream> file = AskFileToRead(
-      "   [FILE TO LOAD? '\\' TO CANCEL]\n   [KORVELIN-LOAD]\n >>> ",
-      {"   [ERROR OPENING FILE.  LOAD ABORTED]", "   [ERROR READING FILE.  LOAD ABORTED]"});
-  if (!file) return;
+namespace {
+
+const ReadFailures kLoadFailures = {"   [ERROR OPENING FILE.  LOAD ABORTED]",
+                                    "   [ERROR READING FILE.  LOAD ABORTED]"};
+
+void LoadFrom(TextStream& file) {
   // A byte-order mark is not part of the file: a marked save file is still
   // a save file, and a stat table is read from its first character.
-  SkipByteOrderMark(*file);
-  if (TakeSaveHeader(*file)) {
-    OldLoader(*file);
+  SkipByteOrderMark(file);
+  if (TakeSaveHeader(file)) {
+    OldLoader(file);
   } else {
-    Initialise(*file);
+    Initialise(file);
   }
+}
+
+}  // namespace
+
+void Load() {
+  std::optional<TextStream> file =
+      AskFileToRead("   [FILE TO LOAD? '\\' TO CANCEL]\n   [KORVELIN-LOAD]\n >>> ", kLoadFailures);
+  if (file) LoadFrom(*file);
+}
+
+void LoadFile(const std::string& name) {
+  std::optional<TextStream> file = ReadFileNamed(name, kLoadFailures);
+  if (file) LoadFrom(*file);
 }
 
 namespace {

@@ -21,6 +21,15 @@ const OptionInfo* OptionByKeyword(const std::string& word) {
   return nullptr;
 }
 
+const std::vector<const char*>& OptionKeywords() {
+  static const std::vector<const char*> keywords = [] {
+    std::vector<const char*> v;
+    for (const OptionInfo& option : kOptions) v.push_back(option.keyword);
+    return v;
+  }();
+  return keywords;
+}
+
 const std::vector<const OptionInfo*>& OptionsInDisplayOrder() {
   static const std::vector<const OptionInfo*> order = [] {
     std::vector<const OptionInfo*> v;

@@ -103,6 +103,8 @@ constexpr int OptionNumber(std::string_view keyword) {
 const OptionInfo& OptionByNumber(int number);
 // The option whose keyword equals `word` exactly, or null.
 const OptionInfo* OptionByKeyword(const std::string& word);
+// The 35 keywords, in option-number order.
+const std::vector<const char*>& OptionKeywords();
 // The options in the order their columns are printed.
 const std::vector<const OptionInfo*>& OptionsInDisplayOrder();
 

@@ -16,16 +16,16 @@ namespace {
 constexpr std::size_t kBlock = 1 << 16;
 }
 
-TextStream::TextStream(std::FILE* source, FilePtr owned, bool console, std::FILE* flush_first)
-    : owned_(std::move(owned)), source_(source), console_(console), flush_first_(flush_first) {}
+TextStream::TextStream(std::FILE* source, FilePtr owned, std::unique_ptr<LineSource> lines)
+    : owned_(std::move(owned)), source_(source), lines_(std::move(lines)) {}
 
 TextStream TextStream::File(FilePtr file) {
   std::FILE* source = file.get();
-  return TextStream(source, std::move(file), false, nullptr);
+  return TextStream(source, std::move(file), nullptr);
 }
 
 TextStream TextStream::Memory(std::string bytes) {
-  TextStream stream(nullptr, nullptr, false, nullptr);
+  TextStream stream(nullptr, nullptr, nullptr);
   stream.buffer_ = std::move(bytes);
   stream.source_done_ = true;
   return stream;
@@ -49,23 +49,18 @@ bool ReadWholeFile(std::FILE* file, std::string& bytes) {
   return !std::ferror(file);
 }
 
-TextStream TextStream::Console(std::FILE* input, std::FILE* flush_first) {
-  return TextStream(input, nullptr, true, flush_first);
+TextStream TextStream::Console(std::unique_ptr<LineSource> lines) {
+  return TextStream(nullptr, nullptr, std::move(lines));
 }
 
 bool TextStream::Refill() {
   buffer_.clear();
   pos_ = 0;
-  if (source_done_ || source_ == nullptr) return false;
-  if (console_) {
-    // Whatever was printed must be seen before the user is waited for.
-    if (flush_first_ != nullptr) std::fflush(flush_first_);
-    int c;
-    while ((c = std::getc(source_)) != EOF) {
-      buffer_ += static_cast<char>(c);
-      if (c == '\n') break;
-    }
-    if (c == EOF) source_done_ = true;
+  if (source_done_) return false;
+  if (lines_) {
+    if (!lines_->ReadLine(buffer_)) source_done_ = true;
+  } else if (source_ == nullptr) {
+    return false;
   } else {
     buffer_.resize(kBlock);
     const std::size_t got = std::fread(&buffer_[0], 1, kBlock, source_);
@@ -87,7 +82,7 @@ int TextStream::GetSlow() {
     return c;
   }
   int c = Raw();
-  if (c == '\r' && !console_) {
+  if (c == '\r' && !lines_) {
     // CR LF is one line end; a lone CR is an ordinary character.
     const int after = Raw();
     if (after == '\n') return '\n';

@@ -9,6 +9,8 @@
 #include <string_view>
 #include <vector>
 
+#include "text/line_source.h"
+
 struct FileCloser {
   void operator()(std::FILE* file) const { std::fclose(file); }
 };
@@ -40,13 +42,13 @@ struct StreamChar {
 // A stream of bytes (0-255) with unlimited put-back, read byte by byte (Get)
 // or character by character (GetChar).
 // A file stream reads in large blocks and folds CR LF into one line feed, so
-// files written on any system read alike.  A console stream fetches one line
-// at a time and flushes the given output first, so that every prompt is on
-// the screen before the program waits for the user.
+// files written on any system read alike.  A console stream asks its line
+// source for one line at a time, and only once the line before is used up, so
+// that words typed ahead answer the prompts that follow.
 class TextStream {
  public:
   static TextStream File(FilePtr file);
-  static TextStream Console(std::FILE* input, std::FILE* flush_first);
+  static TextStream Console(std::unique_ptr<LineSource> lines);
   // A stream over bytes already read, such as a whole file.
   static TextStream Memory(std::string bytes);
 
@@ -74,7 +76,7 @@ class TextStream {
   bool Ended();                         // no byte is left
 
  private:
-  TextStream(std::FILE* source, FilePtr owned, bool console, std::FILE* flush_first);
+  TextStream(std::FILE* source, FilePtr owned, std::unique_ptr<LineSource> lines);
   int GetSlow();  // put-back characters, a CR, or a refill
   StreamChar GetMultibyte(int lead);
   int Raw();  // next byte from the buffer, refilling it, or kEnd
@@ -82,8 +84,7 @@ class TextStream {
 
   FilePtr owned_;
   std::FILE* source_;
-  bool console_;
-  std::FILE* flush_first_;
+  std::unique_ptr<LineSource> lines_;  // set for a console stream
   std::string buffer_;
   std::size_t pos_ = 0;
   bool source_done_ = false;

@@ -256,15 +256,27 @@ TEST(StreamCharacters, ASequenceCutByALineEndKeepsTheLineEnd) {
   EXPECT_EQ(Characters(crlf).codes, Codes({0xD0, '\n', 0xE9, 0xBE, '\n', 'b'}));
 }
 
+// Typed lines, handed out as the console's line source hands them.
+class TypedLines : public LineSource {
+ public:
+  explicit TypedLines(std::vector<std::string> lines) : lines_(std::move(lines)) {}
+  bool ReadLine(std::string& line) override {
+    if (next_ == lines_.size()) return false;
+    line += lines_[next_++];
+    return true;
+  }
+
+ private:
+  std::vector<std::string> lines_;
+  std::size_t next_ = 0;
+};
+
 TEST(StreamCharacters, ASequenceCutByTheEndOfTypedInput) {
-  std::FILE* typed = std::tmpfile();
-  std::fputs("\xD0\n\xE9\xBE", typed);
-  std::rewind(typed);
-  TextStream in = TextStream::Console(typed, nullptr);
+  TextStream in = TextStream::Console(
+      std::make_unique<TypedLines>(std::vector<std::string>{"\xD0\n", "\xE9\xBE"}));
   const Read read = Characters(in);
   EXPECT_EQ(read.codes, Codes({0xD0, '\n', 0xE9, 0xBE}));
   EXPECT_TRUE(in.Ended());
-  std::fclose(typed);
 }
 
 TEST(StreamCharacters, UngetPutsTheWholeCharacterBack) {
