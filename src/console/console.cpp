@@ -6,6 +6,7 @@
 #include <cstdarg>
 #include <cstring>
 #include <optional>
+#include <vector>
 
 #include "console/protocol.h"
 #include "text/text_stream.h"
@@ -15,6 +16,51 @@ namespace {
 std::FILE* console_out = stdout;
 std::optional<TextStream> console_in;
 bool input_ended = false;
+bool holding = false;  // a line source that shows prompts itself is attached
+std::string held;      // the unfinished last line printed, while holding
+
+// Plain reads: whatever was printed is flushed, so that it is seen before the
+// user is waited for, and one line is read byte by byte.
+class PlainLines : public LineSource {
+ public:
+  explicit PlainLines(std::FILE* input) : input_(input) {}
+  bool ReadLine(std::string& line) override {
+    std::fflush(ConsoleOut());
+    const std::size_t before = line.size();
+    int c;
+    while ((c = std::getc(input_)) != EOF) {
+      line += static_cast<char>(c);
+      if (c == '\n') break;
+    }
+    return line.size() > before;
+  }
+
+ private:
+  std::FILE* input_;
+};
+
+void ReleaseHeld() {
+  std::fwrite(held.data(), 1, held.size(), console_out);
+  held.clear();
+}
+
+// Every console write: while holding, the text after the last line end
+// waits for the next write or for the line source.
+void Write(const char* text, std::size_t size) {
+  if (!holding) {
+    std::fwrite(text, 1, size, console_out);
+    return;
+  }
+  std::size_t line_end = size;
+  while (line_end > 0 && text[line_end - 1] != '\n') --line_end;
+  if (line_end == 0) {
+    held.append(text, size);
+    return;
+  }
+  ReleaseHeld();
+  std::fwrite(text, 1, line_end, console_out);
+  held.assign(text + line_end, size - line_end);
+}
 
 }  // namespace
 
@@ -22,16 +68,34 @@ const char* const kValuePrompt = "\n   [INPUT VALUE]\n   [KORVELIN-GET VALUE]\n 
 
 void AttachConsole(std::FILE* input, std::FILE* output) {
   console_out = output;
-  console_in.emplace(TextStream::Console(input, output));
+  console_in.emplace(TextStream::Console(std::make_unique<PlainLines>(input)));
   input_ended = false;
+  holding = false;
+  held.clear();
 }
 
-std::FILE* ConsoleOut() { return console_out; }
+void AttachLineSource(std::unique_ptr<LineSource> lines) {
+  console_in.emplace(TextStream::Console(std::move(lines)));
+  input_ended = false;
+  holding = true;
+}
+
+std::string TakePrompt() {
+  std::fflush(console_out);
+  std::string prompt;
+  prompt.swap(held);
+  return prompt;
+}
+
+std::FILE* ConsoleOut() {
+  if (!held.empty()) ReleaseHeld();
+  return console_out;
+}
 
 namespace {
 
 TextStream& ConsoleIn() {
-  if (!console_in) console_in.emplace(TextStream::Console(stdin, console_out));
+  if (!console_in) console_in.emplace(TextStream::Console(std::make_unique<PlainLines>(stdin)));
   return *console_in;
 }
 
@@ -39,19 +103,31 @@ TextStream& ConsoleIn() {
 
 bool InputEnded() { return input_ended; }
 
-void Print(const char* text) { std::fputs(text, console_out); }
+void Print(const char* text) { Write(text, std::strlen(text)); }
 
-void Print(const std::string& text) { std::fwrite(text.data(), 1, text.size(), console_out); }
+void Print(const std::string& text) { Write(text.data(), text.size()); }
 
 void PrintLine(const char* text) {
   Print(text);
-  std::fputc('\n', console_out);
+  Write("\n", 1);
 }
 
 void Printf(const char* format, ...) {
   va_list args;
   va_start(args, format);
-  std::vfprintf(console_out, format, args);
+  if (holding) {
+    va_list size_args;
+    va_copy(size_args, args);
+    const int size = std::vsnprintf(nullptr, 0, format, size_args);
+    va_end(size_args);
+    if (size > 0) {
+      std::vector<char> text(static_cast<std::size_t>(size) + 1);
+      std::vsnprintf(text.data(), text.size(), format, args);
+      Write(text.data(), static_cast<std::size_t>(size));
+    }
+  } else {
+    std::vfprintf(console_out, format, args);
+  }
   va_end(args);
 }
 
@@ -91,6 +167,7 @@ bool ReadCommand(std::string& word, std::size_t limit) {
 }
 
 FileNameRead ReadFileName(std::string& name) {
+  CompletionScope offer(Completion{Completion::Kind::kFileNames, {}});
   name.clear();
   if (input_ended) return FileNameRead::kEnded;
   TextStream& in = ConsoleIn();
@@ -124,7 +201,8 @@ FileNameRead ReadFileName(std::string& name) {
   return closed && name.size() <= kFileNameLength ? FileNameRead::kName : FileNameRead::kRefused;
 }
 
-bool ReadProtocolWord(std::string& word, const WordRule& rule) {
+bool ReadProtocolWord(std::string& word, const WordRule& rule, Completion offered) {
+  CompletionScope offer(std::move(offered));
   return rule.lower_case ? ReadCommand(word, rule.limit) : ReadWord(word, rule.limit);
 }
 
@@ -193,29 +271,35 @@ bool Getint(int& value) { return PromptInt(kValuePrompt, value); }
 
 bool Getdouble(double& value) { return PromptDouble(kValuePrompt, value); }
 
-bool Getname(char (&name)[kNameLength + 1]) {
+bool Getname(char (&name)[kNameBytes + 1]) {
   if (input_ended) return false;
   Print("\n   [INPUT NAME]\n   [KORVELIN-GET NAME]\n >>> ");
+  return ReadName(name);
+}
+
+bool ReadName(char (&name)[sizeof PlayerRecord::name]) {
+  if (input_ended) return false;
   TextStream& in = ConsoleIn();
   // The line end left by the previous answer is skipped; spaces are kept.
-  int c;
-  while ((c = in.Get()) != kEnd && IsControl(c)) {
+  // Characters, not bytes, are counted and tested (text/characters.h).
+  StreamChar c;
+  while ((c = in.GetChar()).code != kEnd && IsControl(c.code)) {
   }
-  if (c == kEnd) {
+  if (c.code == kEnd) {
     input_ended = true;
     return false;
   }
-  char read[kNameLength + 1] = {};
-  std::size_t length = 0;
-  for (;;) {
-    read[length++] = static_cast<char>(c);
-    if (length == kNameLength) {
-      in.Get();  // one more character is read and dropped
+  std::string read;
+  for (std::size_t length = 0;;) {
+    read.append(c.Bytes());
+    if (++length == kNameLength) {
+      in.GetChar();  // one more character is read and dropped
       break;
     }
-    c = in.Get();
-    if (c == kEnd || IsControl(c)) break;
+    c = in.GetChar();
+    if (c.code == kEnd || IsControl(c.code)) break;
   }
-  std::memcpy(name, read, sizeof read);
+  std::memset(name, 0, sizeof name);
+  read.copy(name, kNameBytes);
   return true;
 }

@@ -4,13 +4,26 @@
 #pragma once
 
 #include <cstdio>
+#include <memory>
 #include <string>
 
+#include "console/completion.h"
 #include "roster/record.h"
+#include "text/line_source.h"
 
 // Uses `input` and `output` as the console (standard input and output at
-// start-up) and forgets anything read ahead from an earlier console.
+// start-up), reading `input` a line at a time with plain reads, and forgets
+// anything read ahead from an earlier console.
 void AttachConsole(std::FILE* input, std::FILE* output);
+// Reads the console's lines from `lines` from now on (the line editor).  From
+// then on the unfinished last line printed (the " >>> " of a prompt) is held
+// back: the line source takes it as its prompt (TakePrompt), or it goes out
+// with the next text printed.
+void AttachLineSource(std::unique_ptr<LineSource> lines);
+// Writes out everything printed before the line held back, and hands that
+// line over (empty when nothing is held).
+std::string TakePrompt();
+// The console's output stream, with anything held back written first.
 std::FILE* ConsoleOut();
 
 // ---------------------------------------------------------------------------
@@ -64,7 +77,7 @@ enum class FileNameRead {
 // Reads a file name: the whole word up to the next white space, or, when it
 // begins with a double quote, everything up to the next double quote on the
 // same line (spaces included, the quotes left out).  A refused name is
-// consumed all the same.
+// consumed all the same.  Tab completes file names meanwhile.
 FileNameRead ReadFileName(std::string& name);
 
 // Reads a yes/no answer: `yes` is true when its first character is "y" after
@@ -87,7 +100,10 @@ bool ReadIntOrLeaveWord(int& value, bool& read);
 extern const char* const kValuePrompt;
 bool Getint(int& value);
 bool Getdouble(double& value);
+// Reads a name as Getname does, after a prompt of the caller's.
+bool ReadName(char (&name)[sizeof PlayerRecord::name]);
 // Prints the name prompt and reads a name into a record's name field:
 // leading control characters skipped, up to 29 characters up to the next
-// control character.
-bool Getname(char (&name)[kNameLength + 1]);
+// control character (characters as text/characters.h counts them: a UTF-8
+// "Дракон" is six).
+bool Getname(char (&name)[kNameBytes + 1]);

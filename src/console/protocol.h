@@ -5,7 +5,9 @@
 
 #include <cstddef>
 #include <string>
+#include <vector>
 
+#include "console/completion.h"
 #include "console/console.h"
 
 // What a command tells the loop that ran it.
@@ -45,16 +47,32 @@ struct Same {
 // A command of a protocol over the state `Context` it works on.
 template <typename Context>
 using Handler = Next (*)(Context&);
-// Offered a word that is not in the table; tells whether it took the word,
-// and sets `next` when it did.
+// Offered a word that is not in the table: `take` tells whether it took the
+// word, and sets `next` when it did; `words` lists the words it takes, which
+// Tab offers beside the table's.
 template <typename Context>
-using Fallback = bool (*)(Context&, const std::string& word, Next& next);
+struct Fallback {
+  bool (*take)(Context&, const std::string& word, Next& next) = nullptr;
+  const std::vector<const char*>& (*words)() = nullptr;
+};
 // Prints the protocol's prompt.
 template <typename Context>
 using Prompt = void (*)(Context&);
 
-// Reads a word by the rule.  False at the end of the input.
-bool ReadProtocolWord(std::string& word, const WordRule& rule);
+// Reads a word by the rule, offering `offered` to Tab.  False at the end of
+// the input.
+bool ReadProtocolWord(std::string& word, const WordRule& rule, Completion offered);
+
+// The words of a command table and of its fallback.
+template <typename Handler, std::size_t N>
+Completion WordsOf(const Command<Handler> (&table)[N], const std::vector<const char*>& (*more)()) {
+  Completion words{Completion::Kind::kWords, {}};
+  for (const Command<Handler>& command : table) words.words.push_back(command.word);
+  if (more != nullptr) {
+    for (const char* word : more()) words.words.push_back(word);
+  }
+  return words;
+}
 
 // The one command loop: prints the prompt, reads a word, runs the command
 // the table (or else the fallback) has for it, and repeats until a command
@@ -63,15 +81,15 @@ bool ReadProtocolWord(std::string& word, const WordRule& rule);
 template <typename Context, std::size_t N>
 void RunProtocol(Context& context, Prompt<typename protocol_detail::Same<Context>::type> prompt,
                  const Command<Handler<Context>> (&commands)[N], WordRule rule = {},
-                 Fallback<typename protocol_detail::Same<Context>::type> fallback = nullptr) {
+                 Fallback<typename protocol_detail::Same<Context>::type> fallback = {}) {
   std::string word;
   for (;;) {
     prompt(context);
-    if (!ReadProtocolWord(word, rule)) return;
+    if (!ReadProtocolWord(word, rule, WordsOf(commands, fallback.words))) return;
     Next next = Next::kStay;
     if (const Handler<Context>* run = FindCommand(commands, word)) {
       next = (*run)(context);
-    } else if (fallback == nullptr || !fallback(context, word, next)) {
+    } else if (fallback.take == nullptr || !fallback.take(context, word, next)) {
       Error();
       continue;
     }

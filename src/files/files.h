@@ -13,6 +13,9 @@
 // The LOAD command: asks for a file and reads it as a save file or, when it
 // does not begin with the save-file header, as a stat table.
 void Load();
+// LOAD after its file prompt: reads the file `name` as a save file or as a
+// stat table, or says that it cannot be opened.
+void LoadFile(const std::string& name);
 
 // Replaces the roster with the rows of a stat table and puts the list
 // settings back to their defaults after every row.
@@ -20,9 +23,15 @@ void Initialise(TextStream& in);
 
 // Reads one stat-table row into `record`, echoing it on the console:
 // name, ID, level and, when the row carries them, the four stats (both
-// snapshots), intelligence 1000 and beg 2.0.  False, with nothing read or
-// printed, when the stream ends before a row starts.
-bool ReadTableRow(TextStream& in, PlayerRecord& record);
+// snapshots), intelligence 1000 and beg 2.0.  A row is a line with a "("
+// directly followed by a digit (the ID); lines without one are skipped
+// whole, and those holding more than spaces and tabs are counted in
+// `*skipped` (when given).  Tabs separate fields like spaces, and numbers
+// may group their digits by thousands with commas.  False, with nothing
+// printed, when the stream ends before a row.
+bool ReadTableRow(TextStream& in, PlayerRecord& record, int* skipped = nullptr);
+// After the last row: "   [SKIPPED n LINES WITHOUT AN ID]" when n > 0.
+void ReportSkippedLines(int skipped);
 
 // Opens a file to read; null when it cannot be opened or is a folder.
 FilePtr OpenForReading(const std::string& name);
@@ -46,6 +55,8 @@ struct ReadFailures {
 // the user cancels or the input ends, or when the file cannot be opened or
 // read (then the failure is printed as a line, and nothing has changed).
 std::optional<TextStream> AskFileToRead(const char* prompt, const ReadFailures& failures);
+// The same for the file `name`, without a prompt.
+std::optional<TextStream> ReadFileNamed(const std::string& name, const ReadFailures& failures);
 
 // The SAVE command.
 void Save();

@@ -32,7 +32,15 @@ std::optional<TextStream> AskFileToRead(const char* prompt, const ReadFailures& 
   std::string name;
   const FileAnswer answer = AskFileName(prompt, name);
   if (answer == FileAnswer::kCancelled) return std::nullopt;
-  FilePtr file = answer == FileAnswer::kName ? OpenForReading(name) : nullptr;
+  if (answer == FileAnswer::kRefused) {
+    PrintLine(failures.open);
+    return std::nullopt;
+  }
+  return ReadFileNamed(name, failures);
+}
+
+std::optional<TextStream> ReadFileNamed(const std::string& name, const ReadFailures& failures) {
+  FilePtr file = OpenForReading(name);
   if (!file) {
     PrintLine(failures.open);
     return std::nullopt;
@@ -47,43 +55,68 @@ std::optional<TextStream> AskFileToRead(const char* prompt, const ReadFailures& 
   return TextStream::Memory(std::move(bytes));
 }
 
-void Load() {
-  std::optional<TextStream> file = AskFileToRead(
-      "   [FILE TO LOAD? '\\' TO CANCEL]\n   [KORVELIN-LOAD]\n >>> ",
-      {"   [ERROR OPENING FILE.  LOAD ABORTED]", "   [ERROR READING FILE.  LOAD ABORTED]"});
-  if (!file) return;
-  // A stat table is read from its first character.
-  if (TakeSaveHeader(*file)) {
-    OldLoader(*file);
+namespace {
+
+const ReadFailures kLoadFailures = {"   [ERROR OPENING FILE.  LOAD ABORTED]",
+                                    "   [ERROR READING FILE.  LOAD ABORTED]"};
+
+void LoadFrom(TextStream& file) {
+  // A byte-order mark is not part of the file: a marked save file is still
+  // a save file, and a stat table is read from its first character.
+  SkipByteOrderMark(file);
+  if (TakeSaveHeader(file)) {
+    OldLoader(file);
   } else {
-    Initialise(*file);
+    Initialise(file);
   }
+}
+
+}  // namespace
+
+void Load() {
+  std::optional<TextStream> file =
+      AskFileToRead("   [FILE TO LOAD? '\\' TO CANCEL]\n   [KORVELIN-LOAD]\n >>> ", kLoadFailures);
+  if (file) LoadFrom(*file);
+}
+
+void LoadFile(const std::string& name) {
+  std::optional<TextStream> file = ReadFileNamed(name, kLoadFailures);
+  if (file) LoadFrom(*file);
 }
 
 namespace {
 
-// The name runs up to a "(" followed by a digit (the ID), or is cut at 29
-// characters.  Any other character, control characters included, is part of
-// it.  The end of the stream ends it too.
-void ReadName(TextStream& in, int first, char (&name)[kNameLength + 1]) {
-  std::string text(1, static_cast<char>(first));
+// How a row's name ended.
+enum class NameEnd {
+  kId,     // at a "(" directly followed by a digit: the ID comes next
+  kBlank,  // at the line end, after nothing but spaces and tabs
+  kNoId,   // at the line end or the end of the stream, without an ID
+};
+
+// Reads a row's name: the characters up to the first "(" directly followed
+// by a digit, which is consumed (the digit is not).  The first 29 are kept
+// and the rest dropped, so the ID and the stats of a long name are still
+// read from their own places.  A tab is read as a space; any other
+// character, control characters included, is part of the name.  A line
+// that ends (or a stream that ends) before such a "(" holds no row.
+NameEnd ReadName(TextStream& in, char (&name)[kNameBytes + 1]) {
+  std::string text;
+  std::size_t characters = 0;
+  bool blank = true;
   for (;;) {
-    const int c = in.Get();
-    if (c == kEnd) break;
-    if (text.back() == '(' && IsDigit(c)) {
-      in.Unget(c);
-      text.pop_back();
-      break;
+    StreamChar c = in.GetChar();
+    if (c.code == kEnd || c.code == '\n') return blank ? NameEnd::kBlank : NameEnd::kNoId;
+    if (c.code == '(' && IsDigit(in.Peek())) break;
+    if (c.code == '\t') c = StreamChar{' ', 1, {' '}};
+    blank = blank && c.code == ' ';
+    if (characters < kNameLength) {
+      text.append(c.Bytes());
+      ++characters;
     }
-    if (text.size() == kNameLength + 1) {
-      in.Unget(c);
-      text.pop_back();
-      break;
-    }
-    text += static_cast<char>(c);
   }
   std::memset(name, 0, sizeof name);
-  text.copy(name, kNameLength);
+  text.copy(name, kNameBytes);
+  return NameEnd::kId;
 }
 
 // The list settings a stat-table import starts from.
@@ -96,25 +129,33 @@ void ResetListSettings() {
 
 }  // namespace
 
-bool ReadTableRow(TextStream& in, PlayerRecord& r) {
-  int c;
-  while ((c = in.Get()) != kEnd && IsControl(c)) {
+bool ReadTableRow(TextStream& in, PlayerRecord& r, int* skipped) {
+  for (;;) {
+    // A row starts after any control characters.
+    StreamChar c;
+    while ((c = in.GetChar()).code != kEnd && IsControl(c.code)) {
+    }
+    if (c.code == kEnd) return false;
+    in.Unget(c);
+    const NameEnd end = ReadName(in, r.name);
+    if (end == NameEnd::kId) break;
+    // A line without an ID (a title row, a stray line) is not a member.
+    if (end == NameEnd::kNoId && skipped != nullptr) ++*skipped;
   }
-  if (c == kEnd) return false;
-  ReadName(in, c, r.name);
-  ReadFileInt(in, r.id);
-  findnum(in);
-  ReadFileInt(in, r.level);
-  // A row that ends after its level carries no stats.
-  const bool stats = findnum(in) == 0;
+  ReadTableInt(in, r.id);
+  findnum_table(in);
+  ReadTableInt(in, r.level);
+  // A row that ends after its level carries no stats.  Tabs separate the
+  // fields like spaces; any other control character ends the row.
+  const bool stats = findnum_table(in) == 0;
   if (stats) {
-    ReadFileInt(in, r.oldspeed);
-    findnum(in);
-    ReadFileInt(in, r.oldpower);
-    findnum(in);
-    ReadFileInt(in, r.oldstren);
-    findnum(in);
-    ReadFileInt(in, r.oldhealth);
+    ReadTableInt(in, r.oldspeed);
+    findnum_table(in);
+    ReadTableInt(in, r.oldpower);
+    findnum_table(in);
+    ReadTableInt(in, r.oldstren);
+    findnum_table(in);
+    ReadTableInt(in, r.oldhealth);
     // Tables carry neither intelligence nor begging skill: every member
     // starts from 1000 and 2.0.
     r.newspeed = r.oldspeed;
@@ -126,7 +167,8 @@ bool ReadTableRow(TextStream& in, PlayerRecord& r) {
     r.newbeg = 2.0;
     r.oldbeg = 2.0;
     // What follows the health value on the line is ignored.
-    while ((c = in.Get()) != kEnd && !IsControl(c)) {
+    StreamChar c;
+    while ((c = in.GetChar()).code != kEnd && (!IsControl(c.code) || c.code == '\t')) {
     }
   }
   // The echo: each value as read, a dot for each of the seven values set.
@@ -139,14 +181,22 @@ bool ReadTableRow(TextStream& in, PlayerRecord& r) {
   return true;
 }
 
+void ReportSkippedLines(int skipped) {
+  if (skipped == 0) return;
+  static const Format kSkipped("   [SKIPPED %d LINES WITHOUT AN ID]\n");
+  Print(kSkipped({skipped}));
+}
+
 void Initialise(TextStream& in) {
   PrintLine("   [LOADING]");
   EmptyRoster();
   PlayerRecord* tail = Start.get();
+  int skipped = 0;
   for (;;) {
     std::unique_ptr<PlayerRecord> record = MakeRecord();
-    if (!ReadTableRow(in, *record)) break;
+    if (!ReadTableRow(in, *record, &skipped)) break;
     tail = Append(tail, std::move(record));
     ResetListSettings();
   }
+  ReportSkippedLines(skipped);
 }

@@ -8,8 +8,8 @@ namespace {
 
 // Discards characters up to and including the next control character.
 void SkipLine(TextStream& in) {
-  int c;
-  while ((c = in.Get()) != kEnd && !IsControl(c)) {
+  StreamChar c;
+  while ((c = in.GetChar()).code != kEnd && !IsControl(c.code)) {
   }
 }
 
@@ -48,11 +48,14 @@ void OldLoader(TextStream& in) {
     if (c == kEnd) return;
     if (c == '}') break;
     std::unique_ptr<PlayerRecord> r = MakeRecord();
-    // The name is read as its 29 columns, padding included.
+    // The name is read as its 29 columns, padding included: 29 characters,
+    // whatever bytes each takes.
+    std::size_t bytes = 0;
     for (std::size_t i = 0; i < kNameLength; ++i) {
-      const int ch = in.Get();
-      if (ch == kEnd) break;
-      r->name[i] = static_cast<char>(ch);
+      const StreamChar ch = in.GetChar();
+      if (ch.code == kEnd) break;
+      ch.Bytes().copy(r->name + bytes, ch.length);
+      bytes += ch.length;
     }
     NextInt(in, r->id);
     NextInt(in, r->level);

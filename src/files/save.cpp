@@ -87,9 +87,8 @@ void OptionSave(std::string& out) {
     const OptionInfo& option = OptionByNumber(number);
     // A real field counts as shown when its value truncated toward zero is
     // not zero.
-    const bool shown = option.kind == OptionKind::kReal
-                           ? std::trunc(displayoptions.get()->*option.real_field) != 0.0
-                           : OptionSelected(*displayoptions, option);
+    const OptionValue flag = OptionRead(option, *displayoptions);
+    const bool shown = flag.real ? std::trunc(flag.number) != 0.0 : flag.integer != 0;
     out += shown ? "  0  :  " : "  1  :  ";
   }
 }

@@ -13,7 +13,9 @@ void Updatemain() {
   std::optional<TextStream> file = AskFileToRead(
       "   [FILE TO UPDATE FROM? '\\' TO CANCEL]\n   [KORVELIN-UPDATE]\n >>> ",
       {"   [ERROR OPENING FILE.  UPDATE ABORTED]", "   [ERROR READING FILE.  UPDATE ABORTED]"});
-  if (file) Updater(*file);
+  if (!file) return;
+  SkipByteOrderMark(*file);
+  Updater(*file);
 }
 
 namespace {
@@ -36,6 +38,7 @@ class FirstWithId {
     if (PlayerRecord* member = Find(id)) {
       __builtin_prefetch(member, 1);
       __builtin_prefetch(reinterpret_cast<const char*>(member) + 64, 1);
+      __builtin_prefetch(member->name, 1);
     }
   }
   // Records `member` unless an earlier member already has its ID.
@@ -124,9 +127,10 @@ void Updater(TextStream& in) {
   // change are fetched from memory meanwhile: a large table names members
   // all over the roster.  Rows are still applied one by one in file order.
   std::deque<std::unique_ptr<PlayerRecord>> ahead;
+  int skipped = 0;
   for (;;) {
     std::unique_ptr<PlayerRecord> row = MakeRecord();
-    const bool more = ReadTableRow(in, *row);
+    const bool more = ReadTableRow(in, *row, &skipped);
     if (more) {
       index.Prefetch(row->id);
       ahead.push_back(std::move(row));
@@ -137,4 +141,5 @@ void Updater(TextStream& in) {
     Apply(std::move(ahead.front()), index);
     ahead.pop_front();
   }
+  ReportSkippedLines(skipped);
 }

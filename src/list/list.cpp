@@ -4,6 +4,7 @@
 #include <string>
 
 #include "console/protocol.h"
+#include "list/table_writer.h"
 #include "roster/derived.h"
 #include "roster/masks.h"
 #include "roster/options.h"
@@ -14,17 +15,30 @@ namespace {
 
 // What one visit to the List protocol holds; all of it ends with the visit.
 struct ListVisit {
-  SlinkList custom;  // the whole roster in the user's chosen order
-  int entries = 0;   // the row limit of LIST and PERCENT
-  FilePtr file;      // the list output when it is a file; null for the screen
-
-  std::FILE* Output() const { return file ? file.get() : ConsoleOut(); }
+  SlinkList custom;                 // the whole roster in the user's chosen order
+  int entries = 0;                  // the row limit of LIST and PERCENT
+  std::unique_ptr<TableFile> file;  // the list output when it is a file; null for the screen
 };
 
 // Prints a table to the list output; a file that could not be written
-// stops being the list output (the renderer has said so).
-void Show(ListVisit& visit, int rows, const Slink* list, const PlayerRecord& mask) {
-  if (!ListShow(rows, list, visit.Output(), mask)) visit.file.reset();
+// stops being the list output (the table writer has said so).
+void Show(ListVisit& visit, const char* name, int rows, const Slink* list,
+          const PlayerRecord& mask) {
+  if (!visit.file) {
+    WriteTable(*MakeFixedTable(ConsoleOut()), name, rows, list, mask);
+  } else if (!WriteTable(visit.file->writer(), name, rows, list, mask)) {
+    visit.file.reset();
+  }
+}
+
+// The list output returns to the screen.  A file's document is completed
+// (a JSON array closed, an HTML page ended) and the file closed at once, so
+// that it is whole from then on.
+void OutputToScreen(ListVisit& visit) {
+  if (!visit.file) return;
+  const bool written = visit.file->Finish();
+  visit.file.reset();
+  if (!written) PrintLine("   [ERROR WRITING FILE.  OUTPUT SET TO SCREEN]");
 }
 
 // ---------------------------------------------------------------------------
@@ -34,6 +48,7 @@ void Show(ListVisit& visit, int rows, const Slink* list, const PlayerRecord& mas
 enum class Rows { kAllMembers, kEntriesSetting, kFixed };
 
 struct Preset {
+  const char* name;       // as exported files name the table
   void (*set_up_mask)();  // null: the mask is used as it is
   int option;             // the sort option
   int direction;
@@ -46,18 +61,22 @@ struct Preset {
 // three stat presets by their new stat, PERCENT by total gain, DEFAULT by ID.
 constexpr int kWCRows = 10;
 constexpr int kStatPresetRows = 15;
-const Preset kDefaultPreset = {nullptr, OptionNumber("id"), kAscending, Rows::kAllMembers,
-                               0,       &main_d_options};
-const Preset kPercentPreset = {
-    PercentOptions, OptionNumber("totalgain"), kDescending, Rows::kEntriesSetting, 0, &tempoptions};
-const Preset kWCPreset = {WCOptions,   OptionNumber("wtotal"), kDescending, Rows::kFixed, kWCRows,
-                          &tempoptions};
-const Preset kSpeedPreset = {WCOptions,    OptionNumber("newspeed"), kDescending,
-                             Rows::kFixed, kStatPresetRows,          &tempoptions};
-const Preset kPowerPreset = {WCOptions,    OptionNumber("newpower"), kDescending,
-                             Rows::kFixed, kStatPresetRows,          &tempoptions};
-const Preset kStrengthPreset = {WCOptions,    OptionNumber("newstren"), kDescending,
-                                Rows::kFixed, kStatPresetRows,          &tempoptions};
+const Preset kDefaultPreset = {"default",         nullptr, OptionNumber("id"), kAscending,
+                               Rows::kAllMembers, 0,       &main_d_options};
+const Preset kPercentPreset = {"percent",   PercentOptions,        OptionNumber("totalgain"),
+                               kDescending, Rows::kEntriesSetting, 0,
+                               &tempoptions};
+const Preset kWCPreset = {"wc",    WCOptions,   OptionNumber("wtotal"), kDescending, Rows::kFixed,
+                          kWCRows, &tempoptions};
+const Preset kSpeedPreset = {"speed",     WCOptions,    OptionNumber("newspeed"),
+                             kDescending, Rows::kFixed, kStatPresetRows,
+                             &tempoptions};
+const Preset kPowerPreset = {"power",     WCOptions,    OptionNumber("newpower"),
+                             kDescending, Rows::kFixed, kStatPresetRows,
+                             &tempoptions};
+const Preset kStrengthPreset = {"strength",  WCOptions,    OptionNumber("newstren"),
+                                kDescending, Rows::kFixed, kStatPresetRows,
+                                &tempoptions};
 
 Next RunPreset(ListVisit& visit, const Preset& preset) {
   if (preset.set_up_mask != nullptr) preset.set_up_mask();
@@ -65,7 +84,7 @@ Next RunPreset(ListVisit& visit, const Preset& preset) {
   if (preset.rows == Rows::kAllMembers) rows = EntryCount();
   if (preset.rows == Rows::kEntriesSetting) rows = visit.entries;
   const SlinkList list = SortMain(preset.option, nullptr, preset.direction);
-  Show(visit, rows, list.get(), **preset.mask);
+  Show(visit, preset.name, rows, list.get(), **preset.mask);
   return Next::kStay;
 }
 
@@ -73,25 +92,23 @@ Next RunPreset(ListVisit& visit, const Preset& preset) {
 // OUTPUT
 // ---------------------------------------------------------------------------
 
+// The file's name picks the table's format (table_writer.h); a word
+// beginning with a backslash returns the tables to the screen.
 Next ChooseOutput(ListVisit& visit) {
   Print("   [FILE TO OUTPUT TO? '\\' TO OUTPUT TO SCREEN]\n   [KORVELIN-LIST-OUTPUT]\n >>> ");
   std::string name;
   const FileNameRead answer = ReadFileName(name);
   if (answer == FileNameRead::kEnded) return Next::kLeave;
-  visit.file.reset();  // a file that stops being the output is closed at once
+  OutputToScreen(visit);
   if (answer == FileNameRead::kBackslash) return Next::kStay;
   // Opening a file to write empties it: a save file named by mistake (OUTPUT
-  // where SAVE was meant) is left alone.
+  // where SAVE was meant) is left alone, whatever the extension.
   if (answer == FileNameRead::kName && IsSaveFile(name)) {
     PrintLine("   [THAT IS A SAVE FILE.  OUTPUT SET TO SCREEN]");
     return Next::kStay;
   }
-  FilePtr file(answer == FileNameRead::kName ? std::fopen(name.c_str(), "w") : nullptr);
-  if (!file) {
-    PrintLine("   [ERROR OPENING FILE.  OUTPUT SET TO SCREEN]");
-    return Next::kStay;
-  }
-  visit.file = std::move(file);
+  if (answer == FileNameRead::kName) visit.file = TableFile::Open(name);
+  if (!visit.file) PrintLine("   [ERROR OPENING FILE.  OUTPUT SET TO SCREEN]");
   return Next::kStay;
 }
 
@@ -201,7 +218,7 @@ const Command<Handler<ListVisit>> kListCommands[] = {
      }},
     {"list",
      [](ListVisit& v) {
-       Show(v, v.entries, v.custom.get(), *displayoptions);
+       Show(v, "list", v.entries, v.custom.get(), *displayoptions);
        return Next::kStay;
      }},
     {"default", [](ListVisit& v) { return RunPreset(v, kDefaultPreset); }},
@@ -241,4 +258,6 @@ void List() {
         Print("\n   [KORVELIN-LIST]\n >>> ");
       },
       kListCommands);
+  // DONE, BACK and the end of the input alike.
+  OutputToScreen(visit);
 }

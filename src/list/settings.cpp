@@ -72,12 +72,11 @@ bool ToggleColumn(Stateless&, const std::string& word, Next& next) {
 
 void OptionSet() {
   Stateless state;
-  RunProtocol(
-      state,
-      [](Stateless&) {
-        Print("\n   [TOGGLE WHICH OPTION?]\n   [KORVELIN-LIST-SET-OPTION]\n >>> ");
-      },
-      kOptionWords, WordRule{}, ToggleColumn);
+  RunProtocol(state,
+              [](Stateless&) {
+                Print("\n   [TOGGLE WHICH OPTION?]\n   [KORVELIN-LIST-SET-OPTION]\n >>> ");
+              },
+              kOptionWords, WordRule{}, {ToggleColumn, OptionKeywords});
 }
 
 // ---------------------------------------------------------------------------

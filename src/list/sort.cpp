@@ -114,14 +114,10 @@ SlinkList SortBy(Value PlayerRecord::*field, bool descending) {
   return list;
 }
 
+// The typed fast path: each kind of field has its own instance of SortBy.
 SlinkList SortByOption(const OptionInfo& option, int direction) {
   const bool descending = direction == kDescending;
-  switch (option.kind) {
-    case OptionKind::kInt: return SortBy(option.int_field, descending);
-    case OptionKind::kWide: return SortBy(option.wide_field, descending);
-    case OptionKind::kReal: return SortBy(option.real_field, descending);
-  }
-  return SlinkList();
+  return WithField(option, [descending](auto field) { return SortBy(field, descending); });
 }
 
 }  // namespace

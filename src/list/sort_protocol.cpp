@@ -91,6 +91,6 @@ SlinkList Sort_Choose(SlinkList custom) {
   RunProtocol(
       choice,
       [](SortChoice&) { Print("\n   [SORT BY WHAT?]\n   [KORVELIN-LIST-SORT-OPTION]\n >>> "); },
-      kSortWords, WordRule{}, SortByKeyword);
+      kSortWords, WordRule{}, {SortByKeyword, OptionKeywords});
   return std::move(choice.custom);
 }

@@ -15,8 +15,9 @@ void Delete() {
       Print("   [ERROR, ID NOT FOUND]");
       continue;
     }
-    Printf("ENTRY: %-29s\n   [CONFIRM DELETE?(Y/N)]\n   [KORVELIN-DELETE-CONFIRM]\n >>> ",
-           member->name);
+    static const Format kConfirm(
+        "ENTRY: %-29s\n   [CONFIRM DELETE?(Y/N)]\n   [KORVELIN-DELETE-CONFIRM]\n >>> ");
+    Print(kConfirm({member->name}));
     bool yes = false;
     if (!ReadYes(yes)) return;
     if (yes) {

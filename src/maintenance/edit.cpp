@@ -109,7 +109,10 @@ void Edit() {
   if (member == nullptr) return;
   RunProtocol(
       *member,
-      [](PlayerRecord& m) { Printf("\n    EDITING >> %-30s\n   [KORVELIN-EDIT]\n >>> ", m.name); },
+      [](PlayerRecord& m) {
+        static const Format kPrompt("\n    EDITING >> %-30s\n   [KORVELIN-EDIT]\n >>> ");
+        Print(kPrompt({m.name}));
+      },
       kEditCommands);
 }
 

@@ -26,5 +26,9 @@ void Snap();
 // derived stat is recomputed.
 void Edit();
 
+// FIND: asks for a part of a name ('\' cancels) and lists, in roster order,
+// every member whose name contains it (A-Z and a-z alike), with ID and level.
+void Find();
+
 // Prints the help of the Edit protocol.
 void Help_Edit();

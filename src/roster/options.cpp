@@ -6,6 +6,7 @@
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
+#include <type_traits>
 
 #include "text/format.h"
 
@@ -20,6 +21,15 @@ const OptionInfo* OptionByKeyword(const std::string& word) {
   return nullptr;
 }
 
+const std::vector<const char*>& OptionKeywords() {
+  static const std::vector<const char*> keywords = [] {
+    std::vector<const char*> v;
+    for (const OptionInfo& option : kOptions) v.push_back(option.keyword);
+    return v;
+  }();
+  return keywords;
+}
+
 const std::vector<const OptionInfo*>& OptionsInDisplayOrder() {
   static const std::vector<const OptionInfo*> order = [] {
     std::vector<const OptionInfo*> v;
@@ -31,21 +41,35 @@ const std::vector<const OptionInfo*>& OptionsInDisplayOrder() {
   return order;
 }
 
+OptionValue OptionRead(const OptionInfo& option, const PlayerRecord& record) {
+  return WithField(option, [&record](auto field) {
+    if constexpr (std::is_same_v<decltype(field), double PlayerRecord::*>) {
+      return OptionValue{true, 0, record.*field};
+    } else {
+      return OptionValue{false, record.*field, 0.0};
+    }
+  });
+}
+
 bool OptionSelected(const PlayerRecord& mask, const OptionInfo& option) {
-  switch (option.kind) {
-    case OptionKind::kInt: return mask.*option.int_field != 0;
-    case OptionKind::kWide: return mask.*option.wide_field != 0;
-    case OptionKind::kReal: return mask.*option.real_field != 0.0;
-  }
-  return false;
+  const OptionValue value = OptionRead(option, mask);
+  return value.real ? value.number != 0.0 : value.integer != 0;
 }
 
 void OptionSelect(PlayerRecord& mask, const OptionInfo& option, bool selected) {
-  switch (option.kind) {
-    case OptionKind::kInt: mask.*option.int_field = selected ? 1 : 0; break;
-    case OptionKind::kWide: mask.*option.wide_field = selected ? 1 : 0; break;
-    case OptionKind::kReal: mask.*option.real_field = selected ? 1.0 : 0.0; break;
-  }
+  WithField(option, [&](auto field) { mask.*field = selected ? 1 : 0; });
+}
+
+int OptionDecimals(const OptionInfo& option) {
+  // Read once from the cell formats, in option order.
+  static const std::array<int, kOptionCount> decimals = [] {
+    std::array<int, kOptionCount> d{};
+    for (const OptionInfo& o : kOptions) {
+      if (o.kind == OptionKind::kReal) d[o.number - 1] = std::max(Format(o.cell).Precision(), 0);
+    }
+    return d;
+  }();
+  return decimals[static_cast<std::size_t>(option.number - 1)];
 }
 
 std::string OptionHeader(const OptionInfo& option) { return Format(option.header)({}); }
@@ -58,12 +82,11 @@ void OptionAppendCell(std::string& line, const OptionInfo& option, const PlayerR
     return formats;
   }();
   const Format& cell = cells[static_cast<std::size_t>(option.number - 1)];
-  switch (option.kind) {
-    case OptionKind::kInt: cell.AppendTo(line, {member.*option.int_field}); break;
-    case OptionKind::kWide:
-      cell.AppendTo(line, {static_cast<long long>(member.*option.wide_field)});
-      break;
-    case OptionKind::kReal: cell.AppendTo(line, {member.*option.real_field}); break;
+  const OptionValue value = OptionRead(option, member);
+  if (value.real) {
+    cell.AppendTo(line, {value.number});
+  } else {
+    cell.AppendTo(line, {static_cast<long long>(value.integer)});
   }
 }
 

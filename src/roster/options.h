@@ -103,13 +103,40 @@ constexpr int OptionNumber(std::string_view keyword) {
 const OptionInfo& OptionByNumber(int number);
 // The option whose keyword equals `word` exactly, or null.
 const OptionInfo* OptionByKeyword(const std::string& word);
+// The 35 keywords, in option-number order.
+const std::vector<const char*>& OptionKeywords();
 // The options in the order their columns are printed.
 const std::vector<const OptionInfo*>& OptionsInDisplayOrder();
+
+// An option's value in one record, as its field holds it.
+struct OptionValue {
+  bool real;             // a double field; otherwise an int or 64-bit one
+  std::int64_t integer;  // the value of an integer field
+  double number;         // the value of a double field
+};
+
+// The one place that tells the kinds of field apart: calls `use` with the
+// option's field as a member pointer of its own type (int, std::int64_t or
+// double PlayerRecord::*) and returns what `use` returns.
+template <typename Use>
+decltype(auto) WithField(const OptionInfo& option, Use&& use) {
+  switch (option.kind) {
+    case OptionKind::kInt: return use(option.int_field);
+    case OptionKind::kWide: return use(option.wide_field);
+    case OptionKind::kReal: break;
+  }
+  return use(option.real_field);
+}
+
+// The option's value in `record`.
+OptionValue OptionRead(const OptionInfo& option, const PlayerRecord& record);
 
 // Whether the mask's field selects the column (int nonzero, double != 0.0).
 bool OptionSelected(const PlayerRecord& mask, const OptionInfo& option);
 // Selects or clears the column in a mask (int 1/0, double 1.0/0.0).
 void OptionSelect(PlayerRecord& mask, const OptionInfo& option, bool selected);
+// The decimals the table shows of the option's values (0 for integers).
+int OptionDecimals(const OptionInfo& option);
 // The heading as printed ("%%" shown as "%").
 std::string OptionHeader(const OptionInfo& option);
 // The member's cell as printed.

@@ -6,15 +6,17 @@
 #include <cstdint>
 #include <memory>
 
-// A name holds at most this many characters.
+// A name holds at most this many characters (text/characters.h: a UTF-8
+// character or a single byte), and so at most four times as many bytes.
+// Every read, cut and padding of a name counts by this one constant.
 constexpr std::size_t kNameLength = 29;
+constexpr std::size_t kNameBytes = 4 * kNameLength;
 
 // One gang member, and also the layout of the sentinel and of an option mask.
 // Always created zero-filled (PlayerRecord{} / MakeRecord()).  The derived
 // integers are 64-bit so that totals and gains of large stats never wrap.
 struct PlayerRecord {
-  char name[kNameLength + 1];  // up to 29 bytes (codes 0-255) and a terminating 0
-  int id;                      // game ID; the key of every lookup
+  int id;  // game ID; the key of every lookup
   int level;
   std::int64_t oldtotal;  // derived: oldspeed + oldpower + oldstren
   int oldspeed;           // old snapshot ...
@@ -51,6 +53,9 @@ struct PlayerRecord {
   double wpower;
   double wstren;
   double whealth;
+  // Last, so that the stats that sorting, UPDATE and the tables read share
+  // the record's first cache lines.
+  char name[kNameBytes + 1];  // up to 29 characters' bytes and a terminating 0
 
   // Records come from large blocks kept for reuse (roster/memory.cpp).
   static void* operator new(std::size_t size);

@@ -32,5 +32,6 @@ bool IsSaveFile(const std::string& path) {
   FilePtr file(std::fopen(path.c_str(), "rb"));
   if (!file) return false;
   TextStream in = TextStream::File(std::move(file));
+  SkipByteOrderMark(in);  // LOAD reads a marked save file as a save file too
   return TakeSaveHeader(in);
 }

@@ -17,5 +17,5 @@ constexpr std::size_t kSaveHeaderLength = 199;
 bool TakeSaveHeader(TextStream& in);
 
 // Whether `path` names an existing regular file that begins with the
-// save-file header (whatever its line ends).
+// save-file header (whatever its line ends, and after a byte-order mark).
 bool IsSaveFile(const std::string& path);

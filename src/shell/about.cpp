@@ -94,6 +94,7 @@ void Help_Main() {
       "ADD    : Manually add a new entry to the database.\n"
       "DELETE : Delete an entry from the database.\n"
       "QUIT   : Quit KORVELIN (includes the option to save before closing).\n"
+      "FIND   : Find members by a part of their name.\n"
       "\n   WARNING, ATTEMPTING TO LOAD FILES INCORRECTLY WILL CAUSE SERIOUS ERRORS!!!  Only "
       "update from files containing nothing but a stat table without header row, and only load "
       "from such a file or from an unedited file saved by KORVELIN\n");

@@ -1,14 +1,15 @@
 // KORVELIN, the Scrapton Rankulatorium: a gang leader's roster and ranking
-// console.  Takes no arguments; everything is typed at its prompts.
+// console.  Everything is typed at its prompts; the command line only offers
+// help, the version and a file to load at start-up.
 #include <cstdio>
 
 #include "console/console.h"
 #include "shell/shell.h"
 
-int main() {
+int main(int argc, char** argv) {
   // Output is written in large blocks; every read of the console flushes it.
   static char buffer[1 << 16];
   std::setvbuf(stdout, buffer, _IOFBF, sizeof buffer);
   AttachConsole(stdin, stdout);
-  return RunProgram();
+  return RunCommandLine(argc, argv);
 }

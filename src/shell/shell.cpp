@@ -42,6 +42,7 @@ const Command<Handler<Stateless>> kMainCommands[] = {
     {"snap", Stay<Snap>},
     {"update", Stay<Updatemain>},
     {"quit", [](Stateless&) { return Quit() == 0 ? Next::kLeave : Next::kStay; }},
+    {"find", Stay<Find>},
 };
 
 // The sentinel, the banner, the masks and the start-up list settings, in
@@ -58,8 +59,9 @@ void StartUp() {
 
 }  // namespace
 
-int RunProgram() {
+int RunProgram(const std::optional<std::string>& file) {
   StartUp();
+  if (file) LoadFile(*file);
   MainProtocol();
   Farewell();
   std::fflush(ConsoleOut());

@@ -41,7 +41,10 @@ Character DecodeCharacter(std::string_view bytes) {
 std::size_t CountCharacters(std::string_view bytes) {
   std::size_t count = 0;
   while (!bytes.empty()) {
-    bytes.remove_prefix(DecodeCharacter(bytes).length);
+    // ASCII, the usual case, is one byte per character.
+    const std::size_t length =
+        static_cast<unsigned char>(bytes[0]) < 0x80 ? 1 : DecodeCharacter(bytes).length;
+    bytes.remove_prefix(length);
     ++count;
   }
   return count;
@@ -53,6 +56,14 @@ std::string_view FirstCharacters(std::string_view bytes, std::size_t count) {
     taken += DecodeCharacter(bytes.substr(taken)).length;
   }
   return bytes.substr(0, taken);
+}
+
+void AppendPadded(std::string& out, std::string_view text, std::size_t width, bool left) {
+  const std::size_t count = CountCharacters(text);
+  const std::size_t fill = width > count ? width - count : 0;
+  if (!left) out.append(fill, ' ');
+  out.append(text);
+  if (left) out.append(fill, ' ');
 }
 
 void AppendUtf8(std::string& out, char32_t code) {

@@ -6,6 +6,9 @@
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
+#include <string_view>
+
+#include "text/characters.h"
 
 namespace {
 
@@ -106,11 +109,12 @@ void Format::AppendTo(std::string& out, std::initializer_list<Arg> args) const {
       case 'd': Integer(out, arg->integer, piece.width, piece.precision, piece.left); break;
       case 'f': Real(out, arg->real, piece.width, piece.precision, piece.left); break;
       case 's': {
-        std::size_t length = std::char_traits<char>::length(arg->text);
-        if (piece.precision >= 0 && length > static_cast<std::size_t>(piece.precision)) {
-          length = static_cast<std::size_t>(piece.precision);
+        // Text is a name: counted, cut and padded by characters.
+        std::string_view text = arg->text;
+        if (piece.precision >= 0) {
+          text = FirstCharacters(text, static_cast<std::size_t>(piece.precision));
         }
-        Pad(out, arg->text, length, piece.width, piece.left);
+        AppendPadded(out, text, static_cast<std::size_t>(piece.width), piece.left);
         break;
       }
     }

@@ -11,7 +11,11 @@
 // once and then rendered without the C library's parser, giving exactly what
 // snprintf gives (a precision-0 integer conversion prints 0 as blanks only),
 // except that a real that is not finite prints as "inf", "-inf" or "nan"
-// right-aligned in its width, the same on every system.
+// right-aligned in its width, the same on every system, and that text (%s,
+// which the program prints names with) is counted, cut and padded by
+// characters as text/characters.h reads them, not by bytes: "%-29s" gives a
+// name of n characters 29 - n spaces.  For text without a multi-byte
+// character (ASCII, and single-byte text) that is exactly snprintf's output.
 class Format {
  public:
   // One value for a conversion, in order.
@@ -35,6 +39,8 @@ class Format {
   std::string operator()(std::initializer_list<Arg> args) const;
   // The same, appended to `out`.
   void AppendTo(std::string& out, std::initializer_list<Arg> args) const;
+  // The precision of the first conversion; -1 when it gives none.
+  int Precision() const { return pieces_.front().precision; }
 
  private:
   struct Piece {

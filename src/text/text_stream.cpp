@@ -10,20 +10,22 @@
 #include <cmath>
 #include <cstdlib>
 
+#include "text/characters.h"
+
 namespace {
 constexpr std::size_t kBlock = 1 << 16;
 }
 
-TextStream::TextStream(std::FILE* source, FilePtr owned, bool console, std::FILE* flush_first)
-    : owned_(std::move(owned)), source_(source), console_(console), flush_first_(flush_first) {}
+TextStream::TextStream(std::FILE* source, FilePtr owned, std::unique_ptr<LineSource> lines)
+    : owned_(std::move(owned)), source_(source), lines_(std::move(lines)) {}
 
 TextStream TextStream::File(FilePtr file) {
   std::FILE* source = file.get();
-  return TextStream(source, std::move(file), false, nullptr);
+  return TextStream(source, std::move(file), nullptr);
 }
 
 TextStream TextStream::Memory(std::string bytes) {
-  TextStream stream(nullptr, nullptr, false, nullptr);
+  TextStream stream(nullptr, nullptr, nullptr);
   stream.buffer_ = std::move(bytes);
   stream.source_done_ = true;
   return stream;
@@ -47,23 +49,18 @@ bool ReadWholeFile(std::FILE* file, std::string& bytes) {
   return !std::ferror(file);
 }
 
-TextStream TextStream::Console(std::FILE* input, std::FILE* flush_first) {
-  return TextStream(input, nullptr, true, flush_first);
+TextStream TextStream::Console(std::unique_ptr<LineSource> lines) {
+  return TextStream(nullptr, nullptr, std::move(lines));
 }
 
 bool TextStream::Refill() {
   buffer_.clear();
   pos_ = 0;
-  if (source_done_ || source_ == nullptr) return false;
-  if (console_) {
-    // Whatever was printed must be seen before the user is waited for.
-    if (flush_first_ != nullptr) std::fflush(flush_first_);
-    int c;
-    while ((c = std::getc(source_)) != EOF) {
-      buffer_ += static_cast<char>(c);
-      if (c == '\n') break;
-    }
-    if (c == EOF) source_done_ = true;
+  if (source_done_) return false;
+  if (lines_) {
+    if (!lines_->ReadLine(buffer_)) source_done_ = true;
+  } else if (source_ == nullptr) {
+    return false;
   } else {
     buffer_.resize(kBlock);
     const std::size_t got = std::fread(&buffer_[0], 1, kBlock, source_);
@@ -85,13 +82,38 @@ int TextStream::GetSlow() {
     return c;
   }
   int c = Raw();
-  if (c == '\r' && !console_) {
+  if (c == '\r' && !lines_) {
     // CR LF is one line end; a lone CR is an ordinary character.
     const int after = Raw();
     if (after == '\n') return '\n';
     if (after != kEnd) --pos_;
   }
   return c;
+}
+
+StreamChar TextStream::GetMultibyte(int lead) {
+  StreamChar c{lead, 1, {static_cast<char>(lead)}};
+  const std::size_t want = SequenceLength(static_cast<unsigned char>(lead));
+  // Only continuation bytes (10xxxxxx) are taken; the first other byte ends
+  // the look and is put back.
+  while (c.length < want) {
+    const int next = Get();
+    if (next == kEnd) break;
+    if ((next & 0xC0) != 0x80) {
+      Unget(next);
+      break;
+    }
+    c.bytes[c.length++] = static_cast<char>(next);
+  }
+  const Character decoded = DecodeCharacter(c.Bytes());
+  // An invalid sequence is its first byte alone: the rest is read again.
+  while (c.length > decoded.length) Unget(static_cast<unsigned char>(c.bytes[--c.length]));
+  c.code = static_cast<long>(decoded.code);
+  return c;
+}
+
+void TextStream::Unget(const StreamChar& c) {
+  for (std::size_t i = c.length; i > 0; --i) Unget(static_cast<unsigned char>(c.bytes[i - 1]));
 }
 
 int TextStream::Peek() {
@@ -109,6 +131,20 @@ void TextStream::Unget(const std::string& text) {
 }
 
 bool TextStream::Ended() { return Peek() == kEnd; }
+
+void SkipByteOrderMark(TextStream& in) {
+  static const char kMark[] = "\xEF\xBB\xBF";
+  std::string taken;
+  for (const char* m = kMark; *m != '\0'; ++m) {
+    const int c = in.Get();
+    if (c == kEnd || c != static_cast<unsigned char>(*m)) {
+      in.Unget(c);
+      in.Unget(taken);
+      return;
+    }
+    taken += static_cast<char>(c);
+  }
+}
 
 void SkipSpace(TextStream& in) {
   int c;
@@ -138,7 +174,31 @@ void SkipWordRest(TextStream& in) {
   in.Unget(c);
 }
 
-IntToken LexInt(TextStream& in) {
+namespace {
+
+// After a number's digits, at a comma: when exactly three digits follow it
+// (and then no digit), consumes the comma and returns the three digits;
+// otherwise consumes nothing and returns an empty string.
+std::string ThousandsGroup(TextStream& in) {
+  std::string look;
+  int c;
+  while (look.size() < 5 && (c = in.Get()) != kEnd) {
+    look += static_cast<char>(c);
+    const bool wanted = look.size() == 1 ? c == ',' : IsDigit(c);
+    if (look.size() < 5 && !wanted) break;
+  }
+  const bool group = look.size() >= 4 && look[0] == ',' && IsDigit(look[1]) && IsDigit(look[2]) &&
+                     IsDigit(look[3]) &&
+                     (look.size() == 4 || !IsDigit(static_cast<unsigned char>(look[4])));
+  if (!group) {
+    in.Unget(look);
+    return std::string();
+  }
+  if (look.size() == 5) in.Unget(static_cast<unsigned char>(look[4]));
+  return look.substr(1, 3);
+}
+
+IntToken LexIntGrouped(TextStream& in, bool grouped) {
   SkipSpace(in);
   IntToken token{IntToken::kNone, 0, std::string()};
   int c = in.Get();
@@ -156,14 +216,23 @@ IntToken LexInt(TextStream& in) {
   const long long limit = negative ? -static_cast<long long>(INT_MIN) : INT_MAX;
   long long magnitude = 0;
   bool over = false;
-  for (; IsDigit(c); c = in.Get()) {
-    token.text += static_cast<char>(c);
+  const auto take = [&](int digit) {
+    token.text += static_cast<char>(digit);
     if (!over) {
-      magnitude = magnitude * 10 + (c - '0');
+      magnitude = magnitude * 10 + (digit - '0');
       if (magnitude > limit) over = true;
     }
+  };
+  for (;;) {
+    for (; IsDigit(c); c = in.Get()) take(c);
+    in.Unget(c);
+    if (!grouped || c != ',') break;
+    const std::string group = ThousandsGroup(in);
+    if (group.empty()) break;
+    token.text += ',';
+    for (char digit : group) take(digit);
+    c = in.Get();
   }
-  in.Unget(c);
   if (over) {
     token.status = IntToken::kOutOfRange;
     token.value = negative ? INT_MIN : INT_MAX;
@@ -173,6 +242,10 @@ IntToken LexInt(TextStream& in) {
   }
   return token;
 }
+
+}  // namespace
+
+IntToken LexInt(TextStream& in) { return LexIntGrouped(in, false); }
 
 namespace {
 
@@ -279,6 +352,13 @@ bool ReadFileInt(TextStream& in, int& field) {
   return true;
 }
 
+bool ReadTableInt(TextStream& in, int& field) {
+  const IntToken token = LexIntGrouped(in, true);
+  if (token.status == IntToken::kNone) return false;
+  field = token.value;
+  return true;
+}
+
 bool ReadFileReal(TextStream& in, double& field) {
   const RealToken token = LexReal(in);
   double value = token.value;
@@ -311,24 +391,26 @@ bool Ahead(TextStream& in, const char* word) {
 }
 
 // The skip shared by every form of findnum; `minus` tells whether the
-// character discarded just before the digit was a minus sign.  With
-// `words`, "inf" and "nan" stop it as a digit does.
-int FindNumber(TextStream& in, bool& minus, bool words = false) {
+// character discarded just before the digit was a minus sign.  Characters,
+// not bytes, are discarded: a byte 0x80-0x9F inside a longer character does
+// not end the skip.  With `tab_separates`, a tab is discarded like a space;
+// with `words`, "inf" and "nan" stop it as a digit does.
+int FindNumber(TextStream& in, bool& minus, bool tab_separates, bool words) {
   minus = false;
   for (;;) {
-    const int c = in.Get();
-    if (c == kEnd) return 1;
-    if (IsDigit(c)) {
+    const StreamChar c = in.GetChar();
+    if (c.code == kEnd) return 1;
+    if (IsDigit(static_cast<int>(c.code))) {
       in.Unget(c);
       return 0;
     }
-    if (words && (c == 'i' || c == 'n')) {
+    if (words && (c.code == 'i' || c.code == 'n')) {
       in.Unget(c);
-      if (Ahead(in, c == 'i' ? "inf" : "nan")) return 0;
+      if (Ahead(in, c.code == 'i' ? "inf" : "nan")) return 0;
       in.Get();
     }
-    if (IsControl(c)) return 1;
-    minus = c == '-';
+    if (IsControl(c.code) && !(tab_separates && c.code == '\t')) return 1;
+    minus = c.code == '-';
   }
 }
 
@@ -336,19 +418,24 @@ int FindNumber(TextStream& in, bool& minus, bool words = false) {
 
 int findnum(TextStream& in) {
   bool minus;
-  return FindNumber(in, minus);
+  return FindNumber(in, minus, false, false);
 }
 
 int findreal_signed(TextStream& in) {
   bool minus;
-  const int result = FindNumber(in, minus, true);
+  const int result = FindNumber(in, minus, false, true);
   if (result == 0 && minus) in.Unget('-');
   return result;
 }
 
 int findnum_signed(TextStream& in) {
   bool minus;
-  const int result = FindNumber(in, minus);
+  const int result = FindNumber(in, minus, false, false);
   if (result == 0 && minus) in.Unget('-');
   return result;
+}
+
+int findnum_table(TextStream& in) {
+  bool minus;
+  return FindNumber(in, minus, true, false);
 }

@@ -6,7 +6,10 @@
 #include <cstdio>
 #include <memory>
 #include <string>
+#include <string_view>
 #include <vector>
+
+#include "text/line_source.h"
 
 struct FileCloser {
   void operator()(std::FILE* file) const { std::fclose(file); }
@@ -16,23 +19,36 @@ using FilePtr = std::unique_ptr<std::FILE, FileCloser>;
 constexpr int kEnd = -1;  // returned at the end of a stream
 
 // Control characters: codes 0-31 and 127-159 (line feed, carriage return and
-// tab among them; the space is not one).
-inline bool IsControl(int c) { return (c >= 0 && c <= 31) || (c >= 127 && c <= 159); }
+// tab among them; the space is not one).  `c` is a character's code (see
+// StreamChar): the bytes 0x80-0x9F inside a longer UTF-8 character are not
+// control characters, while U+0080-U+009F (C2 80 - C2 9F) and those bytes
+// standing alone are.
+inline bool IsControl(long c) { return (c >= 0 && c <= 31) || (c >= 127 && c <= 159); }
 inline bool IsDigit(int c) { return c >= '0' && c <= '9'; }
 // White space as word and number reads skip it.
 inline bool IsSpace(int c) {
   return c == ' ' || c == '\t' || c == '\n' || c == '\v' || c == '\f' || c == '\r';
 }
 
-// A stream of characters (codes 0-255) with unlimited put-back.
+// One character read from a stream (text/characters.h says what a character
+// is): a valid UTF-8 sequence, or any other single byte.
+struct StreamChar {
+  long code;           // the code point, or the byte's value; kEnd at the end
+  std::size_t length;  // its bytes: 1 to 4, 0 at the end
+  char bytes[4];
+  std::string_view Bytes() const { return std::string_view(bytes, length); }
+};
+
+// A stream of bytes (0-255) with unlimited put-back, read byte by byte (Get)
+// or character by character (GetChar).
 // A file stream reads in large blocks and folds CR LF into one line feed, so
-// files written on any system read alike.  A console stream fetches one line
-// at a time and flushes the given output first, so that every prompt is on
-// the screen before the program waits for the user.
+// files written on any system read alike.  A console stream asks its line
+// source for one line at a time, and only once the line before is used up, so
+// that words typed ahead answer the prompts that follow.
 class TextStream {
  public:
   static TextStream File(FilePtr file);
-  static TextStream Console(std::FILE* input, std::FILE* flush_first);
+  static TextStream Console(std::unique_ptr<LineSource> lines);
   // A stream over bytes already read, such as a whole file.
   static TextStream Memory(std::string bytes);
 
@@ -43,21 +59,32 @@ class TextStream {
     }
     return GetSlow();
   }
-  int Peek();                           // the next character without consuming it
-  void Unget(int c);                    // puts a character back (kEnd is ignored)
+  // The next character.  A sequence cut short (by another byte, by the end of
+  // a file or of the typed input) is not valid: its first byte comes back as
+  // a character of its own, and every byte after it is read again.  Reading
+  // never goes past the first byte that cannot continue the sequence, so a
+  // console line is never waited for before it is needed.
+  StreamChar GetChar() {
+    const int c = Get();
+    if (c < 0x80) return {c, c == kEnd ? 0u : 1u, {static_cast<char>(c)}};
+    return GetMultibyte(c);
+  }
+  int Peek();                           // the next byte without consuming it
+  void Unget(int c);                    // puts a byte back (kEnd is ignored)
   void Unget(const std::string& text);  // puts a whole run back
-  bool Ended();                         // no character is left
+  void Unget(const StreamChar& c);      // puts a character's bytes back
+  bool Ended();                         // no byte is left
 
  private:
-  TextStream(std::FILE* source, FilePtr owned, bool console, std::FILE* flush_first);
+  TextStream(std::FILE* source, FilePtr owned, std::unique_ptr<LineSource> lines);
   int GetSlow();  // put-back characters, a CR, or a refill
-  int Raw();      // next byte from the buffer, refilling it, or kEnd
+  StreamChar GetMultibyte(int lead);
+  int Raw();  // next byte from the buffer, refilling it, or kEnd
   bool Refill();
 
   FilePtr owned_;
   std::FILE* source_;
-  bool console_;
-  std::FILE* flush_first_;
+  std::unique_ptr<LineSource> lines_;  // set for a console stream
   std::string buffer_;
   std::size_t pos_ = 0;
   bool source_done_ = false;
@@ -67,6 +94,9 @@ class TextStream {
 // Reads the rest of `file` into `bytes`.  False when reading failed (an
 // error, not the end of the file); `bytes` then holds what was read.
 bool ReadWholeFile(std::FILE* file, std::string& bytes);
+
+// Skips a UTF-8 byte-order mark (EF BB BF) when the stream starts with one.
+void SkipByteOrderMark(TextStream& in);
 
 // Skips white space.
 void SkipSpace(TextStream& in);
@@ -96,6 +126,11 @@ RealToken LexReal(TextStream& in);
 // Reads an integer from a file: a field that meets no number keeps its value;
 // a number beyond the int range saturates.  False when no number was read.
 bool ReadFileInt(TextStream& in, int& field);
+// As ReadFileInt, for a stat table's numbers, which may group their digits
+// by thousands: a comma directly followed by exactly three digits (and then
+// by a character that is not a digit, or the end) continues the number, so
+// "11,776" is 11776 and "1,234,567" is 1234567.  Any other comma is left.
+bool ReadTableInt(TextStream& in, int& field);
 // Reads a real from a file: no number leaves the field as it was.  A real
 // beyond the range of a double, written as digits or as "inf", becomes the
 // largest finite double with its sign, so that no infinity enters from a
@@ -109,6 +144,9 @@ int findnum(TextStream& in);
 // As findnum; when the character discarded just before the digit was a minus
 // sign, it is put back too, so that a signed read keeps it.
 int findnum_signed(TextStream& in);
+// As findnum, for a stat table's fields: a tab is discarded like a space
+// instead of ending the row.
+int findnum_table(TextStream& in);
 // As findnum_signed, also stopping before the words "inf" and "nan", which
 // stand for reals too: a real field written as a word is then read in its
 // place instead of taking the next field's number.

@@ -81,7 +81,7 @@ TEST(ConsoleNumbers, EndOfInputStopsTheRead) {
 
 TEST(ConsoleNames, LeadingControlCharactersSkippedSpacesKept) {
   ConsoleCapture console("\n\t\r  Big Joe\nnext");
-  char name[30] = "old";
+  char name[kNameBytes + 1] = "old";
   ASSERT_TRUE(Getname(name));
   EXPECT_STREQ(name, "  Big Joe");
   EXPECT_EQ(console.Printed(), "\n   [INPUT NAME]\n   [KORVELIN-GET NAME]\n >>> ");
@@ -92,7 +92,7 @@ TEST(ConsoleNames, LeadingControlCharactersSkippedSpacesKept) {
 
 TEST(ConsoleNames, TwentyNineCharactersStoredOneMoreDropped) {
   ConsoleCapture console("ABCDEFGHIJKLMNOPQRSTUVWXYZ123456789\n");
-  char name[30];
+  char name[kNameBytes + 1];
   ASSERT_TRUE(Getname(name));
   EXPECT_STREQ(name, "ABCDEFGHIJKLMNOPQRSTUVWXYZ123");
   std::string word;
@@ -102,7 +102,7 @@ TEST(ConsoleNames, TwentyNineCharactersStoredOneMoreDropped) {
 
 TEST(ConsoleNames, HighBytesAreKeptAndHighControlCharactersEndTheName) {
   ConsoleCapture console("J\xE9r\xF4me\x85rest");
-  char name[30];
+  char name[kNameBytes + 1];
   ASSERT_TRUE(Getname(name));
   EXPECT_STREQ(name, "J\xE9r\xF4me");
   std::string word;
@@ -112,7 +112,7 @@ TEST(ConsoleNames, HighBytesAreKeptAndHighControlCharactersEndTheName) {
 
 TEST(ConsoleNames, EndOfInputBeforeANameLeavesTheFieldAlone) {
   ConsoleCapture console("\n\n");
-  char name[30] = "Kept";
+  char name[kNameBytes + 1] = "Kept";
   EXPECT_FALSE(Getname(name));
   EXPECT_STREQ(name, "Kept");
 }
@@ -147,6 +147,32 @@ TEST(Sessions, EveryPromptEndsWithTheFarewellAtTheEndOfInput) {
   ASSERT_GE(out.size(), farewell.size());
   EXPECT_EQ(out.substr(out.size() - farewell.size()), farewell);
   EXPECT_EQ(Start, nullptr);  // everything was released
+}
+
+TEST(ConsoleNames, Utf8CharactersCountOneAndTheirBytesAreNoControlCharacters) {
+  // "Дракон": the second byte of "Д" is 0x94, which alone would end a name.
+  const std::string dragon = "\xD0\x94\xD1\x80\xD0\xB0\xD0\xBA\xD0\xBE\xD0\xBD";
+  std::string thirty;
+  for (int i = 0; i < 30; ++i) thirty += "\xD0\x96";
+  ConsoleCapture console(dragon + "\n" + thirty + "next\n" +
+                         "Ab\xC2\x85"
+                         "cd\n" +
+                         "x\xE9\xBE");
+  char name[kNameBytes + 1];
+  ASSERT_TRUE(Getname(name));
+  EXPECT_EQ(std::string(name), dragon);
+  ASSERT_TRUE(Getname(name));
+  EXPECT_EQ(std::string(name), thirty.substr(0, 58));  // 29 kept, the 30th dropped
+  std::string word;
+  ReadWord(word, kWordLength);
+  EXPECT_EQ(word, "next");
+  ASSERT_TRUE(Getname(name));
+  EXPECT_EQ(std::string(name), "Ab");  // U+0085 is a control character
+  ReadWord(word, kWordLength);
+  EXPECT_EQ(word, "cd");
+  // A sequence cut by the end of the input: its bytes are characters.
+  ASSERT_TRUE(Getname(name));
+  EXPECT_EQ(std::string(name), "x\xE9\xBE");
 }
 
 }  // namespace

@@ -42,10 +42,10 @@ TEST_F(HostileFilesTest, ATenMegabyteLineIsReadQuickly) {
   ASSERT_EQ(EntryCount(), 2);
   const PlayerRecord& r = *Start->next;
   EXPECT_EQ(std::string(r.name), std::string(29, 'A'));
-  EXPECT_EQ(r.id, 0);  // the cut name leaves letters where the ID should be
-  EXPECT_EQ(r.level, 5);
-  EXPECT_EQ(r.oldspeed, 1);
-  EXPECT_EQ(r.oldhealth, 4);
+  EXPECT_EQ(r.id, 5);  // the rest of the name is dropped up to the ID
+  EXPECT_EQ(r.level, 1);
+  EXPECT_EQ(r.oldspeed, 2);
+  EXPECT_EQ(r.oldhealth, 5);
   EXPECT_STREQ(r.next->name, "Next ");
 }
 

@@ -60,45 +60,109 @@ TEST(TableRow, NameEndsAtAParenthesisFollowedByADigit) {
   ExpectStats(c, 1, 2, 3, 4);
 }
 
-TEST(TableRow, LongNamesAreCutAtTwentyNine) {
+TEST(TableRow, LongNamesKeepTwentyNineCharactersAndTheirId) {
   PlayerRecord exact{}, thirty{}, longer{};
   Row("ABCDEFGHIJKLMNOPQRSTUVWXYZ123(5) 1 2 3 4 5", exact);
   EXPECT_STREQ(exact.name, "ABCDEFGHIJKLMNOPQRSTUVWXYZ123");
   EXPECT_EQ(exact.id, 5);
 
-  // The 30th character is dropped and the "(" is read where the ID was
-  // expected: no ID, and the numbers that follow shift along.
+  // The characters after the 29th are dropped up to the "(" of the ID, so
+  // the ID and the stats are read from their own places.
   Row("ABCDEFGHIJKLMNOPQRSTUVWXYZ1234(5) 1 2 3 4 5", thirty);
   EXPECT_STREQ(thirty.name, "ABCDEFGHIJKLMNOPQRSTUVWXYZ123");
-  EXPECT_EQ(thirty.id, 0);
-  EXPECT_EQ(thirty.level, 5);
-  ExpectStats(thirty, 1, 2, 3, 4);
+  EXPECT_EQ(thirty.id, 5);
+  EXPECT_EQ(thirty.level, 1);
+  ExpectStats(thirty, 2, 3, 4, 5);
 
-  // Reading goes on at the 31st character.
-  Row("ABCDEFGHIJKLMNOPQRSTUVWXYZ123456789 (5) 1 2 3 4 5", longer);
+  const std::string echo = Row("ABCDEFGHIJKLMNOPQRSTUVWXYZ123456789 (5) 1 2 3 4 5", longer);
   EXPECT_STREQ(longer.name, "ABCDEFGHIJKLMNOPQRSTUVWXYZ123");
-  EXPECT_EQ(longer.id, 56789);
-  EXPECT_EQ(longer.level, 5);
-  ExpectStats(longer, 1, 2, 3, 4);
+  EXPECT_EQ(longer.id, 5);
+  EXPECT_EQ(longer.level, 1);
+  ExpectStats(longer, 2, 3, 4, 5);
+  EXPECT_EQ(echo, "ABCDEFGHIJKLMNOPQRSTUVWXYZ123  :      5 :   1 :     2 :     3 :     4 :      5" +
+                      kDots + "\n");
 }
 
-TEST(TableRow, TabsAfterTheIdAndAfterTheLevel) {
+TEST(TableRow, TabsSeparateFieldsAndAreSpacesInNames) {
   PlayerRecord a{};
   Row("Bob (12)\t3 4 5 6 7", a);
   EXPECT_EQ(a.level, 3);
   ExpectStats(a, 4, 5, 6, 7);
 
-  // A tab after the level ends the row without stats; what follows is the
-  // next row.
+  // A browser's copy: every field tab-separated, tabs in the name too.
   PlayerRecord b{};
   TextStream rest = StreamOf("");
-  const std::string echo = Row("Bob (12) 3\t4 5 6 7\n", b, &rest);
-  EXPECT_EQ(b.level, 3);
-  ExpectStats(b, 0, 0, 0, 0);
-  EXPECT_EQ(b.oldintel, 0);
-  EXPECT_EQ(b.newbeg, 0.0);
-  EXPECT_EQ(echo, "Bob                            :     12 :   3\n");
+  const std::string echo = Row("Rustjaw\tMcgee (439563)\t44\t11776\t10011\t9\t\t77\t8\n", b, &rest);
+  EXPECT_STREQ(b.name, "Rustjaw Mcgee ");
+  EXPECT_EQ(b.id, 439563);
+  EXPECT_EQ(b.level, 44);
+  ExpectStats(b, 11776, 10011, 9, 77);
+  EXPECT_EQ(echo, "Rustjaw Mcgee                  : 439563 :  44 : 11776 : 10011 :     9 :     77" +
+                      kDots + "\n");
+  EXPECT_EQ(rest.Get(), kEnd);  // the rest of the line went with the row
+
+  // Any other control character still ends the row.
+  PlayerRecord c{};
+  Row("Bob (12) 3\v4 5 6 7\n", c, &rest);
+  EXPECT_EQ(c.level, 3);
+  ExpectStats(c, 0, 0, 0, 0);
   EXPECT_EQ(rest.Get(), '4');
+}
+
+TEST(TableRow, ThousandsSeparatorsContinueANumber) {
+  PlayerRecord a{}, b{}, c{};
+  Row("Big (1,234,567) 1,001 11,776 10,011 999 1,000,000", a);
+  EXPECT_EQ(a.id, 1234567);
+  EXPECT_EQ(a.level, 1001);
+  ExpectStats(a, 11776, 10011, 999, 1000000);
+  // Not exactly three digits after the comma: separate numbers.
+  Row("Odd (5) 1,23 12,3456 7", b);
+  EXPECT_EQ(b.level, 1);
+  ExpectStats(b, 23, 12, 3456, 7);
+  // A comma after the last group, and a group at the end of the file.
+  Row("End (6) 2 3,000, 4 5 6,789", c);
+  ExpectStats(c, 3000, 4, 5, 6789);
+}
+
+TEST(TableRow, LinesWithoutAnIdAreSkippedAndCounted) {
+  ConsoleCapture console("");
+  TextStream in = StreamOf(
+      "Name\tLevel\tSpeed\n\n   \t \nAnn (1) 2 3 4 5 6\nGuild (members)\nBob (2) 1 1 1 1 1\n"
+      "   \nstray");
+  PlayerRecord a{}, b{}, none{};
+  int skipped = 0;
+  ASSERT_TRUE(ReadTableRow(in, a, &skipped));
+  EXPECT_STREQ(a.name, "Ann ");
+  EXPECT_EQ(skipped, 1);  // the title row; the blank lines are not counted
+  ASSERT_TRUE(ReadTableRow(in, b, &skipped));
+  EXPECT_STREQ(b.name, "Bob ");
+  EXPECT_EQ(b.id, 2);
+  EXPECT_EQ(skipped, 2);
+  EXPECT_FALSE(ReadTableRow(in, none, &skipped));
+  EXPECT_EQ(skipped, 3);  // the stray line at the end
+  EXPECT_EQ(console.Printed(),
+            "Ann                            :      1 :   2 :     3 :     4 :     5 :      6" +
+                kDots +
+                "\nBob                            :      2 :   1 :     1 :     1 :     1 :      1" +
+                kDots + "\n");
+}
+
+TEST(TableRow, NamesCountCharactersNotBytes) {
+  // 24 Greek letters (48 bytes) and 35 Cyrillic ones (70 bytes).
+  std::string greek, cyrillic, cut;
+  for (int i = 0; i < 24; ++i) greek += "\xCE\xB1";
+  for (int i = 0; i < 35; ++i) cyrillic += "\xD0\x94";
+  for (int i = 0; i < 29; ++i) cut += "\xD0\x94";
+  PlayerRecord a{}, b{};
+  const std::string echo = Row(greek + " (7) 1 2 3 4 5", a);
+  EXPECT_EQ(std::string(a.name), greek + " ");
+  EXPECT_EQ(a.id, 7);
+  ExpectStats(a, 2, 3, 4, 5);
+  EXPECT_EQ(echo, greek + std::string(6, ' ') + " :      7 :   1 :     2 :     3 :     4 :      5" +
+                      kDots + "\n");
+  Row(cyrillic + " (8) 1 2 3 4 5", b);
+  EXPECT_EQ(std::string(b.name), cut);
+  EXPECT_EQ(b.id, 8);
 }
 
 TEST(TableRow, ExtraColumnsAreIgnoredToTheLineEnd) {
@@ -127,8 +191,14 @@ TEST(TableRow, EndOfFileInsideARowFinishesTheRow) {
                       kDots + "\n");
   EXPECT_EQ(r.newspeed, 4);
   EXPECT_EQ(r.newintel, 1000);
+  // A name alone is not a row.
+  ConsoleCapture console("");
+  TextStream in = StreamOf("Bo");
   PlayerRecord name_only{};
-  EXPECT_EQ(Row("Bo", name_only), "Bo                             :      0 :   0\n");
+  int skipped = 0;
+  EXPECT_FALSE(ReadTableRow(in, name_only, &skipped));
+  EXPECT_EQ(skipped, 1);
+  EXPECT_EQ(console.Printed(), "");
 }
 
 TEST(TableRow, NumbersLosingTheirSignAndOverflowing) {
@@ -217,13 +287,15 @@ TEST_F(ImportTest, OnlyTheExactHeaderMakesASaveFile) {
   EXPECT_EQ(LoadFile("save.sav").find("[LOADING]"), std::string::npos);
   EXPECT_EQ(EntryCount(), 0);
 
-  // One character changed: a stat table, read from its first character.
+  // One character changed: a stat table, read from its first character,
+  // whose lines hold no ID.
   std::string changed = header;
   changed[150] = 'x';
-  Write("changed.txt", changed + rest);
-  EXPECT_NE(LoadFile("changed.txt").find("[LOADING]"), std::string::npos);
-  ASSERT_NE(Start->next, nullptr);
-  EXPECT_EQ(std::string(Start->next->name), header.substr(0, 29));
+  Write("changed.txt", changed + rest + "Ann (4) 1 2 3 4 5\n");
+  const std::string echo = LoadFile("changed.txt");
+  EXPECT_NE(echo.find("   [LOADING]\nAnn "), std::string::npos);
+  EXPECT_NE(echo.find(".done\n   [SKIPPED 9 LINES WITHOUT AN ID]\n"), std::string::npos);
+  EXPECT_EQ(EntryCount(), 1);
 
   // Shorter than the header: a stat table too.
   Write("short.txt", header.substr(0, 120));

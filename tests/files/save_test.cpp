@@ -7,6 +7,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <cstring>
 #include <random>
 #include <string>
 
@@ -177,6 +178,49 @@ TEST_F(SaveTest, RoundTripRestoresEverythingStoredAndSavesIdentically) {
 
   SaveTo("two.sav");
   EXPECT_EQ(Read("two.sav"), Read("one.sav"));
+}
+
+TEST_F(SaveTest, SingleByteNamesOfOldSaveFilesReadExactlyAsBefore) {
+  // Latin-1 names, padded by bytes as every earlier save was, with the
+  // control byte 0x85 and a 0x94 among them: 29 single bytes each.
+  const std::string names[] = {"J\xE9r\xF4me",
+                               "\x85\x94\xFF"
+                               "abc",
+                               std::string(29, '\xE9')};
+  std::string rows;
+  for (const std::string& name : names) {
+    rows += "|" + name + std::string(29 - name.size(), ' ') +
+            " : 7 : 1 : 2 : 3 : 4 : 5 : 6 : 1.5 : 8 : 9 : 10 : 11 : 12 : 2.5 |\n";
+  }
+  Write("old.sav", std::string(kSaveHeader) + "\n| titles\n___|\n\n" + rows + "}\n");
+  LoadFile("old.sav");
+  ASSERT_EQ(EntryCount(), 3);
+  const PlayerRecord* r = Start->next;
+  for (const std::string& name : names) {
+    ASSERT_NE(r, nullptr);
+    EXPECT_EQ(std::string(r->name), name + std::string(29 - name.size(), ' '));
+    EXPECT_EQ(r->id, 7);
+    EXPECT_EQ(r->newbeg, 2.5);
+    r = r->next;
+  }
+}
+
+TEST_F(SaveTest, Utf8NamesArePaddedByCharactersAndReadBackWhole) {
+  const std::string dragon = "\xD0\x94\xD1\x80\xD0\xB0\xD0\xBA\xD0\xBE\xD0\xBD";  // Дракон
+  std::string cjk;
+  for (int i = 0; i < 29; ++i) cjk += "\xE9\xBE\x8D";  // 29 characters, 87 bytes
+  Member(dragon.c_str(), 1);
+  PlayerRecord* wide = Member("", 2);
+  std::memcpy(wide->name, cjk.data(), cjk.size());
+  SaveTo("utf8.sav");
+  const std::string saved = Read("utf8.sav");
+  EXPECT_NE(saved.find("\n|" + dragon + std::string(23, ' ') + " : 1 : "), std::string::npos);
+  EXPECT_NE(saved.find("\n|" + cjk + " : 2 : "), std::string::npos);
+  LoadFile("utf8.sav");
+  ASSERT_EQ(EntryCount(), 2);
+  EXPECT_EQ(std::string(Start->next->name), dragon + std::string(23, ' '));
+  EXPECT_EQ(std::string(Start->next->next->name), cjk);
+  EXPECT_EQ(Start->next->next->id, 2);
 }
 
 TEST_F(SaveTest, EveryColumnHiddenComesBackHidden) {

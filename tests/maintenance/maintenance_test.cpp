@@ -187,4 +187,20 @@ TEST(ConsoleAnswers, AShortNumberIsTakenWithoutReadingTheNextLine) {
   EXPECT_EQ(std::ftell(console.in), 9);
 }
 
+using FindTest = RosterTest;
+
+// Only A-Z and a-z fold: every other byte, those of UTF-8 letters among them,
+// matches only itself.
+TEST_F(FindTest, OnlyAToZFoldTheirCase) {
+  Member("Zo\xC3\xAB", 1);  // "Zoë"
+  Member("ZO\xC3\x8B", 2);  // "ZOË"
+  Member("Joe", 3);
+  ConsoleCapture console("zO\xC3\xAB\n");
+  Find();
+  const std::string printed = console.Printed();
+  EXPECT_NE(printed.find(":      1 :"), std::string::npos);
+  EXPECT_EQ(printed.find(":      2 :"), std::string::npos);
+  EXPECT_NE(printed.find("   [1 FOUND]\n"), std::string::npos);
+}
+
 }  // namespace

@@ -74,4 +74,23 @@ TEST(Characters, ToUtf8KeepsValidTextAndWidensOtherBytes) {
   EXPECT_EQ(ToUtf8("\x80\xFF"), "\xC2\x80\xC3\xBF");
 }
 
+TEST(Characters, PaddingCountsCharacters) {
+  const std::string dragon = "\xD0\x94\xD1\x80\xD0\xB0\xD0\xBA\xD0\xBE\xD0\xBD";  // Дракон
+  std::string out;
+  AppendPadded(out, dragon, 10, true);
+  EXPECT_EQ(out, dragon + "    ");
+  out.clear();
+  AppendPadded(out, dragon, 10, false);
+  EXPECT_EQ(out, "    " + dragon);
+  out.clear();
+  AppendPadded(out, dragon, 3, true);  // never cut
+  EXPECT_EQ(out, dragon);
+  out.clear();
+  AppendPadded(out, "J\xE9r\xF4me", 8, true);  // single bytes, as always
+  EXPECT_EQ(out, "J\xE9r\xF4me  ");
+  out.clear();
+  AppendPadded(out, "\xE9\xBE\x8D\xF0\x9F\x90\x89", 4, true);  // wide ones count one
+  EXPECT_EQ(out, "\xE9\xBE\x8D\xF0\x9F\x90\x89  ");
+}
+
 }  // namespace

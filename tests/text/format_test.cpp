@@ -4,6 +4,7 @@
 #include <climits>
 #include <cmath>
 #include <cstdio>
+#include <cstdlib>
 #include <random>
 #include <string>
 #include <vector>
@@ -24,6 +25,9 @@ const char* const kProgramFormats[] = {
     "NAME: %-29s\nID_NUM : %6.0d     Level: %3.0d\n:   %7.0d   :    %4.0d    :   %6.2f   :\n",
     "| %-29s : %6d :  %3d  : %5d : %5d : %5d : %6d :  %4d : %6.2f :|\n",
     "   SPEED: %lf\n",
+    "ENTRY: %-29s\n   [CONFIRM DELETE?(Y/N)]\n",
+    "\n    EDITING >> %-30s\n   [KORVELIN-EDIT]\n >>> ",
+    "   [SKIPPED %d LINES WITHOUT AN ID]\n",
 };
 
 // The pieces of a format that hold one conversion each, with its letter.
@@ -141,6 +145,30 @@ TEST(Format, NonFiniteRealsAreWordsInTheirWidth) {
   EXPECT_EQ(Format("|%6.2f|")({-NAN}), "|   nan|");
   EXPECT_EQ(Format("|%lf|")({NAN}), "|nan|");
   EXPECT_EQ(Format("|%-8.0f|")({INFINITY}), "|     inf|");
+}
+
+TEST(Format, EveryNameIsAsWideAsTheNameLengthOrOneMore) {
+  // Text conversions print names only; their widths follow kNameLength.
+  for (const std::string& format : AllFormats()) {
+    for (const auto& [piece, conversion] : SingleConversions(format)) {
+      if (conversion != 's') continue;
+      const std::size_t percent = piece.rfind('%');
+      const int width = std::atoi(piece.c_str() + percent + (piece[percent + 1] == '-' ? 2 : 1));
+      EXPECT_TRUE(width == static_cast<int>(kNameLength) ||
+                  width == static_cast<int>(kNameLength) + 1)
+          << piece;
+    }
+  }
+}
+
+TEST(Format, NamesArePaddedAndCutByCharacters) {
+  const std::string dragon = "\xD0\x94\xD1\x80\xD0\xB0\xD0\xBA\xD0\xBE\xD0\xBD";  // Дракон
+  EXPECT_EQ(Format("|%-29s|")({dragon.c_str()}), "|" + dragon + std::string(23, ' ') + "|");
+  EXPECT_EQ(Format("|%-30s|")({dragon.c_str()}), "|" + dragon + std::string(24, ' ') + "|");
+  EXPECT_EQ(Format("|%29s|")({dragon.c_str()}), "|" + std::string(23, ' ') + dragon + "|");
+  EXPECT_EQ(Format("|%.2s|")({dragon.c_str()}), "|\xD0\x94\xD1\x80|");
+  // 0x94 and 0x80 inside letters are bytes of those letters, nothing more.
+  EXPECT_EQ(Format("%-3s|")({"\xC4\x80\xC4\x94"}), "\xC4\x80\xC4\x94 |");
 }
 
 }  // namespace

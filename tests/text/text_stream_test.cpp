@@ -1,7 +1,9 @@
 // Reading files and the console: line ends, put-back, words, the number
 // grammar and findnum.
 #include <cmath>
+#include <cstdio>
 #include <string>
+#include <vector>
 
 #include "test_support.h"
 
@@ -185,6 +187,190 @@ TEST(Findnum, SignedFormKeepsAMinusDirectlyBeforeTheDigits) {
   EXPECT_EQ(LexInt(in).value, 8);
   EXPECT_EQ(findnum_signed(in), 0);
   EXPECT_EQ(LexInt(in).value, 9);
+}
+
+// The characters of a stream: each one's code and bytes, to the end.
+struct Read {
+  std::vector<long> codes;
+  std::string bytes;
+};
+Read Characters(TextStream& in) {
+  Read read;
+  for (StreamChar c; (c = in.GetChar()).code != kEnd;) {
+    read.codes.push_back(c.code);
+    read.bytes.append(c.Bytes());
+  }
+  return read;
+}
+using Codes = std::vector<long>;
+
+TEST(StreamCharacters, ValidSequencesAreOneCharacterEach) {
+  TextStream in = StreamOf(
+      "\xD0\x94\xF0\x9F\x90\x89"
+      "a\xE9\xBE\x8D\xC2\x85");
+  const Read read = Characters(in);
+  EXPECT_EQ(read.codes, Codes({0x414, 0x1F409, 'a', 0x9F8D, 0x85}));
+  EXPECT_EQ(read.bytes,
+            "\xD0\x94\xF0\x9F\x90\x89"
+            "a\xE9\xBE\x8D\xC2\x85");
+}
+
+TEST(StreamCharacters, InvalidBytesComeBackOneByOneAndNothingAfterThemIsLost) {
+  const struct {
+    const char* bytes;
+    Codes codes;
+  } cases[] = {
+      {"\x80\xBFx", {0x80, 0xBF, 'x'}},                      // lone continuation bytes
+      {"\xC0\xAFx", {0xC0, 0xAF, 'x'}},                      // an overlong "/"
+      {"\xE0\x9F\xBF\xD0\x94", {0xE0, 0x9F, 0xBF, 0x414}},   // overlong U+07FF, then a letter
+      {"\xF0\x8F\xBF\xBFx", {0xF0, 0x8F, 0xBF, 0xBF, 'x'}},  // overlong U+FFFF
+      {"\xED\xA0\x80x", {0xED, 0xA0, 0x80, 'x'}},            // the surrogate U+D800
+      {"\xED\xBF\xBF\xC2\x80", {0xED, 0xBF, 0xBF, 0x80}},    // U+DFFF, then U+0080
+      {"\xF4\x90\x80\x80x", {0xF4, 0x90, 0x80, 0x80, 'x'}},  // past U+10FFFF
+      {"\xF5\x80\xFFx", {0xF5, 0x80, 0xFF, 'x'}},            // bytes that never lead
+      {"\xE9\xBE"
+       "A",
+       {0xE9, 0xBE, 'A'}},                                  // cut by another character
+      {"\xF0\x9F\x90\xD0\x94", {0xF0, 0x9F, 0x90, 0x414}},  // cut by a valid character
+      {"J\xE9r\xF4me", {'J', 0xE9, 'r', 0xF4, 'm', 'e'}},   // Latin-1, as always
+  };
+  for (const auto& c : cases) {
+    TextStream in = StreamOf(c.bytes);
+    const Read read = Characters(in);
+    EXPECT_EQ(read.codes, c.codes) << c.bytes;
+    EXPECT_EQ(read.bytes, c.bytes);
+  }
+}
+
+TEST(StreamCharacters, ASequenceCutByTheEndOfAFile) {
+  TextStream in = StreamOf("ab\xF0\x9F\x90");
+  const Read read = Characters(in);
+  EXPECT_EQ(read.codes, Codes({'a', 'b', 0xF0, 0x9F, 0x90}));
+  EXPECT_EQ(in.GetChar().length, 0u);
+}
+
+TEST(StreamCharacters, ASequenceCutByALineEndKeepsTheLineEnd) {
+  TextStream crlf = StreamOf(
+      "\xD0\r\n\xE9\xBE\n"
+      "b");
+  EXPECT_EQ(Characters(crlf).codes, Codes({0xD0, '\n', 0xE9, 0xBE, '\n', 'b'}));
+}
+
+// Typed lines, handed out as the console's line source hands them.
+class TypedLines : public LineSource {
+ public:
+  explicit TypedLines(std::vector<std::string> lines) : lines_(std::move(lines)) {}
+  bool ReadLine(std::string& line) override {
+    if (next_ == lines_.size()) return false;
+    line += lines_[next_++];
+    return true;
+  }
+
+ private:
+  std::vector<std::string> lines_;
+  std::size_t next_ = 0;
+};
+
+TEST(StreamCharacters, ASequenceCutByTheEndOfTypedInput) {
+  TextStream in = TextStream::Console(
+      std::make_unique<TypedLines>(std::vector<std::string>{"\xD0\n", "\xE9\xBE"}));
+  const Read read = Characters(in);
+  EXPECT_EQ(read.codes, Codes({0xD0, '\n', 0xE9, 0xBE}));
+  EXPECT_TRUE(in.Ended());
+}
+
+TEST(StreamCharacters, UngetPutsTheWholeCharacterBack) {
+  TextStream in = StreamOf("\xF0\x9F\x90\x89!");
+  const StreamChar c = in.GetChar();
+  EXPECT_EQ(c.length, 4u);
+  in.Unget(c);
+  EXPECT_EQ(in.GetChar().code, 0x1F409);
+  EXPECT_EQ(in.GetChar().code, '!');
+}
+
+TEST(StreamCharacters, ControlCharactersAreCodesNotBytes) {
+  // U+0085 (C2 85) is a control character; the 0x94 inside "Д" is not.
+  EXPECT_TRUE(IsControl(0x85));
+  EXPECT_FALSE(IsControl(0x414));
+  TextStream letter = StreamOf(
+      "\xD0\x94"
+      "7");
+  EXPECT_EQ(findnum(letter), 0);
+  EXPECT_EQ(LexInt(letter).value, 7);
+  TextStream next_line = StreamOf(
+      "\xC2\x85"
+      "7");
+  EXPECT_EQ(findnum(next_line), 1);
+  TextStream lone = StreamOf(
+      "\x94"
+      "7");
+  EXPECT_EQ(findnum(lone), 1);
+}
+
+TEST(ByteOrderMark, SkippedOnlyWhenWhole) {
+  TextStream marked = StreamOf(
+      "\xEF\xBB\xBF"
+      "abc");
+  SkipByteOrderMark(marked);
+  EXPECT_EQ(Rest(marked), "abc");
+  TextStream part = StreamOf(
+      "\xEF\xBB"
+      "abc");
+  SkipByteOrderMark(part);
+  EXPECT_EQ(Rest(part),
+            "\xEF\xBB"
+            "abc");
+  TextStream alone = StreamOf("\xEF\xBB\xBF");
+  SkipByteOrderMark(alone);
+  EXPECT_TRUE(alone.Ended());
+  TextStream empty = StreamOf("");
+  SkipByteOrderMark(empty);
+  EXPECT_TRUE(empty.Ended());
+  // Only one mark, and only at the start.
+  TextStream twice = StreamOf("\xEF\xBB\xBF\xEF\xBB\xBF");
+  SkipByteOrderMark(twice);
+  EXPECT_EQ(Rest(twice), "\xEF\xBB\xBF");
+}
+
+TEST(TableNumbers, ThousandsSeparatorsContinueOnlyAGroupOfThree) {
+  const struct {
+    const char* text;
+    int value;
+    const char* rest;
+  } cases[] = {
+      {"11,776 x", 11776, " x"},
+      {"1,234,567", 1234567, ""},
+      {"1,23 x", 1, ",23 x"},
+      {"12,3456", 12, ",3456"},
+      {"3,000,", 3000, ","},
+      {"5,", 5, ","},
+      {"9,999,999,999,999", 2147483647, ""},
+      {"7,12a", 7, ",12a"},
+      {"-1,000", -1000, ""},
+  };
+  for (const auto& c : cases) {
+    TextStream in = StreamOf(c.text);
+    int field = 0;
+    EXPECT_TRUE(ReadTableInt(in, field)) << c.text;
+    EXPECT_EQ(field, c.value) << c.text;
+    EXPECT_EQ(Rest(in), c.rest) << c.text;
+  }
+  // Elsewhere a comma always separates.
+  TextStream file = StreamOf("11,776");
+  int field = 0;
+  EXPECT_TRUE(ReadFileInt(file, field));
+  EXPECT_EQ(field, 11);
+}
+
+TEST(Findnum, TheTableFormSkipsTabsLikeSpaces) {
+  TextStream tab = StreamOf("\t\t 5");
+  EXPECT_EQ(findnum_table(tab), 0);
+  EXPECT_EQ(LexInt(tab).value, 5);
+  TextStream line = StreamOf("\t\n5");
+  EXPECT_EQ(findnum_table(line), 1);
+  EXPECT_EQ(Rest(line), "5");
+  TextStream plain = StreamOf("\t5");
+  EXPECT_EQ(findnum(plain), 1);
 }
 
 }  // namespace

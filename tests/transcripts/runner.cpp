@@ -21,6 +21,10 @@
 //   expect-device NAME       after the run NAME is still a character device
 //   expect-listing NAME...   after the run the folder holds exactly these
 //   expect-exit N            the exit status (0 when not given)
+//   expect-stderr FROM       after the run standard error held exactly FROM's
+//   expect-stderr <<TAG      bytes (not checked when not given)
+//   args WORD...             the program's arguments (none when not given;
+//                            words are split at white space)
 //   posix-only REASON        skipped (status 77) when run with --crlf, the
 //                            Windows build's mode
 // MODE is "crlf" (lines end in CR LF) and/or "noeol" (no line end after the
@@ -30,10 +34,11 @@
 // The body is the console as the user sees it.  Text between « and » is
 // typed: it goes to standard input and is not part of the output; when » is
 // directly followed by a line end, that line end is typed too.  {{NAME}} is
-// replaced, in the output and in here-documents, by include/NAME.txt (a line
-// end directly after it is dropped: the included text brings its own).  Input
-// is given only once all the output before it has arrived, so a prompt that
-// is not flushed before the program waits fails the run.
+// replaced, in the output and in here-documents, by include/NAME.txt, which
+// may include others in turn (a line end directly after it is dropped: the
+// included text brings its own).  Input is given only once all the output
+// before it has arrived, so a prompt that is not flushed before the program
+// waits fails the run.
 #include <fcntl.h>
 #include <poll.h>
 #include <signal.h>
@@ -73,6 +78,9 @@ struct Transcript {
   std::vector<std::string> listing;  // empty: not checked
   bool check_listing = false;
   int exit_status = 0;
+  std::vector<std::string> args;
+  bool check_stderr = false;
+  std::string expected_stderr;
   std::string posix_only;  // why the Windows build skips it
   // Alternating: output[0], input[0], output[1], ..., output[n].
   std::vector<std::string> outputs;
@@ -101,7 +109,8 @@ std::string ExpandIncludes(const std::string& text, const fs::path& dir) {
     const std::size_t close = text.find("}}", open);
     if (close == std::string::npos) Fail("unclosed {{");
     out += text.substr(pos, open - pos);
-    out += ReadFile(dir / "include" / (text.substr(open + 2, close - open - 2) + ".txt"));
+    out += ExpandIncludes(
+        ReadFile(dir / "include" / (text.substr(open + 2, close - open - 2) + ".txt")), dir);
     pos = close + 2;
     if (pos < text.size() && text[pos] == '\n') ++pos;
   }
@@ -177,6 +186,11 @@ Transcript Parse(const fs::path& path) {
       t.check_listing = true;
     } else if (w[0] == "posix-only" && w.size() >= 2) {
       t.posix_only = lines[i].substr(lines[i].find(w[1]));
+    } else if (w[0] == "expect-stderr" && w.size() >= 2) {
+      t.check_stderr = true;
+      t.expected_stderr = w[1].rfind("<<", 0) == 0 ? HereDoc(w, 1, lines, i) : ReadFile(dir / w[1]);
+    } else if (w[0] == "args") {
+      t.args.assign(w.begin() + 1, w.end());
     } else if (w[0] == "expect-exit" && w.size() == 2) {
       t.exit_status = std::atoi(w[1].c_str());
     } else {
@@ -270,6 +284,7 @@ int main(int argc, char** argv) {
   if (command[0].find('/') != std::string::npos) command[0] = fs::absolute(command[0]).string();
 
   const Transcript t = Parse(script);
+  command.insert(command.end(), t.args.begin(), t.args.end());
   if (crlf && !t.posix_only.empty()) {
     std::printf("skipped on Windows: %s\n", t.posix_only.c_str());
     return 77;
@@ -295,6 +310,14 @@ int main(int argc, char** argv) {
     if (mknod((work / name).c_str(), S_IFCHR | 0666, makedev(1, 7)) != 0) Fail("mknod " + name);
   }
 
+  // Standard error goes to a file outside the working folder, unlinked at
+  // once so that no run leaves it behind; it is read back through its
+  // descriptor.
+  char error_name[] = "/tmp/korvelin-transcript-stderr-XXXXXX";
+  const int error_file = mkstemp(error_name);
+  if (error_file < 0) Fail("cannot make a file for standard error");
+  unlink(error_name);
+
   int to_child[2], from_child[2];
   if (pipe(to_child) != 0 || pipe(from_child) != 0) Fail("pipe");
   signal(SIGPIPE, SIG_IGN);
@@ -302,6 +325,7 @@ int main(int argc, char** argv) {
   if (pid == 0) {
     dup2(to_child[0], 0);
     dup2(from_child[1], 1);
+    dup2(error_file, 2);
     close(to_child[1]);
     close(from_child[0]);
     if (chdir(work.c_str()) != 0) _exit(127);
@@ -368,6 +392,20 @@ int main(int argc, char** argv) {
   int status = 0;
   waitpid(pid, &status, 0);
   if (received != expected) Mismatch(expected, received, "at the end");
+  std::string errors;
+  lseek(error_file, 0, SEEK_SET);
+  for (char buf[4096];;) {
+    const ssize_t n = read(error_file, buf, sizeof buf);
+    if (n <= 0) break;
+    errors.append(buf, static_cast<std::size_t>(n));
+  }
+  close(error_file);
+  if (t.check_stderr) {
+    if (crlf) errors = NormaliseLineEnds(errors);
+    if (errors != t.expected_stderr) Mismatch(t.expected_stderr, errors, "on standard error");
+  } else if (!errors.empty()) {
+    std::fputs(errors.c_str(), stderr);  // shown in the test's log
+  }
   if (!WIFEXITED(status) || WEXITSTATUS(status) != t.exit_status) {
     std::fprintf(stderr, "transcript: exit status %d, expected %d\n",
                  WIFEXITED(status) ? WEXITSTATUS(status) : -WTERMSIG(status), t.exit_status);

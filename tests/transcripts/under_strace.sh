@@ -13,5 +13,7 @@ if ! strace -qq -o /dev/null true >/dev/null 2>&1; then
   exit 77
 fi
 options=$(sed -n 's/^# strace: //p' "$script")
+# The leak checker cannot work under ptrace; the other sanitizers can.
+export ASAN_OPTIONS="${ASAN_OPTIONS:+$ASAN_OPTIONS:}detect_leaks=0"
 # shellcheck disable=SC2086  # the options are words
 exec "$runner" "$script" -- strace -qq -o /dev/null $options "$program"

@@ -1,0 +1,77 @@
+// Completion of the word before the cursor, from the words a prompt takes or
+// from the file names of a folder.
+#include "console/completion.h"
+
+#include <algorithm>
+#include <filesystem>
+#include <system_error>
+
+namespace {
+
+Completion offered;
+
+char Fold(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
+
+bool StartsWith(const std::string& text, const std::string& prefix) {
+  if (text.size() < prefix.size()) return false;
+  for (std::size_t i = 0; i < prefix.size(); ++i) {
+    if (Fold(text[i]) != Fold(prefix[i])) return false;
+  }
+  return true;
+}
+
+// The entries of the folder named by `prefix` up to its last "/" that begin
+// with the rest of it.
+void AddFileNames(const std::string& prefix, std::vector<std::string>& matches) {
+  const std::size_t slash = prefix.rfind('/');
+  const std::string folder = slash == std::string::npos ? "" : prefix.substr(0, slash + 1);
+  const std::string start = prefix.substr(folder.size());
+  std::error_code error;
+  std::filesystem::directory_iterator entries(folder.empty() ? "." : folder, error);
+  for (; !error && entries != std::filesystem::directory_iterator(); entries.increment(error)) {
+    const std::string name = entries->path().filename().string();
+    if (!StartsWith(name, start) || (name[0] == '.' && (start.empty() || start[0] != '.'))) {
+      continue;
+    }
+    std::error_code kind_error;
+    const bool is_folder = entries->is_directory(kind_error);
+    matches.push_back(folder + name + (is_folder ? "/" : ""));
+  }
+}
+
+}  // namespace
+
+CompletionScope::CompletionScope(Completion completion) : previous_(std::move(offered)) {
+  offered = std::move(completion);
+}
+
+CompletionScope::~CompletionScope() { offered = std::move(previous_); }
+
+const Completion& OfferedCompletion() { return offered; }
+
+std::vector<std::string> Complete(const Completion& completion, const std::string& prefix) {
+  std::vector<std::string> matches;
+  if (completion.kind == Completion::Kind::kWords) {
+    for (const char* word : completion.words) {
+      if (StartsWith(word, prefix)) matches.emplace_back(word);
+    }
+  } else if (completion.kind == Completion::Kind::kFileNames) {
+    AddFileNames(prefix, matches);
+  }
+  std::sort(matches.begin(), matches.end());
+  matches.erase(std::unique(matches.begin(), matches.end()), matches.end());
+  return matches;
+}
+
+std::string SharedStart(const std::vector<std::string>& matches) {
+  if (matches.empty()) return std::string();
+  std::size_t length = matches[0].size();
+  for (const std::string& match : matches) {
+    std::size_t same = 0;
+    while (same < length && same < match.size() && Fold(match[same]) == Fold(matches[0][same])) {
+      ++same;
+    }
+    length = same;
+  }
+  return matches[0].substr(0, length);
+}

@@ -1,0 +1,39 @@
+// Completion: what Tab offers at the prompt being answered.  A protocol
+// offers the words of its own command table (and of its fallback); a file
+// prompt offers file names; every other read offers nothing.
+#pragma once
+
+#include <string>
+#include <vector>
+
+struct Completion {
+  enum class Kind { kNothing, kWords, kFileNames };
+  Kind kind = Kind::kNothing;
+  std::vector<const char*> words;  // for kWords
+};
+
+// Offers `completion` to the line editor while the scope lasts, and what was
+// offered before once it ends.
+class CompletionScope {
+ public:
+  explicit CompletionScope(Completion completion);
+  ~CompletionScope();
+  CompletionScope(const CompletionScope&) = delete;
+  CompletionScope& operator=(const CompletionScope&) = delete;
+
+ private:
+  Completion previous_;
+};
+
+// What the read in progress offers.
+const Completion& OfferedCompletion();
+
+// The completions of `prefix`, sorted and without repeats: the offered words
+// that begin with it, or the file names that do, a name with its folder as
+// typed ("examples/gang.txt") and a folder ending in "/" (names beginning
+// with a dot only for a prefix that does).  A-Z and a-z compare alike.
+std::vector<std::string> Complete(const Completion& completion, const std::string& prefix);
+
+// The longest beginning that every one of `matches` shares (compared as
+// Complete compares), as the first of them spells it.
+std::string SharedStart(const std::vector<std::string>& matches);

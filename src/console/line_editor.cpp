@@ -1,0 +1,192 @@
+// The line editor over libedit, chosen once at start-up; without libedit (or
+// without a terminal) the console keeps its plain reads.
+#include "console/line_editor.h"
+
+#ifndef KORVELIN_LINE_EDITOR
+
+bool StartLineEditor() { return false; }
+
+#else
+
+#include <histedit.h>
+#include <unistd.h>
+
+#include <cerrno>
+#include <climits>
+#include <clocale>
+#include <csignal>
+#include <cstdio>
+#include <cstdlib>
+#include <cwchar>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "console/completion.h"
+#include "console/console.h"
+#include "console/history.h"
+
+namespace {
+
+// Terminal width assumed for a list of completions.
+constexpr std::size_t kListWidth = 78;
+
+class EditedLines : public LineSource {
+ public:
+  EditedLines();
+  ~EditedLines() override;
+  EditedLines(const EditedLines&) = delete;
+  EditedLines& operator=(const EditedLines&) = delete;
+
+  // The console's held prompt line becomes the editor's prompt, so that the
+  // editor draws it and redraws it after a list of completions.
+  bool ReadLine(std::string& line) override;
+
+ private:
+  static EditedLines& Of(EditLine* editor);
+  static char* Prompt(EditLine* editor);
+  static unsigned char Interrupt(EditLine* editor, wint_t key);
+  static unsigned char CompleteWord(EditLine* editor, wint_t key);
+  void Recall(const std::string& line);
+
+  EditLine* editor_;
+  ::History* recall_;  // libedit's history, for Up and Down
+  LineHistory kept_;   // the history file
+  std::string prompt_;
+  bool interrupted_ = false;
+};
+
+EditedLines::EditedLines()
+    : editor_(el_init("korvelin", stdin, stdout, stderr)),
+      recall_(history_init()),
+      kept_(HistoryPath(std::getenv("XDG_STATE_HOME"), std::getenv("HOME"))) {
+  HistEvent event;
+  history(recall_, &event, H_SETSIZE, static_cast<int>(LineHistory::kMostLines));
+  for (const std::string& line : kept_.Lines()) Recall(line);
+  el_set(editor_, EL_CLIENTDATA, this);
+  el_set(editor_, EL_EDITOR, "emacs");
+  el_set(editor_, EL_SIGNAL, 1);
+  el_set(editor_, EL_HIST, history, recall_);
+  el_set(editor_, EL_PROMPT, &EditedLines::Prompt);
+  // Ctrl-C comes to the editor as a key rather than as a signal.
+  el_set(editor_, EL_SETTY, "-d", "-isig", nullptr);
+  // Given wide, the names are kept as they are; given narrow, the library
+  // copies them and never frees the copies.
+  el_wset(editor_, EL_ADDFN, L"korvelin-interrupt", L"Discard the line", &EditedLines::Interrupt);
+  el_wset(editor_, EL_ADDFN, L"korvelin-complete", L"Complete the word",
+          &EditedLines::CompleteWord);
+  el_set(editor_, EL_BIND, "^C", "korvelin-interrupt", nullptr);
+  el_set(editor_, EL_BIND, "^I", "korvelin-complete", nullptr);
+}
+
+EditedLines::~EditedLines() {
+  el_end(editor_);
+  history_end(recall_);
+}
+
+void EditedLines::Recall(const std::string& line) {
+  HistEvent event;
+  history(recall_, &event, H_ENTER, line.c_str());
+}
+
+bool EditedLines::ReadLine(std::string& line) {
+  prompt_ = TakePrompt();
+  for (;;) {
+    interrupted_ = false;
+    int count = 0;
+    const char* typed = el_gets(editor_, &count);
+    if (typed == nullptr) {
+      // A signal that broke off the read is not the end of the input.
+      if (count < 0 && errno == EINTR) continue;
+      return false;
+    }
+    if (interrupted_) continue;  // the prompt again, on a fresh line
+    std::string text(typed, static_cast<std::size_t>(count));
+    line += text;
+    if (kept_.Add(text)) Recall(kept_.Lines().back());
+    return true;
+  }
+}
+
+EditedLines& EditedLines::Of(EditLine* editor) {
+  void* self = nullptr;
+  el_get(editor, EL_CLIENTDATA, &self);
+  return *static_cast<EditedLines*>(self);
+}
+
+char* EditedLines::Prompt(EditLine* editor) { return &Of(editor).prompt_[0]; }
+
+// Ctrl-C: "^C" is shown at the end of the line, which ends there and is
+// dropped.
+unsigned char EditedLines::Interrupt(EditLine* editor, wint_t) {
+  Of(editor).interrupted_ = true;
+  const LineInfoW* line = el_wline(editor);
+  el_cursor(editor, static_cast<int>(line->lastchar - line->cursor));
+  el_insertstr(editor, "^C");
+  el_push(editor, "\n");
+  return CC_REFRESH;
+}
+
+// The bytes of a run of wide characters, as the terminal's encoding has them.
+std::string Narrow(const wchar_t* from, const wchar_t* to) {
+  std::string text;
+  std::mbstate_t state{};
+  char bytes[MB_LEN_MAX];
+  for (; from != to; ++from) {
+    const std::size_t size = std::wcrtomb(bytes, *from, &state);
+    if (size != static_cast<std::size_t>(-1)) text.append(bytes, size);
+  }
+  return text;
+}
+
+// Tab: one completion replaces the word before the cursor (a word that is
+// not a folder is followed by a space); several are listed under the line,
+// the word growing by what they share.
+unsigned char EditedLines::CompleteWord(EditLine* editor, wint_t) {
+  const LineInfoW* line = el_wline(editor);
+  const wchar_t* start = line->cursor;
+  while (start != line->buffer && start[-1] != L' ' && start[-1] != L'\t') --start;
+  const int typed_length = static_cast<int>(line->cursor - start);
+  const std::string typed = Narrow(start, line->cursor);
+  const std::vector<std::string> matches = Complete(OfferedCompletion(), typed);
+  if (matches.empty()) return CC_REFRESH_BEEP;
+  std::string word = matches.size() == 1 ? matches[0] : SharedStart(matches);
+  if (matches.size() == 1 && word.back() != '/') word += ' ';
+  if (word != typed) {
+    el_deletestr(editor, typed_length);
+    el_insertstr(editor, word.c_str());
+  }
+  if (matches.size() == 1) return CC_REFRESH;
+  std::string list = "\n";
+  std::size_t column = 0;
+  for (const std::string& match : matches) {
+    if (column > 0 && column + 2 + match.size() > kListWidth) {
+      list += '\n';
+      column = 0;
+    }
+    if (column > 0) {
+      list += "  ";
+      column += 2;
+    }
+    list += match;
+    column += match.size();
+  }
+  list += '\n';
+  std::fwrite(list.data(), 1, list.size(), stdout);
+  std::fflush(stdout);
+  return CC_REDISPLAY;
+}
+
+}  // namespace
+
+bool StartLineEditor() {
+  if (!isatty(STDIN_FILENO) || !isatty(STDOUT_FILENO)) return false;
+  // Characters beyond ASCII are typed and shown in the terminal's encoding.
+  std::setlocale(LC_CTYPE, "");
+  // Outside a prompt Ctrl-C is ignored; at a prompt it is the editor's key.
+  std::signal(SIGINT, SIG_IGN);
+  AttachLineSource(std::make_unique<EditedLines>());
+  return true;
+}
+
+#endif

@@ -1,0 +1,10 @@
+// The line editor: on a terminal, lines are typed with editing keys, recalled
+// from the history (console/history.h) with Up and Down, and completed with
+// Tab by what the prompt being answered takes (console/completion.h).
+#pragma once
+
+// When the program was built with the line editor and standard input and
+// output are both a terminal: reads every console line through the editor
+// from now on, and Ctrl-C no longer ends the program (at a prompt it discards
+// the line being typed).  Otherwise changes nothing.  Tells which.
+bool StartLineEditor();

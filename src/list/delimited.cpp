@@ -1,0 +1,87 @@
+// CSV and TSV: a row of column keywords, then a row per member, tables
+// separated by an empty line.
+//
+// CSV follows RFC 4180: commas, CR LF line ends, a field holding a comma, a
+// quote, CR or LF in quotes with its quotes doubled.  The file begins with a
+// UTF-8 byte-order mark, by which spreadsheets on Windows know the names'
+// encoding.  TSV has tabs, LF line ends and no mark; a tab or a line end in
+// a name becomes a space, since TSV cannot quote.
+#include <string>
+
+#include "list/table_writer.h"
+
+namespace {
+
+enum class Dialect { kCsv, kTsv };
+
+class DelimitedTable : public TableWriter {
+ public:
+  DelimitedTable(std::FILE* stream, Dialect dialect)
+      : TableWriter(stream),
+        separator_(dialect == Dialect::kCsv ? ',' : '\t'),
+        line_end_(dialect == Dialect::kCsv ? "\r\n" : "\n"),
+        dialect_(dialect) {}
+
+  void BeginTable(const TableShape& table) override {
+    columns_ = table.columns;
+    line_.clear();
+    if (tables_++ > 0) {
+      line_ += line_end_;
+    } else if (dialect_ == Dialect::kCsv) {
+      line_ += "\xEF\xBB\xBF";
+    }
+    line_ += "name";
+    for (const OptionInfo* option : columns_) {
+      line_ += separator_;
+      line_ += option->keyword;
+    }
+    line_ += line_end_;
+    Write(line_);
+  }
+
+  void Row(const PlayerRecord& member) override {
+    line_.clear();
+    AppendName(PlainName(member));
+    for (const OptionInfo* option : columns_) {
+      line_ += separator_;
+      AppendPlainValue(line_, *option, OptionRead(*option, member));
+    }
+    line_ += line_end_;
+    Write(line_);
+  }
+
+ private:
+  void AppendName(const std::string& name) {
+    if (dialect_ == Dialect::kTsv) {
+      for (char c : name) line_ += (c == '\t' || c == '\n' || c == '\r') ? ' ' : c;
+      return;
+    }
+    if (name.find_first_of(",\"\r\n") == std::string::npos) {
+      line_ += name;
+      return;
+    }
+    line_ += '"';
+    for (char c : name) {
+      if (c == '"') line_ += '"';
+      line_ += c;
+    }
+    line_ += '"';
+  }
+
+  const char separator_;
+  const char* const line_end_;
+  const Dialect dialect_;
+  int tables_ = 0;  // tables begun in this file
+  std::vector<const OptionInfo*> columns_;
+  std::string line_;
+};
+
+}  // namespace
+
+std::unique_ptr<TableWriter> MakeCsvTable(std::FILE* stream) {
+  return std::make_unique<DelimitedTable>(stream, Dialect::kCsv);
+}
+
+std::unique_ptr<TableWriter> MakeTsvTable(std::FILE* stream) {
+  return std::make_unique<DelimitedTable>(stream, Dialect::kTsv);
+}

@@ -1,0 +1,84 @@
+// Markdown: a GitHub-flavoured pipe table per table, under a heading that
+// names it ("### WC"), with the table's own headings; numeric columns are
+// right-aligned.  Tables are separated by an empty line.
+#include <string>
+
+#include "list/table_writer.h"
+
+namespace {
+
+// A name as the text of a cell: the characters that would start a link,
+// emphasis, code, an HTML tag or an entity, and "|", which would end the
+// cell, are escaped with a backslash (the backslash itself too); a tab or a
+// line end, which would break the row, becomes a space.
+void AppendCellText(std::string& out, const std::string& name) {
+  for (char c : name) {
+    switch (c) {
+      case '\\':
+      case '|':
+      case '*':
+      case '_':
+      case '`':
+      case '~':
+      case '<':
+      case '[':
+      case ']':
+      case '&':
+        out += '\\';
+        out += c;
+        break;
+      case '\t':
+      case '\n':
+      case '\r': out += ' '; break;
+      default: out += c;
+    }
+  }
+}
+
+std::string Upper(const char* name) {
+  std::string upper = name;
+  for (char& c : upper) {
+    if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 32);
+  }
+  return upper;
+}
+
+class MarkdownTables : public TableWriter {
+ public:
+  using TableWriter::TableWriter;
+
+  void BeginTable(const TableShape& table) override {
+    columns_ = table.columns;
+    line_ = tables_++ == 0 ? "" : "\n";
+    line_ += "### " + Upper(table.name) + "\n\n| " + PlainHeading(nullptr) + " |";
+    for (const OptionInfo* option : columns_) line_ += ' ' + PlainHeading(option) + " |";
+    line_ += "\n| --- |";
+    for (std::size_t i = 0; i < columns_.size(); ++i) line_ += " ---: |";
+    line_ += '\n';
+    Write(line_);
+  }
+
+  void Row(const PlayerRecord& member) override {
+    line_ = "| ";
+    AppendCellText(line_, PlainName(member));
+    line_ += " |";
+    for (const OptionInfo* option : columns_) {
+      line_ += ' ';
+      AppendPlainValue(line_, *option, OptionRead(*option, member));
+      line_ += " |";
+    }
+    line_ += '\n';
+    Write(line_);
+  }
+
+ private:
+  int tables_ = 0;  // tables begun in this file
+  std::vector<const OptionInfo*> columns_;
+  std::string line_;
+};
+
+}  // namespace
+
+std::unique_ptr<TableWriter> MakeMarkdownTables(std::FILE* stream) {
+  return std::make_unique<MarkdownTables>(stream);
+}

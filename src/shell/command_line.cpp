@@ -1,0 +1,52 @@
+// The command line: --help, --version and a file to load at start-up.
+#include <cstdio>
+#include <string>
+
+#include "console/line_editor.h"
+#include "shell/shell.h"
+
+namespace {
+
+const char kUsage[] =
+    "Usage: korvelin [FILE]\n"
+    "       korvelin --help | --version\n"
+    "\n"
+    "KORVELIN, the Scrapton Rankulatorium: a Scrapton gang's roster, rankings\n"
+    "and training progress, at the console.  With FILE (a stat table or a save\n"
+    "file) it starts by loading it, as LOAD does.\n"
+    "\n"
+    "Options:\n"
+    "  --help      print this help and exit\n"
+    "  --version   print the version and exit\n"
+    "\n"
+    "On a terminal, when built with line editing: Up and Down recall earlier\n"
+    "lines, Tab completes commands, keywords and file names, Ctrl-C clears the\n"
+    "line and Ctrl-D on an empty line ends the program.  The lines typed are\n"
+    "kept in $XDG_STATE_HOME/korvelin/history (~/.local/state/korvelin/history\n"
+    "when XDG_STATE_HOME is not set).\n";
+
+}  // namespace
+
+int RunCommandLine(int argc, const char* const* argv) {
+  std::optional<std::string> file;
+  for (int i = 1; i < argc; ++i) {
+    const std::string argument = argv[i];
+    if (argument == "--help") {
+      std::fputs(kUsage, stdout);
+      return 0;
+    }
+    if (argument == "--version") {
+      std::fputs("korvelin " KORVELIN_VERSION "\n", stdout);
+      return 0;
+    }
+    // One file at most; any other word beginning with "-" is an option
+    // this program does not have.
+    if (argument[0] == '-' || file) {
+      std::fputs(kUsage, stderr);
+      return 2;
+    }
+    file = argument;
+  }
+  StartLineEditor();
+  return RunProgram(file);
+}

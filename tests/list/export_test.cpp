@@ -1,0 +1,192 @@
+// The exports read back: every value and name of every format equals the
+// fixed table's for the same members and columns.  A folder that cannot be
+// written keeps the tables on the screen.
+#include <sys/wait.h>
+#include <unistd.h>
+
+#include <climits>
+#include <cmath>
+
+#include "files/files_support.h"
+#include "list/export_readers.h"
+#include "list/list.h"
+#include "list/table_writer.h"
+
+namespace {
+
+using namespace export_readers;
+
+class ExportTest : public FilesTest {
+ public:
+  // Two tables into one file by `make`: every column, then the WC columns.
+  static std::string Export(std::unique_ptr<TableWriter> (*make)(std::FILE*)) {
+    std::FILE* file = std::tmpfile();
+    std::unique_ptr<TableWriter> writer = make(file);
+    PlayerRecord every{};
+    for (const OptionInfo* option : OptionsInDisplayOrder()) OptionSelect(every, *option, true);
+    WCOptions();
+    const SlinkList list = SortMain(OptionNumber("id"), nullptr, kAscending);
+    ConsoleCapture console("");
+    EXPECT_TRUE(WriteTable(*writer, "list", 99, list.get(), every));
+    EXPECT_TRUE(WriteTable(*writer, "wc", 99, list.get(), *tempoptions));
+    writer->EndFile();
+    EXPECT_EQ(console.Printed(),
+              "\n   [DATA SAVED SUCESSFULLY]\n\n\n   [DATA SAVED SUCESSFULLY]\n\n");
+    std::string text = Contents(file);
+    std::fclose(file);
+    return text;
+  }
+
+ protected:
+  void SetUp() override {
+    FilesTest::SetUp();
+    // Names with every character a format treats specially, values blank,
+    // negative, large, fractional and not finite.
+    Add("Comma, \"quoted\"   ", 677814, 60, 1100);  // padded as in a save
+    Add("Pipe | <&>\\*_`~[]", 2, 0, 0)->oldintel = 0;
+    Add("Tab\tand Latin-1 \xE9", 3, 12, 900)->newbeg = 2.5;
+    Add("\xD0\x96\xC3\xA9\xE2\x82\xAC UTF-8 \xF0\x9F\x94\xA7", 6, 1, 1);
+    Add("Ctl\x01 and C1 \x85 byte", 4, 5, 100);
+    Add("Line\r\nbreak", 5, 7, 10)->newintel = 0;
+    PlayerRecord* big = Add("Abcdefghijklmnopqrstuvwxyz012", INT_MAX, INT_MAX, INT_MAX);
+    big->newstren = INT_MIN;
+    ListCalc(Start->next);
+    big->wtotal = -INFINITY;
+  }
+
+  PlayerRecord* Add(const char* name, int id, int level, int speed) {
+    PlayerRecord* r = Member(name, id);
+    r->level = level;
+    r->oldspeed = r->oldintel = 1000;
+    r->oldpower = r->oldstren = r->oldhealth = 2000;
+    r->oldbeg = r->newbeg = 2.0;
+    r->newspeed = speed;
+    r->newintel = 1200;
+    return r;
+  }
+};
+
+// How a format shows what the fixed table shows.
+struct Shown {
+  bool keywords;     // column keywords rather than the table's headings
+  bool json;         // null for a value that is not finite
+  const char* gone;  // characters of a name that become spaces
+  bool replaced;     // control characters of a name become U+FFFD
+};
+
+// The fixed table's cells as a format gives them: names as UTF-8 without
+// their padding, a blank zero as 0.
+std::vector<Rows> Expected(const Shown& shown) {
+  std::vector<Rows> tables = ReadFixed(ExportTest::Export(MakeFixedTable));
+  for (Rows& rows : tables) {
+    for (std::size_t c = 0; shown.keywords && c < rows[0].size(); ++c) {
+      for (const OptionInfo* option : OptionsInDisplayOrder()) {
+        if (PlainHeading(option) == rows[0][c]) rows[0][c] = option->keyword;
+      }
+      if (c == 0) rows[0][c] = "name";
+    }
+    for (std::size_t r = 1; r < rows.size(); ++r) {
+      std::string& padded = rows[r][0];
+      const std::string name = ToUtf8(padded.substr(0, padded.find_last_not_of(' ') + 1));
+      padded.clear();
+      for (std::size_t at = 0; at < name.size();) {
+        const Character c = DecodeCharacter(std::string_view(name).substr(at));
+        const bool control =
+            (c.code < 0x20 && std::string("\t\r\n").find(char(c.code)) == std::string::npos) ||
+            (c.code >= 0x7F && c.code <= 0x9F);
+        if (shown.replaced && control) {
+          padded += "\xEF\xBF\xBD";
+        } else if (c.length == 1 && std::string(shown.gone).find(name[at]) != std::string::npos) {
+          padded += ' ';
+        } else {
+          padded += name.substr(at, c.length);
+        }
+        at += c.length;
+      }
+      for (std::size_t c = 1; c < rows[r].size(); ++c) {
+        std::string& cell = rows[r][c];
+        if (cell.empty()) cell = "0";
+        if (shown.json && (cell == "inf" || cell == "-inf" || cell == "nan")) cell = "null";
+      }
+    }
+  }
+  return tables;
+}
+
+TEST_F(ExportTest, EveryFormatReadsBackAsTheFixedTable) {
+  const std::string csv = Export(MakeCsvTable);
+  ASSERT_EQ(csv.rfind("\xEF\xBB\xBF", 0), 0u);
+  EXPECT_EQ(ReadCsv(csv.substr(3)), Expected({true, false, "", false}));
+
+  const std::string tsv = Export(MakeTsvTable);
+  EXPECT_EQ(tsv.find('\r'), std::string::npos);
+  EXPECT_EQ(ReadLines(tsv, "\t"), Expected({true, false, "\t\r\n", false}));
+
+  bool aligned = false;
+  EXPECT_EQ(ReadMarkdown(Export(MakeMarkdownTables), aligned),
+            Expected({false, false, "\t\r\n", false}));
+  EXPECT_TRUE(aligned);
+
+  const std::string html = Export(MakeHtmlReport);
+  EXPECT_EQ(ReadHtml(html), Expected({false, false, "", true}));
+  for (const char* fetch : {"src=", "href=", "url(", "@import"}) {
+    EXPECT_EQ(html.find(fetch), std::string::npos) << fetch;  // nothing is fetched
+  }
+
+  const std::string json = Export(MakeJsonTables);
+  bool ok = false;
+  const Json document = JsonReader(json).Document(ok);
+  EXPECT_TRUE(ok) << json;
+  std::vector<Rows> tables;
+  for (const auto& [unused, table] : document.items) {
+    ASSERT_EQ(table.items.size(), 3u);
+    EXPECT_EQ(table.items[0].first + "=" + table.items[0].second.text,
+              tables.empty() ? "table=list" : "table=wc");
+    EXPECT_EQ(table.items[1].first + table.items[2].first, "columnsrows");
+    tables.emplace_back(1);
+    for (const auto& column : table.items[1].second.items)
+      tables.back()[0].push_back(column.second.text);
+    for (const auto& row : table.items[2].second.items) {
+      tables.back().emplace_back();
+      for (const auto& [key, value] : row.second.items) {
+        EXPECT_EQ(key, tables.back()[0].at(tables.back().back().size()));
+        tables.back().back().push_back(value.text);
+      }
+    }
+  }
+  EXPECT_EQ(tables, Expected({true, true, "", false}));
+}
+
+// A folder the user may not write to: OUTPUT cannot open the file, the
+// table goes to the screen and nothing is created.  As root, who may write
+// anywhere, the check runs as the unprivileged user "nobody".
+TEST_F(ExportTest, AnUnwritableFolderKeepsTheTablesOnTheScreen) {
+  fs::create_directory("locked");
+  fs::permissions("locked", fs::perms::owner_read | fs::perms::owner_exec | fs::perms::others_read |
+                                fs::perms::others_exec);
+  fs::permissions(dir_, fs::perms::all);
+  auto attempt = [] {
+    ConsoleCapture console("output locked/team.json wc done\n");
+    List();
+    const std::string screen = console.Printed();
+    return screen.find("   [ERROR OPENING FILE.  OUTPUT SET TO SCREEN]\n") != std::string::npos &&
+           screen.find("|Comma, \"quoted\"") != std::string::npos &&
+           screen.find("SAVED") == std::string::npos && fs::is_empty("locked");
+  };
+  if (geteuid() != 0) {
+    EXPECT_TRUE(attempt());
+  } else {
+    const pid_t child = fork();
+    if (child == 0) {
+      if (setgid(65534) != 0 || setuid(65534) != 0) _exit(3);
+      _exit(attempt() ? 0 : 1);
+    }
+    int status = 0;
+    waitpid(child, &status, 0);
+    ASSERT_TRUE(WIFEXITED(status));
+    EXPECT_EQ(WEXITSTATUS(status), 0) << "3: could not become nobody";
+  }
+  fs::permissions("locked", fs::perms::owner_all);
+}
+
+}  // namespace

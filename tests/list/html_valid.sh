@@ -1,0 +1,35 @@
+#!/bin/sh
+# The HTML report passes the HTML validator: `tidy -e -q` must print nothing
+# and succeed for a page of every preset of the sample gang after its
+# update, for the saved roster of the export transcript with a control
+# character and a C1 byte in a name (shown as U+FFFD), and for a page
+# without tables.  Exits 77 (skipped) when tidy is missing.
+# Usage: html_valid.sh PROGRAM EXAMPLES_FOLDER SAVE_FILE
+if ! command -v tidy >/dev/null 2>&1; then
+  echo "HTML validation SKIPPED: tidy is not installed (Debian: tidy)"
+  exit 77
+fi
+work=$(mktemp -d) || exit 1
+trap 'rm -rf "$work"' EXIT
+cp "$2/gang.txt" "$2/gang-week2.txt" "$work/" || exit 1
+sed "s/^|Ann /|$(printf 'A\001\205n')/" "$3" >"$work/odd.sav" || exit 1
+cd "$work" || exit 1
+printf '%s\n' "load gang.txt" "update gang-week2.txt" list "output gang.html" list default \
+  percent wc speed power strength done "load odd.sav" list "output odd.html" list \
+  "output empty.html" done quit y '\' | "$1" >/dev/null
+failed=0
+for page in gang.html odd.html empty.html; do
+  messages=$(tidy -e -q "$page" 2>&1)
+  status=$?
+  if [ ! -s "$page" ] || [ "$status" -ne 0 ] || [ -n "$messages" ]; then
+    printf '%s\n' "$messages"
+    echo "tidy -e -q $page: exit status $status; it must print nothing and exit 0"
+    failed=1
+  fi
+done
+if ! grep -q "$(printf 'A\357\277\275\357\277\275n')" odd.html; then
+  echo "odd.html: a name's control characters are not shown as U+FFFD"
+  failed=1
+fi
+[ "$failed" -eq 0 ] && echo "tidy finds nothing to report in the HTML reports"
+exit "$failed"
