@@ -12,7 +12,9 @@ fi
 work=$(mktemp -d) || exit 1
 trap 'rm -rf "$work"' EXIT
 cp "$2/gang.txt" "$2/gang-week2.txt" "$work/" || exit 1
-sed "s/^|Ann /|$(printf 'A\001\205n')/" "$3" >"$work/odd.sav" || exit 1
+# The save file's head is the transcripts' include, which it names.
+sed -e "/^{{save_head}}\$/{r $(dirname "$3")/save_head.txt" -e 'd;}' \
+  -e "s/^|Ann /|$(printf 'A\001\205n')/" "$3" >"$work/odd.sav" || exit 1
 cd "$work" || exit 1
 printf '%s\n' "load gang.txt" "update gang-week2.txt" list "output gang.html" list default \
   percent wc speed power strength done "load odd.sav" list "output odd.html" list \

@@ -1,15 +1,18 @@
 # A full disk and a folder as the target: SAVE and QUIT echo the rows and
 # then say the save failed, QUIT returns to the main prompt, the device
 # stays a device and nothing else is left in the folder; OUTPUT to them
-# returns the tables to the screen.
+# returns the tables to the screen, under a JSON name too, where the end of
+# the document that cannot be written when DONE closes it fails alike.
 posix-only the full-disk device is a Linux device
 file gang4.txt <<END
 {{gang4_file}}
 END
 dir folder
 device full
+device full.json
 expect-device full
-expect-listing folder full gang4.txt
+expect-device full.json
+expect-listing folder full full.json gang4.txt
 ---
 {{banner}}
 
@@ -80,7 +83,23 @@ expect-listing folder full gang4.txt
 
 
    [KORVELIN-LIST]
+ >>> «output full.json»
+   [FILE TO OUTPUT TO? '\' TO OUTPUT TO SCREEN]
+   [KORVELIN-LIST-OUTPUT]
+ >>> 
+   [KORVELIN-LIST]
+ >>> «wc»
+
+   [ERROR WRITING FILE.  OUTPUT SET TO SCREEN]
+
+   [KORVELIN-LIST]
+ >>> «output full.json»
+   [FILE TO OUTPUT TO? '\' TO OUTPUT TO SCREEN]
+   [KORVELIN-LIST-OUTPUT]
+ >>> 
+   [KORVELIN-LIST]
  >>> «done»
+   [ERROR WRITING FILE.  OUTPUT SET TO SCREEN]
 
    [KORVELIN-MAIN]
  >>> «quit»
