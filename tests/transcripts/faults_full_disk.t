@@ -27,11 +27,7 @@ expect-listing folder full full.json gang4.txt
    [FILE TO SAVE TO? '\' TO CANCEL]
    [KORVELIN-SAVE]
  >>> «full»
-|Ann                           :    101 :   10  :     1000   :     2000   :     3000  :    1000    :    2.00  :     1000   :     2000   :     3000   :    1000    :    2.00  |
-|Bob                           :    102 :   20  :     4000   :     1000   :     2000  :    1000    :    2.00  :     4000   :     1000   :     2000   :    1000    :    2.00  |
-|Cat                           :    103 :   30  :     3000   :     4000   :     1000  :    1000    :    2.00  :     3000   :     4000   :     1000   :    1000    :    2.00  |
-|Dan                           :    104 :   40  :     2000   :     3000   :     4000  :    1000    :    2.00  :     2000   :     3000   :     4000   :    1000    :    2.00  |
-}
+{{gang4_save_echo}}
    [ERROR SAVING FILE.  SAVE ABORTED]
 
    [KORVELIN-MAIN]
@@ -42,11 +38,7 @@ expect-listing folder full full.json gang4.txt
    [FILE TO SAVE TO? '\' TO QUIT WITHOUT SAVING]
    [KORVELIN-QUIT-SAVE]
  >>> «full»
-|Ann                           :    101 :   10  :     1000   :     2000   :     3000  :    1000    :    2.00  :     1000   :     2000   :     3000   :    1000    :    2.00  |
-|Bob                           :    102 :   20  :     4000   :     1000   :     2000  :    1000    :    2.00  :     4000   :     1000   :     2000   :    1000    :    2.00  |
-|Cat                           :    103 :   30  :     3000   :     4000   :     1000  :    1000    :    2.00  :     3000   :     4000   :     1000   :    1000    :    2.00  |
-|Dan                           :    104 :   40  :     2000   :     3000   :     4000  :    1000    :    2.00  :     2000   :     3000   :     4000   :    1000    :    2.00  |
-}
+{{gang4_save_echo}}
    [ERROR SAVING FILE.  SAVE ABORTED]
 
    [KORVELIN-MAIN]

@@ -1,25 +1,48 @@
-# File names at the file prompts: a 40-character name read whole, a quoted
-# name with a space (the quotes are not part of it) saved and loaded back,
-# an open quote refused by SAVE, LOAD and OUTPUT with their own failure
-# messages, OUTPUT leaving alone the save file it would have emptied, and
-# QUIT saving to a 34-character name.
-file gang-roster-week-12-final-2024-table.txt <<END
-{{gang4_file}}
-END
+# File names at the file prompts.  A save file named on the command line is
+# loaded after the banner as LOAD loads it, and OUTPUT, given its name in
+# quotes, leaves it alone rather than empty it.  A 40-character name is read
+# whole; a quoted name with a space (the quotes are not part of it) is saved
+# and loaded back; an open quote is refused by OUTPUT, SAVE and LOAD with
+# their own failure messages; QUIT saves to a 34-character name.
+args gang.sav
 file gang.sav <<END
 {{gang4_sav}}
 END
+file gang-roster-week-12-final-2024-table.txt <<END
+{{gang4_file}}
+END
 expect-file gang.sav <<END
 {{gang4_sav}}
-END
-expect-file list.txt <<END
-{{gang4_wc}}
 END
 expect-file gang-roster-week-12-final-2024.sav <<END
 {{gang4_sav}}
 END
 ---
 {{banner}}
+{{gang4_load_echo}}
+
+   [KORVELIN-MAIN]
+ >>> «list»
+
+   [KORVELIN-LIST]
+ >>> «output "gang.sav"»
+   [FILE TO OUTPUT TO? '\' TO OUTPUT TO SCREEN]
+   [KORVELIN-LIST-OUTPUT]
+ >>>    [THAT IS A SAVE FILE.  OUTPUT SET TO SCREEN]
+
+   [KORVELIN-LIST]
+ >>> «wc»
+{{gang4_wc}}
+
+
+   [KORVELIN-LIST]
+ >>> «output "list.txt»
+   [FILE TO OUTPUT TO? '\' TO OUTPUT TO SCREEN]
+   [KORVELIN-LIST-OUTPUT]
+ >>>    [ERROR OPENING FILE.  OUTPUT SET TO SCREEN]
+
+   [KORVELIN-LIST]
+ >>> «done»
 
    [KORVELIN-MAIN]
  >>> «load gang-roster-week-12-final-2024-table.txt»
@@ -51,40 +74,6 @@ END
    [FILE TO LOAD? '\' TO CANCEL]
    [KORVELIN-LOAD]
  >>>    [ERROR OPENING FILE.  LOAD ABORTED]
-
-   [KORVELIN-MAIN]
- >>> «list»
-
-   [KORVELIN-LIST]
- >>> «output gang.sav»
-   [FILE TO OUTPUT TO? '\' TO OUTPUT TO SCREEN]
-   [KORVELIN-LIST-OUTPUT]
- >>>    [THAT IS A SAVE FILE.  OUTPUT SET TO SCREEN]
-
-   [KORVELIN-LIST]
- >>> «wc»
-{{gang4_wc}}
-
-
-   [KORVELIN-LIST]
- >>> «output "list.txt"»
-   [FILE TO OUTPUT TO? '\' TO OUTPUT TO SCREEN]
-   [KORVELIN-LIST-OUTPUT]
- >>> 
-   [KORVELIN-LIST]
- >>> «wc»
-
-   [DATA SAVED SUCESSFULLY]
-
-
-   [KORVELIN-LIST]
- >>> «output "list.txt»
-   [FILE TO OUTPUT TO? '\' TO OUTPUT TO SCREEN]
-   [KORVELIN-LIST-OUTPUT]
- >>>    [ERROR OPENING FILE.  OUTPUT SET TO SCREEN]
-
-   [KORVELIN-LIST]
- >>> «done»
 
    [KORVELIN-MAIN]
  >>> «quit»

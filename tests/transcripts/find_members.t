@@ -1,6 +1,9 @@
 # FIND lists, in roster order, the members whose name contains the typed
-# part, A-Z and a-z alike: one match, several, a part in other case, a part
-# with a space, no match, a backslash that cancels, and an empty roster.
+# part, A-Z and a-z alike: an empty roster (a file named on the command line
+# that cannot be opened gives LOAD's failure after the banner and leaves the
+# roster empty), one match, several, a part in other case, a part with a
+# space, no match, and a backslash that cancels.
+args missing.txt
 file table.txt <<END
 Rustjaw Mcgee (439563) 44 11776 10011 9746 8700
 Gritty Nell (961168) 37 8000 7694 7346 13595
@@ -9,6 +12,7 @@ Pip Tinker (325127) 42 9021 6865 8481 7457
 END
 ---
 {{banner}}
+   [ERROR OPENING FILE.  LOAD ABORTED]
 
    [KORVELIN-MAIN]
  >>> «find»

@@ -31,10 +31,7 @@ END
    [CHANGE WHICH WEIGHT?]
    [KORVELIN-LIST-SET-WEIGHTS]
  >>> «speed»
-
-   [INPUT VALUE]
-   [KORVELIN-GET VALUE]
- >>> «fast»
+{{value_prompt}}«fast»
    [INVALID DATA INPUT]
    [TYPE 'Help' FOR LIST OF COMMANDS]
 

@@ -68,10 +68,7 @@ END
    [CHANGE WHICH WEIGHT?]
    [KORVELIN-LIST-SET-WEIGHTS]
  >>> «speed»
-
-   [INPUT VALUE]
-   [KORVELIN-GET VALUE]
- >>> «15»
+{{value_prompt}}«15»
 
    [CURRENT WEIGHTS:]
    SPEED: 15.000000
@@ -81,10 +78,7 @@ END
    [CHANGE WHICH WEIGHT?]
    [KORVELIN-LIST-SET-WEIGHTS]
  >>> «speed»
-
-   [INPUT VALUE]
-   [KORVELIN-GET VALUE]
- >>> «15.01»
+{{value_prompt}}«15.01»
    [ERROR, VALUE OUTSIDE ALLOWED RANGE( 0-15 )]
 
    [CURRENT WEIGHTS:]
@@ -95,10 +89,7 @@ END
    [CHANGE WHICH WEIGHT?]
    [KORVELIN-LIST-SET-WEIGHTS]
  >>> «speed»
-
-   [INPUT VALUE]
-   [KORVELIN-GET VALUE]
- >>> «0»
+{{value_prompt}}«0»
 
    [CURRENT WEIGHTS:]
    SPEED: 0.000000
@@ -108,10 +99,7 @@ END
    [CHANGE WHICH WEIGHT?]
    [KORVELIN-LIST-SET-WEIGHTS]
  >>> «speed»
-
-   [INPUT VALUE]
-   [KORVELIN-GET VALUE]
- >>> «-0»
+{{value_prompt}}«-0»
 
    [CURRENT WEIGHTS:]
    SPEED: 0.000000
@@ -121,10 +109,7 @@ END
    [CHANGE WHICH WEIGHT?]
    [KORVELIN-LIST-SET-WEIGHTS]
  >>> «health»
-
-   [INPUT VALUE]
-   [KORVELIN-GET VALUE]
- >>> «10»
+{{value_prompt}}«10»
 
    [CURRENT WEIGHTS:]
    SPEED: 0.000000
@@ -134,10 +119,7 @@ END
    [CHANGE WHICH WEIGHT?]
    [KORVELIN-LIST-SET-WEIGHTS]
  >>> «health»
-
-   [INPUT VALUE]
-   [KORVELIN-GET VALUE]
- >>> «10.5»
+{{value_prompt}}«10.5»
    [ERROR, VALUE OUTSIDE ALLOWED RANGE( 0-10 )]
 
    [CURRENT WEIGHTS:]
@@ -148,10 +130,7 @@ END
    [CHANGE WHICH WEIGHT?]
    [KORVELIN-LIST-SET-WEIGHTS]
  >>> «health»
-
-   [INPUT VALUE]
-   [KORVELIN-GET VALUE]
- >>> «12»
+{{value_prompt}}«12»
    [ERROR, VALUE OUTSIDE ALLOWED RANGE( 0-10 )]
 
    [CURRENT WEIGHTS:]
@@ -162,10 +141,7 @@ END
    [CHANGE WHICH WEIGHT?]
    [KORVELIN-LIST-SET-WEIGHTS]
  >>> «power»
-
-   [INPUT VALUE]
-   [KORVELIN-GET VALUE]
- >>> «-1»
+{{value_prompt}}«-1»
    [ERROR, VALUE OUTSIDE ALLOWED RANGE( 0-15 )]
 
    [CURRENT WEIGHTS:]
@@ -176,10 +152,7 @@ END
    [CHANGE WHICH WEIGHT?]
    [KORVELIN-LIST-SET-WEIGHTS]
  >>> «stren»
-
-   [INPUT VALUE]
-   [KORVELIN-GET VALUE]
- >>> «2»
+{{value_prompt}}«2»
 
    [CURRENT WEIGHTS:]
    SPEED: 0.000000
@@ -189,10 +162,7 @@ END
    [CHANGE WHICH WEIGHT?]
    [KORVELIN-LIST-SET-WEIGHTS]
  >>> «strength»
-
-   [INPUT VALUE]
-   [KORVELIN-GET VALUE]
- >>> «3.5»
+{{value_prompt}}«3.5»
 
    [CURRENT WEIGHTS:]
    SPEED: 0.000000
@@ -202,17 +172,11 @@ END
    [CHANGE WHICH WEIGHT?]
    [KORVELIN-LIST-SET-WEIGHTS]
  >>> «power»
-
-   [INPUT VALUE]
-   [KORVELIN-GET VALUE]
- >>> «abc»
+{{value_prompt}}«abc»
    [INVALID DATA INPUT]
    [TYPE 'Help' FOR LIST OF COMMANDS]
 
-
-   [INPUT VALUE]
-   [KORVELIN-GET VALUE]
- >>> «2»
+{{value_prompt}}«2»
 
    [CURRENT WEIGHTS:]
    SPEED: 0.000000

@@ -68,10 +68,7 @@ END
    [CHANGE WHICH WEIGHT?]
    [KORVELIN-LIST-SET-WEIGHTS]
  >>> «health»
-
-   [INPUT VALUE]
-   [KORVELIN-GET VALUE]
- >>> «10»
+{{value_prompt}}«10»
 
    [CURRENT WEIGHTS:]
    SPEED: 2.120000

@@ -1,9 +1,17 @@
-# A stat table copied from the browser: tab-separated, with a title row, a
-# blank line, a line of spaces and a tab, and a stray line at the end.  Tabs
-# separate the fields like spaces (the tab inside "Big<TAB>Tom" is a space of
-# the name); the title row and the stray line hold no "(" and digit, so they
-# are skipped and counted, the blank lines are skipped without a count.  The
-# same for UPDATE from such a table, whose title row alone is counted.
+# A stat table copied from the browser, named on the command line: it is
+# loaded after the banner as LOAD loads it.  It is tab-separated, with a
+# title row, a blank line, a line of spaces and a tab, and a stray line at
+# the end.  Tabs separate the fields like spaces (the tab inside
+# "Big<TAB>Tom" is a space of the name); the title row and the stray line
+# hold no "(" and digit, so they are skipped and counted, the blank lines
+# are skipped without a count.  UPDATE from a table whose title row alone is
+# counted, with numbers grouped by thousands: a comma directly followed by
+# exactly three digits (and then no digit) continues the number, in the ID,
+# the level and the four stats, while "1,23" and "12,3456" stay two numbers
+# each.  A 35-character name keeps its first 29 characters, the rest is
+# dropped up to the "(" of its ID, and the ID and stats are read from their
+# own places.
+args browser.txt
 file browser.txt <<END
 Name	Level	Speed	Power	Strength	Health
 
@@ -17,17 +25,14 @@ Showing 5 of 5 members
 END
 file week2.txt <<END
 Name	Level	Speed	Power	Strength	Health
-Rustjaw Mcgee (439563)	45	12000	10100	9900	12100
-Eve (1006)	1	10	20	30	40
+Rustjaw Mcgee (439,563) 1,044 11,776 10,011 1,234,567 900
+Odd Numbers (5) 12 1,23 12,3456 7 8
+Bartholomew Fitzgerald-Worthingtons (77) 9 1 2 3 4
+Short (78) 10 5,000 6,000 7,000 8,000
 END
 ---
 {{banner}}
-
-   [KORVELIN-MAIN]
- >>> «load browser.txt»
-   [FILE TO LOAD? '\' TO CANCEL]
-   [KORVELIN-LOAD]
- >>>    [LOADING]
+   [LOADING]
 Rustjaw Mcgee                  : 439563 :  44 : 11776 : 10011 :  9871 :  12000 . . . . . . .   .done
 Ann Vale                       :   1002 :  12 :   900 :   800 :   700 :    600 . . . . . . .   .done
 Big Tom                        :   1003 :  30 :  3000 :  2500 :  2000 :   1500 . . . . . . .   .done
@@ -40,19 +45,14 @@ Dee Dee                        :   1005 :  99 : 123456 : 654321 : 111111 : 22222
    [FILE TO UPDATE FROM? '\' TO CANCEL]
    [KORVELIN-UPDATE]
  >>>    [LOADING]
-Rustjaw Mcgee                  : 439563 :  45 : 12000 : 10100 :  9900 :  12100 . . . . . . .   .done
-Eve                            :   1006 :   1 :    10 :    20 :    30 :     40 . . . . . . .   .done
+Rustjaw Mcgee                  : 439563 : 1044 : 11776 : 10011 : 1234567 :    900 . . . . . . .   .done
+Odd Numbers                    :      5 :  12 :     1 :    23 :    12 :   3456 . . . . . . .   .done
+Bartholomew Fitzgerald-Worthi  :     77 :   9 :     1 :     2 :     3 :      4 . . . . . . .   .done
+Short                          :     78 :  10 :  5000 :  6000 :  7000 :   8000 . . . . . . .   .done
    [SKIPPED 1 LINES WITHOUT AN ID]
 
    [KORVELIN-MAIN]
- >>> «quit»
-   [ARE YOU SURE? 'Y' TO CONFIRM]
-   [KORVELIN-QUIT-CONFIRM]
- >>> «y»
-   [FILE TO SAVE TO? '\' TO QUIT WITHOUT SAVING]
-   [KORVELIN-QUIT-SAVE]
- >>> «\»
-
+ >>> 
 
 Have a Nice Day :D
 
