@@ -109,62 +109,6 @@ TEST(TableRow, TabsSeparateFieldsAndAreSpacesInNames) {
   EXPECT_EQ(rest.Get(), '4');
 }
 
-TEST(TableRow, ThousandsSeparatorsContinueANumber) {
-  PlayerRecord a{}, b{}, c{};
-  Row("Big (1,234,567) 1,001 11,776 10,011 999 1,000,000", a);
-  EXPECT_EQ(a.id, 1234567);
-  EXPECT_EQ(a.level, 1001);
-  ExpectStats(a, 11776, 10011, 999, 1000000);
-  // Not exactly three digits after the comma: separate numbers.
-  Row("Odd (5) 1,23 12,3456 7", b);
-  EXPECT_EQ(b.level, 1);
-  ExpectStats(b, 23, 12, 3456, 7);
-  // A comma after the last group, and a group at the end of the file.
-  Row("End (6) 2 3,000, 4 5 6,789", c);
-  ExpectStats(c, 3000, 4, 5, 6789);
-}
-
-TEST(TableRow, LinesWithoutAnIdAreSkippedAndCounted) {
-  ConsoleCapture console("");
-  TextStream in = StreamOf(
-      "Name\tLevel\tSpeed\n\n   \t \nAnn (1) 2 3 4 5 6\nGuild (members)\nBob (2) 1 1 1 1 1\n"
-      "   \nstray");
-  PlayerRecord a{}, b{}, none{};
-  int skipped = 0;
-  ASSERT_TRUE(ReadTableRow(in, a, &skipped));
-  EXPECT_STREQ(a.name, "Ann ");
-  EXPECT_EQ(skipped, 1);  // the title row; the blank lines are not counted
-  ASSERT_TRUE(ReadTableRow(in, b, &skipped));
-  EXPECT_STREQ(b.name, "Bob ");
-  EXPECT_EQ(b.id, 2);
-  EXPECT_EQ(skipped, 2);
-  EXPECT_FALSE(ReadTableRow(in, none, &skipped));
-  EXPECT_EQ(skipped, 3);  // the stray line at the end
-  EXPECT_EQ(console.Printed(),
-            "Ann                            :      1 :   2 :     3 :     4 :     5 :      6" +
-                kDots +
-                "\nBob                            :      2 :   1 :     1 :     1 :     1 :      1" +
-                kDots + "\n");
-}
-
-TEST(TableRow, NamesCountCharactersNotBytes) {
-  // 24 Greek letters (48 bytes) and 35 Cyrillic ones (70 bytes).
-  std::string greek, cyrillic, cut;
-  for (int i = 0; i < 24; ++i) greek += "\xCE\xB1";
-  for (int i = 0; i < 35; ++i) cyrillic += "\xD0\x94";
-  for (int i = 0; i < 29; ++i) cut += "\xD0\x94";
-  PlayerRecord a{}, b{};
-  const std::string echo = Row(greek + " (7) 1 2 3 4 5", a);
-  EXPECT_EQ(std::string(a.name), greek + " ");
-  EXPECT_EQ(a.id, 7);
-  ExpectStats(a, 2, 3, 4, 5);
-  EXPECT_EQ(echo, greek + std::string(6, ' ') + " :      7 :   1 :     2 :     3 :     4 :      5" +
-                      kDots + "\n");
-  Row(cyrillic + " (8) 1 2 3 4 5", b);
-  EXPECT_EQ(std::string(b.name), cut);
-  EXPECT_EQ(b.id, 8);
-}
-
 TEST(TableRow, ExtraColumnsAreIgnoredToTheLineEnd) {
   ConsoleCapture console("");
   TextStream in = StreamOf("Bob (12) 3 4 5 6 7 88 99 (100) x\nAnn (13) 1 2 3 4 5\n");

@@ -7,7 +7,6 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
-#include <cstring>
 #include <random>
 #include <string>
 
@@ -203,24 +202,6 @@ TEST_F(SaveTest, SingleByteNamesOfOldSaveFilesReadExactlyAsBefore) {
     EXPECT_EQ(r->newbeg, 2.5);
     r = r->next;
   }
-}
-
-TEST_F(SaveTest, Utf8NamesArePaddedByCharactersAndReadBackWhole) {
-  const std::string dragon = "\xD0\x94\xD1\x80\xD0\xB0\xD0\xBA\xD0\xBE\xD0\xBD";  // Дракон
-  std::string cjk;
-  for (int i = 0; i < 29; ++i) cjk += "\xE9\xBE\x8D";  // 29 characters, 87 bytes
-  Member(dragon.c_str(), 1);
-  PlayerRecord* wide = Member("", 2);
-  std::memcpy(wide->name, cjk.data(), cjk.size());
-  SaveTo("utf8.sav");
-  const std::string saved = Read("utf8.sav");
-  EXPECT_NE(saved.find("\n|" + dragon + std::string(23, ' ') + " : 1 : "), std::string::npos);
-  EXPECT_NE(saved.find("\n|" + cjk + " : 2 : "), std::string::npos);
-  LoadFile("utf8.sav");
-  ASSERT_EQ(EntryCount(), 2);
-  EXPECT_EQ(std::string(Start->next->name), dragon + std::string(23, ' '));
-  EXPECT_EQ(std::string(Start->next->next->name), cjk);
-  EXPECT_EQ(Start->next->next->id, 2);
 }
 
 TEST_F(SaveTest, EveryColumnHiddenComesBackHidden) {

@@ -121,23 +121,6 @@ TEST_F(UpdateTest, EchoesEachRowAsTheImportDoes) {
             " . . . . . . .   .done\n");
 }
 
-TEST_F(UpdateTest, TabsLongNamesSeparatorsAndLinesWithoutAnId) {
-  Write("browser.txt",
-        "\xEF\xBB\xBFName\tLevel\r\n\r\n Annabelle Winterbottom-Fairweather "
-        "(1)\t11\t1,050\t2,010\t3,000\t"
-        "4,100\r\n  \t\r\nTotal\r\n");
-  EXPECT_EQ(UpdateFrom("browser.txt"),
-            "   [FILE TO UPDATE FROM? '\\' TO CANCEL]\n   [KORVELIN-UPDATE]\n >>> "
-            "   [LOADING]\n"
-            " Annabelle Winterbottom-Fairw  :      1 :  11 :  1050 :  2010 :  3000 :   4100"
-            " . . . . . . .   .done\n"
-            "   [SKIPPED 2 LINES WITHOUT AN ID]\n");
-  EXPECT_EQ(Ids(), (std::vector<int>{1, 2}));
-  EXPECT_STREQ(Start->next->name, " Annabelle Winterbottom-Fairw");
-  EXPECT_EQ(Start->next->newhealth, 4100);
-  EXPECT_EQ(Start->next->oldhealth, 400);
-}
-
 TEST_F(UpdateTest, AUtf8NameReplacesTheOldOneWhole) {
   std::string cjk;
   for (int i = 0; i < 30; ++i) cjk += "\xE9\xBE\x8D";

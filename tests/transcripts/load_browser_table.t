@@ -3,14 +3,14 @@
 # title row, a blank line, a line of spaces and a tab, and a stray line at
 # the end.  Tabs separate the fields like spaces (the tab inside
 # "Big<TAB>Tom" is a space of the name); the title row and the stray line
-# hold no "(" and digit, so they are skipped and counted, the blank lines
-# are skipped without a count.  UPDATE from a table whose title row alone is
-# counted, with numbers grouped by thousands: a comma directly followed by
-# exactly three digits (and then no digit) continues the number, in the ID,
-# the level and the four stats, while "1,23" and "12,3456" stay two numbers
-# each.  A 35-character name keeps its first 29 characters, the rest is
-# dropped up to the "(" of its ID, and the ID and stats are read from their
-# own places.
+# hold no "(" directly followed by a digit, so they are skipped and counted,
+# the blank lines are skipped without a count.  UPDATE from a table whose
+# title row alone is counted, with numbers grouped by thousands (the last
+# row tab-separated): a comma directly followed by exactly three digits
+# (and then no digit) continues the number, in the ID, the level and the
+# four stats, while "1,23" and "12,3456" stay two numbers each.  A
+# 35-character name keeps its first 29 characters, the rest is dropped up
+# to the "(" of its ID, and the ID and stats are read from their own places.
 args browser.txt
 file browser.txt <<END
 Name	Level	Speed	Power	Strength	Health
@@ -21,14 +21,14 @@ Ann Vale (1002)	12	900	800	700	600
 Big	Tom (1003)		30	3000	2500	2000	1500
 Cid (1004)	7	70	80	90	100
 Dee Dee (1005)	99	123456	654321	111111	222222
-Showing 5 of 5 members
+Showing 5 of 5 members (all)
 END
 file week2.txt <<END
 Name	Level	Speed	Power	Strength	Health
 Rustjaw Mcgee (439,563) 1,044 11,776 10,011 1,234,567 900
 Odd Numbers (5) 12 1,23 12,3456 7 8
 Bartholomew Fitzgerald-Worthingtons (77) 9 1 2 3 4
-Short (78) 10 5,000 6,000 7,000 8,000
+Short (78)	10	5,000	6,000	7,000	8,000
 END
 ---
 {{banner}}
