@@ -33,74 +33,56 @@ class ScriptedLines : public LineSource {
   std::vector<Ask>& asks_;
 };
 
-// Every kind of prompt once; "load gang.txt" answers two with one line.
-const std::vector<std::string> kLines = {"help\n",     "load gang.txt\n",
-                                         "list\n",     "sort\n",
-                                         "newspeed\n", "decending\n",
-                                         "output\n",   "\\\n",
-                                         "set\n",      "weights\n",
-                                         "done\n",     "set\n",
-                                         "options\n",  "done\n",
-                                         "done\n",     "edit\n",
-                                         "1\n",        "done\n",
-                                         "find\n",     "an\n",
-                                         "quit\n",     "y\n",
-                                         "\\\n"};
-
-// For each line: what the prompt offers, one word it must offer, and how many.
-struct Offer {
-  Completion::Kind kind;
+// Every kind of prompt once ("load gang.txt" answers two with one line):
+// each line, and what its prompt offers to complete, one word it must offer
+// and how many.
+using K = Completion::Kind;
+struct Step {
+  const char* line;
+  K kind;
   const char* word;
   std::size_t count;
 };
-using K = Completion::Kind;
-const Offer kMain{K::kWords, "find", 12}, kList{K::kWords, "wc", 13}, kSet{K::kWords, "entries", 5},
-    kFiles{K::kFileNames, nullptr, 0}, kNothing{K::kNothing, nullptr, 0};
-const std::vector<Offer> kOffers = {kMain,
-                                    kMain,
-                                    kMain,
-                                    kList,
-                                    {K::kWords, "totalgain", 38},
-                                    {K::kWords, "accending", 3},
-                                    kList,
-                                    kFiles,
-                                    kList,
-                                    kSet,
-                                    {K::kWords, "health", 8},
-                                    kList,
-                                    kSet,
-                                    {K::kWords, "wtotal", 40},
-                                    kList,
-                                    kMain,
-                                    kNothing,
-                                    {K::kWords, "oldbeg", 19},
-                                    kMain,
-                                    kNothing,
-                                    kMain,
-                                    kNothing,
-                                    kFiles};
+// clang-format off
+const Step kSteps[] = {
+    {"help\n", K::kWords, "find", 12},        {"load gang.txt\n", K::kWords, "find", 12},
+    {"list\n", K::kWords, "find", 12},        {"sort\n", K::kWords, "wc", 13},
+    {"newspeed\n", K::kWords, "totalgain", 38}, {"decending\n", K::kWords, "accending", 3},
+    {"output\n", K::kWords, "wc", 13},        {"\\\n", K::kFileNames, nullptr, 0},
+    {"set\n", K::kWords, "wc", 13},           {"weights\n", K::kWords, "entries", 5},
+    {"done\n", K::kWords, "health", 8},       {"set\n", K::kWords, "wc", 13},
+    {"options\n", K::kWords, "entries", 5},   {"done\n", K::kWords, "wtotal", 40},
+    {"done\n", K::kWords, "wc", 13},          {"edit\n", K::kWords, "find", 12},
+    {"1\n", K::kNothing, nullptr, 0},         {"done\n", K::kWords, "oldbeg", 19},
+    {"find\n", K::kWords, "find", 12},        {"an\n", K::kNothing, nullptr, 0},
+    {"quit\n", K::kWords, "find", 12},        {"y\n", K::kNothing, nullptr, 0},
+    {"\\\n", K::kFileNames, nullptr, 0}};
+// clang-format on
 
 using LineSourceTest = FilesTest;
 
 TEST_F(LineSourceTest, ThePromptGoesToTheSourceAndEachOffersItsOwnWords) {
   Write("gang.txt", "Ann (1) 10 100 200 300 400\nBob (2) 20 110 210 310 410\n");
+  std::vector<std::string> lines;
   std::string typed;
-  for (const std::string& line : kLines) typed += line;
+  for (const Step& step : kSteps) {
+    lines.push_back(step.line);
+    typed += step.line;
+  }
   const std::string plain = RunSession(typed);
 
   std::vector<Ask> asks;
   ConsoleCapture console("");
-  AttachLineSource(std::make_unique<ScriptedLines>(kLines, asks));
+  AttachLineSource(std::make_unique<ScriptedLines>(lines, asks));
   RunProgram();
   EXPECT_EQ(console.Printed(), plain);
-  ASSERT_EQ(asks.size(), kLines.size());  // QUIT ends it; no line is asked twice
+  ASSERT_EQ(asks.size(), lines.size());  // QUIT ends it; no line is asked twice
   for (std::size_t i = 0; i < asks.size(); ++i) {
     EXPECT_EQ(asks[i].prompt, " >>> ") << i;
-    const std::vector<const char*>& words = asks[i].offered.words;
-    EXPECT_EQ(asks[i].offered.kind, kOffers[i].kind) << i;
-    EXPECT_EQ(words.size(), kOffers[i].count) << i;
-    if (kOffers[i].word != nullptr) {
-      EXPECT_EQ(Complete(asks[i].offered, kOffers[i].word).size(), 1u) << i;
+    EXPECT_EQ(asks[i].offered.kind, kSteps[i].kind) << i;
+    EXPECT_EQ(asks[i].offered.words.size(), kSteps[i].count) << i;
+    if (kSteps[i].word != nullptr) {
+      EXPECT_EQ(Complete(asks[i].offered, kSteps[i].word).size(), 1u) << i;
     }
   }
 }

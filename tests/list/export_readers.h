@@ -3,9 +3,11 @@
 // first, so that an export can be compared with the fixed table.
 #pragma once
 
+#include <algorithm>
 #include <cstdlib>
 #include <string>
 #include <string_view>
+#include <utility>
 #include <vector>
 
 #include "text/characters.h"
@@ -23,14 +25,6 @@ inline std::vector<std::string> Split(const std::string& text, const std::string
   }
   parts.push_back(text.substr(from));
   return parts;
-}
-
-inline std::string ReplaceAll(const std::string& text, const std::string& from,
-                              const std::string& to) {
-  const std::vector<std::string> parts = Split(text, from);
-  std::string out = parts[0];
-  for (std::size_t i = 1; i < parts.size(); ++i) out += to + parts[i];
-  return out;
 }
 
 // "|", the name, " :", cells that end in ":", then "|".  A row's name is
@@ -123,7 +117,7 @@ inline std::vector<Rows> ReadMarkdown(const std::string& text, bool& aligned) {
   return tables;
 }
 
-// The cells of each <table>, entities decoded.
+// The cells of each <table>, entities decoded ("&amp;" last).
 inline std::vector<Rows> ReadHtml(const std::string& text) {
   std::vector<Rows> tables;
   for (std::size_t at = text.find("<table>"); at != std::string::npos;
@@ -135,8 +129,15 @@ inline std::vector<Rows> ReadHtml(const std::string& text) {
       if (text.compare(cell, 3, "<td") != 0 && text.compare(cell, 4, "<th ") != 0) continue;
       const std::size_t start = text.find('>', cell) + 1;
       std::string value = text.substr(start, text.find("</t", start) - start);
-      value = ReplaceAll(ReplaceAll(ReplaceAll(value, "&lt;", "<"), "&gt;", ">"), "&quot;", "\"");
-      tables.back().back().push_back(ReplaceAll(value, "&amp;", "&"));
+      for (const auto& [from, to] : {std::pair<std::string, char>{"&lt;", '<'},
+                                     {"&gt;", '>'},
+                                     {"&quot;", '"'},
+                                     {"&amp;", '&'}}) {
+        const std::vector<std::string> parts = Split(value, from);
+        value = parts[0];
+        for (std::size_t i = 1; i < parts.size(); ++i) value += to + parts[i];
+      }
+      tables.back().back().push_back(value);
     }
   }
   return tables;
@@ -149,74 +150,48 @@ struct Json {
   std::vector<std::pair<std::string, Json>> items;
 };
 
-// Strict JSON; `ok` turns false on anything else.
-class JsonReader {
- public:
-  explicit JsonReader(const std::string& text) : text_(text) {}
-  Json Document(bool& ok) {
-    Json value = Value();
-    Space();
-    ok = ok_ && at_ == text_.size();
-    return value;
-  }
-
- private:
-  void Space() { at_ = std::min(text_.find_first_not_of(" \n", at_), text_.size()); }
-  bool Take(char c) {
-    Space();
-    if (at_ == text_.size() || text_[at_] != c) return false;
-    ++at_;
-    return true;
-  }
-  std::string String() {
-    std::string out;
-    ok_ = Take('"') && ok_;
-    while (ok_ && at_ < text_.size() && text_[at_] != '"') {
-      char c = text_[at_++];
-      if (static_cast<unsigned char>(c) < 0x20) ok_ = false;
-      if (c == '\\') {
-        c = text_[at_++];
-        if (c == 'u') {
-          AppendUtf8(out,
-                     static_cast<char32_t>(std::strtol(text_.substr(at_, 4).c_str(), nullptr, 16)));
-          at_ += 4;
-          continue;
-        }
-        c = c == 'n' ? '\n' : c == 't' ? '\t' : c == 'r' ? '\r' : c;
+// Reads one value of strict JSON from text[at...]; false on anything else.
+inline bool ReadJson(const std::string& text, std::size_t& at, Json& value) {
+  auto take = [&text, &at](char c) {
+    at = std::min(text.find_first_not_of(" \n", at), text.size());
+    return at < text.size() && text[at] == c && ++at;
+  };
+  auto string = [&](std::string& out) {
+    if (!take('"')) return false;
+    while (at < text.size() && text[at] != '"') {
+      const char c = text[at++];
+      if (static_cast<unsigned char>(c) < 0x20 || (c == '\\' && at == text.size())) return false;
+      if (c != '\\') {
+        out += c;
+      } else if (text[at] == 'u') {
+        AppendUtf8(out,
+                   static_cast<char32_t>(std::strtol(text.substr(at + 1, 4).c_str(), nullptr, 16)));
+        at += 5;
+      } else {
+        const char e = text[at++];
+        out += e == 'n' ? '\n' : e == 't' ? '\t' : e == 'r' ? '\r' : e;
       }
-      out += c;
     }
-    ok_ = Take('"') && ok_;
-    return out;
+    return take('"');
+  };
+  const char open = take('[') ? '[' : take('{') ? '{' : 0;
+  if (open == 0 && at < text.size() && text[at] == '"') return string(value.text);
+  if (open == 0) {
+    const std::size_t end = text.compare(at, 4, "null") == 0
+                                ? at + 4
+                                : std::min(text.find_first_not_of("-0123456789.", at), text.size());
+    value.text = text.substr(at, end - at);
+    at = end;
+    return !value.text.empty();
   }
-  Json Value() {
-    Json value;
-    Space();
-    const char open = at_ < text_.size() ? text_[at_] : 0;
-    if (open == '"') {
-      value.text = String();
-    } else if (Take('[') || Take('{')) {
-      const char close = open == '[' ? ']' : '}';
-      if (!Take(close)) {
-        do {
-          const std::string key = open == '{' ? String() : "";
-          ok_ = (open == '[' || Take(':')) && ok_;
-          value.items.emplace_back(key, Value());
-        } while (Take(','));
-        ok_ = Take(close) && ok_;
-      }
-    } else {
-      const std::size_t end = text_.find_first_not_of("-0123456789.", at_);
-      value.text = text_.compare(at_, 4, "null") == 0 ? "null" : text_.substr(at_, end - at_);
-      ok_ = !value.text.empty() && ok_;
-      at_ += value.text.size();
-    }
-    return value;
-  }
-
-  const std::string& text_;
-  std::size_t at_ = 0;
-  bool ok_ = true;
-};
+  const char close = open == '[' ? ']' : '}';
+  if (take(close)) return true;
+  do {
+    value.items.emplace_back();
+    auto& [key, item] = value.items.back();
+    if ((open == '{' && !(string(key) && take(':'))) || !ReadJson(text, at, item)) return false;
+  } while (take(','));
+  return take(close);
+}
 
 }  // namespace export_readers

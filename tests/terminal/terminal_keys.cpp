@@ -17,9 +17,9 @@
 #include <chrono>
 #include <filesystem>
 #include <fstream>
+#include <memory>
 #include <sstream>
 #include <string>
-#include <vector>
 
 namespace fs = std::filesystem;
 using Clock = std::chrono::steady_clock;
@@ -30,15 +30,15 @@ std::string program;
 constexpr std::chrono::seconds kPatience(60);
 
 const char kMain[] = "[KORVELIN-MAIN]\r\n >>> ";
+const char kList[] = "[KORVELIN-LIST]\r\n >>> ";
 const char kMainHelp[] = "Main Protocol Help";
-const char kFarewell[] = "Have a Nice Day :D";
 const char kUp[] = "\x1b[A";
 
-// The program on a pseudo-terminal of its own, in `folder`, with its history
-// under `state`.
+// The program on a pseudo-terminal of its own, in `folder`, with HOME there
+// and its history under `folder`/state.
 class Terminal {
  public:
-  Terminal(const fs::path& folder, const fs::path& state) {
+  explicit Terminal(const fs::path& folder) {
     master_ = posix_openpt(O_RDWR | O_NOCTTY);
     if (master_ < 0 || grantpt(master_) != 0 || unlockpt(master_) != 0) return;
     const std::string slave = ptsname(master_);
@@ -52,7 +52,7 @@ class Terminal {
       for (int fd = 0; fd < 3; ++fd) dup2(tty, fd);
       setenv("TERM", "xterm", 1);
       setenv("HOME", folder.c_str(), 1);
-      setenv("XDG_STATE_HOME", state.c_str(), 1);
+      setenv("XDG_STATE_HOME", (folder / "state").c_str(), 1);
       execl(program.c_str(), program.c_str(), static_cast<char*>(nullptr));
       _exit(127);
     }
@@ -65,35 +65,27 @@ class Terminal {
     if (master_ >= 0) close(master_);
   }
 
-  void Type(const std::string& keys) {
-    ASSERT_EQ(write(master_, keys.data(), keys.size()), static_cast<ssize_t>(keys.size()));
-  }
-
-  // Waits until `text` shows after everything awaited before.
-  bool Await(const std::string& text) {
+  // Waits until `text` shows after everything awaited before, then types
+  // `keys`.  At a prompt (`prompt`) it first waits for the editor to take
+  // keys one at a time: the editor draws the prompt before it leaves the
+  // terminal's line mode, in which Ctrl-C and Ctrl-D would mean something
+  // else.
+  bool Then(const std::string& text, const std::string& keys, bool prompt = true) {
     const auto deadline = Clock::now() + kPatience;
-    for (std::size_t at; (at = screen_.find(text, seen_)) == std::string::npos;) {
+    std::size_t at;
+    while ((at = screen_.find(text, seen_)) == std::string::npos) {
       if (!ReadMore(deadline)) {
         ADD_FAILURE() << "never shown: " << text << "\nafter: " << screen_.substr(seen_);
         return false;
       }
     }
-    seen_ = screen_.find(text, seen_) + text.size();
-    return true;
-  }
-
-  // Waits for a prompt and then for the editor to take keys one at a time:
-  // it draws the prompt before it leaves the terminal's line mode, in which
-  // Ctrl-C and Ctrl-D would mean something else.
-  bool AwaitPrompt(const std::string& text) {
-    if (!Await(text)) return false;
-    const auto deadline = Clock::now() + kPatience;
+    seen_ = at + text.size();
     termios modes{};
-    while (tcgetattr(master_, &modes) != 0 || (modes.c_lflag & ICANON) != 0) {
+    while (prompt && (tcgetattr(master_, &modes) != 0 || (modes.c_lflag & ICANON) != 0)) {
       if (Clock::now() > deadline) return false;
       poll(nullptr, 0, 5);
     }
-    return true;
+    return write(master_, keys.data(), keys.size()) == static_cast<ssize_t>(keys.size());
   }
 
   // The exit status once the program has ended; -1 when it has not in time.
@@ -129,90 +121,65 @@ class Terminal {
   pid_t pid_ = -1;
   bool ended_ = false;
   std::string screen_;    // every byte the program has written
-  std::size_t seen_ = 0;  // where the next Await looks from
+  std::size_t seen_ = 0;  // where the next wait looks from
 };
 
-class TerminalTest : public ::testing::Test {
- protected:
-  void SetUp() override {
-    char name[] = "/tmp/korvelin-terminal-XXXXXX";
-    ASSERT_NE(mkdtemp(name), nullptr);
-    folder_ = name;
-    std::ofstream(folder_ / "gang.txt") << "Ann(101) 10 1000 2000 3000 4000\n";
-  }
-  void TearDown() override { fs::remove_all(folder_); }
+// Ctrl-D at the main prompt ends a session with the farewell and status 0,
+// and no key was taken for a command word.
+void End(Terminal& terminal) {
+  ASSERT_TRUE(terminal.Then(kMain, "\x04"));
+  ASSERT_TRUE(terminal.Then("Have a Nice Day :D", "", false));
+  EXPECT_EQ(terminal.ExitStatus(), 0);
+  EXPECT_EQ(terminal.Screen().find("[INVALID DATA INPUT]"), std::string::npos);
+}
 
-  std::string History() const {
+// A first run: Tab completes a main command ("hel"), lists several ("s"),
+// a file name in any case at LOAD and a List command ("w"); Ctrl-C throws a
+// half-typed line away and the program goes on; Up recalls the line before.
+// A second run recalls the first run's last line, kept in the history file
+// once, without the discarded line.
+TEST(TerminalTest, CompletionKeysAndHistoryAcrossTwoRuns) {
+  char name[] = "/tmp/korvelin-terminal-XXXXXX";
+  ASSERT_NE(mkdtemp(name), nullptr);
+  const fs::path folder = name;
+  const std::unique_ptr<const char, void (*)(const char*)> removed(
+      name, [](const char* path) { fs::remove_all(path); });
+  std::ofstream(folder / "gang.txt") << "Ann(101) 10 1000 2000 3000 4000\n";
+  auto history = [&folder] {
     std::ostringstream text;
-    text << std::ifstream(folder_ / "state" / "korvelin" / "history").rdbuf();
+    text << std::ifstream(folder / "state" / "korvelin" / "history").rdbuf();
     return text.str();
-  }
-
-  // Ends a session with Ctrl-D at the main prompt.
-  static void End(Terminal& terminal) {
-    ASSERT_TRUE(terminal.AwaitPrompt(kMain));
-    terminal.Type("\x04");
-    ASSERT_TRUE(terminal.Await(kFarewell));
-    EXPECT_EQ(terminal.ExitStatus(), 0);
-    EXPECT_EQ(terminal.Screen().find("[INVALID DATA INPUT]"), std::string::npos);
-  }
-
-  fs::path folder_;
-};
-
-// Each prompt completes its own words: main commands (one match completes,
-// several are listed), the List commands, file names in any case.
-TEST_F(TerminalTest, TabCompletesWhatThePromptTakes) {
-  Terminal terminal(folder_, folder_ / "state");
-  ASSERT_TRUE(terminal.AwaitPrompt(kMain));
-  terminal.Type("hel\t\r");
-  ASSERT_TRUE(terminal.Await(kMainHelp));
-  ASSERT_TRUE(terminal.AwaitPrompt(kMain));
-  terminal.Type("s\t");
-  ASSERT_TRUE(terminal.Await("save  snap"));
-  terminal.Type("\x15load\r");  // Ctrl-U empties the line
-  ASSERT_TRUE(terminal.AwaitPrompt("[KORVELIN-LOAD]\r\n >>> "));
-  terminal.Type("G\t\r");
-  ASSERT_TRUE(terminal.Await("Ann                            :    101"));
-  ASSERT_TRUE(terminal.AwaitPrompt(kMain));
-  terminal.Type("list\r");
-  ASSERT_TRUE(terminal.AwaitPrompt("[KORVELIN-LIST]\r\n >>> "));
-  terminal.Type("w\t\r");
-  ASSERT_TRUE(terminal.Await("Wt Total"));
-  ASSERT_TRUE(terminal.AwaitPrompt("[KORVELIN-LIST]\r\n >>> "));
-  terminal.Type("done\r");
-  End(terminal);
-}
-
-// Up recalls the line before, in this run and in the next; the history file
-// holds each line once.
-TEST_F(TerminalTest, UpRecallsLinesOfThisRunAndOfTheRunBefore) {
-  for (const std::string& first : {std::string("help\r"), kUp + std::string("\r")}) {
-    Terminal terminal(folder_, folder_ / "state");
-    ASSERT_TRUE(terminal.AwaitPrompt(kMain));
-    terminal.Type(first);
-    ASSERT_TRUE(terminal.Await(kMainHelp));
-    ASSERT_TRUE(terminal.AwaitPrompt(kMain));
-    terminal.Type(kUp + std::string("\r"));
-    ASSERT_TRUE(terminal.Await(kMainHelp));
+  };
+  {
+    Terminal terminal(folder);
+    ASSERT_TRUE(terminal.Then(kMain, "hel\t\r"));
+    ASSERT_TRUE(terminal.Then(kMainHelp, "", false));
+    ASSERT_TRUE(terminal.Then(kMain, "s\t"));
+    ASSERT_TRUE(terminal.Then("save  snap", "\x15load\r", false));  // Ctrl-U empties the line
+    ASSERT_TRUE(terminal.Then("[KORVELIN-LOAD]\r\n >>> ", "G\t\r"));
+    ASSERT_TRUE(terminal.Then("Ann                            :    101", "", false));
+    ASSERT_TRUE(terminal.Then(kMain, "list\r"));
+    ASSERT_TRUE(terminal.Then(kList, "w\t\r"));
+    ASSERT_TRUE(terminal.Then("Wt Total", "", false));
+    ASSERT_TRUE(terminal.Then(kList, "done\r"));
+    ASSERT_TRUE(terminal.Then(kMain, "xyz"));
+    ASSERT_TRUE(terminal.Then("xyz", "\x03", false));
+    ASSERT_TRUE(terminal.Then("^C\r\n >>> ", "help\r"));
+    ASSERT_TRUE(terminal.Then(kMainHelp, "", false));
+    ASSERT_TRUE(terminal.Then(kMain, kUp + std::string("\r")));
+    ASSERT_TRUE(terminal.Then(kMainHelp, "", false));
     End(terminal);
-    EXPECT_EQ(History(), "help\n");
   }
-}
-
-// Ctrl-C throws the half-typed line away and the prompt comes back; the
-// program goes on.
-TEST_F(TerminalTest, CtrlCDiscardsTheLine) {
-  Terminal terminal(folder_, folder_ / "state");
-  ASSERT_TRUE(terminal.AwaitPrompt(kMain));
-  terminal.Type("xyz");
-  ASSERT_TRUE(terminal.Await("xyz"));
-  terminal.Type("\x03");
-  ASSERT_TRUE(terminal.AwaitPrompt("^C\r\n >>> "));
-  terminal.Type("help\r");
-  ASSERT_TRUE(terminal.Await(kMainHelp));
-  End(terminal);
-  EXPECT_EQ(History(), "help\n");
+  const std::string kept = history();
+  EXPECT_EQ(kept.substr(kept.size() - 10), "done\nhelp\n") << kept;
+  EXPECT_EQ(kept.find("xyz"), std::string::npos);
+  {
+    Terminal terminal(folder);
+    ASSERT_TRUE(terminal.Then(kMain, kUp + std::string("\r")));
+    ASSERT_TRUE(terminal.Then(kMainHelp, "", false));
+    End(terminal);
+  }
+  EXPECT_EQ(history(), kept);
 }
 
 }  // namespace
