@@ -1,8 +1,8 @@
 # FIND lists, in roster order, the members whose name contains the typed
 # part, A-Z and a-z alike: an empty roster (a file named on the command line
 # that cannot be opened gives LOAD's failure after the banner and leaves the
-# roster empty), one match, several, a part in other case, a part with a
-# space, no match, and a backslash that cancels.
+# roster empty), several matches, one (a part with a space), parts in other
+# case, no match, and a backslash that cancels.
 args missing.txt
 file table.txt <<END
 Rustjaw Mcgee (439563) 44 11776 10011 9746 8700
@@ -31,16 +31,6 @@ Rustjaw Mcgee                  : 439563 :  44 : 11776 : 10011 :  9746 :   8700 .
 Gritty Nell                    : 961168 :  37 :  8000 :  7694 :  7346 :  13595 . . . . . . .   .done
 Marla McCall                   : 782554 :  27 :  8453 :  7681 :  8217 :  10727 . . . . . . .   .done
 Pip Tinker                     : 325127 :  42 :  9021 :  6865 :  8481 :   7457 . . . . . . .   .done
-
-   [KORVELIN-MAIN]
- >>> «find»
-
-   [NAME OR PART OF A NAME? '\' TO CANCEL]
-   [KORVELIN-FIND]
- >>> «Tinker»
-| Name                          : ID_NUM : Level :|
-| Pip Tinker                    : 325127 :   42  :|
-   [1 FOUND]
 
    [KORVELIN-MAIN]
  >>> «FIND»
