@@ -2,6 +2,9 @@
 // console input for the commands that ask for a file name.
 #pragma once
 
+#include <sys/wait.h>
+#include <unistd.h>
+
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -76,6 +79,31 @@ class FilesTest : public RosterTest {
     }
     std::sort(names.begin(), names.end());
     return names;
+  }
+
+  // Runs `attempt` with the folder "locked" open to its owner for reading
+  // only; as root, who may write anywhere, in a child process of the
+  // unprivileged user "nobody".  0 when `attempt` returned true; 3 when the
+  // child could not become nobody.
+  int InLockedFolder(bool (*attempt)()) {
+    fs::create_directories("locked");
+    fs::permissions("locked", fs::perms::owner_read | fs::perms::owner_exec |
+                                  fs::perms::others_read | fs::perms::others_exec);
+    fs::permissions(dir_, fs::perms::all);
+    int status = 0;
+    if (geteuid() != 0) {
+      status = attempt() ? 0 : 1;
+    } else {
+      const pid_t child = fork();
+      if (child == 0) {
+        if (setgid(65534) != 0 || setuid(65534) != 0) _exit(3);
+        _exit(attempt() ? 0 : 1);
+      }
+      waitpid(child, &status, 0);
+      status = WIFEXITED(status) ? WEXITSTATUS(status) : 1;
+    }
+    fs::permissions("locked", fs::perms::owner_all);
+    return status;
   }
 
   fs::path dir_;

@@ -11,16 +11,15 @@ TEST_F(SaveHeaderTest, SaveFilesAreKnownWhateverTheirLineEndsOrMark) {
   const std::string header = kSaveHeader;
   std::string crlf;
   for (char c : header) crlf += c == '\n' ? std::string("\r\n") : std::string(1, c);
-  Write("lf.sav", header + "\nrest");
-  Write("crlf.sav", crlf + "\r\nrest");
-  Write("marked.sav", "\xEF\xBB\xBF" + header);
-  Write("short.sav", header.substr(0, header.size() - 1));
-  Write("table.txt", "Ann (1) 1 2 3 4 5\n");
-  EXPECT_TRUE(IsSaveFile("lf.sav"));
-  EXPECT_TRUE(IsSaveFile("crlf.sav"));
-  EXPECT_TRUE(IsSaveFile("marked.sav"));
-  EXPECT_FALSE(IsSaveFile("short.sav"));
-  EXPECT_FALSE(IsSaveFile("table.txt"));
+  const std::pair<std::string, bool> files[] = {{header + "\nrest", true},
+                                                {crlf + "\r\nrest", true},
+                                                {"\xEF\xBB\xBF" + header, true},
+                                                {header.substr(0, header.size() - 1), false},
+                                                {"Ann (1) 1 2 3 4 5\n", false}};
+  for (const auto& [bytes, save] : files) {
+    Write("file", bytes);
+    EXPECT_EQ(IsSaveFile("file"), save) << bytes;
+  }
   EXPECT_FALSE(IsSaveFile("missing.sav"));
   EXPECT_FALSE(IsSaveFile("."));
 }

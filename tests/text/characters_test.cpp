@@ -76,21 +76,17 @@ TEST(Characters, ToUtf8KeepsValidTextAndWidensOtherBytes) {
 
 TEST(Characters, PaddingCountsCharacters) {
   const std::string dragon = "\xD0\x94\xD1\x80\xD0\xB0\xD0\xBA\xD0\xBE\xD0\xBD";  // Дракон
-  std::string out;
-  AppendPadded(out, dragon, 10, true);
-  EXPECT_EQ(out, dragon + "    ");
-  out.clear();
-  AppendPadded(out, dragon, 10, false);
-  EXPECT_EQ(out, "    " + dragon);
-  out.clear();
-  AppendPadded(out, dragon, 3, true);  // never cut
-  EXPECT_EQ(out, dragon);
-  out.clear();
-  AppendPadded(out, "J\xE9r\xF4me", 8, true);  // single bytes, as always
-  EXPECT_EQ(out, "J\xE9r\xF4me  ");
-  out.clear();
-  AppendPadded(out, "\xE9\xBE\x8D\xF0\x9F\x90\x89", 4, true);  // wide ones count one
-  EXPECT_EQ(out, "\xE9\xBE\x8D\xF0\x9F\x90\x89  ");
+  auto padded = [](const std::string& name, std::size_t width, bool left) {
+    std::string out;
+    AppendPadded(out, name, width, left);
+    return out;
+  };
+  EXPECT_EQ(padded(dragon, 10, true), dragon + "    ");
+  EXPECT_EQ(padded(dragon, 10, false), "    " + dragon);
+  EXPECT_EQ(padded(dragon, 3, true), dragon);                    // never cut
+  EXPECT_EQ(padded("J\xE9r\xF4me", 8, true), "J\xE9r\xF4me  ");  // single bytes, as always
+  EXPECT_EQ(padded("\xE9\xBE\x8D\xF0\x9F\x90\x89", 4, true),
+            "\xE9\xBE\x8D\xF0\x9F\x90\x89  ");  // wide ones count one
 }
 
 }  // namespace
