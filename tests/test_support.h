@@ -1,5 +1,5 @@
-// Helpers shared by the unit tests: a fresh roster, members, in-memory
-// streams and whole console sessions run in-process.
+// Helpers shared by the unit tests: a session of the test's own, members,
+// in-memory streams and whole console sessions run in-process.
 #pragma once
 
 #include <gtest/gtest.h>
@@ -10,13 +10,14 @@
 #include <string>
 
 #include "console/console.h"
+#include "roster/columns.h"
 #include "roster/derived.h"
-#include "roster/masks.h"
 #include "roster/memory.h"
 #include "roster/options.h"
-#include "roster/record.h"
+#include "roster/session.h"
 #include "shell/shell.h"
 #include "text/format.h"
+#include "text/numbers.h"
 #include "text/text_stream.h"
 
 // A text stream reading exactly `bytes`.
@@ -38,58 +39,55 @@ inline std::string Contents(std::FILE* f) {
   return text;
 }
 
-// Runs a whole program session with `input` typed at the console and returns
-// what it printed.
-inline std::string RunSession(const std::string& input) {
+// The two files a captured console reads and writes.
+struct CaptureFiles {
   std::FILE* in = std::tmpfile();
   std::FILE* out = std::tmpfile();
-  std::fwrite(input.data(), 1, input.size(), in);
-  std::rewind(in);
-  AttachConsole(in, out);
-  RunProgram();
-  std::string printed = Contents(out);
-  AttachConsole(stdin, stdout);
-  std::fclose(in);
-  std::fclose(out);
-  return printed;
-}
-
-// Attaches `input` as the console and collects the output, for tests of
-// single commands.
-struct ConsoleCapture {
-  std::FILE* in = std::tmpfile();
-  std::FILE* out = std::tmpfile();
-  explicit ConsoleCapture(const std::string& input) {
+  explicit CaptureFiles(const std::string& input) {
     std::fwrite(input.data(), 1, input.size(), in);
     std::rewind(in);
-    AttachConsole(in, out);
   }
-  std::string Printed() { return Contents(out); }
-  ~ConsoleCapture() {
-    AttachConsole(stdin, stdout);
+  ~CaptureFiles() {
     std::fclose(in);
     std::fclose(out);
   }
+  CaptureFiles(const CaptureFiles&) = delete;
+  CaptureFiles& operator=(const CaptureFiles&) = delete;
 };
 
-// A fresh, empty roster with the start-up masks and settings.
+// A console that reads `input` as typed and keeps what it prints.
+class ConsoleCapture : private CaptureFiles, public Console {
+ public:
+  explicit ConsoleCapture(const std::string& input)
+      : CaptureFiles(input), Console(CaptureFiles::in, CaptureFiles::out) {}
+  std::string Printed() {
+    Flush();
+    return Contents(CaptureFiles::out);
+  }
+};
+
+// Runs a whole program session, in a session of its own, with `input`
+// typed at the console, and returns what it printed.
+inline std::string RunSession(const std::string& input) {
+  ConsoleCapture console(input);
+  Session session;
+  RunProgram(console, session);
+  return console.Printed();
+}
+
+// A test with a fresh session of its own, as the program starts.
 class RosterTest : public ::testing::Test {
  protected:
-  void SetUp() override {
-    CreateStart();
-    displayoptions = MakeRecord();
-    tempoptions = MakeRecord();
-    main_d_options = MakeRecord();
-  }
-  void TearDown() override { ReleaseAll(); }
-
   // Appends a member at the end of the roster.
-  PlayerRecord* Member(const char* name, int id) {
-    PlayerRecord* tail = Start.get();
-    while (tail->next != nullptr) tail = tail->next;
-    std::unique_ptr<PlayerRecord> r = MakeRecord();
-    std::memcpy(r->name, name, std::min<std::size_t>(std::strlen(name), 29));
-    r->id = id;
-    return Append(tail, std::move(r));
+  Member& AddMember(const char* name, int id) {
+    Member member;
+    member.id = id;
+    return session.roster.Append(member, name);
   }
+  std::string NameOf(const Member& member) const {
+    return std::string(session.roster.NameOf(member));
+  }
+
+  Session session;
+  Roster& roster = session.roster;
 };

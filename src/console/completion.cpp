@@ -6,19 +6,9 @@
 #include <filesystem>
 #include <system_error>
 
+#include "text/ascii.h"
+
 namespace {
-
-Completion offered;
-
-char Fold(char c) { return (c >= 'A' && c <= 'Z') ? static_cast<char>(c - 'A' + 'a') : c; }
-
-bool StartsWith(const std::string& text, const std::string& prefix) {
-  if (text.size() < prefix.size()) return false;
-  for (std::size_t i = 0; i < prefix.size(); ++i) {
-    if (Fold(text[i]) != Fold(prefix[i])) return false;
-  }
-  return true;
-}
 
 // The entries of the folder named by `prefix` up to its last "/" that begin
 // with the rest of it.
@@ -30,7 +20,7 @@ void AddFileNames(const std::string& prefix, std::vector<std::string>& matches) 
   std::filesystem::directory_iterator entries(folder.empty() ? "." : folder, error);
   for (; !error && entries != std::filesystem::directory_iterator(); entries.increment(error)) {
     const std::string name = entries->path().filename().string();
-    if (!StartsWith(name, start) || (name[0] == '.' && (start.empty() || start[0] != '.'))) {
+    if (!StartsWithFolded(name, start) || (name[0] == '.' && (start.empty() || start[0] != '.'))) {
       continue;
     }
     std::error_code kind_error;
@@ -41,19 +31,11 @@ void AddFileNames(const std::string& prefix, std::vector<std::string>& matches) 
 
 }  // namespace
 
-CompletionScope::CompletionScope(Completion completion) : previous_(std::move(offered)) {
-  offered = std::move(completion);
-}
-
-CompletionScope::~CompletionScope() { offered = std::move(previous_); }
-
-const Completion& OfferedCompletion() { return offered; }
-
 std::vector<std::string> Complete(const Completion& completion, const std::string& prefix) {
   std::vector<std::string> matches;
   if (completion.kind == Completion::Kind::kWords) {
     for (const char* word : completion.words) {
-      if (StartsWith(word, prefix)) matches.emplace_back(word);
+      if (StartsWithFolded(word, prefix)) matches.emplace_back(word);
     }
   } else if (completion.kind == Completion::Kind::kFileNames) {
     AddFileNames(prefix, matches);
@@ -68,7 +50,8 @@ std::string SharedStart(const std::vector<std::string>& matches) {
   std::size_t length = matches[0].size();
   for (const std::string& match : matches) {
     std::size_t same = 0;
-    while (same < length && same < match.size() && Fold(match[same]) == Fold(matches[0][same])) {
+    while (same < length && same < match.size() &&
+           FoldCase(match[same]) == FoldCase(matches[0][same])) {
       ++same;
     }
     length = same;

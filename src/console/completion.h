@@ -1,6 +1,7 @@
 // Completion: what Tab offers at the prompt being answered.  A protocol
 // offers the words of its own command table (and of its fallback); a file
-// prompt offers file names; every other read offers nothing.
+// prompt offers file names; every other read offers nothing.  The console
+// hands what the read in progress offers to the line editor.
 #pragma once
 
 #include <string>
@@ -11,22 +12,6 @@ struct Completion {
   Kind kind = Kind::kNothing;
   std::vector<const char*> words;  // for kWords
 };
-
-// Offers `completion` to the line editor while the scope lasts, and what was
-// offered before once it ends.
-class CompletionScope {
- public:
-  explicit CompletionScope(Completion completion);
-  ~CompletionScope();
-  CompletionScope(const CompletionScope&) = delete;
-  CompletionScope& operator=(const CompletionScope&) = delete;
-
- private:
-  Completion previous_;
-};
-
-// What the read in progress offers.
-const Completion& OfferedCompletion();
 
 // The completions of `prefix`, sorted and without repeats: the offered words
 // that begin with it, or the file names that do, a name with its folder as

@@ -4,7 +4,7 @@
 
 #ifndef KORVELIN_LINE_EDITOR
 
-bool StartLineEditor() { return false; }
+bool StartLineEditor(Console&) { return false; }
 
 #else
 
@@ -23,7 +23,6 @@ bool StartLineEditor() { return false; }
 #include <vector>
 
 #include "console/completion.h"
-#include "console/console.h"
 #include "console/history.h"
 
 namespace {
@@ -31,7 +30,7 @@ namespace {
 // Terminal width assumed for a list of completions.
 constexpr std::size_t kListWidth = 78;
 
-class EditedLines : public LineSource {
+class EditedLines : public LineReader {
  public:
   EditedLines();
   ~EditedLines() override;
@@ -40,7 +39,7 @@ class EditedLines : public LineSource {
 
   // The console's held prompt line becomes the editor's prompt, so that the
   // editor draws it and redraws it after a list of completions.
-  bool ReadLine(std::string& line) override;
+  bool ReadLine(std::string& line, const std::string& prompt, const Completion& offered) override;
 
  private:
   static EditedLines& Of(EditLine* editor);
@@ -53,6 +52,7 @@ class EditedLines : public LineSource {
   ::History* recall_;  // libedit's history, for Up and Down
   LineHistory kept_;   // the history file
   std::string prompt_;
+  const Completion* offered_ = nullptr;  // while a line is read
   bool interrupted_ = false;
 };
 
@@ -89,8 +89,10 @@ void EditedLines::Recall(const std::string& line) {
   history(recall_, &event, H_ENTER, line.c_str());
 }
 
-bool EditedLines::ReadLine(std::string& line) {
-  prompt_ = TakePrompt();
+bool EditedLines::ReadLine(std::string& line, const std::string& prompt,
+                           const Completion& offered) {
+  prompt_ = prompt;
+  offered_ = &offered;
   for (;;) {
     interrupted_ = false;
     int count = 0;
@@ -148,7 +150,7 @@ unsigned char EditedLines::CompleteWord(EditLine* editor, wint_t) {
   while (start != line->buffer && start[-1] != L' ' && start[-1] != L'\t') --start;
   const int typed_length = static_cast<int>(line->cursor - start);
   const std::string typed = Narrow(start, line->cursor);
-  const std::vector<std::string> matches = Complete(OfferedCompletion(), typed);
+  const std::vector<std::string> matches = Complete(*Of(editor).offered_, typed);
   if (matches.empty()) return CC_REFRESH_BEEP;
   std::string word = matches.size() == 1 ? matches[0] : SharedStart(matches);
   if (matches.size() == 1 && word.back() != '/') word += ' ';
@@ -179,13 +181,13 @@ unsigned char EditedLines::CompleteWord(EditLine* editor, wint_t) {
 
 }  // namespace
 
-bool StartLineEditor() {
+bool StartLineEditor(Console& console) {
   if (!isatty(STDIN_FILENO) || !isatty(STDOUT_FILENO)) return false;
   // Characters beyond ASCII are typed and shown in the terminal's encoding.
   std::setlocale(LC_CTYPE, "");
   // Outside a prompt Ctrl-C is ignored; at a prompt it is the editor's key.
   std::signal(SIGINT, SIG_IGN);
-  AttachLineSource(std::make_unique<EditedLines>());
+  console.UseLineReader(std::make_unique<EditedLines>());
   return true;
 }
 

@@ -3,8 +3,10 @@
 // Tab by what the prompt being answered takes (console/completion.h).
 #pragma once
 
+#include "console/console.h"
+
 // When the program was built with the line editor and standard input and
-// output are both a terminal: reads every console line through the editor
+// output are both a terminal: `console` reads every line through the editor
 // from now on, and Ctrl-C no longer ends the program (at a prompt it discards
 // the line being typed).  Otherwise changes nothing.  Tells which.
-bool StartLineEditor();
+bool StartLineEditor(Console& console);

@@ -28,13 +28,10 @@ const Handler* FindCommand(const Command<Handler> (&table)[N], const std::string
   return nullptr;
 }
 
-// The state of a protocol that keeps none of its own.
-struct Stateless {};
-
 // How a protocol reads its word.
 struct WordRule {
   std::size_t limit = kWordLength;
-  bool lower_case = true;  // false: compared as typed
+  bool fold_case = true;  // false: compared as typed
 };
 
 namespace protocol_detail {
@@ -59,10 +56,6 @@ struct Fallback {
 template <typename Context>
 using Prompt = void (*)(Context&);
 
-// Reads a word by the rule, offering `offered` to Tab.  False at the end of
-// the input.
-bool ReadProtocolWord(std::string& word, const WordRule& rule, Completion offered);
-
 // The words of a command table and of its fallback.
 template <typename Handler, std::size_t N>
 Completion WordsOf(const Command<Handler> (&table)[N], const std::vector<const char*>& (*more)()) {
@@ -74,25 +67,30 @@ Completion WordsOf(const Command<Handler> (&table)[N], const std::vector<const c
   return words;
 }
 
-// The one command loop: prints the prompt, reads a word, runs the command
-// the table (or else the fallback) has for it, and repeats until a command
-// returns kLeave or the input ends.  A word that nothing takes gets the
-// invalid-input message.
+// The one command loop: prints the prompt, reads a word from `console`,
+// runs the command the table (or else the fallback) has for it, and repeats
+// until a command returns kLeave or the input ends.  A word that nothing
+// takes gets the invalid-input message.  The context is what the commands
+// work on (holding the console too, where they print).
 template <typename Context, std::size_t N>
-void RunProtocol(Context& context, Prompt<typename protocol_detail::Same<Context>::type> prompt,
+void RunProtocol(Console& console, Context& context,
+                 Prompt<typename protocol_detail::Same<Context>::type> prompt,
                  const Command<Handler<Context>> (&commands)[N], WordRule rule = {},
                  Fallback<typename protocol_detail::Same<Context>::type> fallback = {}) {
+  const Completion offered = WordsOf(commands, fallback.words);
   std::string word;
   for (;;) {
     prompt(context);
-    if (!ReadProtocolWord(word, rule, WordsOf(commands, fallback.words))) return;
+    const bool read = rule.fold_case ? console.ReadCommand(word, rule.limit, offered)
+                                     : console.ReadWord(word, rule.limit, offered);
+    if (!read) return;
     Next next = Next::kStay;
     if (const Handler<Context>* run = FindCommand(commands, word)) {
       next = (*run)(context);
     } else if (fallback.take == nullptr || !fallback.take(context, word, next)) {
-      Error();
+      console.InvalidInput();
       continue;
     }
-    if (next == Next::kLeave || InputEnded()) return;
+    if (next == Next::kLeave || console.Ended()) return;
   }
 }

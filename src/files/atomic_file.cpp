@@ -14,10 +14,10 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include <cerrno>
 #include <climits>
 #endif
 
+#include <cerrno>
 #include <system_error>
 
 namespace fs = std::filesystem;
@@ -38,6 +38,8 @@ constexpr std::size_t kBlock = 64 * 1024;
 HANDLE AsHandle(Handle handle) { return reinterpret_cast<HANDLE>(handle); }
 
 std::uint64_t ProcessNumber() { return GetCurrentProcessId(); }
+
+int SystemError() { return static_cast<int>(GetLastError()); }
 
 // A new file, shared with no process that would delete it: while it is being
 // written, another save of the same file cannot take it for a leftover.
@@ -109,6 +111,8 @@ void RemoveFile(const fs::path& path) { DeleteFileW(path.c_str()); }
 // ---------------------------------------------------------------------------
 
 std::uint64_t ProcessNumber() { return static_cast<std::uint64_t>(getpid()); }
+
+int SystemError() { return errno; }
 
 Handle CreateNew(const fs::path& path, bool& taken) {
   const int fd = open(path.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
@@ -252,21 +256,24 @@ std::uint64_t LeftoverWriter(const fs::path& file, const fs::path& target) {
 
 AtomicFile::~AtomicFile() { Abandon(); }
 
-bool AtomicFile::Open(const std::string& name) {
+FileStatus AtomicFile::Open(const std::string& name) {
   Abandon();
   failed_ = false;
+  error_ = 0;
   buffer_.clear();
+  name_ = name;
   target_ = FollowLinks(name);
   std::error_code error;
   const fs::file_status status = fs::status(target_, error);
   const bool exists = status.type() != fs::file_type::not_found;
-  if (exists && (error || status.type() == fs::file_type::directory)) return false;
+  if (exists && error) return Failed(error.value());
+  if (exists && status.type() == fs::file_type::directory) return Failed(EISDIR);
   if (exists && status.type() != fs::file_type::regular) {
     handle_ = OpenInPlace(target_);
-    return handle_ != kClosed;
+    return handle_ != kClosed ? FileStatus::Success(name_) : Failed(SystemError());
   }
   // A file that may not be written (read-only) is not replaced either.
-  if (exists && !Writable(target_)) return false;
+  if (exists && !Writable(target_)) return Failed(SystemError());
   RemoveLeftovers(target_);
   const Name prefix = LeftoverPrefix(target_);
   const Name pid = Native(std::to_string(ProcessNumber()) + "-");
@@ -277,11 +284,17 @@ bool AtomicFile::Open(const std::string& name) {
     if (handle_ != kClosed) {
       temporary_ = candidate;
       if (exists) CopyPermissions(handle_, target_);
-      return true;
+      return FileStatus::Success(name_);
     }
-    if (!taken) return false;
+    if (!taken) return Failed(SystemError());
   }
-  return false;
+  return Failed(EEXIST);
+}
+
+FileStatus AtomicFile::Failed(int error) {
+  if (error_ == 0) error_ = error;
+  failed_ = true;
+  return FileStatus::Failed(FileFailure::kCannotWrite, name_, error_);
 }
 
 void AtomicFile::Write(std::string_view bytes) {
@@ -291,27 +304,32 @@ void AtomicFile::Write(std::string_view bytes) {
 }
 
 bool AtomicFile::Drain() {
-  if (!failed_ && !WriteAll(handle_, buffer_.data(), buffer_.size())) failed_ = true;
+  if (!failed_ && !WriteAll(handle_, buffer_.data(), buffer_.size())) Failed(SystemError());
   buffer_.clear();
   return !failed_;
 }
 
-bool AtomicFile::Commit() {
-  if (handle_ == kClosed) return false;
-  bool ok = Drain();
+FileStatus AtomicFile::Commit() {
+  if (handle_ == kClosed) return Failed(EBADF);
+  Drain();
   // Before the rename, the new contents reach the disk: otherwise a power
   // cut could leave the new name on an empty or partly written file.
-  if (!temporary_.empty()) ok = ok && SyncFile(handle_);
-  ok = CloseFile(handle_) && ok;
+  if (!failed_ && !temporary_.empty() && !SyncFile(handle_)) Failed(SystemError());
+  if (!CloseFile(handle_) && !failed_) Failed(SystemError());
   handle_ = kClosed;
-  if (temporary_.empty()) return ok;
-  if (!ok || !Replace(temporary_, target_)) {
+  if (failed_) {
     Abandon();
-    return false;
+    return Failed(error_);
+  }
+  if (temporary_.empty()) return FileStatus::Success(name_);
+  if (!Replace(temporary_, target_)) {
+    Failed(SystemError());
+    Abandon();
+    return Failed(error_);
   }
   temporary_.clear();
   SyncFolder(FolderOf(target_));
-  return true;
+  return FileStatus::Success(name_);
 }
 
 void AtomicFile::Abandon() {

@@ -7,6 +7,8 @@
 #include <string>
 #include <string_view>
 
+#include "text/file_status.h"
+
 // The new contents go to a temporary file beside the old one, reach the
 // disk, and only then take the old file's place; the folder is flushed
 // after.  A device or a pipe is written where it stands, without either
@@ -24,26 +26,29 @@ class AtomicFile {
   // A file opened but not committed is abandoned: its temporary file goes.
   ~AtomicFile();
 
-  // Gets ready to write `name`.  False when it cannot be written: a folder,
+  // Gets ready to write `name`.  Fails when it cannot be written: a folder,
   // a missing folder, a read-only file, a folder that takes no new file.
-  [[nodiscard]] bool Open(const std::string& name);
+  [[nodiscard]] FileStatus Open(const std::string& name);
   // Adds bytes to the file.  A failure is kept for Commit to report.
   void Write(std::string_view bytes);
-  // Puts everything written in place.  False when a write or the flush to
+  // Puts everything written in place.  Fails when a write or the flush to
   // the disk failed: the old file is then untouched and the temporary file
   // removed.  A folder that cannot be flushed after the replacement is not
   // a failure: the new file is in place by then.
-  [[nodiscard]] bool Commit();
+  [[nodiscard]] FileStatus Commit();
 
  private:
-  bool Drain();    // writes the buffer out
-  void Abandon();  // closes and removes the temporary file
+  bool Drain();                  // writes the buffer out
+  void Abandon();                // closes and removes the temporary file
+  FileStatus Failed(int error);  // notes the first failure and its error
 
   std::filesystem::path target_;     // the file written or replaced
   std::filesystem::path temporary_;  // beside it; empty when writing in place
   std::intptr_t handle_ = -1;        // the open file (a descriptor or a Windows handle)
   std::string buffer_;               // written, not yet sent to the file
-  bool failed_ = false;              // a write has failed
+  std::string name_;                 // the name given to Open
+  bool failed_ = false;              // a step has failed
+  int error_ = 0;                    // the first failing step's error
 };
 
 // When `file` is the name of a temporary file of a save of `target` (names

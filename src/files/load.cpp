@@ -1,25 +1,15 @@
-// LOAD: telling save files from stat tables, and the stat-table import.
-#include <cstring>
-#include <filesystem>
-#include <system_error>
+// LOAD and UPDATE: the file prompts, and what reading a file came to.
+#include <optional>
 
-#include "console/console.h"
 #include "files/files.h"
-#include "roster/masks.h"
-#include "roster/options.h"
+#include "files/save_file.h"
+#include "files/stat_table.h"
+#include "roster/save_header.h"
 #include "text/format.h"
 
-FilePtr OpenForReading(const std::string& name) {
-  // A folder opens on some systems and would read as an empty table,
-  // emptying the roster: it counts as a file that cannot be opened.
-  std::error_code error;
-  if (std::filesystem::is_directory(name, error)) return nullptr;
-  return FilePtr(std::fopen(name.c_str(), "rb"));
-}
-
-FileAnswer AskFileName(const char* prompt, std::string& name) {
-  Print(prompt);
-  switch (ReadFileName(name)) {
+FileAnswer AskFileName(Console& console, const char* prompt, std::string& name) {
+  console.Print(prompt);
+  switch (console.ReadFileName(name)) {
     case FileNameRead::kName: return FileAnswer::kName;
     case FileNameRead::kRefused: return FileAnswer::kRefused;
     case FileNameRead::kBackslash:
@@ -28,175 +18,94 @@ FileAnswer AskFileName(const char* prompt, std::string& name) {
   return FileAnswer::kCancelled;
 }
 
-std::optional<TextStream> AskFileToRead(const char* prompt, const ReadFailures& failures) {
-  std::string name;
-  const FileAnswer answer = AskFileName(prompt, name);
-  if (answer == FileAnswer::kCancelled) return std::nullopt;
-  if (answer == FileAnswer::kRefused) {
-    PrintLine(failures.open);
-    return std::nullopt;
-  }
-  return ReadFileNamed(name, failures);
-}
-
-std::optional<TextStream> ReadFileNamed(const std::string& name, const ReadFailures& failures) {
-  FilePtr file = OpenForReading(name);
-  if (!file) {
-    PrintLine(failures.open);
-    return std::nullopt;
-  }
-  // The whole file is read before anything changes, so that a read error
-  // leaves the roster as it was instead of half loaded.
-  std::string bytes;
-  if (!ReadWholeFile(file.get(), bytes)) {
-    PrintLine(failures.read);
-    return std::nullopt;
-  }
-  return TextStream::Memory(std::move(bytes));
-}
-
 namespace {
+
+// The messages of a command that reads a file.
+struct ReadFailures {
+  const char* open;  // the file cannot be opened (or its name is refused)
+  const char* read;  // reading it failed part-way
+};
 
 const ReadFailures kLoadFailures = {"   [ERROR OPENING FILE.  LOAD ABORTED]",
                                     "   [ERROR READING FILE.  LOAD ABORTED]"};
+const ReadFailures kUpdateFailures = {"   [ERROR OPENING FILE.  UPDATE ABORTED]",
+                                      "   [ERROR READING FILE.  UPDATE ABORTED]"};
 
-void LoadFrom(TextStream& file) {
+// Reads the whole file `name` before anything changes, so that a read
+// error leaves the roster as it was instead of half loaded.  Nothing when
+// it cannot be read; the failure has then been printed.
+std::optional<TextStream> ReadNamed(Console& console, const std::string& name,
+                                    const ReadFailures& failures) {
+  std::string bytes;
+  const FileStatus status = ReadFile(name, bytes);
+  if (!status.ok()) {
+    console.PrintLine(status.failure == FileFailure::kCannotRead ? failures.read : failures.open);
+    return std::nullopt;
+  }
+  TextStream stream = TextStream::Memory(std::move(bytes));
   // A byte-order mark is not part of the file: a marked save file is still
   // a save file, and a stat table is read from its first character.
-  SkipByteOrderMark(file);
-  if (TakeSaveHeader(file)) {
-    OldLoader(file);
-  } else {
-    Initialise(file);
+  SkipByteOrderMark(stream);
+  return stream;
+}
+
+// Prints `prompt`, reads a file name and reads the whole file.
+std::optional<TextStream> AskAndRead(Console& console, const char* prompt,
+                                     const ReadFailures& failures) {
+  std::string name;
+  switch (AskFileName(console, prompt, name)) {
+    case FileAnswer::kCancelled: return std::nullopt;
+    case FileAnswer::kRefused: console.PrintLine(failures.open); return std::nullopt;
+    case FileAnswer::kName: break;
   }
+  return ReadNamed(console, name, failures);
 }
 
-}  // namespace
-
-void Load() {
-  std::optional<TextStream> file =
-      AskFileToRead("   [FILE TO LOAD? '\\' TO CANCEL]\n   [KORVELIN-LOAD]\n >>> ", kLoadFailures);
-  if (file) LoadFrom(*file);
-}
-
-void LoadFile(const std::string& name) {
-  std::optional<TextStream> file = ReadFileNamed(name, kLoadFailures);
-  if (file) LoadFrom(*file);
-}
-
-namespace {
-
-// How a row's name ended.
-enum class NameEnd {
-  kId,     // at a "(" directly followed by a digit: the ID comes next
-  kBlank,  // at the line end, after nothing but spaces and tabs
-  kNoId,   // at the line end or the end of the stream, without an ID
-};
-
-// Reads a row's name: the characters up to the first "(" directly followed
-// by a digit, which is consumed (the digit is not).  The first 29 are kept
-// and the rest dropped, so the ID and the stats of a long name are still
-// read from their own places.  A tab is read as a space; any other
-// character, control characters included, is part of the name.  A line
-// that ends (or a stream that ends) before such a "(" holds no row.
-NameEnd ReadName(TextStream& in, char (&name)[kNameBytes + 1]) {
-  std::string text;
-  std::size_t characters = 0;
-  bool blank = true;
-  for (;;) {
-    StreamChar c = in.GetChar();
-    if (c.code == kEnd || c.code == '\n') return blank ? NameEnd::kBlank : NameEnd::kNoId;
-    if (c.code == '(' && IsDigit(in.Peek())) break;
-    if (c.code == '\t') c = StreamChar{' ', 1, {' '}};
-    blank = blank && c.code == ' ';
-    if (characters < kNameLength) {
-      text.append(c.Bytes());
-      ++characters;
-    }
-  }
-  std::memset(name, 0, sizeof name);
-  text.copy(name, kNameBytes);
-  return NameEnd::kId;
+void ReportSkippedLines(Console& console, int skipped) {
+  if (skipped == 0) return;
+  static const Format kSkipped("   [SKIPPED %d LINES WITHOUT AN ID]\n");
+  console.Print(kSkipped({skipped}));
 }
 
 // The list settings a stat-table import starts from.
-void ResetListSettings() {
-  DefaultDisplay();
-  SetDefaultWeights();
-  ListSortOption() = OptionNumber("id");
-  ListSortDirection() = kAscending;
+void ResetListSettings(Session& session) {
+  session.columns = kDefaultColumns;
+  session.list.weights = kDefaultWeights;
+  session.list.sort_option = OptionNumber("id");
+  session.list.sort_direction = SortDirection::kAscending;
+}
+
+void LoadFrom(Console& console, Session& session, TextStream& file) {
+  if (TakeSaveHeader(file)) {
+    ReadSaveFile(file, session, console);
+    return;
+  }
+  console.PrintLine("   [LOADING]");
+  const TableReport report = ImportStatTable(file, session.roster, console);
+  // A table without a single row leaves the settings as they were.
+  if (report.rows > 0) ResetListSettings(session);
+  ReportSkippedLines(console, report.skipped);
 }
 
 }  // namespace
 
-bool ReadTableRow(TextStream& in, PlayerRecord& r, int* skipped) {
-  for (;;) {
-    // A row starts after any control characters.
-    StreamChar c;
-    while ((c = in.GetChar()).code != kEnd && IsControl(c.code)) {
-    }
-    if (c.code == kEnd) return false;
-    in.Unget(c);
-    const NameEnd end = ReadName(in, r.name);
-    if (end == NameEnd::kId) break;
-    // A line without an ID (a title row, a stray line) is not a member.
-    if (end == NameEnd::kNoId && skipped != nullptr) ++*skipped;
-  }
-  ReadTableInt(in, r.id);
-  findnum_table(in);
-  ReadTableInt(in, r.level);
-  // A row that ends after its level carries no stats.  Tabs separate the
-  // fields like spaces; any other control character ends the row.
-  const bool stats = findnum_table(in) == 0;
-  if (stats) {
-    ReadTableInt(in, r.oldspeed);
-    findnum_table(in);
-    ReadTableInt(in, r.oldpower);
-    findnum_table(in);
-    ReadTableInt(in, r.oldstren);
-    findnum_table(in);
-    ReadTableInt(in, r.oldhealth);
-    // Tables carry neither intelligence nor begging skill: every member
-    // starts from 1000 and 2.0.
-    r.newspeed = r.oldspeed;
-    r.newpower = r.oldpower;
-    r.newstren = r.oldstren;
-    r.newhealth = r.oldhealth;
-    r.newintel = 1000;
-    r.oldintel = 1000;
-    r.newbeg = 2.0;
-    r.oldbeg = 2.0;
-    // What follows the health value on the line is ignored.
-    StreamChar c;
-    while ((c = in.GetChar()).code != kEnd && (!IsControl(c.code) || c.code == '\t')) {
-    }
-  }
-  // The echo: each value as read, a dot for each of the seven values set.
-  static const Format kEcho("%-30s : %6d : %3d");
-  static const Format kStatsEcho(" : %5d : %5d : %5d : %6d . . . . . . .   .done");
-  std::string echo = kEcho({r.name, r.id, r.level});
-  if (stats) kStatsEcho.AppendTo(echo, {r.oldspeed, r.oldpower, r.oldstren, r.oldhealth});
-  echo += '\n';
-  Print(echo);
-  return true;
+void Load(Console& console, Session& session) {
+  std::optional<TextStream> file = AskAndRead(
+      console, "   [FILE TO LOAD? '\\' TO CANCEL]\n   [KORVELIN-LOAD]\n >>> ", kLoadFailures);
+  if (file) LoadFrom(console, session, *file);
 }
 
-void ReportSkippedLines(int skipped) {
-  if (skipped == 0) return;
-  static const Format kSkipped("   [SKIPPED %d LINES WITHOUT AN ID]\n");
-  Print(kSkipped({skipped}));
+void LoadFile(Console& console, Session& session, const std::string& name) {
+  std::optional<TextStream> file = ReadNamed(console, name, kLoadFailures);
+  if (file) LoadFrom(console, session, *file);
 }
 
-void Initialise(TextStream& in) {
-  PrintLine("   [LOADING]");
-  EmptyRoster();
-  PlayerRecord* tail = Start.get();
-  int skipped = 0;
-  for (;;) {
-    std::unique_ptr<PlayerRecord> record = MakeRecord();
-    if (!ReadTableRow(in, *record, &skipped)) break;
-    tail = Append(tail, std::move(record));
-    ResetListSettings();
-  }
-  ReportSkippedLines(skipped);
+void Update(Console& console, Session& session) {
+  std::optional<TextStream> file =
+      AskAndRead(console, "   [FILE TO UPDATE FROM? '\\' TO CANCEL]\n   [KORVELIN-UPDATE]\n >>> ",
+                 kUpdateFailures);
+  if (!file) return;
+  console.PrintLine("   [LOADING]");
+  const TableReport report = UpdateFromStatTable(*file, session.roster, console);
+  ReportSkippedLines(console, report.skipped);
 }

@@ -39,12 +39,12 @@ class DelimitedTable : public TableWriter {
     Write(line_);
   }
 
-  void Row(const PlayerRecord& member) override {
+  void Row(const ListedMember& member) override {
     line_.clear();
-    AppendName(PlainName(member));
+    AppendName(PlainName(member.name));
     for (const OptionInfo* option : columns_) {
       line_ += separator_;
-      AppendPlainValue(line_, *option, OptionRead(*option, member));
+      AppendPlainValue(line_, *option, member.Value(*option));
     }
     line_ += line_end_;
     Write(line_);

@@ -129,21 +129,21 @@ class HtmlReport : public TableWriter {
 
   // The bars need the largest value of each column: the rows are written
   // when the table ends (the members outlive the table).
-  void Row(const PlayerRecord& member) override { members_.push_back(&member); }
+  void Row(const ListedMember& member) override { members_.push_back(member); }
 
   void EndTable() override {
     std::vector<double> largest(columns_.size(), 0.0);
-    for (const PlayerRecord* member : members_) {
+    for (const ListedMember& member : members_) {
       for (std::size_t i = 0; i < columns_.size(); ++i) {
-        largest[i] = std::max(largest[i], Magnitude(OptionRead(*columns_[i], *member)));
+        largest[i] = std::max(largest[i], Magnitude(member.Value(*columns_[i])));
       }
     }
-    for (const PlayerRecord* member : members_) {
+    for (const ListedMember& member : members_) {
       line_ = "<tr><td>";
-      AppendEscaped(line_, PlainName(*member));
+      AppendEscaped(line_, PlainName(member.name));
       line_ += "</td>";
       for (std::size_t i = 0; i < columns_.size(); ++i) {
-        AppendCell(line_, *columns_[i], OptionRead(*columns_[i], *member), largest[i]);
+        AppendCell(line_, *columns_[i], member.Value(*columns_[i]), largest[i]);
       }
       line_ += "</tr>\n";
       Write(line_);
@@ -184,7 +184,7 @@ class HtmlReport : public TableWriter {
 
   bool started_ = false;  // the page's start is written
   std::vector<const OptionInfo*> columns_;
-  std::vector<const PlayerRecord*> members_;  // the table's rows
+  std::vector<ListedMember> members_;  // the table's rows
   std::string line_;
 };
 

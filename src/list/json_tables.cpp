@@ -52,16 +52,16 @@ class JsonTables : public TableWriter {
     Write(line_);
   }
 
-  void Row(const PlayerRecord& member) override {
+  void Row(const ListedMember& member) override {
     line_ = rows_++ == 0 ? "\n" : ",\n";
     line_ += "{\"name\": ";
-    AppendString(line_, PlainName(member));
+    AppendString(line_, PlainName(member.name));
     for (const OptionInfo* option : columns_) {
       line_ += ", ";
       AppendString(line_, option->keyword);
       line_ += ": ";
       // JSON has no numbers that are not finite.
-      const OptionValue value = OptionRead(*option, member);
+      const OptionValue value = member.Value(*option);
       if (value.real && !std::isfinite(value.number)) {
         line_ += "null";
       } else {

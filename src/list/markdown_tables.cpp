@@ -58,13 +58,13 @@ class MarkdownTables : public TableWriter {
     Write(line_);
   }
 
-  void Row(const PlayerRecord& member) override {
+  void Row(const ListedMember& member) override {
     line_ = "| ";
-    AppendCellText(line_, PlainName(member));
+    AppendCellText(line_, PlainName(member.name));
     line_ += " |";
     for (const OptionInfo* option : columns_) {
       line_ += ' ';
-      AppendPlainValue(line_, *option, OptionRead(*option, member));
+      AppendPlainValue(line_, *option, member.Value(*option));
       line_ += " |";
     }
     line_ += '\n';

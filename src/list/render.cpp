@@ -2,11 +2,9 @@
 // long as the header, and one row per member, the cells in the program's
 // printf formats.  The screen always shows it, and files whose name has no
 // export extension hold it.  Every line is built as bytes and written whole.
-#include <algorithm>
 #include <string>
 #include <string_view>
 
-#include "list/list.h"
 #include "list/table_writer.h"
 #include "text/characters.h"
 
@@ -38,13 +36,13 @@ class FixedTable : public TableWriter {
 
   // The name cell (a bar, the name left-aligned in 29 characters, " :"),
   // then the cells.
-  void Row(const PlayerRecord& member) override {
-    const std::size_t length = static_cast<std::size_t>(
-        std::find(member.name, member.name + sizeof member.name, '\0') - member.name);
+  void Row(const ListedMember& member) override {
     line_.assign(1, '|');
-    AppendPadded(line_, std::string_view(member.name, length), kNameCell, true);
+    AppendPadded(line_, member.name, kNameCell, true);
     line_ += " :";
-    for (const OptionInfo* option : columns_) OptionAppendCell(line_, *option, member);
+    for (const OptionInfo* option : columns_) {
+      OptionAppendCell(line_, *option, member.Value(*option));
+    }
     line_ += "|\n";
     Write(line_);
   }
@@ -58,9 +56,4 @@ class FixedTable : public TableWriter {
 
 std::unique_ptr<TableWriter> MakeFixedTable(std::FILE* stream) {
   return std::make_unique<FixedTable>(stream);
-}
-
-bool ListShow(int rows, const Slink* list, std::FILE* stream, const PlayerRecord& mask) {
-  FixedTable table(stream);
-  return WriteTable(table, "list", rows, list, mask);
 }

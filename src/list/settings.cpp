@@ -3,8 +3,7 @@
 #include <string>
 
 #include "console/protocol.h"
-#include "list/list.h"
-#include "roster/masks.h"
+#include "list/visit.h"
 #include "roster/options.h"
 #include "text/format.h"
 
@@ -12,101 +11,90 @@
 // Columns of the custom list
 // ---------------------------------------------------------------------------
 
-void Help_Optionlist() {
-  Printf(
+void PrintOptionList(Console& console) {
+  console.Print(
       "[Player Variables:]\n: ID : LEVEL :\n[Old Stats:]\n: OLDSPEED  : OLDPOWER  : OLDSTREN  : "
       "OLDHEALTH  : OLDINTEL  : OLDBEG  : OLDTOTAL  :\n[New Stats:]\n: NEWSPEED  : NEWPOWER  : "
       "NEWSTREN  : NEWHEALTH  : NEWINTEL  : NEWBEG  : NEWTOTAL  :\n[Stat Gains:]\n: SPEEDGAIN : "
-      "POWERGAIN : STRENGAIN : HEALTHGAIN : INTELGAIN : BEGGAIN : TOTALGAIN :\n[%% Gains:]\n: "
+      "POWERGAIN : STRENGAIN : HEALTHGAIN : INTELGAIN : BEGGAIN : TOTALGAIN :\n[% Gains:]\n: "
       "SPEEDP    : POWERP    : STRENP    : HEALTHP    : INTELP    : BEGP    : TOTALP    "
       ":\n[Weighted Stats:]\n: WSPEED    : WPOWER    : WSTREN    : WHEALTH    : WINTEL    : WBEG   "
       " : WTOTAL    :\n\n");
 }
 
-void Help_OptionSet() {
-  PrintLine(
-      "\n   KORVELIN HELP\n   The Option-Set Protocol\n   The Option-Set Protocol allows you to "
-      "choose which options are displayed when using a custom list output.  The following commands "
-      "are available:\nHELP    : Shows this Help.\nDISPLAY : Shows how the current output will "
-      "appear.\nDEFAULT : Resets the display to the default output options.\nDONE    : Return to "
-      "the list protocol.\nBACK    : Return to the list protocol.\n   The following options are "
-      "available to be toggled:");
-  Help_Optionlist();
-}
-
 namespace {
 
-Next Leave(Stateless&) { return Next::kLeave; }
+// The option-set prompt's state.
+struct ColumnChoice {
+  Console& console;
+  Session& session;
+};
+
+Next LeaveColumns(ColumnChoice&) { return Next::kLeave; }
 
 // The option-set words other than the 35 column keywords.
-const Command<Handler<Stateless>> kOptionWords[] = {
+const Command<Handler<ColumnChoice>> kOptionWords[] = {
     {"help",
-     [](Stateless&) {
-       Help_OptionSet();
+     [](ColumnChoice& c) {
+       c.console.PrintLine(
+           "\n   KORVELIN HELP\n   The Option-Set Protocol\n   The Option-Set Protocol allows you "
+           "to choose which options are displayed when using a custom list output.  The "
+           "following commands are available:\nHELP    : Shows this Help.\nDISPLAY : Shows how "
+           "the current output will appear.\nDEFAULT : Resets the display to the default output "
+           "options.\nDONE    : Return to the list protocol.\nBACK    : Return to the list "
+           "protocol.\n   The following options are available to be toggled:");
+       PrintOptionList(c.console);
        return Next::kStay;
      }},
     {"display",
-     [](Stateless&) {
-       ListShow(0, nullptr, ConsoleOut(), *displayoptions);
+     [](ColumnChoice& c) {
+       // The header of the custom list as it would now appear, and no row.
+       const Session& s = c.session;
+       WriteTable(*MakeFixedTable(c.console.Out()),
+                  {"list", s.roster, s.list.weights, s.columns, nullptr, 0});
        return Next::kStay;
      }},
     {"default",
-     [](Stateless&) {
-       DefaultDisplay();
+     [](ColumnChoice& c) {
+       c.session.columns = kDefaultColumns;
        return Next::kStay;
      }},
-    {"done", Leave},
-    {"back", Leave},
+    {"done", LeaveColumns},
+    {"back", LeaveColumns},
 };
 
 // A column keyword toggles its column.
-bool ToggleColumn(Stateless&, const std::string& word, Next& next) {
+bool ToggleColumn(ColumnChoice& choice, const std::string& word, Next& next) {
   const OptionInfo* option = OptionByKeyword(word);
   if (option == nullptr) return false;
-  OptionSelect(*displayoptions, *option, !OptionSelected(*displayoptions, *option));
+  choice.session.columns.Toggle(*option);
   next = Next::kStay;
   return true;
 }
 
 }  // namespace
 
-void OptionSet() {
-  Stateless state;
-  RunProtocol(state,
-              [](Stateless&) {
-                Print("\n   [TOGGLE WHICH OPTION?]\n   [KORVELIN-LIST-SET-OPTION]\n >>> ");
-              },
-              kOptionWords, WordRule{}, {ToggleColumn, OptionKeywords});
+void ToggleColumns(Console& console, Session& session) {
+  ColumnChoice choice{console, session};
+  RunProtocol(
+      console, choice,
+      [](ColumnChoice& c) {
+        c.console.Print("\n   [TOGGLE WHICH OPTION?]\n   [KORVELIN-LIST-SET-OPTION]\n >>> ");
+      },
+      kOptionWords, WordRule{}, {ToggleColumn, OptionKeywords});
 }
 
 // ---------------------------------------------------------------------------
 // Weights
 // ---------------------------------------------------------------------------
 
-void Help_Weights() {
-  PrintLine(
-      "\n   KORVELIN HELP\n   The Weight Set Protocol\n   This short protocol allows you to set "
-      "the weightings on stats for War Chamber calculations.  Each new fighting stat (including "
-      "health) is multiplied by a factor to get the weighted stat.  The weighted total is the sum "
-      "of these weighted stats.  To set a weight choose a stat then when prompted enter the "
-      "weighting to use.  Available stats for weighting:\nSPEED    : Allowed range = 0-15 (default "
-      "= 2.12)\nPOWER    : Allowed range = 0-15 (default = 1.24)\nSTRENGTH : Allowed range = 0-15 "
-      "(default = 1.434)\nHEALTH   : Allowed range = 0-10 (default = 0.667)\n");
-}
-
 namespace {
 
-// Asks for a new weight and keeps it when it lies in 0 to `most`.
-Next SetWeight(double& weight, double most, const char* refusal) {
-  double value = 0.0;
-  if (!Getdouble(value)) return Next::kLeave;
-  if (value < 0.0 || value > most) {
-    PrintLine(refusal);
-    return Next::kStay;
-  }
-  weight = value + 0.0;  // a typed "-0" is kept as 0, never shown as -0
-  return Next::kStay;
-}
+// The weight prompt's state.
+struct WeightChoice {
+  Console& console;
+  Weights& weights;
+};
 
 // The limits of the weights, each beside the message that refuses a value
 // beyond it.
@@ -115,39 +103,59 @@ static_assert(kMostFightingWeight == 15.0, "the message names the limit");
 const char kHealthRange[] = "   [ERROR, VALUE OUTSIDE ALLOWED RANGE( 0-10 )]";
 static_assert(kMostHealthWeight == 10.0, "the message names the limit");
 
-template <double& (*Weight)()>
-Next SetFightingWeight(Stateless&) {
-  return SetWeight(Weight(), kMostFightingWeight, kFightingStatRange);
+// Asks for a new value of the weight `Field` and keeps it when it lies in 0
+// to its limit.
+template <double Weights::*Field>
+Next SetWeight(WeightChoice& choice) {
+  const bool health = Field == &Weights::health;
+  double value = 0.0;
+  if (!choice.console.AskValue(value)) return Next::kLeave;
+  if (value < 0.0 || value > (health ? kMostHealthWeight : kMostFightingWeight)) {
+    choice.console.PrintLine(health ? kHealthRange : kFightingStatRange);
+    return Next::kStay;
+  }
+  choice.weights.*Field = value + 0.0;  // a typed "-0" is kept as 0, never shown as -0
+  return Next::kStay;
 }
 
-// The weight words, compared as typed (no lower-casing).
-const Command<Handler<Stateless>> kWeightWords[] = {
+Next LeaveWeights(WeightChoice&) { return Next::kLeave; }
+
+// The weight words, compared as typed (no case folding).
+const Command<Handler<WeightChoice>> kWeightWords[] = {
     {"help",
-     [](Stateless&) {
-       Help_Weights();
+     [](WeightChoice& c) {
+       c.console.PrintLine(
+           "\n   KORVELIN HELP\n   The Weight Set Protocol\n   This short protocol allows you to "
+           "set the weightings on stats for War Chamber calculations.  Each new fighting stat "
+           "(including health) is multiplied by a factor to get the weighted stat.  The weighted "
+           "total is the sum of these weighted stats.  To set a weight choose a stat then when "
+           "prompted enter the weighting to use.  Available stats for weighting:\nSPEED    : "
+           "Allowed range = 0-15 (default = 2.12)\nPOWER    : Allowed range = 0-15 (default = "
+           "1.24)\nSTRENGTH : Allowed range = 0-15 (default = 1.434)\nHEALTH   : Allowed range = "
+           "0-10 (default = 0.667)\n");
        return Next::kStay;
      }},
-    {"speed", SetFightingWeight<SpeedWeight>},
-    {"strength", SetFightingWeight<StrengthWeight>},
-    {"stren", SetFightingWeight<StrengthWeight>},
-    {"power", SetFightingWeight<PowerWeight>},
-    {"health",
-     [](Stateless&) { return SetWeight(HealthWeight(), kMostHealthWeight, kHealthRange); }},
-    {"done", Leave},
-    {"back", Leave},
+    {"speed", SetWeight<&Weights::speed>},
+    {"strength", SetWeight<&Weights::strength>},
+    {"stren", SetWeight<&Weights::strength>},
+    {"power", SetWeight<&Weights::power>},
+    {"health", SetWeight<&Weights::health>},
+    {"done", LeaveWeights},
+    {"back", LeaveWeights},
 };
 
 }  // namespace
 
-void WeightSet() {
-  Stateless state;
+void SetWeights(Console& console, Weights& weights) {
+  WeightChoice choice{console, weights};
   RunProtocol(
-      state,
-      [](Stateless&) {
+      console, choice,
+      [](WeightChoice& c) {
         static const Format kPrompt(
             "\n   [CURRENT WEIGHTS:]\n   SPEED: %lf\n   POWER: %lf\n   STRENGTH: %lf\n   HEALTH: "
             "%lf\n   [CHANGE WHICH WEIGHT?]\n   [KORVELIN-LIST-SET-WEIGHTS]\n >>> ");
-        Print(kPrompt({SpeedWeight(), PowerWeight(), StrengthWeight(), HealthWeight()}));
+        c.console.Print(
+            kPrompt({c.weights.speed, c.weights.power, c.weights.strength, c.weights.health}));
       },
       kWeightWords, WordRule{kWordLength, false});
 }

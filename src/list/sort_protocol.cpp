@@ -1,30 +1,21 @@
 // SORT in the List protocol: choose the custom list's sort option and
-// direction; both are kept in the sentinel and the custom list is rebuilt.
+// direction; both are kept in the session and the custom list is rebuilt.
 #include <string>
 
 #include "console/protocol.h"
-#include "list/list.h"
+#include "list/visit.h"
 #include "roster/options.h"
-
-void Help_Sort() {
-  PrintLine(
-      "   KORVELIN HELP\n   The Sort Protocol\n   The sort protocol allows you to choose which of "
-      "the options the database is to be sorted by for custom list protocol outputs.  The "
-      "following commands are available:\nHELP : Displays this help.\nDONE : Return to the list "
-      "protocol without sorting.\nBACK : return to the list protocol without sorting.\n   The "
-      "options available for sorting are:");
-  Help_Optionlist();
-}
 
 namespace {
 
 // The direction prompt's state: the direction chosen.
 struct DirectionChoice {
-  int direction = kDescending;
+  Console& console;
+  SortDirection direction = SortDirection::kDescending;
   bool chosen = false;
 };
 
-template <int Direction>
+template <SortDirection Direction>
 Next Choose(DirectionChoice& choice) {
   choice.direction = Direction;
   choice.chosen = true;
@@ -34,23 +25,39 @@ Next Choose(DirectionChoice& choice) {
 // The direction words; "help" just asks again.
 const Command<Handler<DirectionChoice>> kDirectionWords[] = {
     {"help", [](DirectionChoice&) { return Next::kStay; }},
-    {"accending", Choose<kAscending>},
-    {"decending", Choose<kDescending>},
+    {"accending", Choose<SortDirection::kAscending>},
+    {"decending", Choose<SortDirection::kDescending>},
 };
 
-// The sort prompt's state: the custom list, rebuilt once an option and a
-// direction are chosen.
-struct SortChoice {
-  SlinkList custom;
-};
+// Asks for a direction until "accending" or "decending" is typed.  False at
+// the end of the input.
+bool AskSortDirection(Console& console, SortDirection& direction) {
+  DirectionChoice choice{console};
+  RunProtocol(
+      console, choice,
+      [](DirectionChoice& c) {
+        c.console.Print(
+            "\n   [ACCENDING OR DECENTING??]\n   [KORVELIN-LIST-SORT-DIRECTION]\n >>> ");
+      },
+      kDirectionWords);
+  if (choice.chosen) direction = choice.direction;
+  return choice.chosen;
+}
 
-Next Leave(SortChoice&) { return Next::kLeave; }
+Next Leave(ListVisit&) { return Next::kLeave; }
 
 // The words of the option prompt other than the 35 option keywords.
-const Command<Handler<SortChoice>> kSortWords[] = {
+const Command<Handler<ListVisit>> kSortWords[] = {
     {"help",
-     [](SortChoice&) {
-       Help_Sort();
+     [](ListVisit& v) {
+       v.console.PrintLine(
+           "   KORVELIN HELP\n   The Sort Protocol\n   The sort protocol allows you to choose "
+           "which "
+           "of the options the database is to be sorted by for custom list protocol outputs.  The "
+           "following commands are available:\nHELP : Displays this help.\nDONE : Return to the "
+           "list protocol without sorting.\nBACK : return to the list protocol without "
+           "sorting.\n   The options available for sorting are:");
+       PrintOptionList(v.console);
        return Next::kStay;
      }},
     {"back", Leave},
@@ -59,14 +66,15 @@ const Command<Handler<SortChoice>> kSortWords[] = {
 
 // An option keyword is kept as the sort option before the direction is
 // asked for; with a direction the list is rebuilt.
-bool SortByKeyword(SortChoice& choice, const std::string& word, Next& next) {
+bool SortByKeyword(ListVisit& visit, const std::string& word, Next& next) {
   const OptionInfo* option = OptionByKeyword(word);
   if (option == nullptr) return false;
-  ListSortOption() = option->number;
-  int direction = kDescending;
-  if (Sort_Direction(direction)) {
-    ListSortDirection() = direction;
-    choice.custom = SortMain(option->number, std::move(choice.custom), direction);
+  ListSettings& list = visit.session.list;
+  list.sort_option = option->number;
+  SortDirection direction = SortDirection::kDescending;
+  if (AskSortDirection(visit.console, direction)) {
+    list.sort_direction = direction;
+    visit.custom = visit.sorter.Sort(visit.session.roster, list.weights, *option, direction);
   }
   next = Next::kLeave;
   return true;
@@ -74,23 +82,10 @@ bool SortByKeyword(SortChoice& choice, const std::string& word, Next& next) {
 
 }  // namespace
 
-bool Sort_Direction(int& direction) {
-  DirectionChoice choice;
-  RunProtocol(
-      choice,
-      [](DirectionChoice&) {
-        Print("\n   [ACCENDING OR DECENTING??]\n   [KORVELIN-LIST-SORT-DIRECTION]\n >>> ");
-      },
-      kDirectionWords);
-  if (choice.chosen) direction = choice.direction;
-  return choice.chosen;
-}
-
-SlinkList Sort_Choose(SlinkList custom) {
-  SortChoice choice{std::move(custom)};
-  RunProtocol(
-      choice,
-      [](SortChoice&) { Print("\n   [SORT BY WHAT?]\n   [KORVELIN-LIST-SORT-OPTION]\n >>> "); },
-      kSortWords, WordRule{}, {SortByKeyword, OptionKeywords});
-  return std::move(choice.custom);
+void ChooseSort(ListVisit& visit) {
+  RunProtocol(visit.console, visit,
+              [](ListVisit& v) {
+                v.console.Print("\n   [SORT BY WHAT?]\n   [KORVELIN-LIST-SORT-OPTION]\n >>> ");
+              },
+              kSortWords, WordRule{}, {SortByKeyword, OptionKeywords});
 }

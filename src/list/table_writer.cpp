@@ -7,7 +7,7 @@
 #include <cmath>
 #include <cstddef>
 
-#include "console/console.h"
+#include "text/ascii.h"
 #include "text/characters.h"
 #include "text/format.h"
 
@@ -29,38 +29,11 @@ const OutputFormat kFormats[] = {
 };
 const OutputFormat kFixedTable = {"", "w", MakeFixedTable};
 
-bool EndsWithIgnoringCase(const std::string& name, std::string_view ending) {
-  if (name.size() < ending.size()) return false;
-  return std::equal(ending.begin(), ending.end(), name.end() - ending.size(), [](char a, char b) {
-    const auto lower = [](char c) { return c >= 'A' && c <= 'Z' ? static_cast<char>(c + 32) : c; };
-    return lower(a) == lower(b);
-  });
-}
-
 const OutputFormat& FormatOf(const std::string& name) {
   for (const OutputFormat& format : kFormats) {
-    if (EndsWithIgnoringCase(name, format.extension)) return format;
+    if (EndsWithFolded(name, format.extension)) return format;
   }
   return kFixedTable;
-}
-
-// Where in a record a table reads: the name and each column's field, one
-// place per stretch of memory the processor fetches at once.
-std::vector<std::size_t> PlacesRead(const std::vector<const OptionInfo*>& columns) {
-  static const PlayerRecord probe{};
-  const char* base = reinterpret_cast<const char*>(&probe);
-  std::vector<std::size_t> offsets = {offsetof(PlayerRecord, name)};
-  for (const OptionInfo* option : columns) {
-    const char* field = WithField(
-        *option, [](auto member) { return reinterpret_cast<const char*>(&(probe.*member)); });
-    offsets.push_back(static_cast<std::size_t>(field - base));
-  }
-  std::sort(offsets.begin(), offsets.end());
-  std::vector<std::size_t> places;
-  for (std::size_t offset : offsets) {
-    if (places.empty() || offset >= places.back() + 48) places.push_back(offset);
-  }
-  return places;
 }
 
 }  // namespace
@@ -75,62 +48,40 @@ std::unique_ptr<TableFile> TableFile::Open(const std::string& name) {
   return table_file;
 }
 
+bool TableFile::Flush() { return std::fflush(file_.get()) == 0 && !std::ferror(file_.get()); }
+
 bool TableFile::Finish() {
   writer_->EndFile();
-  return std::fflush(file_.get()) == 0 && !std::ferror(file_.get());
+  return Flush();
 }
 
-bool WriteTable(TableWriter& writer, const char* name, int rows, const Slink* list,
-                const PlayerRecord& mask) {
-  TableShape table{name, {}};
+void WriteTable(TableWriter& writer, const TableContent& content) {
+  TableShape table{content.name, {}};
   for (const OptionInfo* option : OptionsInDisplayOrder()) {
-    if (OptionSelected(mask, *option)) table.columns.push_back(option);
+    if (content.columns.Shows(*option)) table.columns.push_back(option);
   }
   writer.BeginTable(table);
-  if (list == nullptr) return true;
+  if (content.order == nullptr) return;
 
-  // A sorted list visits the members all over memory: the rows a few ahead
-  // are fetched while this one is written.
-  const std::vector<std::size_t> places = PlacesRead(table.columns);
-  constexpr int kAhead = 16;
-  const Slink* ahead = list;
-  for (int i = 0; i < kAhead && ahead != nullptr; ++i) ahead = ahead->next;
-  int row = 0;
-  for (const Slink* node = list; node != nullptr && node->record != nullptr && row < rows;
-       node = node->next, ++row) {
-    if (ahead != nullptr) {
-      if (ahead->record != nullptr) {
-        for (std::size_t place : places) {
-          __builtin_prefetch(reinterpret_cast<const char*>(ahead->record) + place);
-        }
-      }
-      ahead = ahead->next;
-    }
-    writer.Row(*node->record);
+  // A sorted list visits the members all over memory: the members a few
+  // rows ahead are fetched while this one is written.
+  const Roster& roster = content.roster;
+  const MemberOrder& order = *content.order;
+  const std::size_t rows =
+      std::min(order.size(), static_cast<std::size_t>(std::max(content.rows, 0)));
+  constexpr std::size_t kAhead = 16;
+  for (std::size_t row = 0; row < rows; ++row) {
+    if (row + kAhead < rows) __builtin_prefetch(&roster[order[row + kAhead]]);
+    const Member& member = roster[order[row]];
+    writer.Row({roster.NameOf(member), &member, &content.weights});
   }
   writer.EndTable();
-
-  std::FILE* stream = writer.stream();
-  if (stream == ConsoleOut()) {
-    Print("\n");
-    return true;
-  }
-  // A table is reported as saved only once it is really in the file.
-  const bool saved = std::fflush(stream) == 0 && !std::ferror(stream);
-  Print("\n");
-  if (saved) {
-    PrintLine("   [DATA SAVED SUCESSFULLY]\n");
-  } else {
-    PrintLine("   [ERROR WRITING FILE.  OUTPUT SET TO SCREEN]");
-  }
-  return saved;
 }
 
-std::string PlainName(const PlayerRecord& member) {
-  std::size_t length = static_cast<std::size_t>(
-      std::find(member.name, member.name + sizeof member.name, '\0') - member.name);
-  while (length > 0 && member.name[length - 1] == ' ') --length;
-  return ToUtf8(std::string_view(member.name, length));
+std::string PlainName(std::string_view name) {
+  name = name.substr(0, name.find('\0'));
+  while (!name.empty() && name.back() == ' ') name.remove_suffix(1);
+  return ToUtf8(name);
 }
 
 std::string PlainHeading(const OptionInfo* option) {

@@ -1,6 +1,7 @@
 // Table writers: the fixed table and the export formats (CSV, TSV, JSON,
 // Markdown, HTML) behind one interface, the file name's extension choosing
-// among them, and the walk over the rows that every table shares.
+// among them, and the walk over the rows that every table shares.  Writers
+// write only to their stream; the List protocol tells the console.
 #pragma once
 
 #include <cstdio>
@@ -9,15 +10,28 @@
 #include <string_view>
 #include <vector>
 
-#include "roster/memory.h"
+#include "list/sort.h"
+#include "roster/columns.h"
 #include "roster/options.h"
-#include "roster/record.h"
+#include "roster/roster.h"
+#include "roster/settings.h"
 #include "text/text_stream.h"
 
 // What a table shows besides its rows.
 struct TableShape {
   const char* name;                        // "list", "default", "percent", "wc", ...
   std::vector<const OptionInfo*> columns;  // after the name column, in table order
+};
+
+// One member as a table shows it: its name and, through the weights, the
+// value of every column.  Valid while the roster and the weights are.
+struct ListedMember {
+  std::string_view name;
+  const Member* member;
+  const Weights* weights;
+  OptionValue Value(const OptionInfo& option) const {
+    return OptionRead(option, *member, *weights);
+  }
 };
 
 // Writes tables, one after another, to one stream.  For each table
@@ -31,11 +45,9 @@ class TableWriter {
   TableWriter& operator=(const TableWriter&) = delete;
 
   virtual void BeginTable(const TableShape& table) = 0;
-  virtual void Row(const PlayerRecord& member) = 0;
+  virtual void Row(const ListedMember& member) = 0;
   virtual void EndTable() {}
   virtual void EndFile() {}
-
-  std::FILE* stream() const { return stream_; }
 
  protected:
   void Write(std::string_view text) { std::fwrite(text.data(), 1, text.size(), stream_); }
@@ -60,6 +72,9 @@ class TableFile {
   static std::unique_ptr<TableFile> Open(const std::string& name);
 
   TableWriter& writer() { return *writer_; }
+  // Sends what was written to the file: false when any of it did not
+  // reach it.
+  bool Flush();
   // Completes the document and flushes it: false when anything written to
   // the file did not reach it.  Closing without Finish (after a failed
   // write) adds nothing to the file.
@@ -70,21 +85,25 @@ class TableFile {
   std::unique_ptr<TableWriter> writer_;  // released before the file closes
 };
 
-// Writes a table of the columns `mask` selects and at most `rows` members of
-// `list`, in list order, then a line end on the console.  Without a list,
-// only the start of the table is written (DISPLAY's preview) and nothing
-// follows.  A table sent to a file is flushed and the console told whether it
-// was saved; false when writing to the file failed, and the caller must then
-// stop using it.
-bool WriteTable(TableWriter& writer, const char* name, int rows, const Slink* list,
-                const PlayerRecord& mask);
+// What a table holds: the roster's members under the weights, in `order`
+// (at most `rows` of them), in the columns `columns` selects.  Without an
+// order only the start of the table is written (DISPLAY's preview).
+struct TableContent {
+  const char* name;
+  const Roster& roster;
+  const Weights& weights;
+  const ColumnSet& columns;
+  const MemberOrder* order;
+  int rows;
+};
+void WriteTable(TableWriter& writer, const TableContent& content);
 
 // ---------------------------------------------------------------------------
 // What the export formats share
 // ---------------------------------------------------------------------------
 
 // The member's name as UTF-8, without the padding spaces at its end.
-std::string PlainName(const PlayerRecord& member);
+std::string PlainName(std::string_view name);
 // The column's heading as the table prints it, without the spaces and the
 // colon around it ("Total %"); "NAME" for the name column (null).
 std::string PlainHeading(const OptionInfo* option);

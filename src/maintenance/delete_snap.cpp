@@ -1,29 +1,28 @@
 // DELETE removes one member after confirmation; SNAP makes every member's new
 // stats the baseline that gains are measured from.
-#include "console/console.h"
 #include "maintenance/maintenance.h"
 #include "text/format.h"
 
-void Delete() {
+void Delete(Console& console, Roster& roster) {
   for (;;) {
-    PrintLine("   [ENTER ID NUMBER.  '0' TO CANCEL]");
+    console.PrintLine("   [ENTER ID NUMBER.  '0' TO CANCEL]");
     int id = 0;
-    if (!Getint(id) || id == 0) return;
-    PlayerRecord* member = Search(id);
-    if (member == nullptr) {
+    if (!console.AskValue(id) || id == 0) return;
+    const std::size_t found = roster.Find(id);
+    if (found == Roster::kNotFound) {
       // No line end: the ID prompt follows on the same line.
-      Print("   [ERROR, ID NOT FOUND]");
+      console.Print("   [ERROR, ID NOT FOUND]");
       continue;
     }
     static const Format kConfirm(
         "ENTRY: %-29s\n   [CONFIRM DELETE?(Y/N)]\n   [KORVELIN-DELETE-CONFIRM]\n >>> ");
-    Print(kConfirm({member->name}));
+    console.Print(kConfirm({roster.NameOf(roster[found])}));
     bool yes = false;
-    if (!ReadYes(yes)) return;
+    if (!console.ReadYes(yes)) return;
     if (yes) {
-      Unlink(member);
+      roster.Erase(found);
     } else {
-      PrintLine("   [DELETE ABORTED!]");
+      console.PrintLine("   [DELETE ABORTED!]");
     }
     return;
   }
@@ -31,26 +30,29 @@ void Delete() {
 
 namespace {
 
-using R = PlayerRecord;
+using M = Member;
 
 // The integer stats copied after the begging skill, in this order.
 constexpr struct {
-  int R::*old_field;
-  int R::*new_field;
+  int M::*old_field;
+  int M::*new_field;
 } kSnapStats[] = {
-    {&R::oldhealth, &R::newhealth}, {&R::oldintel, &R::newintel}, {&R::oldpower, &R::newpower},
-    {&R::oldspeed, &R::newspeed},   {&R::oldstren, &R::newstren},
+    {&M::oldhealth, &M::newhealth}, {&M::oldintel, &M::newintel}, {&M::oldpower, &M::newpower},
+    {&M::oldspeed, &M::newspeed},   {&M::oldstren, &M::newstren},
 };
 
 }  // namespace
 
-void Snap() {
-  for (PlayerRecord* m = Start->next; m != nullptr; m = m->next) {
-    m->oldbeg = m->newbeg;
-    for (const auto& stat : kSnapStats) m->*stat.old_field = m->*stat.new_field;
-    // The name, then a dot for each of the six values copied.
-    static const Format kEcho("UPDATING %29s : . . . . . .\n");
-    Print(kEcho({m->name}));
+void Snap(Console& console, Roster& roster) {
+  // The name, then a dot for each of the six values copied.
+  static const Format kEcho("UPDATING %29s : . . . . . .\n");
+  std::string line;
+  for (Member& m : roster) {
+    m.oldbeg = m.newbeg;
+    for (const auto& stat : kSnapStats) m.*stat.old_field = m.*stat.new_field;
+    line.clear();
+    kEcho.AppendTo(line, {roster.NameOf(m)});
+    console.Print(line);
   }
-  PrintLine("   [ALL VALUES SUCESSFULLY UPDATED TO MATCH LATEST VALUES]\n");
+  console.PrintLine("   [ALL VALUES SUCESSFULLY UPDATED TO MATCH LATEST VALUES]\n");
 }

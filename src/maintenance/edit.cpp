@@ -3,14 +3,21 @@
 // game stat tables do not carry.
 #include <string>
 
-#include "console/console.h"
 #include "console/protocol.h"
 #include "maintenance/maintenance.h"
 #include "text/format.h"
 
 namespace {
 
-using R = PlayerRecord;
+using M = Member;
+
+// The member being edited.
+struct Editing {
+  Console& console;
+  Roster& roster;
+  std::size_t index;
+  Member& member() { return roster[index]; }
+};
 
 // The widths of DISPLAY's two rules: a bar row of blanks broken by ":   :",
 // and an underscore row.
@@ -19,11 +26,10 @@ constexpr std::size_t kRuleBlanksAfter = 199;
 constexpr std::size_t kRuleUnderscores = 171;
 
 // DISPLAY: the member's stored fields.
-Next ShowFields(PlayerRecord& m) {
-  PrintLine(("|" + std::string(kRuleBlanksBefore, ' ') +
-             ":   :" + std::string(kRuleBlanksAfter, ' ') + "|\n|" +
-             std::string(kRuleUnderscores, '_') + "|\n")
-                .c_str());
+Next ShowFields(Editing& e) {
+  e.console.PrintLine("|" + std::string(kRuleBlanksBefore, ' ') +
+                      ":   :" + std::string(kRuleBlanksAfter, ' ') + "|\n|" +
+                      std::string(kRuleUnderscores, '_') + "|\n");
   // A precision of 0 prints a zero stat as a blank cell.
   static const Format kBlock(
       "NAME: %-29s\nID_NUM : %6.0d     Level: %3.0d\n: Init_Speed  : Init_Power : Init_Stren :\n"
@@ -31,111 +37,113 @@ Next ShowFields(PlayerRecord& m) {
       ":   %7.0d   :    %4.0d    :   %6.2f   :\n:  New_Speed  :  New_Power :  New_Stren :\n"
       ":    %6.0d   :   %6.0d   :   %6.0d   :\n:  New_Health :  New_Intel :  New_Beg   :\n"
       ":   %7.0d   :    %4.0d    :   %6.2f   :\n\n\n");
-  Print(kBlock({m.name, m.id, m.level, m.oldspeed, m.oldpower, m.oldstren, m.oldhealth, m.oldintel,
-                m.oldbeg, m.newspeed, m.newpower, m.newstren, m.newhealth, m.newintel, m.newbeg}));
+  const Member& m = e.member();
+  e.console.Print(kBlock({e.roster.NameOf(m), m.id, m.level, m.oldspeed, m.oldpower, m.oldstren,
+                          m.oldhealth, m.oldintel, m.oldbeg, m.newspeed, m.newpower, m.newstren,
+                          m.newhealth, m.newintel, m.newbeg}));
   return Next::kStay;
 }
 
-Next ShowHelp(PlayerRecord&) {
-  Help_Edit();
+// The Edit protocol's help, beside its commands.
+const char kEditHelp[] =
+    "   KORVELIN HELP\n"
+    "   Edit Protocol Help:\n"
+    "   The Edit Protocol allows you to manually edit the database records for a player of "
+    "given ID number.  This particularly allows you to keep track of Intelligence and of Beg "
+    "stats which can't be tracked otherwise.\n"
+    "   Available Commands:\n"
+    "DISPLAY : Shows the current database records for the player.\n"
+    "DONE   : Return to the main protocol.\n"
+    "BACK   : Return to the main protocol.\n"
+    "   Available variables for editing:\n"
+    "[Player Variables:]\n"
+    ": NAME : ID : LEVEL :\n"
+    "[Old Stats:]\n"
+    ": OLDSPEED : OLDPOWER : OLDSTREN : OLDHEALTH : OLDINTEL : OLDBEG :\n"
+    "[New Stats:]\n"
+    ": NEWSPEED : NEWPOWER : NEWSTREN : NEWHEALTH : NEWINTEL : NEWBEG :\n"
+    "\n"
+    "   Note that for all stats apart from beg stats only integers are read.  For beg stat "
+    "decimals can be read, but only 2dp will be displayed.  The limit on name length is 29 "
+    "characters.  LONGER NAMES COULD CAUSE SERIOUS ERRORS!\n";
+
+Next ShowHelp(Editing& e) {
+  e.console.PrintLine(kEditHelp);
   return Next::kStay;
 }
 
 // The new name shows in the next EDITING prompt.
-Next Rename(PlayerRecord& member) {
-  Getname(member.name);
+Next Rename(Editing& e) {
+  std::string name;
+  if (e.console.AskName(name)) e.roster.Rename(e.member(), name);
   return Next::kStay;
 }
 
-Next Leave(PlayerRecord&) { return Next::kLeave; }
+Next Leave(Editing&) { return Next::kLeave; }
 
-// A keyword that stores a typed integer in one field.  A word that is not a
-// number is refused by Getint, so the field only ever receives a number.
-template <int R::*Field>
-Next EditInt(PlayerRecord& member) {
-  int value = 0;
-  if (Getint(value)) member.*Field = value;
+// A keyword that stores a typed number in one field.  A word that is not a
+// number is refused by the read, so the field only ever receives a number.
+template <typename Value, Value M::*Field>
+Next EditField(Editing& e) {
+  Value value{};
+  if (e.console.AskValue(value)) e.member().*Field = value;
   return Next::kStay;
 }
-
-template <double R::*Field>
-Next EditReal(PlayerRecord& member) {
-  double value = 0.0;
-  if (Getdouble(value)) member.*Field = value;
-  return Next::kStay;
-}
+template <int M::*Field>
+constexpr Handler<Editing> EditInt = EditField<int, Field>;
+template <double M::*Field>
+constexpr Handler<Editing> EditReal = EditField<double, Field>;
 
 // The keywords in the order they are compared.
-const Command<Handler<PlayerRecord>> kEditCommands[] = {
+const Command<Handler<Editing>> kEditCommands[] = {
     {"help", ShowHelp},
     {"display", ShowFields},
     {"name", Rename},
-    {"id", EditInt<&R::id>},
-    {"oldintel", EditInt<&R::oldintel>},
-    {"oldpower", EditInt<&R::oldpower>},
-    {"oldstren", EditInt<&R::oldstren>},
-    {"oldspeed", EditInt<&R::oldspeed>},
-    {"newintel", EditInt<&R::newintel>},
-    {"oldhealth", EditInt<&R::oldhealth>},
-    {"newhealth", EditInt<&R::newhealth>},
-    {"newpower", EditInt<&R::newpower>},
-    {"newstren", EditInt<&R::newstren>},
-    {"newspeed", EditInt<&R::newspeed>},
-    {"level", EditInt<&R::level>},
-    {"oldbeg", EditReal<&R::oldbeg>},
-    {"newbeg", EditReal<&R::newbeg>},
+    {"id", EditInt<&M::id>},
+    {"oldintel", EditInt<&M::oldintel>},
+    {"oldpower", EditInt<&M::oldpower>},
+    {"oldstren", EditInt<&M::oldstren>},
+    {"oldspeed", EditInt<&M::oldspeed>},
+    {"newintel", EditInt<&M::newintel>},
+    {"oldhealth", EditInt<&M::oldhealth>},
+    {"newhealth", EditInt<&M::newhealth>},
+    {"newpower", EditInt<&M::newpower>},
+    {"newstren", EditInt<&M::newstren>},
+    {"newspeed", EditInt<&M::newspeed>},
+    {"level", EditInt<&M::level>},
+    {"oldbeg", EditReal<&M::oldbeg>},
+    {"newbeg", EditReal<&M::newbeg>},
     {"done", Leave},
     {"back", Leave},
 };
 
-// Asks for IDs until one belongs to a member.  Null when the user gave 0 or
-// the input ended.
-PlayerRecord* ChooseMember() {
+// Asks for IDs until one belongs to a member.  kNotFound when the user gave
+// 0 or the input ended.
+std::size_t ChooseMember(Console& console, const Roster& roster) {
   for (;;) {
     int id = 0;
-    if (!PromptInt("\n   [ID OF PLAYER TO EDIT?( '0' TO CANCEL)]\n   [KORVELIN-EDIT]\n >>> ", id) ||
+    if (!console.AskInt("\n   [ID OF PLAYER TO EDIT?( '0' TO CANCEL)]\n   [KORVELIN-EDIT]\n >>> ",
+                        id) ||
         id == 0) {
-      return nullptr;
+      return Roster::kNotFound;
     }
-    if (PlayerRecord* member = Search(id)) return member;
-    PrintLine("\n   [ERROR! NAME NOT FOUND!]");
+    const std::size_t found = roster.Find(id);
+    if (found != Roster::kNotFound) return found;
+    console.PrintLine("\n   [ERROR! NAME NOT FOUND!]");
   }
 }
 
 }  // namespace
 
-void Edit() {
-  PlayerRecord* member = ChooseMember();
-  if (member == nullptr) return;
+void Edit(Console& console, Roster& roster) {
+  const std::size_t found = ChooseMember(console, roster);
+  if (found == Roster::kNotFound) return;
+  Editing editing{console, roster, found};
   RunProtocol(
-      *member,
-      [](PlayerRecord& m) {
+      console, editing,
+      [](Editing& e) {
         static const Format kPrompt("\n    EDITING >> %-30s\n   [KORVELIN-EDIT]\n >>> ");
-        Print(kPrompt({m.name}));
+        e.console.Print(kPrompt({e.roster.NameOf(e.member())}));
       },
       kEditCommands);
-}
-
-void Help_Edit() {
-  PrintLine(
-      "   KORVELIN HELP\n"
-      "   Edit Protocol Help:\n"
-      "   The Edit Protocol allows you to manually edit the database records for a player of "
-      "given ID number.  This particularly allows you to keep track of Intelligence and of Beg "
-      "stats which can't be tracked otherwise.\n"
-      "   Available Commands:\n"
-      "DISPLAY : Shows the current database records for the player.\n"
-      "DONE   : Return to the main protocol.\n"
-      "BACK   : Return to the main protocol.\n"
-      "   Available variables for editing:\n"
-      "[Player Variables:]\n"
-      ": NAME : ID : LEVEL :\n"
-      "[Old Stats:]\n"
-      ": OLDSPEED : OLDPOWER : OLDSTREN : OLDHEALTH : OLDINTEL : OLDBEG :\n"
-      "[New Stats:]\n"
-      ": NEWSPEED : NEWPOWER : NEWSTREN : NEWHEALTH : NEWINTEL : NEWBEG :\n"
-      "\n"
-      "   Note that for all stats apart from beg stats only integers are read.  For beg stat "
-      "decimals can be read, but only 2dp will be displayed.  The limit on name length is 29 "
-      "characters.  LONGER NAMES COULD CAUSE SERIOUS ERRORS!\n");
 }

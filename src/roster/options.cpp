@@ -3,10 +3,6 @@
 
 #include <algorithm>
 #include <array>
-#include <cmath>
-#include <cstdio>
-#include <cstdlib>
-#include <type_traits>
 
 #include "text/format.h"
 
@@ -14,7 +10,7 @@ using option_table::kOptions;
 
 const OptionInfo& OptionByNumber(int number) { return kOptions[number - 1]; }
 
-const OptionInfo* OptionByKeyword(const std::string& word) {
+const OptionInfo* OptionByKeyword(std::string_view word) {
   for (const OptionInfo& option : kOptions) {
     if (word == option.keyword) return &option;
   }
@@ -41,23 +37,9 @@ const std::vector<const OptionInfo*>& OptionsInDisplayOrder() {
   return order;
 }
 
-OptionValue OptionRead(const OptionInfo& option, const PlayerRecord& record) {
-  return WithField(option, [&record](auto field) {
-    if constexpr (std::is_same_v<decltype(field), double PlayerRecord::*>) {
-      return OptionValue{true, 0, record.*field};
-    } else {
-      return OptionValue{false, record.*field, 0.0};
-    }
-  });
-}
-
-bool OptionSelected(const PlayerRecord& mask, const OptionInfo& option) {
-  const OptionValue value = OptionRead(option, mask);
-  return value.real ? value.number != 0.0 : value.integer != 0;
-}
-
-void OptionSelect(PlayerRecord& mask, const OptionInfo& option, bool selected) {
-  WithField(option, [&](auto field) { mask.*field = selected ? 1 : 0; });
+OptionValue OptionRead(const OptionInfo& option, const Member& member, const Weights& weights) {
+  if (option.kind == OptionKind::kReal) return {true, 0, option.real(member, weights)};
+  return {false, option.integer(member, weights), 0.0};
 }
 
 int OptionDecimals(const OptionInfo& option) {
@@ -74,7 +56,7 @@ int OptionDecimals(const OptionInfo& option) {
 
 std::string OptionHeader(const OptionInfo& option) { return Format(option.header)({}); }
 
-void OptionAppendCell(std::string& line, const OptionInfo& option, const PlayerRecord& member) {
+void OptionAppendCell(std::string& line, const OptionInfo& option, const OptionValue& value) {
   // The cell formats, read once, in option order.
   static const std::vector<Format> cells = [] {
     std::vector<Format> formats;
@@ -82,16 +64,9 @@ void OptionAppendCell(std::string& line, const OptionInfo& option, const PlayerR
     return formats;
   }();
   const Format& cell = cells[static_cast<std::size_t>(option.number - 1)];
-  const OptionValue value = OptionRead(option, member);
   if (value.real) {
     cell.AppendTo(line, {value.number});
   } else {
     cell.AppendTo(line, {static_cast<long long>(value.integer)});
   }
-}
-
-std::string OptionCell(const OptionInfo& option, const PlayerRecord& member) {
-  std::string cell;
-  OptionAppendCell(cell, option, member);
-  return cell;
 }

@@ -8,84 +8,103 @@
 #include <string_view>
 #include <vector>
 
-#include "roster/record.h"
+#include "roster/derived.h"
+#include "roster/member.h"
+#include "roster/settings.h"
 
-enum class OptionKind { kInt, kWide, kReal };  // int, 64-bit derived, double
+enum class OptionKind { kInteger, kReal };
 
-// One sortable and displayable variable.
+// One sortable and displayable variable: a stat of the member or a derived
+// one, read by the function of its kind.
 struct OptionInfo {
   int number;           // 1-35: sort option and flag order
   const char* keyword;  // lower-case field name
   OptionKind kind;
-  int PlayerRecord::*int_field;            // set when kind is kInt
-  std::int64_t PlayerRecord::*wide_field;  // set when kind is kWide
-  double PlayerRecord::*real_field;        // set when kind is kReal
-  const char* header;                      // printf format of the heading
-  const char* cell;                        // printf format of a cell
-  int position;                            // 1-35: column order in a table
+  std::int64_t (*integer)(const Member&, const Weights&);  // set for kInteger
+  double (*real)(const Member&, const Weights&);           // set for kReal
+  const char* header;                                      // printf format of the heading
+  const char* cell;                                        // printf format of a cell
+  int position;                                            // 1-35: column order in a table
 };
 
 constexpr int kOptionCount = 35;
 
 namespace option_table {
 
-using R = PlayerRecord;
+using I = std::int64_t;
+using W = Weights;
 
-constexpr OptionInfo Int(int number, const char* keyword, int R::*field, const char* header,
-                         const char* cell, int position) {
-  return {number, keyword, OptionKind::kInt, field, nullptr, nullptr, header, cell, position};
+template <int Member::*Field>
+I Stored(const Member& m, const W&) {
+  return m.*Field;
 }
-constexpr OptionInfo Wide(int number, const char* keyword, std::int64_t R::*field,
+template <double Member::*Field>
+double StoredReal(const Member& m, const W&) {
+  return m.*Field;
+}
+template <I (*Value)(const Member&)>
+I Derived(const Member& m, const W&) {
+  return Value(m);
+}
+template <double (*Value)(const Member&)>
+double DerivedReal(const Member& m, const W&) {
+  return Value(m);
+}
+
+constexpr OptionInfo Int(int number, const char* keyword, I (*read)(const Member&, const W&),
+                         const char* header, const char* cell, int position) {
+  return {number, keyword, OptionKind::kInteger, read, nullptr, header, cell, position};
+}
+constexpr OptionInfo Real(int number, const char* keyword, double (*read)(const Member&, const W&),
                           const char* header, const char* cell, int position) {
-  return {number, keyword, OptionKind::kWide, nullptr, field, nullptr, header, cell, position};
+  return {number, keyword, OptionKind::kReal, nullptr, read, header, cell, position};
 }
-constexpr OptionInfo Real(int number, const char* keyword, double R::*field, const char* header,
-                          const char* cell, int position) {
-  return {number, keyword, OptionKind::kReal, nullptr, nullptr, field, header, cell, position};
-}
+
+using M = Member;
+namespace d = derived;
 
 // Columns: option number (the sort option and the order of the save file's
-// flags), keyword (the field's name), field, heading, cell format, position
-// of the column in a table (the record's field order).  The level cell is as
-// wide as its heading; the Total % cell is one wider than its heading.
-// The numbers and formats are written to save files and list files and typed
-// by users: they must not change.
+// flags), keyword (the field's name), how the value is read, heading, cell
+// format, position of the column in a table.  The level cell is as wide as
+// its heading; the Total % cell is one wider than its heading.  The numbers
+// and formats are written to save files and list files and typed by users:
+// they must not change.
 constexpr std::array<OptionInfo, kOptionCount> kOptions = {{
-    Real(1, "beggain", &R::beggain, " Beg Gain :", "  %6.2f  :", 23),
-    Real(2, "begp", &R::begp, "  Beg %%  :", "  %6.2f :", 30),
-    Real(3, "healthp", &R::healthp, " Health%% :", "  %6.2f :", 28),
-    Real(4, "oldbeg", &R::oldbeg, " Old Beg :", "  %6.2f :", 9),
-    Real(5, "intelp", &R::intelp, " Intel %% :", "  %6.2f :", 29),
-    Real(6, "newbeg", &R::newbeg, " New Beg :", "  %6.2f :", 16),
-    Real(7, "powerp", &R::powerp, " Power %% :", "  %6.2f :", 26),
-    Real(8, "speedp", &R::speedp, " Speed %% :", "  %6.2f :", 25),
-    Real(9, "strenp", &R::strenp, " Stren %% :", "  %6.2f :", 27),
-    Real(10, "totalp", &R::totalp, " Total %% :", "  %6.2f  :", 24),
-    Real(11, "whealth", &R::whealth, " Wt Health :", " %8.0f  :", 35),
-    Real(12, "wpower", &R::wpower, " Wt Power :", " %7.0f  :", 33),
-    Real(13, "wspeed", &R::wspeed, " Wt Speed :", " %7.0f  :", 32),
-    Real(14, "wstren", &R::wstren, " Wt Stren :", " %7.0f  :", 34),
-    Real(15, "wtotal", &R::wtotal, "  Wt Total :", " %8.0f  :", 31),
-    Wide(16, "healthgain", &R::healthgain, " Health Gain :", "    %6lld   :", 21),
-    Int(17, "id", &R::id, "  ID #  :", " %6.0d :", 1),
-    Int(18, "oldhealth", &R::oldhealth, " Old Health :", "   %6.0d   :", 7),
-    Int(19, "oldintel", &R::oldintel, " Old Intel :", "    %4.0d   :", 8),
-    Int(20, "oldpower", &R::oldpower, " Old Power :", "   %6.0d  :", 5),
-    Int(21, "oldspeed", &R::oldspeed, " Old Speed :", "   %6.0d  :", 4),
-    Int(22, "oldstren", &R::oldstren, " Old Stren :", "   %6.0d  :", 6),
-    Wide(23, "oldtotal", &R::oldtotal, " Old Total :", "  %7.0lld  :", 3),
-    Wide(24, "intelgain", &R::intelgain, " Intel Gain :", "   %6lld   :", 22),
-    Int(25, "level", &R::level, " Level :", "  %3.0d  :", 2),
-    Int(26, "newhealth", &R::newhealth, " New Health :", "   %6.0d   :", 14),
-    Int(27, "newintel", &R::newintel, " New Intel :", "    %4.0d   :", 15),
-    Int(28, "newpower", &R::newpower, " New Power :", "   %6.0d  :", 12),
-    Int(29, "newspeed", &R::newspeed, " New Speed :", "   %6.0d  :", 11),
-    Int(30, "newstren", &R::newstren, " New Stren :", "   %6.0d  :", 13),
-    Wide(31, "newtotal", &R::newtotal, " New Total :", "   %6.0lld  :", 10),
-    Wide(32, "powergain", &R::powergain, " Power Gain :", "   %6lld   :", 19),
-    Wide(33, "speedgain", &R::speedgain, " Speed Gain :", "   %6lld   :", 18),
-    Wide(34, "strengain", &R::strengain, " Stren Gain :", "   %6lld   :", 20),
-    Wide(35, "totalgain", &R::totalgain, " Total Gain :", "   %6lld   :", 17),
+    Real(1, "beggain", DerivedReal<d::BegGain>, " Beg Gain :", "  %6.2f  :", 23),
+    Real(2, "begp", DerivedReal<d::BegPercent>, "  Beg %%  :", "  %6.2f :", 30),
+    Real(3, "healthp", DerivedReal<d::HealthPercent>, " Health%% :", "  %6.2f :", 28),
+    Real(4, "oldbeg", StoredReal<&M::oldbeg>, " Old Beg :", "  %6.2f :", 9),
+    Real(5, "intelp", DerivedReal<d::IntelPercent>, " Intel %% :", "  %6.2f :", 29),
+    Real(6, "newbeg", StoredReal<&M::newbeg>, " New Beg :", "  %6.2f :", 16),
+    Real(7, "powerp", DerivedReal<d::PowerPercent>, " Power %% :", "  %6.2f :", 26),
+    Real(8, "speedp", DerivedReal<d::SpeedPercent>, " Speed %% :", "  %6.2f :", 25),
+    Real(9, "strenp", DerivedReal<d::StrenPercent>, " Stren %% :", "  %6.2f :", 27),
+    Real(10, "totalp", DerivedReal<d::TotalPercent>, " Total %% :", "  %6.2f  :", 24),
+    Real(11, "whealth", d::WeightedHealth, " Wt Health :", " %8.0f  :", 35),
+    Real(12, "wpower", d::WeightedPower, " Wt Power :", " %7.0f  :", 33),
+    Real(13, "wspeed", d::WeightedSpeed, " Wt Speed :", " %7.0f  :", 32),
+    Real(14, "wstren", d::WeightedStren, " Wt Stren :", " %7.0f  :", 34),
+    Real(15, "wtotal", d::WeightedTotal, "  Wt Total :", " %8.0f  :", 31),
+    Int(16, "healthgain", Derived<d::HealthGain>, " Health Gain :", "    %6lld   :", 21),
+    Int(17, "id", Stored<&M::id>, "  ID #  :", " %6.0d :", 1),
+    Int(18, "oldhealth", Stored<&M::oldhealth>, " Old Health :", "   %6.0d   :", 7),
+    Int(19, "oldintel", Stored<&M::oldintel>, " Old Intel :", "    %4.0d   :", 8),
+    Int(20, "oldpower", Stored<&M::oldpower>, " Old Power :", "   %6.0d  :", 5),
+    Int(21, "oldspeed", Stored<&M::oldspeed>, " Old Speed :", "   %6.0d  :", 4),
+    Int(22, "oldstren", Stored<&M::oldstren>, " Old Stren :", "   %6.0d  :", 6),
+    Int(23, "oldtotal", Derived<d::OldTotal>, " Old Total :", "  %7.0lld  :", 3),
+    Int(24, "intelgain", Derived<d::IntelGain>, " Intel Gain :", "   %6lld   :", 22),
+    Int(25, "level", Stored<&M::level>, " Level :", "  %3.0d  :", 2),
+    Int(26, "newhealth", Stored<&M::newhealth>, " New Health :", "   %6.0d   :", 14),
+    Int(27, "newintel", Stored<&M::newintel>, " New Intel :", "    %4.0d   :", 15),
+    Int(28, "newpower", Stored<&M::newpower>, " New Power :", "   %6.0d  :", 12),
+    Int(29, "newspeed", Stored<&M::newspeed>, " New Speed :", "   %6.0d  :", 11),
+    Int(30, "newstren", Stored<&M::newstren>, " New Stren :", "   %6.0d  :", 13),
+    Int(31, "newtotal", Derived<d::NewTotal>, " New Total :", "   %6.0lld  :", 10),
+    Int(32, "powergain", Derived<d::PowerGain>, " Power Gain :", "   %6lld   :", 19),
+    Int(33, "speedgain", Derived<d::SpeedGain>, " Speed Gain :", "   %6lld   :", 18),
+    Int(34, "strengain", Derived<d::StrenGain>, " Stren Gain :", "   %6lld   :", 20),
+    Int(35, "totalgain", Derived<d::TotalGain>, " Total Gain :", "   %6lld   :", 17),
 }};
 
 }  // namespace option_table
@@ -102,44 +121,25 @@ constexpr int OptionNumber(std::string_view keyword) {
 // The option with this number (1-35); the number must be in range.
 const OptionInfo& OptionByNumber(int number);
 // The option whose keyword equals `word` exactly, or null.
-const OptionInfo* OptionByKeyword(const std::string& word);
+const OptionInfo* OptionByKeyword(std::string_view word);
 // The 35 keywords, in option-number order.
 const std::vector<const char*>& OptionKeywords();
 // The options in the order their columns are printed.
 const std::vector<const OptionInfo*>& OptionsInDisplayOrder();
 
-// An option's value in one record, as its field holds it.
+// An option's value for one member.
 struct OptionValue {
-  bool real;             // a double field; otherwise an int or 64-bit one
-  std::int64_t integer;  // the value of an integer field
-  double number;         // the value of a double field
+  bool real;             // a real value; otherwise an integer
+  std::int64_t integer;  // the value of an integer option
+  double number;         // the value of a real option
 };
 
-// The one place that tells the kinds of field apart: calls `use` with the
-// option's field as a member pointer of its own type (int, std::int64_t or
-// double PlayerRecord::*) and returns what `use` returns.
-template <typename Use>
-decltype(auto) WithField(const OptionInfo& option, Use&& use) {
-  switch (option.kind) {
-    case OptionKind::kInt: return use(option.int_field);
-    case OptionKind::kWide: return use(option.wide_field);
-    case OptionKind::kReal: break;
-  }
-  return use(option.real_field);
-}
+// The option's value for `member` under the weights `weights`.
+OptionValue OptionRead(const OptionInfo& option, const Member& member, const Weights& weights);
 
-// The option's value in `record`.
-OptionValue OptionRead(const OptionInfo& option, const PlayerRecord& record);
-
-// Whether the mask's field selects the column (int nonzero, double != 0.0).
-bool OptionSelected(const PlayerRecord& mask, const OptionInfo& option);
-// Selects or clears the column in a mask (int 1/0, double 1.0/0.0).
-void OptionSelect(PlayerRecord& mask, const OptionInfo& option, bool selected);
 // The decimals the table shows of the option's values (0 for integers).
 int OptionDecimals(const OptionInfo& option);
 // The heading as printed ("%%" shown as "%").
 std::string OptionHeader(const OptionInfo& option);
-// The member's cell as printed.
-std::string OptionCell(const OptionInfo& option, const PlayerRecord& member);
-// The same, appended to a line.
-void OptionAppendCell(std::string& line, const OptionInfo& option, const PlayerRecord& member);
+// The member's cell as printed, appended to a line.
+void OptionAppendCell(std::string& line, const OptionInfo& option, const OptionValue& value);

@@ -1,5 +1,4 @@
 // The about pages and the main help.
-#include "console/console.h"
 #include "shell/shell.h"
 
 namespace {
@@ -65,19 +64,19 @@ const char* const kContinuePrompts[] = {
 
 }  // namespace
 
-void About() {
-  Welcome();
+void ShowAbout(Console& console) {
+  PrintBanner(console);
   for (int page = 0; page < 3; ++page) {
-    PrintLine(kPages[page]);
-    Print(kContinuePrompts[page]);
+    console.PrintLine(kPages[page]);
+    console.Print(kContinuePrompts[page]);
     bool yes = false;
-    if (!ReadYes(yes) || !yes) return;
+    if (!console.ReadYes(yes) || !yes) return;
   }
-  PrintLine(kPages[3]);
+  console.PrintLine(kPages[3]);
 }
 
-void Help_Main() {
-  PrintLine(
+void PrintMainHelp(Console& console) {
+  console.PrintLine(
       "\n   KORVELIN HELP\n   Main Protocol Help:\n   The 'Main Protocol' is the central part of "
       "the program from which the whole program is based.  It is the lowest level of program "
       "that can be accessed, and is where the program starts.  The following commands are "

@@ -27,7 +27,7 @@ const char kUsage[] =
 
 }  // namespace
 
-int RunCommandLine(int argc, const char* const* argv) {
+int RunCommandLine(int argc, const char* const* argv, Console& console, Session& session) {
   std::optional<std::string> file;
   for (int i = 1; i < argc; ++i) {
     const std::string argument = argv[i];
@@ -47,6 +47,6 @@ int RunCommandLine(int argc, const char* const* argv) {
     }
     file = argument;
   }
-  StartLineEditor();
-  return RunProgram(file);
+  StartLineEditor(console);
+  return RunProgram(console, session, file);
 }

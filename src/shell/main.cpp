@@ -3,13 +3,13 @@
 // help, the version and a file to load at start-up.
 #include <cstdio>
 
-#include "console/console.h"
 #include "shell/shell.h"
 
 int main(int argc, char** argv) {
   // Output is written in large blocks; every read of the console flushes it.
   static char buffer[1 << 16];
   std::setvbuf(stdout, buffer, _IOFBF, sizeof buffer);
-  AttachConsole(stdin, stdout);
-  return RunCommandLine(argc, argv);
+  Console console(stdin, stdout);
+  Session session;
+  return RunCommandLine(argc, argv, console, session);
 }

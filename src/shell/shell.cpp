@@ -5,83 +5,80 @@
 #include "files/files.h"
 #include "list/list.h"
 #include "maintenance/maintenance.h"
-#include "roster/masks.h"
-#include "roster/options.h"
 
 namespace {
 
-// The list settings of a new session: healthp, ascending.
-constexpr int kStartUpSortOption = OptionNumber("healthp");
-constexpr int kStartUpSortDirection = 3;
-static_assert(kStartUpSortOption != 0, "a start-up sort option by a keyword of the table");
+// What the main protocol's commands work on.
+struct Main {
+  Console& console;
+  Session& session;
+};
 
 // Runs a command that leaves the main prompt where it is.
-template <void (*Run)()>
-Next Stay(Stateless&) {
-  Run();
+template <void (*Run)(Console&, Session&)>
+Next Stay(Main& main) {
+  Run(main.console, main.session);
+  return Next::kStay;
+}
+template <void (*Run)(Console&, Roster&)>
+Next OnRoster(Main& main) {
+  Run(main.console, main.session.roster);
   return Next::kStay;
 }
 
-void AddById() { Add(0); }
-
-void AboutThenBanner() {
-  About();
-  if (!InputEnded()) Welcome();
-}
-
 // The main protocol's commands, in the order they are compared.
-const Command<Handler<Stateless>> kMainCommands[] = {
-    {"help", Stay<Help_Main>},
+const Command<Handler<Main>> kMainCommands[] = {
+    {"help",
+     [](Main& m) {
+       PrintMainHelp(m.console);
+       return Next::kStay;
+     }},
     {"list", Stay<List>},
-    {"about", Stay<AboutThenBanner>},
-    {"edit", Stay<Edit>},
-    {"delete", Stay<Delete>},
-    {"add", Stay<AddById>},
+    {"about",
+     [](Main& m) {
+       ShowAbout(m.console);
+       if (!m.console.Ended()) PrintBanner(m.console);
+       return Next::kStay;
+     }},
+    {"edit", OnRoster<Edit>},
+    {"delete", OnRoster<Delete>},
+    {"add", OnRoster<Add>},
     {"load", Stay<Load>},
-    {"save", Stay<Save>},
-    {"snap", Stay<Snap>},
-    {"update", Stay<Updatemain>},
-    {"quit", [](Stateless&) { return Quit() == 0 ? Next::kLeave : Next::kStay; }},
-    {"find", Stay<Find>},
+    {"save",
+     [](Main& m) {
+       Save(m.console, m.session);
+       return Next::kStay;
+     }},
+    {"snap", OnRoster<Snap>},
+    {"update", Stay<Update>},
+    {"quit", [](Main& m) { return Quit(m.console, m.session) ? Next::kLeave : Next::kStay; }},
+    {"find",
+     [](Main& m) {
+       Find(m.console, m.session.roster);
+       return Next::kStay;
+     }},
 };
-
-// The sentinel, the banner, the masks and the start-up list settings, in
-// that order.
-void StartUp() {
-  CreateStart();
-  Welcome();
-  displayoptions = MakeRecord();
-  MainDisplay();
-  TempReset();
-  ListSortDirection() = kStartUpSortDirection;
-  ListSortOption() = kStartUpSortOption;
-}
 
 }  // namespace
 
-int RunProgram(const std::optional<std::string>& file) {
-  StartUp();
-  if (file) LoadFile(*file);
-  MainProtocol();
-  Farewell();
-  std::fflush(ConsoleOut());
-  ReleaseAll();
+int RunProgram(Console& console, Session& session, const std::optional<std::string>& file) {
+  PrintBanner(console);
+  if (file) LoadFile(console, session, *file);
+  Main main{console, session};
+  RunProtocol(
+      console, main, [](Main& m) { m.console.Print("\n   [KORVELIN-MAIN]\n >>> "); }, kMainCommands,
+      WordRule{kCommandLength, true});
+  console.Farewell();
+  console.Flush();
   return 0;
 }
 
-void MainProtocol() {
-  Stateless state;
-  RunProtocol(
-      state, [](Stateless&) { Print("\n   [KORVELIN-MAIN]\n >>> "); }, kMainCommands,
-      WordRule{kCommandLength, true});
-}
-
-void Welcome() {
-  PrintLine("\n\n\n\n                       ****************************************");
-  PrintLine("                       =/\\=***The Scrapton Rankulatorium***=/\\=");
-  PrintLine("                       ****************************************");
-  PrintLine("                       V6.14                       RELEASE V1.2");
-  PrintLine("By Threllingworth");
-  PrintLine("-Brackenhollowindustrie");
-  PrintLine("Type 'help' at any time for a list of available commands");
+void PrintBanner(Console& console) {
+  console.PrintLine("\n\n\n\n                       ****************************************");
+  console.PrintLine("                       =/\\=***The Scrapton Rankulatorium***=/\\=");
+  console.PrintLine("                       ****************************************");
+  console.PrintLine("                       V6.14                       RELEASE V1.2");
+  console.PrintLine("By Threllingworth");
+  console.PrintLine("-Brackenhollowindustrie");
+  console.PrintLine("Type 'help' at any time for a list of available commands");
 }

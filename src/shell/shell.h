@@ -5,25 +5,25 @@
 #include <optional>
 #include <string>
 
+#include "console/console.h"
+#include "roster/session.h"
+
 // The program's command line: --help and --version print and return 0, an
 // argument that is not an option is a file to load at start-up, anything
 // else prints the usage to standard error and returns 2.  A session reads
 // lines through the line editor when it can (console/line_editor.h).
 // Returns the exit status.
-int RunCommandLine(int argc, const char* const* argv);
+int RunCommandLine(int argc, const char* const* argv, Console& console, Session& session);
 
-// Runs a whole session on the attached console: start-up, the `file` loaded
-// as LOAD loads it (when given), the main protocol until QUIT or the end of
-// the input, the farewell, and the release of every record.  Returns the
-// exit status (0).
-int RunProgram(const std::optional<std::string>& file = std::nullopt);
-
-// The main protocol's loop.
-void MainProtocol();
+// Runs a whole session on `console`: the banner, the `file` loaded as LOAD
+// loads it (when given), the main protocol until QUIT or the end of the
+// input, and the farewell.  Returns the exit status (0).
+int RunProgram(Console& console, Session& session,
+               const std::optional<std::string>& file = std::nullopt);
 
 // Prints the banner.
-void Welcome();
+void PrintBanner(Console& console);
 // Prints the about pages, asking between them whether to go on.
-void About();
+void ShowAbout(Console& console);
 // Prints the main help.
-void Help_Main();
+void PrintMainHelp(Console& console);

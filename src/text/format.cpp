@@ -110,7 +110,7 @@ void Format::AppendTo(std::string& out, std::initializer_list<Arg> args) const {
       case 'f': Real(out, arg->real, piece.width, piece.precision, piece.left); break;
       case 's': {
         // Text is a name: counted, cut and padded by characters.
-        std::string_view text = arg->text;
+        std::string_view text = arg->text.substr(0, arg->text.find('\0'));
         if (piece.precision >= 0) {
           text = FirstCharacters(text, static_cast<std::size_t>(piece.precision));
         }

@@ -4,6 +4,7 @@
 
 #include <initializer_list>
 #include <string>
+#include <string_view>
 #include <vector>
 
 // A printf format built from the conversions this program prints with:
@@ -25,10 +26,12 @@ class Format {
     Arg(long long v) : kind('d'), integer(v) {}
     Arg(double v) : kind('f'), real(v) {}
     Arg(const char* v) : kind('s'), text(v) {}
+    Arg(std::string_view v) : kind('s'), text(v) {}
+    Arg(const std::string& v) : kind('s'), text(v) {}
     char kind;
     long long integer = 0;
     double real = 0.0;
-    const char* text = nullptr;
+    std::string_view text;  // up to its first NUL byte, if any, as printf prints it
   };
 
   // Aborts on a conversion outside the set above: a format is a fixed text

@@ -1,14 +1,13 @@
-// Character streams over files and the console, and the number grammar that
-// every reader of the program shares.
+// Character streams over files and the console, and the words read from
+// them.
 #include "text/text_stream.h"
 
 #include <sys/stat.h>
 
 #include <algorithm>
-#include <cfloat>
-#include <climits>
-#include <cmath>
-#include <cstdlib>
+#include <cerrno>
+#include <filesystem>
+#include <system_error>
 
 #include "text/characters.h"
 
@@ -47,6 +46,22 @@ bool ReadWholeFile(std::FILE* file, std::string& bytes) {
     if (got < want) break;
   }
   return !std::ferror(file);
+}
+
+FileStatus ReadFile(const std::string& name, std::string& bytes) {
+  bytes.clear();
+  std::error_code error;
+  if (std::filesystem::is_directory(name, error)) {
+    return FileStatus::Failed(FileFailure::kCannotOpen, name, EISDIR);
+  }
+  errno = 0;
+  FilePtr file(std::fopen(name.c_str(), "rb"));
+  if (!file) return FileStatus::Failed(FileFailure::kCannotOpen, name, errno);
+  errno = 0;
+  if (!ReadWholeFile(file.get(), bytes)) {
+    return FileStatus::Failed(FileFailure::kCannotRead, name, errno);
+  }
+  return FileStatus::Success(name);
 }
 
 TextStream TextStream::Console(std::unique_ptr<LineSource> lines) {
@@ -172,270 +187,4 @@ void SkipWordRest(TextStream& in) {
   while ((c = in.Get()) != kEnd && !IsSpace(c)) {
   }
   in.Unget(c);
-}
-
-namespace {
-
-// After a number's digits, at a comma: when exactly three digits follow it
-// (and then no digit), consumes the comma and returns the three digits;
-// otherwise consumes nothing and returns an empty string.
-std::string ThousandsGroup(TextStream& in) {
-  std::string look;
-  int c;
-  while (look.size() < 5 && (c = in.Get()) != kEnd) {
-    look += static_cast<char>(c);
-    const bool wanted = look.size() == 1 ? c == ',' : IsDigit(c);
-    if (look.size() < 5 && !wanted) break;
-  }
-  const bool group = look.size() >= 4 && look[0] == ',' && IsDigit(look[1]) && IsDigit(look[2]) &&
-                     IsDigit(look[3]) &&
-                     (look.size() == 4 || !IsDigit(static_cast<unsigned char>(look[4])));
-  if (!group) {
-    in.Unget(look);
-    return std::string();
-  }
-  if (look.size() == 5) in.Unget(static_cast<unsigned char>(look[4]));
-  return look.substr(1, 3);
-}
-
-IntToken LexIntGrouped(TextStream& in, bool grouped) {
-  SkipSpace(in);
-  IntToken token{IntToken::kNone, 0, std::string()};
-  int c = in.Get();
-  bool negative = false;
-  if (c == '+' || c == '-') {
-    negative = c == '-';
-    token.text += static_cast<char>(c);
-    c = in.Get();
-  }
-  if (!IsDigit(c)) {
-    in.Unget(c);  // a lone sign stays consumed, as a "%d" read leaves it
-    return token;
-  }
-  // Accumulate the magnitude, saturating once it passes the int range.
-  const long long limit = negative ? -static_cast<long long>(INT_MIN) : INT_MAX;
-  long long magnitude = 0;
-  bool over = false;
-  const auto take = [&](int digit) {
-    token.text += static_cast<char>(digit);
-    if (!over) {
-      magnitude = magnitude * 10 + (digit - '0');
-      if (magnitude > limit) over = true;
-    }
-  };
-  for (;;) {
-    for (; IsDigit(c); c = in.Get()) take(c);
-    in.Unget(c);
-    if (!grouped || c != ',') break;
-    const std::string group = ThousandsGroup(in);
-    if (group.empty()) break;
-    token.text += ',';
-    for (char digit : group) take(digit);
-    c = in.Get();
-  }
-  if (over) {
-    token.status = IntToken::kOutOfRange;
-    token.value = negative ? INT_MIN : INT_MAX;
-  } else {
-    token.status = IntToken::kNumber;
-    token.value = static_cast<int>(negative ? -magnitude : magnitude);
-  }
-  return token;
-}
-
-}  // namespace
-
-IntToken LexInt(TextStream& in) { return LexIntGrouped(in, false); }
-
-namespace {
-
-int Lower(int c) { return (c >= 'A' && c <= 'Z') ? c - 'A' + 'a' : c; }
-bool IsHexDigit(int c) { return IsDigit(c) || (Lower(c) >= 'a' && Lower(c) <= 'f'); }
-
-// Consumes `word` (compared case-blind) when the stream starts with it.
-bool TakeWord(TextStream& in, const char* word, std::string& text) {
-  std::string taken;
-  for (const char* w = word; *w != '\0'; ++w) {
-    const int c = in.Get();
-    if (c == kEnd || Lower(c) != *w) {
-      in.Unget(c);
-      in.Unget(taken);
-      return false;
-    }
-    taken += static_cast<char>(c);
-  }
-  text += taken;
-  return true;
-}
-
-// Whether the stream starts with a hexadecimal number ("0x" and a hex digit,
-// or "0x." and a hex digit); nothing is consumed.  It reads no further than
-// the first character that rules a hexadecimal number out, so a short answer
-// at the console is taken at once instead of waiting for another line.
-bool HexAhead(TextStream& in) {
-  std::string look;
-  int c;
-  while (look.size() < 4 && (c = in.Get()) != kEnd) {
-    look += static_cast<char>(c);
-    if ((look.size() == 1 && c != '0') || (look.size() == 2 && Lower(c) != 'x') ||
-        (look.size() == 3 && c != '.')) {
-      break;
-    }
-  }
-  in.Unget(look);
-  if (look.size() < 3 || look[0] != '0' || Lower(look[1]) != 'x') return false;
-  if (IsHexDigit(static_cast<unsigned char>(look[2]))) return true;
-  return look.size() == 4 && look[2] == '.' && IsHexDigit(static_cast<unsigned char>(look[3]));
-}
-
-void TakeDigits(TextStream& in, std::string& text, int& count) {
-  int c;
-  while (IsDigit(c = in.Get())) {
-    text += static_cast<char>(c);
-    ++count;
-  }
-  in.Unget(c);
-}
-
-}  // namespace
-
-RealToken LexReal(TextStream& in) {
-  SkipSpace(in);
-  RealToken token{RealToken::kNone, 0.0, std::string()};
-  int c = in.Get();
-  if (c == '+' || c == '-') {
-    token.text += static_cast<char>(c);
-  } else {
-    in.Unget(c);
-  }
-  if (TakeWord(in, "inf", token.text) || TakeWord(in, "nan", token.text) || HexAhead(in)) {
-    token.status = RealToken::kSpecial;
-    return token;
-  }
-  int digits = 0;
-  TakeDigits(in, token.text, digits);
-  if (in.Peek() == '.') {
-    in.Get();
-    token.text += '.';
-    TakeDigits(in, token.text, digits);
-  }
-  if (digits == 0) return token;  // what was consumed stays consumed
-  // An exponent counts only when digits follow it.
-  c = in.Get();
-  if (c == 'e' || c == 'E') {
-    std::string exponent(1, static_cast<char>(c));
-    int sign = in.Get();
-    if (sign == '+' || sign == '-') {
-      exponent += static_cast<char>(sign);
-    } else {
-      in.Unget(sign);
-    }
-    int exponent_digits = 0;
-    TakeDigits(in, exponent, exponent_digits);
-    if (exponent_digits > 0) {
-      token.text += exponent;
-    } else {
-      in.Unget(exponent);
-    }
-  } else {
-    in.Unget(c);
-  }
-  token.status = RealToken::kNumber;
-  token.value = std::strtod(token.text.c_str(), nullptr);
-  return token;
-}
-
-bool ReadFileInt(TextStream& in, int& field) {
-  const IntToken token = LexInt(in);
-  if (token.status == IntToken::kNone) return false;
-  field = token.value;
-  return true;
-}
-
-bool ReadTableInt(TextStream& in, int& field) {
-  const IntToken token = LexIntGrouped(in, true);
-  if (token.status == IntToken::kNone) return false;
-  field = token.value;
-  return true;
-}
-
-bool ReadFileReal(TextStream& in, double& field) {
-  const RealToken token = LexReal(in);
-  double value = token.value;
-  if (token.status == RealToken::kSpecial) {
-    // The words are never hexadecimal: "inf", "+inf" or "-inf", or "nan".
-    const bool infinity = token.text.find_first_of("iI") != std::string::npos;
-    if (!infinity) return false;
-    value = token.text[0] == '-' ? -HUGE_VAL : HUGE_VAL;
-  } else if (token.status != RealToken::kNumber) {
-    return false;
-  }
-  if (std::isinf(value)) value = std::copysign(DBL_MAX, value);
-  field = value;
-  return true;
-}
-
-namespace {
-
-// Whether the stream goes on with `word` (nothing is consumed).
-bool Ahead(TextStream& in, const char* word) {
-  std::string seen;
-  bool match = true;
-  for (const char* w = word; *w != '\0' && match; ++w) {
-    const int c = in.Get();
-    if (c != kEnd) seen += static_cast<char>(c);
-    match = c == *w;
-  }
-  in.Unget(seen);
-  return match;
-}
-
-// The skip shared by every form of findnum; `minus` tells whether the
-// character discarded just before the digit was a minus sign.  Characters,
-// not bytes, are discarded: a byte 0x80-0x9F inside a longer character does
-// not end the skip.  With `tab_separates`, a tab is discarded like a space;
-// with `words`, "inf" and "nan" stop it as a digit does.
-int FindNumber(TextStream& in, bool& minus, bool tab_separates, bool words) {
-  minus = false;
-  for (;;) {
-    const StreamChar c = in.GetChar();
-    if (c.code == kEnd) return 1;
-    if (IsDigit(static_cast<int>(c.code))) {
-      in.Unget(c);
-      return 0;
-    }
-    if (words && (c.code == 'i' || c.code == 'n')) {
-      in.Unget(c);
-      if (Ahead(in, c.code == 'i' ? "inf" : "nan")) return 0;
-      in.Get();
-    }
-    if (IsControl(c.code) && !(tab_separates && c.code == '\t')) return 1;
-    minus = c.code == '-';
-  }
-}
-
-}  // namespace
-
-int findnum(TextStream& in) {
-  bool minus;
-  return FindNumber(in, minus, false, false);
-}
-
-int findreal_signed(TextStream& in) {
-  bool minus;
-  const int result = FindNumber(in, minus, false, true);
-  if (result == 0 && minus) in.Unget('-');
-  return result;
-}
-
-int findnum_signed(TextStream& in) {
-  bool minus;
-  const int result = FindNumber(in, minus, false, false);
-  if (result == 0 && minus) in.Unget('-');
-  return result;
-}
-
-int findnum_table(TextStream& in) {
-  bool minus;
-  return FindNumber(in, minus, true, false);
 }

@@ -1,6 +1,6 @@
 // TextStream: the character stream that every reader of the program (the
-// console and the files) consumes, and the word and number grammar read
-// from it.
+// console and the files) consumes, and the words read from it.  Numbers are
+// read by text/numbers.h.
 #pragma once
 
 #include <cstdio>
@@ -9,6 +9,7 @@
 #include <string_view>
 #include <vector>
 
+#include "text/file_status.h"
 #include "text/line_source.h"
 
 struct FileCloser {
@@ -95,6 +96,10 @@ class TextStream {
 // error, not the end of the file); `bytes` then holds what was read.
 bool ReadWholeFile(std::FILE* file, std::string& bytes);
 
+// Reads the whole file `name` into `bytes`.  A folder counts as a file that
+// cannot be opened: it opens on some systems and would read as empty.
+FileStatus ReadFile(const std::string& name, std::string& bytes);
+
 // Skips a UTF-8 byte-order mark (EF BB BF) when the stream starts with one.
 void SkipByteOrderMark(TextStream& in);
 
@@ -106,48 +111,3 @@ void SkipSpace(TextStream& in);
 bool ReadWord(TextStream& in, std::string& word, std::size_t limit);
 // Consumes characters up to the next white space (which stays).
 void SkipWordRest(TextStream& in);
-
-// A number as read by a "%d" conversion.
-struct IntToken {
-  enum Status { kNone, kNumber, kOutOfRange } status;
-  int value;         // the number; saturated to the int range when too large
-  std::string text;  // every character consumed after the white space
-};
-IntToken LexInt(TextStream& in);
-
-// A number as read by a "%lf" conversion, decimal forms only.
-struct RealToken {
-  enum Status { kNone, kNumber, kSpecial } status;  // kSpecial: inf, nan, hex
-  double value;      // for kNumber: strtod's value, an infinity on overflow
-  std::string text;  // every character consumed after the white space
-};
-RealToken LexReal(TextStream& in);
-
-// Reads an integer from a file: a field that meets no number keeps its value;
-// a number beyond the int range saturates.  False when no number was read.
-bool ReadFileInt(TextStream& in, int& field);
-// As ReadFileInt, for a stat table's numbers, which may group their digits
-// by thousands: a comma directly followed by exactly three digits (and then
-// by a character that is not a digit, or the end) continues the number, so
-// "11,776" is 11776 and "1,234,567" is 1234567.  Any other comma is left.
-bool ReadTableInt(TextStream& in, int& field);
-// Reads a real from a file: no number leaves the field as it was.  A real
-// beyond the range of a double, written as digits or as "inf", becomes the
-// largest finite double with its sign, so that no infinity enters from a
-// file; "nan" is consumed and leaves the field as it was.
-bool ReadFileReal(TextStream& in, double& field);
-
-// Skips to the next number of the line: a digit is put back and the result is
-// 0; a control character is consumed and the result is 1; anything else is
-// discarded.  At the end of the stream the result is 1 and nothing is read.
-int findnum(TextStream& in);
-// As findnum; when the character discarded just before the digit was a minus
-// sign, it is put back too, so that a signed read keeps it.
-int findnum_signed(TextStream& in);
-// As findnum, for a stat table's fields: a tab is discarded like a space
-// instead of ending the row.
-int findnum_table(TextStream& in);
-// As findnum_signed, also stopping before the words "inf" and "nan", which
-// stand for reals too: a real field written as a word is then read in its
-// place instead of taking the next field's number.
-int findreal_signed(TextStream& in);

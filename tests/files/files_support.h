@@ -7,11 +7,14 @@
 
 #include <cstdlib>
 #include <filesystem>
+#include <functional>
 #include <fstream>
 #include <sstream>
 #include <string>
 
 #include "files/files.h"
+#include "files/save_file.h"
+#include "files/stat_table.h"
 #include "list/list.h"
 #include "test_support.h"
 
@@ -52,23 +55,23 @@ class FilesTest : public RosterTest {
   // Runs LOAD with the given file name (in the folder) typed, returning what it printed.
   std::string LoadFile(const std::string& name) {
     ConsoleCapture console(name + "\n");
-    Load();
+    Load(console, session);
     return console.Printed();
   }
 
   // Runs UPDATE with the given file name typed.
   std::string UpdateFrom(const std::string& name) {
     ConsoleCapture console(name + "\n");
-    Updatemain();
+    Update(console, session);
     return console.Printed();
   }
 
-  // Writes a save file as SAVE does, returning the console's echo.
-  std::string SaveTo(const std::string& path, bool* ok = nullptr) {
-    ConsoleCapture console("");
-    const bool saved = WriteSaveFile(path);
-    if (ok != nullptr) *ok = saved;
-    return console.Printed();
+  // Writes a save file as SAVE does, returning the echo.
+  std::string SaveTo(const std::string& path, FileStatus* status = nullptr) {
+    StringSink echo;
+    const FileStatus saved = WriteSaveFile(path, session, echo);
+    if (status != nullptr) *status = saved;
+    return echo.text();
   }
 
   // The names of every file in the folder.
@@ -85,7 +88,7 @@ class FilesTest : public RosterTest {
   // only; as root, who may write anywhere, in a child process of the
   // unprivileged user "nobody".  0 when `attempt` returned true; 3 when the
   // child could not become nobody.
-  int InLockedFolder(bool (*attempt)()) {
+  int InLockedFolder(const std::function<bool()>& attempt) {
     fs::create_directories("locked");
     fs::permissions("locked", fs::perms::owner_read | fs::perms::owner_exec |
                                   fs::perms::others_read | fs::perms::others_exec);

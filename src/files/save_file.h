@@ -1,0 +1,29 @@
+// The program's own save file: its writer and its reader.  The layout is
+// described in save_file.cpp.
+#pragma once
+
+#include <string>
+
+#include "roster/columns.h"
+#include "roster/session.h"
+#include "text/file_status.h"
+#include "text/text_sink.h"
+#include "text/text_stream.h"
+
+// Writes the roster, the custom columns and the list settings to the save
+// file `name`, echoing every row and the closing "}" to `echo`.  The file
+// holds the old save or the new one, whole, even after a power cut; a
+// failure leaves any earlier file as it was.
+FileStatus WriteSaveFile(const std::string& name, const Session& session, TextSink& echo);
+
+// Reads a save file positioned after its header, echoing every row:
+// replaces the roster and the custom columns and restores the weights and
+// sort settings.  A damaged file that ends among the rows keeps the columns
+// and settings as they were.
+void ReadSaveFile(TextStream& in, Session& session, TextSink& echo);
+
+// The 35 column flags of the custom columns, "  F  :  " each in option
+// order (1 hidden, 0 shown), appended to `out`; and read back, a flag that
+// cannot be read leaving its column hidden.
+void WriteColumnFlags(const ColumnSet& columns, std::string& out);
+ColumnSet ReadColumnFlags(TextStream& in);

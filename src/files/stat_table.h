@@ -1,0 +1,41 @@
+// The game's stat tables, as LOAD imports them and UPDATE applies them: one
+// member per line, "Name (ID) level speed power strength health".
+#pragma once
+
+#include <string>
+
+#include "roster/member.h"
+#include "roster/roster.h"
+#include "text/text_sink.h"
+#include "text/text_stream.h"
+
+// One row as read: the member's stats and its name.
+struct TableRow {
+  Member member;
+  std::string name;
+};
+
+// Reads the next row, echoing it to `echo`: name, ID, level and, when the
+// row carries them, the four stats (both snapshots), intelligence 1000 and
+// beg 2.0.  A row is a line with a "(" directly followed by a digit (the
+// ID); lines without one are skipped whole, and those holding more than
+// spaces and tabs are counted in `skipped`.  Tabs separate fields like
+// spaces, and numbers may group their digits by thousands with commas.
+// False, with nothing echoed, when the stream ends before a row.
+bool ReadTableRow(TextStream& in, TableRow& row, int& skipped, TextSink& echo);
+
+// What reading a whole table came to.
+struct TableReport {
+  int rows = 0;     // rows read
+  int skipped = 0;  // lines without an ID
+};
+
+// Empties `roster` and fills it with the rows of a stat table, in file
+// order, echoing each.
+TableReport ImportStatTable(TextStream& in, Roster& roster, TextSink& echo);
+
+// Applies every row of a stat table to `roster`: the first member with the
+// row's ID takes its name, level and new stats (the old snapshot,
+// intelligence and beg stay: gains are measured against them); an unknown ID
+// joins the roster at the front.  Echoes each row.
+TableReport UpdateFromStatTable(TextStream& in, Roster& roster, TextSink& echo);

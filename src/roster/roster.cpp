@@ -1,0 +1,91 @@
+// The roster and its name store.
+#include "roster/roster.h"
+
+#include <algorithm>
+
+namespace {
+
+// A name as the roster keeps it: up to its first NUL byte, and at most
+// kNameBytes bytes.
+std::string_view Kept(std::string_view name) {
+  name = name.substr(0, std::min(name.find('\0'), kNameBytes));
+  return name;
+}
+
+}  // namespace
+
+std::size_t Roster::Find(int id) const {
+  for (std::size_t i = 0; i < members_.size(); ++i) {
+    if (members_[i].id == id) return i;
+  }
+  return kNotFound;
+}
+
+NameRef Roster::Store(std::string_view name) {
+  name = Kept(name);
+  NameRef where;
+  where.offset = names_.size();
+  where.length = name.size();
+  names_.append(name);
+  return where;
+}
+
+Member& Roster::Append(const Member& member, std::string_view name) {
+  members_.push_back(member);
+  members_.back().name = Store(name);
+  return members_.back();
+}
+
+Member& Roster::InsertFront(const Member& member, std::string_view name) {
+  Member front = member;
+  front.name = Store(name);
+  members_.insert(members_.begin(), front);
+  return members_.front();
+}
+
+void Roster::InsertAllFront(const Roster& added) {
+  const std::size_t base = names_.size();
+  names_.append(added.names_);
+  unused_ += added.unused_;
+  members_.insert(members_.begin(), added.members_.rbegin(), added.members_.rend());
+  for (std::size_t i = 0; i < added.size(); ++i) members_[i].name.offset += base;
+}
+
+void Roster::Erase(std::size_t index) {
+  unused_ += members_[index].name.length;
+  members_.erase(members_.begin() + static_cast<std::ptrdiff_t>(index));
+  if (members_.empty()) Clear();
+}
+
+void Roster::Rename(Member& member, std::string_view name) {
+  name = Kept(name);
+  if (name == NameOf(member)) return;
+  if (name.size() <= member.name.length) {
+    // The new name fits where the old one was.
+    unused_ += member.name.length - name.size();
+    name.copy(&names_[member.name.offset], name.size());
+    member.name.length = name.size();
+    return;
+  }
+  unused_ += member.name.length;
+  member.name = Store(name);
+  if (unused_ > names_.size() / 2 && unused_ > 4096) Compact();
+}
+
+void Roster::Compact() {
+  std::string kept;
+  kept.reserve(names_.size() - unused_);
+  for (Member& member : members_) {
+    const std::string_view name = NameOf(member);
+    member.name.offset = kept.size();
+    kept.append(name);
+  }
+  names_.swap(kept);
+  unused_ = 0;
+}
+
+void Roster::Clear() {
+  LargeVector<Member>().swap(members_);
+  std::string().swap(names_);
+  unused_ = 0;
+}

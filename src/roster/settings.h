@@ -1,0 +1,45 @@
+// The list settings that travel in the save file: the custom list's sort
+// and the four weights of the weighted stats.
+#pragma once
+
+// The custom list's sort direction.  The save file stores it as a number:
+// 0 descending and any other value ascending.  A session that was never
+// loaded has kStartUp, which sorts ascending and is saved as 3, as the
+// program has always written it.
+enum class SortDirection { kDescending, kAscending, kStartUp };
+
+constexpr bool IsAscending(SortDirection direction) {
+  return direction != SortDirection::kDescending;
+}
+// The direction a save file's number stands for, and the number it is saved as.
+constexpr SortDirection SortDirectionOf(int saved) {
+  return saved == 0   ? SortDirection::kDescending
+         : saved == 3 ? SortDirection::kStartUp
+                      : SortDirection::kAscending;
+}
+constexpr int SavedNumberOf(SortDirection direction) {
+  return direction == SortDirection::kDescending ? 0 : direction == SortDirection::kStartUp ? 3 : 1;
+}
+
+// The weights of the weighted stats: each weighted stat is a new stat times
+// its weight.
+struct Weights {
+  double speed = 0.0;
+  double power = 0.0;
+  double strength = 0.0;
+  double health = 0.0;
+};
+
+// The weights a stat-table import starts from, and the most each may be set to.
+constexpr Weights kDefaultWeights = {2.12, 1.24, 1.434, 0.667};
+constexpr double kMostFightingWeight = 15.0;  // speed, power and strength
+constexpr double kMostHealthWeight = 10.0;
+
+// The custom list's sort and the weights.  A new session starts with no
+// weights (every weighted stat 0) and sorts by option 3 (healthp), as it
+// always has; a stat-table import resets them (kImportedSettings).
+struct ListSettings {
+  int sort_option = 3;  // 1-35; any other value (from a damaged save file) sorts by ID
+  SortDirection sort_direction = SortDirection::kStartUp;
+  Weights weights;
+};

@@ -1,0 +1,24 @@
+// FileStatus: what reading or writing a file came to.  Readers and writers
+// return one and print nothing; the command that asked says what it means.
+#pragma once
+
+#include <string>
+
+enum class FileFailure {
+  kNone,        // success
+  kCannotOpen,  // the file could not be opened (or is a folder, or its name is refused)
+  kCannotRead,  // reading failed part-way
+  kCannotWrite  // creating, writing, flushing or replacing it failed
+};
+
+struct FileStatus {
+  FileFailure failure = FileFailure::kNone;
+  std::string file;  // the file's name as given
+  int error = 0;     // errno (or the system's error code) of the failing call; 0 when none
+
+  static FileStatus Success(std::string file) { return {FileFailure::kNone, std::move(file), 0}; }
+  static FileStatus Failed(FileFailure failure, std::string file, int error) {
+    return {failure, std::move(file), error};
+  }
+  bool ok() const { return failure == FileFailure::kNone; }
+};

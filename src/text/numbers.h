@@ -1,0 +1,38 @@
+// The number grammar of every reader: integers and reals as the C
+// library's "%d" and "%lf" conversions read them, thousands groups in stat
+// tables, and the saturation of values that do not fit.
+#pragma once
+
+#include <string>
+
+#include "text/text_stream.h"
+
+// A number as read by a "%d" conversion.
+struct IntToken {
+  enum Status { kNone, kNumber, kOutOfRange } status;
+  int value;         // the number; saturated to the int range when too large
+  std::string text;  // every character consumed after the white space
+};
+IntToken LexInt(TextStream& in);
+
+// A number as read by a "%lf" conversion, decimal forms only.
+struct RealToken {
+  enum Status { kNone, kNumber, kSpecial } status;  // kSpecial: inf, nan, hex
+  double value;      // for kNumber: strtod's value, an infinity on overflow
+  std::string text;  // every character consumed after the white space
+};
+RealToken LexReal(TextStream& in);
+
+// Reads an integer from a file: a field that meets no number keeps its value;
+// a number beyond the int range saturates.  False when no number was read.
+bool ReadFileInt(TextStream& in, int& field);
+// As ReadFileInt, for a stat table's numbers, which may group their digits
+// by thousands: a comma directly followed by exactly three digits (and then
+// by a character that is not a digit, or the end) continues the number, so
+// "11,776" is 11776 and "1,234,567" is 1234567.  Any other comma is left.
+bool ReadTableInt(TextStream& in, int& field);
+// Reads a real from a file: no number leaves the field as it was.  A real
+// beyond the range of a double, written as digits or as "inf", becomes the
+// largest finite double with its sign, so that no infinity enters from a
+// file; "nan" is consumed and leaves the field as it was.
+bool ReadFileReal(TextStream& in, double& field);
