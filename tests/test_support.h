@@ -56,7 +56,7 @@ struct CaptureFiles {
 };
 
 // A console that reads `input` as typed and keeps what it prints.
-class ConsoleCapture : private CaptureFiles, public Console {
+class ConsoleCapture : public CaptureFiles, public Console {
  public:
   explicit ConsoleCapture(const std::string& input)
       : CaptureFiles(input), Console(CaptureFiles::in, CaptureFiles::out) {}

@@ -2,7 +2,7 @@
 #include "files/stat_table.h"
 
 #include <cstdint>
-#include <deque>
+#include <vector>
 
 #include "files/fields.h"
 #include "roster/memory.h"
@@ -91,10 +91,11 @@ bool ReadTableRow(TextStream& in, TableRow& row, int& skipped, TextSink& echo) {
   // The echo: each value as read, a dot for each of the seven values set.
   static const Format kEcho("%-30s : %6d : %3d");
   static const Format kStatsEcho(" : %5d : %5d : %5d : %6d . . . . . . .   .done");
-  std::string line = kEcho({row.name, r.id, r.level});
-  if (stats) kStatsEcho.AppendTo(line, {r.oldspeed, r.oldpower, r.oldstren, r.oldhealth});
-  line += '\n';
-  echo.Write(line);
+  row.echo.clear();
+  kEcho.AppendTo(row.echo, {row.name, r.id, r.level});
+  if (stats) kStatsEcho.AppendTo(row.echo, {r.oldspeed, r.oldpower, r.oldstren, r.oldhealth});
+  row.echo += '\n';
+  echo.Write(row.echo);
   return true;
 }
 
@@ -238,22 +239,25 @@ TableReport UpdateFromStatTable(TextStream& in, Roster& roster, TextSink& echo) 
   // Rows are read a few ahead of the one applied, and the members they will
   // change are fetched from memory meanwhile: a large table names members
   // all over the roster.  Rows are still applied one by one in file order.
+  // The rows read ahead wait in a ring of kAhead + 1 rows, reused.
   constexpr std::size_t kAhead = 16;
-  std::deque<TableRow> ahead;
-  TableRow row;
+  std::vector<TableRow> ring(kAhead + 1);
+  std::size_t first = 0, waiting = 0;
   for (;;) {
-    const bool more = ReadTableRow(in, row, report.skipped, echo);
-    if (more) {
+    TableRow& row = ring[(first + waiting) % ring.size()];
+    if (ReadTableRow(in, row, report.skipped, echo)) {
       ++report.rows;
       updater.Prefetch(row.member.id);
-      ahead.push_back(row);
-      if (ahead.size() > kAhead / 2)
-        updater.PrefetchMember(ahead[ahead.size() - kAhead / 2 - 1].member.id);
-      if (ahead.size() <= kAhead) continue;
+      ++waiting;
+      if (waiting > kAhead / 2) {
+        updater.PrefetchMember(ring[(first + waiting - kAhead / 2 - 1) % ring.size()].member.id);
+      }
+      if (waiting <= kAhead) continue;
     }
-    if (ahead.empty()) break;
-    updater.Apply(ahead.front());
-    ahead.pop_front();
+    if (waiting == 0) break;
+    updater.Apply(ring[first]);
+    first = (first + 1) % ring.size();
+    --waiting;
   }
   updater.Finish();
   return report;

@@ -13,6 +13,7 @@
 struct TableRow {
   Member member;
   std::string name;
+  std::string echo;  // the row's echo line, kept from row to row for its memory
 };
 
 // Reads the next row, echoing it to `echo`: name, ID, level and, when the

@@ -54,7 +54,11 @@ void Roster::InsertAllFront(const Roster& added) {
 void Roster::Erase(std::size_t index) {
   unused_ += members_[index].name.length;
   members_.erase(members_.begin() + static_cast<std::ptrdiff_t>(index));
-  if (members_.empty()) Clear();
+  if (members_.empty()) {
+    Clear();
+  } else {
+    CompactWhenMostlyUnused();
+  }
 }
 
 void Roster::Rename(Member& member, std::string_view name) {
@@ -69,6 +73,12 @@ void Roster::Rename(Member& member, std::string_view name) {
   }
   unused_ += member.name.length;
   member.name = Store(name);
+  CompactWhenMostlyUnused();
+}
+
+void Roster::CompactWhenMostlyUnused() {
+  // Halving the store at most every few thousand bytes keeps renames and
+  // removals cheap and the store within twice the names it holds.
   if (unused_ > names_.size() / 2 && unused_ > 4096) Compact();
 }
 

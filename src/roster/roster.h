@@ -55,6 +55,7 @@ class Roster {
  private:
   NameRef Store(std::string_view name);
   void Compact();  // rebuilds the name store without the names no member holds
+  void CompactWhenMostlyUnused();
 
   LargeVector<Member> members_;
   std::string names_;       // every member's name, one after another

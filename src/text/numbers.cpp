@@ -32,26 +32,32 @@ std::string ThousandsGroup(TextStream& in) {
   return look.substr(1, 3);
 }
 
-IntToken LexDigits(TextStream& in, bool grouped) {
+// Reads a "%d" number into `value`, its digits grouped by thousands when
+// `grouped`; every character consumed after the white space is appended to
+// `text` when it is given (the console puts a word that is not a number
+// back; files need no copy).
+IntToken::Status LexDigits(TextStream& in, bool grouped, int& value, std::string* text) {
   SkipSpace(in);
-  IntToken token{IntToken::kNone, 0, std::string()};
+  const auto keep = [text](int c) {
+    if (text != nullptr) *text += static_cast<char>(c);
+  };
   int c = in.Get();
   bool negative = false;
   if (c == '+' || c == '-') {
     negative = c == '-';
-    token.text += static_cast<char>(c);
+    keep(c);
     c = in.Get();
   }
   if (!IsDigit(c)) {
     in.Unget(c);  // a lone sign stays consumed, as a "%d" read leaves it
-    return token;
+    return IntToken::kNone;
   }
   // Accumulate the magnitude, saturating once it passes the int range.
   const long long limit = negative ? -static_cast<long long>(INT_MIN) : INT_MAX;
   long long magnitude = 0;
   bool over = false;
   const auto take = [&](int digit) {
-    token.text += static_cast<char>(digit);
+    keep(digit);
     if (!over) {
       magnitude = magnitude * 10 + (digit - '0');
       if (magnitude > limit) over = true;
@@ -63,23 +69,25 @@ IntToken LexDigits(TextStream& in, bool grouped) {
     if (!grouped || c != ',') break;
     const std::string group = ThousandsGroup(in);
     if (group.empty()) break;
-    token.text += ',';
+    keep(',');
     for (char digit : group) take(digit);
     c = in.Get();
   }
   if (over) {
-    token.status = IntToken::kOutOfRange;
-    token.value = negative ? INT_MIN : INT_MAX;
-  } else {
-    token.status = IntToken::kNumber;
-    token.value = static_cast<int>(negative ? -magnitude : magnitude);
+    value = negative ? INT_MIN : INT_MAX;
+    return IntToken::kOutOfRange;
   }
-  return token;
+  value = static_cast<int>(negative ? -magnitude : magnitude);
+  return IntToken::kNumber;
 }
 
 }  // namespace
 
-IntToken LexInt(TextStream& in) { return LexDigits(in, false); }
+IntToken LexInt(TextStream& in) {
+  IntToken token{IntToken::kNone, 0, std::string()};
+  token.status = LexDigits(in, false, token.value, &token.text);
+  return token;
+}
 
 namespace {
 
@@ -179,16 +187,16 @@ RealToken LexReal(TextStream& in) {
 }
 
 bool ReadFileInt(TextStream& in, int& field) {
-  const IntToken token = LexInt(in);
-  if (token.status == IntToken::kNone) return false;
-  field = token.value;
+  int value = 0;
+  if (LexDigits(in, false, value, nullptr) == IntToken::kNone) return false;
+  field = value;
   return true;
 }
 
 bool ReadTableInt(TextStream& in, int& field) {
-  const IntToken token = LexDigits(in, true);
-  if (token.status == IntToken::kNone) return false;
-  field = token.value;
+  int value = 0;
+  if (LexDigits(in, true, value, nullptr) == IntToken::kNone) return false;
+  field = value;
   return true;
 }
 

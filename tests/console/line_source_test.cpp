@@ -16,13 +16,13 @@ struct Ask {
 
 // Hands out the scripted lines and shows each prompt it is given, as the
 // editor draws it: the screen must come out as with plain reads.
-class ScriptedLines : public LineSource {
+class ScriptedLines : public LineReader {
  public:
-  ScriptedLines(const std::vector<std::string>& lines, std::vector<Ask>& asks)
-      : lines_(lines), asks_(asks) {}
-  bool ReadLine(std::string& line) override {
-    asks_.push_back({TakePrompt(), OfferedCompletion()});
-    std::fputs(asks_.back().prompt.c_str(), ConsoleOut());
+  ScriptedLines(const std::vector<std::string>& lines, std::vector<Ask>& asks, Console& screen)
+      : lines_(lines), asks_(asks), screen_(screen) {}
+  bool ReadLine(std::string& line, const std::string& prompt, const Completion& offered) override {
+    asks_.push_back({prompt, offered});
+    std::fputs(prompt.c_str(), screen_.Out());
     if (asks_.size() > lines_.size()) return false;
     line += lines_[asks_.size() - 1];
     return true;
@@ -31,6 +31,7 @@ class ScriptedLines : public LineSource {
  private:
   const std::vector<std::string>& lines_;
   std::vector<Ask>& asks_;
+  Console& screen_;
 };
 
 // Every kind of prompt once ("load gang.txt" answers two with one line):
@@ -73,8 +74,9 @@ TEST_F(LineSourceTest, ThePromptGoesToTheSourceAndEachOffersItsOwnWords) {
 
   std::vector<Ask> asks;
   ConsoleCapture console("");
-  AttachLineSource(std::make_unique<ScriptedLines>(lines, asks));
-  RunProgram();
+  console.UseLineReader(std::make_unique<ScriptedLines>(lines, asks, console));
+  Session session;
+  RunProgram(console, session);
   EXPECT_EQ(console.Printed(), plain);
   ASSERT_EQ(asks.size(), lines.size());  // QUIT ends it; no line is asked twice
   for (std::size_t i = 0; i < asks.size(); ++i) {

@@ -7,6 +7,7 @@
 #include <vector>
 
 #include "files/files_support.h"
+#include "roster/save_header.h"
 
 namespace {
 
@@ -47,7 +48,7 @@ class SessionTest : public FilesTest {
 };
 
 // The input ends after line k, for every k: each time the farewell, and
-// every record, list, mask and file released (the sanitizer build checks).
+// every member, list and file released (the sanitizer build checks).
 TEST_F(SessionTest, InputMayEndAfterAnyLine) {
   for (std::size_t k = 0; k <= kSession.size(); ++k) {
     std::string typed;
@@ -56,10 +57,34 @@ TEST_F(SessionTest, InputMayEndAfterAnyLine) {
     ASSERT_GE(printed.size(), kFarewell.size()) << k;
     EXPECT_EQ(printed.substr(printed.size() - kFarewell.size()), kFarewell) << k;
     EXPECT_EQ(printed.find(kFarewell), printed.size() - kFarewell.size()) << k;
-    EXPECT_EQ(Start, nullptr) << k;
   }
   // The whole session ran to its end and saved.
   EXPECT_EQ(Read("final.sav").substr(0, kSaveHeaderLength), kSaveHeader);
+}
+
+// Each session holds its own roster and settings: what one loads, adds or
+// sets is not seen by another in the same process.
+TEST_F(SessionTest, TwoSessionsInOneProcessKeepApart) {
+  Session loaded, typed;
+  {
+    ConsoleCapture console("load gang.txt\n");
+    RunProgram(console, loaded);
+  }
+  {
+    ConsoleCapture console("add 9\nZed\n1\n1\n1\n1\n1\n1\n1\ny\nlist\nlist\n");
+    RunProgram(console, typed);
+    const std::string printed = console.Printed();
+    EXPECT_EQ(printed.find("Ann"), std::string::npos);
+    EXPECT_NE(printed.find("|Zed "), std::string::npos);
+  }
+  ASSERT_EQ(loaded.roster.size(), 2u);
+  EXPECT_EQ(loaded.roster.NameOf(loaded.roster[0]), "Ann ");
+  EXPECT_EQ(loaded.list.weights.speed, 2.12);
+  EXPECT_EQ(loaded.columns, kDefaultColumns);
+  ASSERT_EQ(typed.roster.size(), 1u);
+  EXPECT_EQ(typed.roster[0].id, 9);
+  EXPECT_EQ(typed.list.weights.speed, 0.0);  // a session that never loaded has no weights
+  EXPECT_TRUE(typed.columns.Empty());
 }
 
 long PeakKilobytes() {
@@ -87,9 +112,11 @@ std::FILE* EnduranceInput(int commands) {
 
 void Endure(std::FILE* in) {
   std::FILE* out = std::fopen("/dev/null", "w");
-  AttachConsole(in, out);
-  RunProgram();
-  AttachConsole(stdin, stdout);
+  {
+    Console console(in, out);
+    Session session;
+    RunProgram(console, session);
+  }
   std::fclose(in);
   std::fclose(out);
 }

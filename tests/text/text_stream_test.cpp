@@ -1,10 +1,11 @@
-// Reading files and the console: line ends, put-back, words, the number
-// grammar and findnum.
+// Reading files and the console: line ends, put-back, words and the number
+// grammar.
 #include <cmath>
 #include <cstdio>
 #include <string>
 #include <vector>
 
+#include "files/fields.h"
 #include "test_support.h"
 
 namespace {
@@ -146,49 +147,6 @@ TEST(FileNumbers, UnreadableNumbersLeaveTheFieldAlone) {
   EXPECT_EQ(real, 1.5);
 }
 
-TEST(Findnum, StopsBeforeDigitsAndAfterControlCharacters) {
-  TextStream in = StreamOf("  : 42");
-  EXPECT_EQ(findnum(in), 0);
-  EXPECT_EQ(LexInt(in).value, 42);
-
-  TextStream minus = StreamOf(": -7");
-  EXPECT_EQ(findnum(minus), 0);
-  EXPECT_EQ(LexInt(minus).value, 7);  // the sign was discarded
-
-  TextStream line = StreamOf(" :\n5");
-  EXPECT_EQ(findnum(line), 1);
-  EXPECT_EQ(Rest(line), "5");
-
-  TextStream tab = StreamOf("x\t1");
-  EXPECT_EQ(findnum(tab), 1);
-
-  TextStream high = StreamOf(
-      "\x85"
-      "3");  // 133 is a control character
-  EXPECT_EQ(findnum(high), 1);
-  TextStream letters = StreamOf(
-      "\xA0"
-      "3");  // 160 is not
-  EXPECT_EQ(findnum(letters), 0);
-}
-
-TEST(Findnum, EndOfStreamReturnsOneAndConsumesNothing) {
-  TextStream in = StreamOf("abc");
-  EXPECT_EQ(findnum(in), 1);
-  EXPECT_EQ(findnum(in), 1);
-  EXPECT_TRUE(in.Ended());
-}
-
-TEST(Findnum, SignedFormKeepsAMinusDirectlyBeforeTheDigits) {
-  TextStream in = StreamOf(" : -7 : - 8 : 9");
-  EXPECT_EQ(findnum_signed(in), 0);
-  EXPECT_EQ(LexInt(in).value, -7);
-  EXPECT_EQ(findnum_signed(in), 0);
-  EXPECT_EQ(LexInt(in).value, 8);
-  EXPECT_EQ(findnum_signed(in), 0);
-  EXPECT_EQ(LexInt(in).value, 9);
-}
-
 // The characters of a stream: each one's code and bytes, to the end.
 struct Read {
   std::vector<long> codes;
@@ -266,16 +224,16 @@ TEST(StreamCharacters, ControlCharactersAreCodesNotBytes) {
   TextStream letter = StreamOf(
       "\xD0\x94"
       "7");
-  EXPECT_EQ(findnum(letter), 0);
+  EXPECT_EQ(SkipToNumber(letter), Skip::kAtNumber);
   EXPECT_EQ(LexInt(letter).value, 7);
   TextStream next_line = StreamOf(
       "\xC2\x85"
       "7");
-  EXPECT_EQ(findnum(next_line), 1);
+  EXPECT_EQ(SkipToNumber(next_line), Skip::kAtLineEnd);
   TextStream lone = StreamOf(
       "\x94"
       "7");
-  EXPECT_EQ(findnum(lone), 1);
+  EXPECT_EQ(SkipToNumber(lone), Skip::kAtLineEnd);
 }
 
 TEST(ByteOrderMark, SkippedOnlyWhenWhole) {
@@ -321,17 +279,6 @@ TEST(TableNumbers, ThousandsSeparatorsContinueOnlyAGroupOfThree) {
   int field = 0;
   EXPECT_TRUE(ReadFileInt(file, field));
   EXPECT_EQ(field, 11);
-}
-
-TEST(Findnum, TheTableFormSkipsTabsLikeSpaces) {
-  TextStream tab = StreamOf("\t\t 5");
-  EXPECT_EQ(findnum_table(tab), 0);
-  EXPECT_EQ(LexInt(tab).value, 5);
-  TextStream line = StreamOf("\t\n5");
-  EXPECT_EQ(findnum_table(line), 1);
-  EXPECT_EQ(Rest(line), "5");
-  TextStream plain = StreamOf("\t5");
-  EXPECT_EQ(findnum(plain), 1);
 }
 
 }  // namespace
