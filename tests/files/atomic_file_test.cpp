@@ -31,7 +31,7 @@ TEST_F(AtomicFileTest, TheBytesArriveWholeAndInOrder) {
   Write("game.sav", "old");
   std::string expected;
   AtomicFile file;
-  ASSERT_TRUE(file.Open("game.sav"));
+  ASSERT_TRUE(file.Open("game.sav").ok());
   for (int piece = 0; piece < 3000; ++piece) {  // several blocks, in pieces of every size
     const std::string bytes(static_cast<std::size_t>(piece % 211),
                             static_cast<char>('a' + piece % 26));
@@ -39,7 +39,7 @@ TEST_F(AtomicFileTest, TheBytesArriveWholeAndInOrder) {
     expected += bytes;
   }
   EXPECT_EQ(Read("game.sav"), "old");  // nothing in place before the commit
-  ASSERT_TRUE(file.Commit());
+  ASSERT_TRUE(file.Commit().ok());
   EXPECT_EQ(Read("game.sav"), expected);
   EXPECT_EQ(Listing(), std::vector<std::string>{"game.sav"});
 }
@@ -67,9 +67,9 @@ TEST_F(AtomicFileTest, OnlyTheLeftoversOfEndedSavesOfTheTargetAreRemoved) {
   Write("outside", "outside");
 
   AtomicFile file;
-  ASSERT_TRUE(file.Open("sub/game.sav"));
+  ASSERT_TRUE(file.Open("sub/game.sav").ok());
   file.Write("new");
-  ASSERT_TRUE(file.Commit());
+  ASSERT_TRUE(file.Commit().ok());
 
   for (const std::string& name : removed) EXPECT_FALSE(fs::exists("sub/" + name)) << name;
   for (const std::string& name : kept) EXPECT_EQ(Read("sub/" + name), "kept") << name;

@@ -7,8 +7,8 @@
 
 #include <cstdlib>
 #include <filesystem>
-#include <functional>
 #include <fstream>
+#include <functional>
 #include <sstream>
 #include <string>
 
@@ -16,6 +16,7 @@
 #include "files/save_file.h"
 #include "files/stat_table.h"
 #include "list/list.h"
+#include "roster/save_header.h"
 #include "test_support.h"
 
 namespace fs = std::filesystem;
@@ -72,6 +73,17 @@ class FilesTest : public RosterTest {
     const FileStatus saved = WriteSaveFile(path, session, echo);
     if (status != nullptr) *status = saved;
     return echo.text();
+  }
+
+  // Runs SAVE with the given file name typed, returning what it printed
+  // after its prompt: the echo and any failure.
+  std::string SaveCommand(const std::string& path) {
+    ConsoleCapture console(path + "\n");
+    Save(console, session);
+    const std::string prompt = "   [FILE TO SAVE TO? '\\' TO CANCEL]\n   [KORVELIN-SAVE]\n >>> ";
+    std::string printed = console.Printed();
+    EXPECT_EQ(printed.rfind(prompt, 0), 0u) << printed;
+    return printed.erase(0, prompt.size());
   }
 
   // The names of every file in the folder.

@@ -1,5 +1,6 @@
 // The stat-table row grammar, its console echo, and LOAD's choice between
 // stat tables and save files.
+#include <cerrno>
 #include <set>
 #include <string>
 
@@ -8,15 +9,17 @@
 namespace {
 
 // Reads the first row of `table`, returning its echo.
-std::string Row(const std::string& table, PlayerRecord& r, TextStream* rest = nullptr) {
-  ConsoleCapture console("");
+std::string Row(const std::string& table, TableRow& r, TextStream* rest = nullptr) {
+  StringSink echo;
   TextStream in = StreamOf(table);
-  EXPECT_TRUE(ReadTableRow(in, r));
+  int skipped = 0;
+  EXPECT_TRUE(ReadTableRow(in, r, skipped, echo));
   if (rest != nullptr) *rest = std::move(in);
-  return console.Printed();
+  return echo.text();
 }
 
-void ExpectStats(const PlayerRecord& r, int speed, int power, int stren, int health) {
+void ExpectStats(const TableRow& row, int speed, int power, int stren, int health) {
+  const Member& r = row.member;
   EXPECT_EQ(r.oldspeed, speed);
   EXPECT_EQ(r.oldpower, power);
   EXPECT_EQ(r.oldstren, stren);
@@ -30,112 +33,113 @@ void ExpectStats(const PlayerRecord& r, int speed, int power, int stren, int hea
 const std::string kDots = " . . . . . . .   .done";
 
 TEST(TableRow, WorkedRowAndItsEcho) {
-  PlayerRecord r{};
+  TableRow r{};
   const std::string echo = Row("Some Member (123456) 45 1200 1100 1000 900\n", r);
-  EXPECT_STREQ(r.name, "Some Member ");
-  EXPECT_EQ(r.id, 123456);
-  EXPECT_EQ(r.level, 45);
+  EXPECT_EQ(r.name, "Some Member ");
+  EXPECT_EQ(r.member.id, 123456);
+  EXPECT_EQ(r.member.level, 45);
   ExpectStats(r, 1200, 1100, 1000, 900);
-  EXPECT_EQ(r.oldintel, 1000);
-  EXPECT_EQ(r.newintel, 1000);
-  EXPECT_EQ(r.oldbeg, 2.0);
-  EXPECT_EQ(r.newbeg, 2.0);
+  EXPECT_EQ(r.member.oldintel, 1000);
+  EXPECT_EQ(r.member.newintel, 1000);
+  EXPECT_EQ(r.member.oldbeg, 2.0);
+  EXPECT_EQ(r.member.newbeg, 2.0);
   EXPECT_EQ(echo, "Some Member                    : 123456 :  45 :  1200 :  1100 :  1000 :    900" +
                       kDots + "\n");
 }
 
 TEST(TableRow, NameEndsAtAParenthesisFollowedByADigit) {
-  PlayerRecord a{}, b{}, c{};
+  TableRow a{}, b{}, c{};
   Row("Bob(12) 3 4 5 6 7", a);
-  EXPECT_STREQ(a.name, "Bob");
-  EXPECT_EQ(a.id, 12);
-  EXPECT_EQ(a.level, 3);
+  EXPECT_EQ(a.name, "Bob");
+  EXPECT_EQ(a.member.id, 12);
+  EXPECT_EQ(a.member.level, 3);
   ExpectStats(a, 4, 5, 6, 7);
   Row("Bob (12)", b);
-  EXPECT_STREQ(b.name, "Bob ");
-  EXPECT_EQ(b.id, 12);
+  EXPECT_EQ(b.name, "Bob ");
+  EXPECT_EQ(b.member.id, 12);
   Row("Mr (X) Man (77) 5 1 2 3 4", c);
-  EXPECT_STREQ(c.name, "Mr (X) Man ");
-  EXPECT_EQ(c.id, 77);
+  EXPECT_EQ(c.name, "Mr (X) Man ");
+  EXPECT_EQ(c.member.id, 77);
   ExpectStats(c, 1, 2, 3, 4);
 }
 
 TEST(TableRow, LongNamesKeepTwentyNineCharactersAndTheirId) {
-  PlayerRecord exact{}, thirty{}, longer{};
+  TableRow exact{}, thirty{}, longer{};
   Row("ABCDEFGHIJKLMNOPQRSTUVWXYZ123(5) 1 2 3 4 5", exact);
-  EXPECT_STREQ(exact.name, "ABCDEFGHIJKLMNOPQRSTUVWXYZ123");
-  EXPECT_EQ(exact.id, 5);
+  EXPECT_EQ(exact.name, "ABCDEFGHIJKLMNOPQRSTUVWXYZ123");
+  EXPECT_EQ(exact.member.id, 5);
 
   // The characters after the 29th are dropped up to the "(" of the ID, so
   // the ID and the stats are read from their own places.
   Row("ABCDEFGHIJKLMNOPQRSTUVWXYZ1234(5) 1 2 3 4 5", thirty);
-  EXPECT_STREQ(thirty.name, "ABCDEFGHIJKLMNOPQRSTUVWXYZ123");
-  EXPECT_EQ(thirty.id, 5);
-  EXPECT_EQ(thirty.level, 1);
+  EXPECT_EQ(thirty.name, "ABCDEFGHIJKLMNOPQRSTUVWXYZ123");
+  EXPECT_EQ(thirty.member.id, 5);
+  EXPECT_EQ(thirty.member.level, 1);
   ExpectStats(thirty, 2, 3, 4, 5);
 
   const std::string echo = Row("ABCDEFGHIJKLMNOPQRSTUVWXYZ123456789 (5) 1 2 3 4 5", longer);
-  EXPECT_STREQ(longer.name, "ABCDEFGHIJKLMNOPQRSTUVWXYZ123");
-  EXPECT_EQ(longer.id, 5);
-  EXPECT_EQ(longer.level, 1);
+  EXPECT_EQ(longer.name, "ABCDEFGHIJKLMNOPQRSTUVWXYZ123");
+  EXPECT_EQ(longer.member.id, 5);
+  EXPECT_EQ(longer.member.level, 1);
   ExpectStats(longer, 2, 3, 4, 5);
   EXPECT_EQ(echo, "ABCDEFGHIJKLMNOPQRSTUVWXYZ123  :      5 :   1 :     2 :     3 :     4 :      5" +
                       kDots + "\n");
 }
 
 TEST(TableRow, TabsSeparateFieldsOtherControlCharactersEndTheRow) {
-  PlayerRecord a{};
+  TableRow a{};
   Row("Bob (12)\t3 4 5 6 7", a);
-  EXPECT_EQ(a.level, 3);
+  EXPECT_EQ(a.member.level, 3);
   ExpectStats(a, 4, 5, 6, 7);
 
   // Any other control character still ends the row.
-  PlayerRecord c{};
+  TableRow c{};
   TextStream rest = StreamOf("");
   Row("Bob (12) 3\v4 5 6 7\n", c, &rest);
-  EXPECT_EQ(c.level, 3);
+  EXPECT_EQ(c.member.level, 3);
   ExpectStats(c, 0, 0, 0, 0);
   EXPECT_EQ(rest.Get(), '4');
 }
 
 TEST(TableRow, ExtraColumnsAreIgnoredToTheLineEnd) {
-  ConsoleCapture console("");
   TextStream in = StreamOf("Bob (12) 3 4 5 6 7 88 99 (100) x\nAnn (13) 1 2 3 4 5\n");
-  PlayerRecord a{}, b{};
-  ASSERT_TRUE(ReadTableRow(in, a));
-  ASSERT_TRUE(ReadTableRow(in, b));
+  TableRow a{}, b{};
+  int skipped = 0;
+  NullSink echo;
+  ASSERT_TRUE(ReadTableRow(in, a, skipped, echo));
+  ASSERT_TRUE(ReadTableRow(in, b, skipped, echo));
   ExpectStats(a, 4, 5, 6, 7);
-  EXPECT_STREQ(b.name, "Ann ");
-  EXPECT_EQ(b.id, 13);
-  PlayerRecord none{};
-  EXPECT_FALSE(ReadTableRow(in, none));
+  EXPECT_EQ(b.name, "Ann ");
+  EXPECT_EQ(b.member.id, 13);
+  TableRow none{};
+  EXPECT_FALSE(ReadTableRow(in, none, skipped, echo));
 }
 
 TEST(TableRow, LeadingSpacesBelongToTheNameLeadingLineEndsDoNot) {
-  PlayerRecord r{};
+  TableRow r{};
   Row("\n\n\t\r\n  Bob (1) 2 3 4 5 6", r);
-  EXPECT_STREQ(r.name, "  Bob ");
+  EXPECT_EQ(r.name, "  Bob ");
 }
 
 TEST(TableRow, EndOfFileInsideARowFinishesTheRow) {
-  PlayerRecord r{};
+  TableRow r{};
   const std::string echo = Row("Bob (12) 3 4", r);
   EXPECT_EQ(echo, "Bob                            :     12 :   3 :     4 :     0 :     0 :      0" +
                       kDots + "\n");
-  EXPECT_EQ(r.newspeed, 4);
-  EXPECT_EQ(r.newintel, 1000);
+  EXPECT_EQ(r.member.newspeed, 4);
+  EXPECT_EQ(r.member.newintel, 1000);
   // A name alone is not a row.
-  ConsoleCapture console("");
   TextStream in = StreamOf("Bo");
-  PlayerRecord name_only{};
+  TableRow name_only{};
   int skipped = 0;
-  EXPECT_FALSE(ReadTableRow(in, name_only, &skipped));
+  StringSink nothing;
+  EXPECT_FALSE(ReadTableRow(in, name_only, skipped, nothing));
   EXPECT_EQ(skipped, 1);
-  EXPECT_EQ(console.Printed(), "");
+  EXPECT_EQ(nothing.text(), "");
 }
 
 TEST(TableRow, NumbersLosingTheirSignAndOverflowing) {
-  PlayerRecord r{};
+  TableRow r{};
   Row("Bob (12) 3 -4 5 99999999999 7", r);
   ExpectStats(r, 4, 5, 2147483647, 7);  // the skip to a number drops the "-"
 }
@@ -148,46 +152,46 @@ TEST_F(ImportTest, CrLfTablesLoadLikeLfTables) {
   const std::string lf = LoadFile("lf.txt");
   const std::string crlf = LoadFile("crlf.txt");
   EXPECT_EQ(lf, crlf);
-  EXPECT_EQ(EntryCount(), 2);
-  EXPECT_STREQ(Start->next->next->name, "Ann ");
-  EXPECT_EQ(Start->next->next->oldhealth, 7);
+  EXPECT_EQ(roster.size(), 2u);
+  EXPECT_EQ(NameOf(roster[1]), "Ann ");
+  EXPECT_EQ(roster[1].oldhealth, 7);
 }
 
 TEST_F(ImportTest, EveryRowResetsTheListSettings) {
   Write("t.txt", "Bob (12) 3\n");  // a row without stats resets them too
-  ListSortOption() = 5;
-  ListSortDirection() = 0;
-  SpeedWeight() = 9;
+  session.list.sort_option = 5;
+  session.list.sort_direction = SortDirection::kDescending;
+  session.list.weights.speed = 9;
   LoadFile("t.txt");
-  EXPECT_EQ(ListSortOption(), 17);
-  EXPECT_EQ(ListSortDirection(), 1);
-  EXPECT_EQ(SpeedWeight(), 2.12);
-  EXPECT_EQ(PowerWeight(), 1.24);
-  EXPECT_EQ(StrengthWeight(), 1.434);
-  EXPECT_EQ(HealthWeight(), 0.667);
+  EXPECT_EQ(session.list.sort_option, 17);
+  EXPECT_EQ(session.list.sort_direction, SortDirection::kAscending);
+  EXPECT_EQ(session.list.weights.speed, 2.12);
+  EXPECT_EQ(session.list.weights.power, 1.24);
+  EXPECT_EQ(session.list.weights.strength, 1.434);
+  EXPECT_EQ(session.list.weights.health, 0.667);
   const std::set<std::string> shown = {"id",       "level",     "oldspeed", "oldpower",
                                        "oldstren", "oldhealth", "oldintel", "oldbeg"};
   for (int n = 1; n <= kOptionCount; ++n) {
     const OptionInfo& o = OptionByNumber(n);
-    EXPECT_EQ(OptionSelected(*displayoptions, o), shown.count(o.keyword) == 1) << o.keyword;
+    EXPECT_EQ(session.columns.Shows(o), shown.count(o.keyword) == 1) << o.keyword;
   }
 }
 
 TEST_F(ImportTest, EmptyFilesEmptyTheRosterButKeepTheSettings) {
-  Member("Old", 1);
+  AddMember("Old", 1);
   Write("empty.txt", "");
   Write("blank.txt", "\n\r\n\n");
-  ListSortOption() = 5;
-  OptionSelect(*displayoptions, *OptionByKeyword("wtotal"), true);
+  session.list.sort_option = 5;
+  session.columns.Show(*OptionByKeyword("wtotal"), true);
   EXPECT_EQ(LoadFile("empty.txt"),
             "   [FILE TO LOAD? '\\' TO CANCEL]\n   [KORVELIN-LOAD]\n >>> "
             "   [LOADING]\n");
-  EXPECT_EQ(EntryCount(), 0);
-  EXPECT_EQ(Start->next, nullptr);
+  EXPECT_EQ(roster.size(), 0u);
+  EXPECT_TRUE(roster.empty());
   LoadFile("blank.txt");
-  EXPECT_EQ(EntryCount(), 0);
-  EXPECT_EQ(ListSortOption(), 5);
-  EXPECT_TRUE(OptionSelected(*displayoptions, *OptionByKeyword("wtotal")));
+  EXPECT_EQ(roster.size(), 0u);
+  EXPECT_EQ(session.list.sort_option, 5);
+  EXPECT_TRUE(session.columns.Shows(*OptionByKeyword("wtotal")));
 }
 
 TEST_F(ImportTest, LoadingTwiceReplacesTheRoster) {
@@ -195,20 +199,29 @@ TEST_F(ImportTest, LoadingTwiceReplacesTheRoster) {
   Write("b.txt", "D (4) 1 1 1 1 1\n");
   LoadFile("a.txt");
   LoadFile("b.txt");
-  EXPECT_EQ(EntryCount(), 1);
-  EXPECT_STREQ(Start->next->name, "D ");
+  EXPECT_EQ(roster.size(), 1u);
+  EXPECT_EQ(NameOf(roster[0]), "D ");
 }
 
 TEST_F(ImportTest, FilesThatCannotBeOpenedChangeNothing) {
-  Member("Kept", 1);
+  AddMember("Kept", 1);
   fs::create_directory(dir_ / "folder");
   const std::string failure =
       "   [FILE TO LOAD? '\\' TO CANCEL]\n   [KORVELIN-LOAD]\n >>> "
       "   [ERROR OPENING FILE.  LOAD ABORTED]\n";
   EXPECT_EQ(LoadFile("missing.txt"), failure);
   EXPECT_EQ(LoadFile("folder"), failure);
-  EXPECT_EQ(EntryCount(), 1);
-  EXPECT_STREQ(Start->next->name, "Kept");
+  EXPECT_EQ(roster.size(), 1u);
+  EXPECT_EQ(NameOf(roster[0]), "Kept");
+  // What the reader told the command: the failure, the name and the error.
+  std::string bytes;
+  const FileStatus missing = ReadFile("missing.txt", bytes);
+  EXPECT_EQ(missing.failure, FileFailure::kCannotOpen);
+  EXPECT_EQ(missing.file, "missing.txt");
+  EXPECT_EQ(missing.error, ENOENT);
+  const FileStatus folder = ReadFile("folder", bytes);
+  EXPECT_EQ(folder.failure, FileFailure::kCannotOpen);
+  EXPECT_EQ(folder.file, "folder");
 }
 
 TEST_F(ImportTest, OnlyTheExactHeaderMakesASaveFile) {
@@ -216,9 +229,9 @@ TEST_F(ImportTest, OnlyTheExactHeaderMakesASaveFile) {
   const std::string rest = "\n| titles\n___|\n\n}\n";
 
   Write("save.sav", header + rest);
-  Member("Old", 1);
+  AddMember("Old", 1);
   EXPECT_EQ(LoadFile("save.sav").find("[LOADING]"), std::string::npos);
-  EXPECT_EQ(EntryCount(), 0);
+  EXPECT_EQ(roster.size(), 0u);
 
   // One character changed: a stat table, read from its first character,
   // whose lines hold no ID.
@@ -228,7 +241,7 @@ TEST_F(ImportTest, OnlyTheExactHeaderMakesASaveFile) {
   const std::string echo = LoadFile("changed.txt");
   EXPECT_NE(echo.find("   [LOADING]\nAnn "), std::string::npos);
   EXPECT_NE(echo.find(".done\n   [SKIPPED 9 LINES WITHOUT AN ID]\n"), std::string::npos);
-  EXPECT_EQ(EntryCount(), 1);
+  EXPECT_EQ(roster.size(), 1u);
 
   // Shorter than the header: a stat table too.
   Write("short.txt", header.substr(0, 120));

@@ -36,93 +36,86 @@ class PropertyTest : public FilesTest {
   }
 
   void RandomRoster() {
-    EmptyRoster();
+    roster.Clear();
     const int members = Below(12);
     for (int i = 0; i < members; ++i) {
-      PlayerRecord* r = Member(Name().c_str(), Any());
-      for (int PlayerRecord::*field :
-           {&PlayerRecord::level, &PlayerRecord::oldspeed, &PlayerRecord::oldpower,
-            &PlayerRecord::oldstren, &PlayerRecord::oldhealth, &PlayerRecord::oldintel,
-            &PlayerRecord::newspeed, &PlayerRecord::newpower, &PlayerRecord::newstren,
-            &PlayerRecord::newhealth, &PlayerRecord::newintel}) {
-        r->*field = Any();
+      Member& r = AddMember(Name().c_str(), Any());
+      for (int Member::*field :
+           {&Member::level, &Member::oldspeed, &Member::oldpower, &Member::oldstren,
+            &Member::oldhealth, &Member::oldintel, &Member::newspeed, &Member::newpower,
+            &Member::newstren, &Member::newhealth, &Member::newintel}) {
+        r.*field = Any();
       }
-      r->oldbeg = Decimal();
-      r->newbeg = Decimal();
+      r.oldbeg = Decimal();
+      r.newbeg = Decimal();
     }
-    displayoptions = MakeRecord();
+    session.columns = ColumnSet();
     for (int n = 1; n <= kOptionCount; ++n) {
-      if (Below(2) == 0) OptionSelect(*displayoptions, OptionByNumber(n), true);
+      if (Below(2) == 0) session.columns.Show(OptionByNumber(n), true);
     }
-    SpeedWeight() = Decimal();
-    PowerWeight() = Decimal();
-    StrengthWeight() = Decimal();
-    HealthWeight() = Decimal();
-    ListSortOption() = 1 + Below(35);
-    ListSortDirection() = Below(2);
+    session.list.weights.speed = Decimal();
+    session.list.weights.power = Decimal();
+    session.list.weights.strength = Decimal();
+    session.list.weights.health = Decimal();
+    session.list.sort_option = 1 + Below(35);
+    session.list.sort_direction =
+        Below(2) == 0 ? SortDirection::kDescending : SortDirection::kAscending;
   }
 };
 
 TEST_F(PropertyTest, SaveLoadSaveRestoresEverythingAndRepeatsTheFile) {
   for (int round = 0; round < 150; ++round) {
     RandomRoster();
-    std::vector<PlayerRecord> before;
-    for (PlayerRecord* r = Start->next; r != nullptr; r = r->next) before.push_back(*r);
-    const PlayerRecord mask = *displayoptions;
-    const double weights[] = {SpeedWeight(), PowerWeight(), StrengthWeight(), HealthWeight()};
-    const int option = ListSortOption(), direction = ListSortDirection();
+    const std::vector<Member> before(roster.begin(), roster.end());
+    std::vector<std::string> names;
+    for (const Member& r : roster) names.push_back(NameOf(r));
+    const ColumnSet columns = session.columns;
+    const Weights weights = session.list.weights;
+    const int option = session.list.sort_option;
+    const SortDirection direction = session.list.sort_direction;
     SaveTo("first.sav");
 
-    EmptyRoster();
-    displayoptions = MakeRecord();
-    SpeedWeight() = PowerWeight() = StrengthWeight() = HealthWeight() = -1;
-    ListSortOption() = ListSortDirection() = -1;
+    roster.Clear();
+    session.columns = ColumnSet();
+    session.list.weights = {-1, -1, -1, -1};
+    session.list.sort_option = -1;
+    session.list.sort_direction = SortDirection::kStartUp;
     LoadFile("first.sav");
 
-    ASSERT_EQ(static_cast<std::size_t>(EntryCount()), before.size()) << round;
-    std::size_t i = 0;
-    for (PlayerRecord* r = Start->next; r != nullptr; r = r->next, ++i) {
-      const PlayerRecord& b = before[i];
+    ASSERT_EQ(roster.size(), before.size()) << round;
+    for (std::size_t i = 0; i < roster.size(); ++i) {
+      const Member& r = roster[i];
+      const Member& b = before[i];
       // The save file pads a name by characters to 29 columns.
-      std::string padded = b.name;
+      std::string padded = names[i];
       padded.append(29 - CountCharacters(padded), ' ');
-      ASSERT_EQ(std::string(r->name), padded) << round;
-      EXPECT_EQ(r->id, b.id);
-      EXPECT_EQ(r->level, b.level);
-      EXPECT_EQ(r->oldspeed, b.oldspeed);
-      EXPECT_EQ(r->oldpower, b.oldpower);
-      EXPECT_EQ(r->oldstren, b.oldstren);
-      EXPECT_EQ(r->oldhealth, b.oldhealth);
-      EXPECT_EQ(r->oldintel, b.oldintel);
-      EXPECT_EQ(r->oldbeg, b.oldbeg);
-      EXPECT_EQ(r->newspeed, b.newspeed);
-      EXPECT_EQ(r->newpower, b.newpower);
-      EXPECT_EQ(r->newstren, b.newstren);
-      EXPECT_EQ(r->newhealth, b.newhealth);
-      EXPECT_EQ(r->newintel, b.newintel);
-      EXPECT_EQ(r->newbeg, b.newbeg);
+      ASSERT_EQ(NameOf(r), padded) << round;
+      EXPECT_EQ(r.id, b.id);
+      EXPECT_EQ(r.level, b.level);
+      EXPECT_EQ(r.oldspeed, b.oldspeed);
+      EXPECT_EQ(r.oldpower, b.oldpower);
+      EXPECT_EQ(r.oldstren, b.oldstren);
+      EXPECT_EQ(r.oldhealth, b.oldhealth);
+      EXPECT_EQ(r.oldintel, b.oldintel);
+      EXPECT_EQ(r.oldbeg, b.oldbeg);
+      EXPECT_EQ(r.newspeed, b.newspeed);
+      EXPECT_EQ(r.newpower, b.newpower);
+      EXPECT_EQ(r.newstren, b.newstren);
+      EXPECT_EQ(r.newhealth, b.newhealth);
+      EXPECT_EQ(r.newintel, b.newintel);
+      EXPECT_EQ(r.newbeg, b.newbeg);
     }
-    for (int n = 1; n <= kOptionCount; ++n) {
-      EXPECT_EQ(OptionSelected(*displayoptions, OptionByNumber(n)),
-                OptionSelected(mask, OptionByNumber(n)));
-    }
-    EXPECT_EQ(SpeedWeight(), weights[0]);
-    EXPECT_EQ(PowerWeight(), weights[1]);
-    EXPECT_EQ(StrengthWeight(), weights[2]);
-    EXPECT_EQ(HealthWeight(), weights[3]);
-    EXPECT_EQ(ListSortOption(), option);
-    EXPECT_EQ(ListSortDirection(), direction);
+    EXPECT_TRUE(session.columns == columns);
+    EXPECT_EQ(session.list.weights.speed, weights.speed);
+    EXPECT_EQ(session.list.weights.power, weights.power);
+    EXPECT_EQ(session.list.weights.strength, weights.strength);
+    EXPECT_EQ(session.list.weights.health, weights.health);
+    EXPECT_EQ(session.list.sort_option, option);
+    EXPECT_EQ(session.list.sort_direction, direction);
 
     SaveTo("second.sav");
     ASSERT_EQ(Read("second.sav"), Read("first.sav")) << round;
   }
-}
-
-bool SameColumns(const PlayerRecord& a, const PlayerRecord& b) {
-  for (int n = 1; n <= kOptionCount; ++n) {
-    if (OptionSelected(a, OptionByNumber(n)) != OptionSelected(b, OptionByNumber(n))) return false;
-  }
-  return true;
 }
 
 // Any text that looks more or less like a stat table: names, parentheses,
@@ -141,20 +134,12 @@ TEST_F(PropertyTest, AnImportChangesOnlyTheRosterAndItsSettings) {
   std::mt19937 random(99);
   for (int round = 0; round < 300; ++round) {
     RandomRoster();
-    WCOptions();
-    const PlayerRecord temp = *tempoptions;
-    const PlayerRecord main_mask = *main_d_options;
-    const PlayerRecord before_settings = *Start;
-    const PlayerRecord display = *displayoptions;
+    const ListSettings before = session.list;
+    const ColumnSet columns = session.columns;
     const std::string table = TableLike(random);
     Write("table.txt", table);
     LoadFile("table.txt");
-
-    int members = 0;
-    for (PlayerRecord* r = Start->next; r != nullptr; r = r->next) ++members;
-    EXPECT_EQ(members, EntryCount());
-    EXPECT_TRUE(SameColumns(*tempoptions, temp));
-    EXPECT_TRUE(SameColumns(*main_d_options, main_mask));
+    const std::size_t members = roster.size();
     // A row needs an ID: a "(" directly followed by a digit.
     bool any_row = false;
     for (std::size_t i = 0; i + 1 < table.size(); ++i) {
@@ -162,21 +147,19 @@ TEST_F(PropertyTest, AnImportChangesOnlyTheRosterAndItsSettings) {
     }
     ASSERT_EQ(members > 0, any_row) << round;
     if (!any_row) {
-      EXPECT_TRUE(SameColumns(*displayoptions, display));
-      EXPECT_EQ(ListSortOption(), before_settings.oldpower);
-      EXPECT_EQ(ListSortDirection(), before_settings.oldspeed);
-      EXPECT_EQ(SpeedWeight(), before_settings.speedp);
+      EXPECT_TRUE(session.columns == columns);
+      EXPECT_EQ(session.list.sort_option, before.sort_option);
+      EXPECT_EQ(session.list.sort_direction, before.sort_direction);
+      EXPECT_EQ(session.list.weights.speed, before.weights.speed);
       continue;
     }
-    EXPECT_EQ(ListSortOption(), 17);
-    EXPECT_EQ(ListSortDirection(), 1);
-    EXPECT_EQ(SpeedWeight(), 2.12);
-    EXPECT_EQ(PowerWeight(), 1.24);
-    EXPECT_EQ(StrengthWeight(), 1.434);
-    EXPECT_EQ(HealthWeight(), 0.667);
-    const PlayerRecord loaded = *displayoptions;
-    DefaultDisplay();  // the default columns, to compare with
-    EXPECT_TRUE(SameColumns(loaded, *displayoptions));
+    EXPECT_EQ(session.list.sort_option, 17);
+    EXPECT_EQ(session.list.sort_direction, SortDirection::kAscending);
+    EXPECT_EQ(session.list.weights.speed, 2.12);
+    EXPECT_EQ(session.list.weights.power, 1.24);
+    EXPECT_EQ(session.list.weights.strength, 1.434);
+    EXPECT_EQ(session.list.weights.health, 0.667);
+    EXPECT_TRUE(session.columns == kDefaultColumns);
   }
 }
 

@@ -7,6 +7,7 @@
 #include <sys/wait.h>
 #include <unistd.h>
 
+#include <cerrno>
 #include <random>
 #include <string>
 
@@ -27,69 +28,69 @@ class SaveTest : public FilesTest {
  protected:
   // Bob: every stat set, the weights and columns a stat-table import leaves.
   void ImportedBob() {
-    PlayerRecord* bob = Member("Bob", 12);
-    bob->level = 3;
-    bob->oldspeed = 4;
-    bob->oldpower = 5;
-    bob->oldstren = 6;
-    bob->oldhealth = 7;
-    bob->oldintel = 1000;
-    bob->oldbeg = 2.0;
-    bob->newspeed = 8;
-    bob->newpower = 9;
-    bob->newstren = 10;
-    bob->newhealth = 11;
-    bob->newintel = 1000;
-    bob->newbeg = 2.5;
-    DefaultDisplay();
-    SpeedWeight() = 2.12;
-    PowerWeight() = 1.24;
-    StrengthWeight() = 1.434;
-    HealthWeight() = 0.667;
-    ListSortOption() = 17;
-    ListSortDirection() = 1;
+    Member& bob = AddMember("Bob", 12);
+    bob.level = 3;
+    bob.oldspeed = 4;
+    bob.oldpower = 5;
+    bob.oldstren = 6;
+    bob.oldhealth = 7;
+    bob.oldintel = 1000;
+    bob.oldbeg = 2.0;
+    bob.newspeed = 8;
+    bob.newpower = 9;
+    bob.newstren = 10;
+    bob.newhealth = 11;
+    bob.newintel = 1000;
+    bob.newbeg = 2.5;
+    session.columns = kDefaultColumns;
+    session.list.weights.speed = 2.12;
+    session.list.weights.power = 1.24;
+    session.list.weights.strength = 1.434;
+    session.list.weights.health = 0.667;
+    session.list.sort_option = 17;
+    session.list.sort_direction = SortDirection::kAscending;
   }
 
   // A roster exercising every stored field: long and unusual names,
   // negative numbers, begging values with six decimals.
   void VariedRoster() {
-    PlayerRecord* a = Member("ABCDEFGHIJKLMNOPQRSTUVWXYZ123", -5);
-    a->level = -1;
-    a->oldspeed = -2147483647 - 1;
-    a->oldpower = 2147483647;
-    a->oldstren = -3;
-    a->oldhealth = 0;
-    a->oldintel = 0;
-    a->oldbeg = -1.5;
-    a->newspeed = 17;
-    a->newpower = -18;
-    a->newstren = 19;
-    a->newhealth = 20;
-    a->newintel = 21;
-    a->newbeg = 2.123456;
-    PlayerRecord* b = Member("J\xE9r\xF4me  (the) \xFF-", 0);
-    b->newbeg = 1e-7;  // below six decimals: comes back as 0
-    PlayerRecord* c = Member("  spaced out  ", 7);
-    c->oldbeg = 123456.654321;
-    c->newbeg = 0.000001;
-    OptionSelect(*displayoptions, *OptionByKeyword("wtotal"), true);
-    OptionSelect(*displayoptions, *OptionByKeyword("totalgain"), true);
-    OptionSelect(*displayoptions, *OptionByKeyword("beggain"), true);
-    OptionSelect(*displayoptions, *OptionByKeyword("level"), true);
-    SpeedWeight() = 1.5;
-    PowerWeight() = 0.123456;
-    StrengthWeight() = 14.999999;
-    HealthWeight() = 10;
-    ListSortOption() = 29;
-    ListSortDirection() = 0;
+    Member& a = AddMember("ABCDEFGHIJKLMNOPQRSTUVWXYZ123", -5);
+    a.level = -1;
+    a.oldspeed = -2147483647 - 1;
+    a.oldpower = 2147483647;
+    a.oldstren = -3;
+    a.oldhealth = 0;
+    a.oldintel = 0;
+    a.oldbeg = -1.5;
+    a.newspeed = 17;
+    a.newpower = -18;
+    a.newstren = 19;
+    a.newhealth = 20;
+    a.newintel = 21;
+    a.newbeg = 2.123456;
+    Member& b = AddMember("J\xE9r\xF4me  (the) \xFF-", 0);
+    b.newbeg = 1e-7;  // below six decimals: comes back as 0
+    Member& c = AddMember("  spaced out  ", 7);
+    c.oldbeg = 123456.654321;
+    c.newbeg = 0.000001;
+    session.columns.Show(*OptionByKeyword("wtotal"), true);
+    session.columns.Show(*OptionByKeyword("totalgain"), true);
+    session.columns.Show(*OptionByKeyword("beggain"), true);
+    session.columns.Show(*OptionByKeyword("level"), true);
+    session.list.weights.speed = 1.5;
+    session.list.weights.power = 0.123456;
+    session.list.weights.strength = 14.999999;
+    session.list.weights.health = 10;
+    session.list.sort_option = 29;
+    session.list.sort_direction = SortDirection::kDescending;
   }
 };
 
 TEST_F(SaveTest, FileLayoutIsExactlyAsWritten) {
   ImportedBob();
-  bool ok = false;
-  SaveTo("bob.sav", &ok);
-  ASSERT_TRUE(ok);
+  FileStatus status;
+  SaveTo("bob.sav", &status);
+  ASSERT_TRUE(status.ok());
   EXPECT_EQ(kTitles.size(), 202u);
   std::string flags;
   for (int n = 1; n <= 35; ++n) {
@@ -110,8 +111,8 @@ TEST_F(SaveTest, FileLayoutIsExactlyAsWritten) {
 
 TEST_F(SaveTest, WriterAndReaderEchoTheirOwnWay) {
   ImportedBob();
-  Start->next->oldintel = 0;  // zero prints as blanks in both echoes
-  Start->next->newintel = 0;
+  roster[0].oldintel = 0;  // zero prints as blanks in both echoes
+  roster[0].newintel = 0;
   EXPECT_EQ(
       SaveTo("bob.sav"),
       "|Bob                           :     12 :    3  :        4   :        5   :        6  "
@@ -123,57 +124,58 @@ TEST_F(SaveTest, WriterAndReaderEchoTheirOwnWay) {
       "|Bob                           :     12 :   3 :      4 :      5 :      6 :      7 :     "
       "  :   2.00 :      8 :      9 :     10 :     11 :       :   2.50 |\n");
   // The name comes back with its padding.
-  EXPECT_EQ(std::string(Start->next->name), "Bob" + std::string(26, ' '));
+  EXPECT_EQ(NameOf(roster[0]), "Bob" + std::string(26, ' '));
 }
 
 TEST_F(SaveTest, RoundTripRestoresEverythingStoredAndSavesIdentically) {
   VariedRoster();
-  std::vector<PlayerRecord> before;
-  for (PlayerRecord* r = Start->next; r != nullptr; r = r->next) before.push_back(*r);
-  const PlayerRecord mask = *displayoptions;
+  const std::vector<Member> before(roster.begin(), roster.end());
+  std::vector<std::string> names;
+  for (const Member& r : roster) names.push_back(NameOf(r));
+  const ColumnSet columns = session.columns;
   SaveTo("one.sav");
 
   // Everything changes before the load puts it back.
-  EmptyRoster();
-  Member("Other", 99);
-  TempReset();
-  displayoptions = MakeRecord();
-  SpeedWeight() = PowerWeight() = StrengthWeight() = HealthWeight() = 0;
-  ListSortOption() = ListSortDirection() = 3;
+  roster.Clear();
+  AddMember("Other", 99);
+  session.columns = ColumnSet();
+  session.list.weights = Weights();
+  session.list.sort_option = 3;
+  session.list.sort_direction = SortDirection::kStartUp;
   LoadFile("one.sav");
 
-  ASSERT_EQ(EntryCount(), 3);
-  std::size_t i = 0;
-  for (PlayerRecord* r = Start->next; r != nullptr; r = r->next, ++i) {
-    const PlayerRecord& b = before[i];
-    std::string padded = b.name;
+  ASSERT_EQ(roster.size(), 3u);
+  for (std::size_t i = 0; i < roster.size(); ++i) {
+    const Member& r = roster[i];
+    const Member& b = before[i];
+    std::string padded = names[i];
     padded.resize(29, ' ');
-    EXPECT_EQ(std::string(r->name), padded);
-    EXPECT_EQ(r->id, b.id);
-    EXPECT_EQ(r->level, b.level);
-    EXPECT_EQ(r->oldspeed, b.oldspeed);
-    EXPECT_EQ(r->oldpower, b.oldpower);
-    EXPECT_EQ(r->oldstren, b.oldstren);
-    EXPECT_EQ(r->oldhealth, b.oldhealth);
-    EXPECT_EQ(r->oldintel, b.oldintel);
-    EXPECT_DOUBLE_EQ(r->oldbeg, b.oldbeg);
-    EXPECT_EQ(r->newspeed, b.newspeed);
-    EXPECT_EQ(r->newpower, b.newpower);
-    EXPECT_EQ(r->newstren, b.newstren);
-    EXPECT_EQ(r->newhealth, b.newhealth);
-    EXPECT_EQ(r->newintel, b.newintel);
-    EXPECT_NEAR(r->newbeg, b.newbeg, 5e-7);  // six decimals travel
+    EXPECT_EQ(NameOf(r), padded);
+    EXPECT_EQ(r.id, b.id);
+    EXPECT_EQ(r.level, b.level);
+    EXPECT_EQ(r.oldspeed, b.oldspeed);
+    EXPECT_EQ(r.oldpower, b.oldpower);
+    EXPECT_EQ(r.oldstren, b.oldstren);
+    EXPECT_EQ(r.oldhealth, b.oldhealth);
+    EXPECT_EQ(r.oldintel, b.oldintel);
+    EXPECT_DOUBLE_EQ(r.oldbeg, b.oldbeg);
+    EXPECT_EQ(r.newspeed, b.newspeed);
+    EXPECT_EQ(r.newpower, b.newpower);
+    EXPECT_EQ(r.newstren, b.newstren);
+    EXPECT_EQ(r.newhealth, b.newhealth);
+    EXPECT_EQ(r.newintel, b.newintel);
+    EXPECT_NEAR(r.newbeg, b.newbeg, 5e-7);  // six decimals travel
   }
   for (int n = 1; n <= kOptionCount; ++n) {
     const OptionInfo& o = OptionByNumber(n);
-    EXPECT_EQ(OptionSelected(*displayoptions, o), OptionSelected(mask, o)) << o.keyword;
+    EXPECT_EQ(session.columns.Shows(o), columns.Shows(o)) << o.keyword;
   }
-  EXPECT_EQ(SpeedWeight(), 1.5);
-  EXPECT_EQ(PowerWeight(), 0.123456);
-  EXPECT_EQ(StrengthWeight(), 14.999999);
-  EXPECT_EQ(HealthWeight(), 10.0);
-  EXPECT_EQ(ListSortOption(), 29);
-  EXPECT_EQ(ListSortDirection(), 0);
+  EXPECT_EQ(session.list.weights.speed, 1.5);
+  EXPECT_EQ(session.list.weights.power, 0.123456);
+  EXPECT_EQ(session.list.weights.strength, 14.999999);
+  EXPECT_EQ(session.list.weights.health, 10.0);
+  EXPECT_EQ(session.list.sort_option, 29);
+  EXPECT_EQ(session.list.sort_direction, SortDirection::kDescending);
 
   SaveTo("two.sav");
   EXPECT_EQ(Read("two.sav"), Read("one.sav"));
@@ -193,29 +195,27 @@ TEST_F(SaveTest, SingleByteNamesOfOldSaveFilesReadExactlyAsBefore) {
   }
   Write("old.sav", std::string(kSaveHeader) + "\n| titles\n___|\n\n" + rows + "}\n");
   LoadFile("old.sav");
-  ASSERT_EQ(EntryCount(), 3);
-  const PlayerRecord* r = Start->next;
-  for (const std::string& name : names) {
-    ASSERT_NE(r, nullptr);
-    EXPECT_EQ(std::string(r->name), name + std::string(29 - name.size(), ' '));
-    EXPECT_EQ(r->id, 7);
-    EXPECT_EQ(r->newbeg, 2.5);
-    r = r->next;
+  ASSERT_EQ(roster.size(), 3u);
+  for (std::size_t i = 0; i < 3; ++i) {
+    const std::string& name = names[i];
+    EXPECT_EQ(NameOf(roster[i]), name + std::string(29 - name.size(), ' '));
+    EXPECT_EQ(roster[i].id, 7);
+    EXPECT_EQ(roster[i].newbeg, 2.5);
   }
 }
 
 TEST_F(SaveTest, EveryColumnHiddenComesBackHidden) {
   ImportedBob();
-  displayoptions = MakeRecord();
+  session.columns = ColumnSet();
   SaveTo("hidden.sav");
   const std::string text = Read("hidden.sav");
   std::string ones;
   for (int n = 0; n < 35; ++n) ones += "  1  :  ";
   EXPECT_NE(text.find("}\n" + ones + "\n: "), std::string::npos);
-  DefaultDisplay();
+  session.columns = kDefaultColumns;
   LoadFile("hidden.sav");
   for (int n = 1; n <= kOptionCount; ++n) {
-    EXPECT_FALSE(OptionSelected(*displayoptions, OptionByNumber(n)));
+    EXPECT_FALSE(session.columns.Shows(OptionByNumber(n)));
   }
 }
 
@@ -242,15 +242,15 @@ TEST_F(SaveTest, TruncatedFilesLoadWhatTheyHold) {
   const std::size_t rows_end = whole.find("}\n");
   for (std::size_t cut = kSaveHeaderLength; cut < whole.size(); cut += 7) {
     Write("cut.sav", whole.substr(0, cut));
-    ListSortOption() = 3;
-    HealthWeight() = 0.25;
-    DefaultDisplay();
+    session.list.sort_option = 3;
+    session.list.weights.health = 0.25;
+    session.columns = kDefaultColumns;
     LoadFile("cut.sav");
-    EXPECT_LE(EntryCount(), 3) << cut;
+    EXPECT_LE(roster.size(), 3u) << cut;
     if (cut <= rows_end) {  // the "}" closing the rows was not reached
-      EXPECT_EQ(ListSortOption(), 3) << cut;
-      EXPECT_EQ(HealthWeight(), 0.25) << cut;
-      EXPECT_TRUE(OptionSelected(*displayoptions, *OptionByKeyword("oldbeg"))) << cut;
+      EXPECT_EQ(session.list.sort_option, 3) << cut;
+      EXPECT_EQ(session.list.weights.health, 0.25) << cut;
+      EXPECT_TRUE(session.columns.Shows(*OptionByKeyword("oldbeg"))) << cut;
     }
   }
 }
@@ -268,13 +268,13 @@ TEST_F(SaveTest, DamagedFilesLoadWithoutHangingOrCrashing) {
     }
     Write("damaged.sav", damaged);
     LoadFile("damaged.sav");
-    EXPECT_LE(EntryCount(), 40) << round;
+    EXPECT_LE(roster.size(), 40u) << round;
   }
 }
 
 TEST_F(SaveTest, SaveOnAnEmptyRosterAsksNothing) {
   ConsoleCapture console("never.sav\n");
-  Save();
+  Save(console, session);
   EXPECT_EQ(console.Printed(), "");
   EXPECT_FALSE(fs::exists("never.sav"));
 }
@@ -282,11 +282,18 @@ TEST_F(SaveTest, SaveOnAnEmptyRosterAsksNothing) {
 TEST_F(SaveTest, FoldersThatAreMissingOrNamedGiveTheMessageAndWriteNothing) {
   ImportedBob();
   fs::create_directory("folder");
-  bool ok = true;
-  EXPECT_EQ(SaveTo("nowhere/x.sav", &ok), "   [ERROR SAVING FILE.  SAVE ABORTED]\n");
-  EXPECT_FALSE(ok);
-  EXPECT_EQ(SaveTo("folder", &ok), "   [ERROR SAVING FILE.  SAVE ABORTED]\n");
-  EXPECT_FALSE(ok);
+  EXPECT_EQ(SaveCommand("nowhere/x.sav"), "   [ERROR SAVING FILE.  SAVE ABORTED]\n");
+  EXPECT_EQ(SaveCommand("folder"), "   [ERROR SAVING FILE.  SAVE ABORTED]\n");
+  // What the writer told the command: the failure, the name and the error.
+  FileStatus status;
+  EXPECT_EQ(SaveTo("nowhere/x.sav", &status), "");
+  EXPECT_EQ(status.failure, FileFailure::kCannotWrite);
+  EXPECT_EQ(status.file, "nowhere/x.sav");
+  EXPECT_EQ(status.error, ENOENT);
+  SaveTo("folder", &status);
+  EXPECT_EQ(status.failure, FileFailure::kCannotWrite);
+  EXPECT_EQ(status.file, "folder");
+  EXPECT_NE(status.error, 0);
   EXPECT_TRUE(fs::is_directory("folder"));
   EXPECT_TRUE(fs::is_empty("folder"));
   EXPECT_EQ(Listing(), std::vector<std::string>{"folder"});
@@ -296,9 +303,9 @@ TEST_F(SaveTest, ASymbolicLinkIsFollowedAndStaysALink) {
   ImportedBob();
   Write("real.sav", "old contents");
   fs::create_symlink("real.sav", "link.sav");
-  bool ok = false;
-  SaveTo("link.sav", &ok);
-  EXPECT_TRUE(ok);
+  FileStatus status;
+  SaveTo("link.sav", &status);
+  EXPECT_TRUE(status.ok());
   EXPECT_TRUE(fs::is_symlink(fs::symlink_status("link.sav")));
   EXPECT_EQ(Read("real.sav").substr(0, kSaveHeaderLength), kSaveHeader);
   EXPECT_EQ(Listing(), (std::vector<std::string>{"link.sav", "real.sav"}));
@@ -318,9 +325,10 @@ TEST_F(SaveTest, AFullDiskKeepsTheDeviceAndSaysSo) {
   if (geteuid() != 0) GTEST_SKIP() << "making a device node needs root";
   ASSERT_EQ(mknod("full", S_IFCHR | 0666, makedev(1, 7)), 0);
   ImportedBob();
-  bool ok = true;
-  const std::string echo = SaveTo("full", &ok);
-  EXPECT_FALSE(ok);
+  FileStatus status;
+  SaveTo("full", &status);
+  EXPECT_FALSE(status.ok());
+  const std::string echo = SaveCommand("full");
   // The echo is printed whole, then the failure.
   EXPECT_TRUE(EndsWith(echo, "  |\n}\n   [ERROR SAVING FILE.  SAVE ABORTED]\n")) << echo;
   EXPECT_EQ(echo.rfind("|Bob", 0), 0u);
@@ -341,10 +349,12 @@ TEST_F(SaveTest, AFailedWriteKeepsThePreviousSave) {
   small.rlim_cur = 1000;
   signal(SIGXFSZ, SIG_IGN);
   setrlimit(RLIMIT_FSIZE, &small);
-  bool ok = true;
-  const std::string echo = SaveTo("game.sav", &ok);
+  FileStatus status;
+  SaveTo("game.sav", &status);
+  const std::string echo = SaveCommand("game.sav");
   setrlimit(RLIMIT_FSIZE, &old_limit);
-  EXPECT_FALSE(ok);
+  EXPECT_EQ(status.failure, FileFailure::kCannotWrite);
+  EXPECT_EQ(status.error, EFBIG);
   EXPECT_TRUE(EndsWith(echo, "  |\n}\n   [ERROR SAVING FILE.  SAVE ABORTED]\n")) << echo;
   EXPECT_EQ(Read("game.sav"), "the previous save");
   EXPECT_EQ(Listing(), std::vector<std::string>{"game.sav"});
@@ -357,11 +367,12 @@ TEST_F(SaveTest, AReadOnlyFolderIsNotWritten) {
   ImportedBob();
   fs::create_directory("locked");
   Write("locked/game.sav", "previous");
-  auto attempt = [] {
-    bool ok = true;
-    ConsoleCapture console("");
-    const bool saved = WriteSaveFile("locked/game.sav");
-    ok = !saved && console.Printed() == "   [ERROR SAVING FILE.  SAVE ABORTED]\n";
+  auto attempt = [this] {
+    FileStatus status;
+    SaveTo("locked/game.sav", &status);
+    const bool ok = status.failure == FileFailure::kCannotWrite &&
+                    status.file == "locked/game.sav" && status.error != 0 &&
+                    SaveCommand("locked/game.sav") == "   [ERROR SAVING FILE.  SAVE ABORTED]\n";
     std::ifstream in("locked/game.sav");
     std::string kept;
     std::getline(in, kept);

@@ -7,30 +7,30 @@
 
 namespace {
 
-std::vector<int> Ids() {
-  std::vector<int> ids;
-  for (PlayerRecord* r = Start->next; r != nullptr; r = r->next) ids.push_back(r->id);
-  return ids;
-}
-
 class UpdateTest : public FilesTest {
  protected:
+  std::vector<int> Ids() const {
+    std::vector<int> ids;
+    for (const Member& member : roster) ids.push_back(member.id);
+    return ids;
+  }
+
   void SetUp() override {
     FilesTest::SetUp();
     Write("gang.txt", "Ann (1) 10 100 200 300 400\nBob (2) 20 110 210 310 410\n");
     LoadFile("gang.txt");
     // What a leader may have changed by hand since the import.
-    Start->next->oldintel = 900;
-    Start->next->newintel = 950;
-    Start->next->newbeg = 3.25;
+    roster[0].oldintel = 900;
+    roster[0].newintel = 950;
+    roster[0].newbeg = 3.25;
   }
 };
 
 TEST_F(UpdateTest, MatchedMembersTakeNameLevelAndNewStatsOnly) {
   Write("week2.txt", "Annie (1) 11 150 250 350 450 extra\n");
   UpdateFrom("week2.txt");
-  const PlayerRecord& ann = *Start->next;
-  EXPECT_STREQ(ann.name, "Annie ");
+  const Member& ann = roster[0];
+  EXPECT_EQ(NameOf(ann), "Annie ");
   EXPECT_EQ(ann.level, 11);
   EXPECT_EQ(ann.newspeed, 150);
   EXPECT_EQ(ann.newpower, 250);
@@ -44,17 +44,17 @@ TEST_F(UpdateTest, MatchedMembersTakeNameLevelAndNewStatsOnly) {
   EXPECT_EQ(ann.oldbeg, 2.0);
   EXPECT_EQ(ann.newbeg, 3.25);
   // A member without a row keeps everything.
-  EXPECT_STREQ(Start->next->next->name, "Bob ");
-  EXPECT_EQ(Start->next->next->newspeed, 110);
-  EXPECT_EQ(EntryCount(), 2);
+  EXPECT_EQ(NameOf(roster[1]), "Bob ");
+  EXPECT_EQ(roster[1].newspeed, 110);
+  EXPECT_EQ(roster.size(), 2u);
 }
 
 TEST_F(UpdateTest, UnknownIdsJoinAtTheFrontWithEqualSnapshots) {
   Write("new.txt", "Cid (3) 5 1 2 3 4\nDee (4) 6 5 6 7 8\n");
   UpdateFrom("new.txt");
   EXPECT_EQ(Ids(), (std::vector<int>{4, 3, 1, 2}));
-  EXPECT_EQ(EntryCount(), 4);
-  const PlayerRecord& dee = *Start->next;
+  EXPECT_EQ(roster.size(), 4u);
+  const Member& dee = roster[0];
   EXPECT_EQ(dee.oldspeed, 5);
   EXPECT_EQ(dee.newspeed, 5);
   EXPECT_EQ(dee.oldintel, 1000);
@@ -64,9 +64,9 @@ TEST_F(UpdateTest, UnknownIdsJoinAtTheFrontWithEqualSnapshots) {
 TEST_F(UpdateTest, ASecondRowWithTheSameNewIdUpdatesTheFirst) {
   Write("twice.txt", "Eve (5) 1 10 20 30 40\nEva (5) 2 11 21 31 41\n");
   UpdateFrom("twice.txt");
-  EXPECT_EQ(EntryCount(), 3);
-  const PlayerRecord& eve = *Start->next;
-  EXPECT_STREQ(eve.name, "Eva ");
+  EXPECT_EQ(roster.size(), 3u);
+  const Member& eve = roster[0];
+  EXPECT_EQ(NameOf(eve), "Eva ");
   EXPECT_EQ(eve.level, 2);
   EXPECT_EQ(eve.oldspeed, 10);
   EXPECT_EQ(eve.newspeed, 11);
@@ -75,7 +75,7 @@ TEST_F(UpdateTest, ASecondRowWithTheSameNewIdUpdatesTheFirst) {
 TEST_F(UpdateTest, ARowEndingAfterItsLevelZeroesTheNewStats) {
   Write("short.txt", "Bob (2) 21\n");
   UpdateFrom("short.txt");
-  const PlayerRecord& bob = *Start->next->next;
+  const Member& bob = roster[1];
   EXPECT_EQ(bob.level, 21);
   EXPECT_EQ(bob.newspeed, 0);
   EXPECT_EQ(bob.newhealth, 0);
@@ -83,20 +83,20 @@ TEST_F(UpdateTest, ARowEndingAfterItsLevelZeroesTheNewStats) {
 }
 
 TEST_F(UpdateTest, SettingsStayAsTheyWere) {
-  SpeedWeight() = 7;
-  ListSortOption() = 29;
-  ListSortDirection() = 0;
-  displayoptions = MakeRecord();
+  session.list.weights.speed = 7;
+  session.list.sort_option = 29;
+  session.list.sort_direction = SortDirection::kDescending;
+  session.columns = ColumnSet();
   Write("new.txt", "Cid (3) 5 1 2 3 4\n");
   UpdateFrom("new.txt");
-  EXPECT_EQ(SpeedWeight(), 7);
-  EXPECT_EQ(ListSortOption(), 29);
-  EXPECT_EQ(ListSortDirection(), 0);
-  EXPECT_FALSE(OptionSelected(*displayoptions, *OptionByKeyword("id")));
+  EXPECT_EQ(session.list.weights.speed, 7);
+  EXPECT_EQ(session.list.sort_option, 29);
+  EXPECT_EQ(session.list.sort_direction, SortDirection::kDescending);
+  EXPECT_FALSE(session.columns.Shows(*OptionByKeyword("id")));
 }
 
 TEST_F(UpdateTest, EmptyRosterTakesEveryRowLastRowFirst) {
-  EmptyRoster();
+  roster.Clear();
   Write("all.txt", "A (1) 1 1 1 1 1\r\nB (2) 1 1 1 1 1\r\nC (3) 1 1 1 1 1\r\n");
   UpdateFrom("all.txt");
   EXPECT_EQ(Ids(), (std::vector<int>{3, 2, 1}));
@@ -126,8 +126,8 @@ TEST_F(UpdateTest, AUtf8NameReplacesTheOldOneWhole) {
   for (int i = 0; i < 30; ++i) cjk += "\xE9\xBE\x8D";
   Write("cjk.txt", cjk + " (2) 21 1 2 3 4\n");
   UpdateFrom("cjk.txt");
-  EXPECT_EQ(std::string(Start->next->next->name), cjk.substr(0, 29 * 3));
-  EXPECT_EQ(Start->next->next->level, 21);
+  EXPECT_EQ(NameOf(roster[1]), cjk.substr(0, 29 * 3));
+  EXPECT_EQ(roster[1].level, 21);
 }
 
 }  // namespace

@@ -27,18 +27,18 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   if (!prepared) {
     prepared = true;
     fuzz::WriteFile("t", kTable);
-    {
-      fuzz::QuietConsole console("load t save s quit y \\\n");
-      RunProgram();
-    }
+    fuzz::QuietConsole console("load t save s quit y \\\n");
+    Session session;
+    RunProgram(console, session);
   }
   std::string typed = fuzz::Bytes(data, size);
   std::replace(typed.begin(), typed.end(), '/', '_');
   {
     fuzz::QuietConsole console(typed);
-    RunProgram();
+    Session session;
+    RunProgram(console, session);
+    fuzz::CheckRoster(session.roster);
   }
-  if (Start != nullptr) std::abort();  // the session released everything
   Tidy();
   return 0;
 }

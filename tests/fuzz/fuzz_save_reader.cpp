@@ -5,11 +5,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   fuzz::EnterPrivateFolder();
   fuzz::WriteFile("s", std::string(kSaveHeader) + fuzz::Bytes(data, size));
   fuzz::QuietConsole console("s\n");
-  fuzz::FreshRoster();
-  Load();
-  int count = 0;
-  for (PlayerRecord* r = Start->next; r != nullptr; r = r->next) ++count;
-  if (count != EntryCount()) std::abort();
-  ReleaseAll();
+  Session session;
+  Load(console, session);
+  fuzz::CheckRoster(session.roster);
   return 0;
 }

@@ -1,5 +1,5 @@
 // Shared set-up of the fuzz targets: a private working folder, a console
-// that prints nowhere, and a fresh roster for every input.
+// that prints nowhere, and the checks every roster must pass.
 #pragma once
 
 #include <cstddef>
@@ -9,11 +9,14 @@
 #include <filesystem>
 #include <fstream>
 #include <string>
+#include <string_view>
+#include <vector>
 
 #include "console/console.h"
 #include "files/files.h"
-#include "list/list.h"
-#include "roster/masks.h"
+#include "files/stat_table.h"
+#include "roster/save_header.h"
+#include "roster/session.h"
 #include "shell/shell.h"
 
 namespace fuzz {
@@ -39,34 +42,72 @@ inline void WriteFile(const std::string& name, const std::string& bytes) {
   std::ofstream(name, std::ios::binary) << bytes;
 }
 
-// The console reads `typed` and prints nowhere.
-struct QuietConsole {
+// The files a quiet console reads and writes.
+struct QuietFiles {
   std::FILE* in = std::tmpfile();
   std::FILE* out = std::fopen("/dev/null", "w");
-  explicit QuietConsole(const std::string& typed) {
+  explicit QuietFiles(const std::string& typed) {
     std::fwrite(typed.data(), 1, typed.size(), in);
     std::rewind(in);
-    AttachConsole(in, out);
   }
-  ~QuietConsole() {
-    AttachConsole(stdin, stdout);
+  ~QuietFiles() {
     std::fclose(in);
     std::fclose(out);
   }
+  QuietFiles(const QuietFiles&) = delete;
+  QuietFiles& operator=(const QuietFiles&) = delete;
 };
 
-// The globals as the program sets them up at start.
-inline void FreshRoster() {
-  CreateStart();
-  displayoptions = MakeRecord();
-  MainDisplay();
-  TempReset();
-  ListSortDirection() = 3;
-  ListSortOption() = 3;
-}
+// A console that reads `typed` and prints nowhere.
+class QuietConsole : private QuietFiles, public Console {
+ public:
+  explicit QuietConsole(const std::string& typed)
+      : QuietFiles(typed), Console(QuietFiles::in, QuietFiles::out) {}
+};
 
 inline std::string Bytes(const std::uint8_t* data, std::size_t size) {
   return std::string(reinterpret_cast<const char*>(data), size);
+}
+
+// A name as a roster keeps it: up to its first NUL byte.
+inline std::string_view Kept(std::string_view name) { return name.substr(0, name.find('\0')); }
+
+// Every member's name is at most kNameBytes bytes without a NUL byte, and
+// reads the same from a copy of the roster (whose name store is no larger
+// than it must be, so that a name reaching past it trips the address
+// sanitizer).
+inline void CheckRoster(const Roster& roster) {
+  const Roster copy = roster;
+  if (copy.size() != roster.size()) std::abort();
+  for (std::size_t i = 0; i < roster.size(); ++i) {
+    const std::string_view name = roster.NameOf(roster[i]);
+    if (name.size() > kNameBytes || name.find('\0') != std::string_view::npos) std::abort();
+    if (copy.NameOf(copy[i]) != name) std::abort();
+  }
+}
+
+// The stat table's rows as ReadTableRow reads them one by one, after a
+// byte-order mark as LOAD and UPDATE skip it.
+inline std::vector<TableRow> RowsOf(const std::string& bytes, int& skipped) {
+  TextStream in = TextStream::Memory(bytes);
+  SkipByteOrderMark(in);
+  NullSink quiet;
+  std::vector<TableRow> rows;
+  TableRow row;
+  skipped = 0;
+  while (ReadTableRow(in, row, skipped, quiet)) rows.push_back(row);
+  return rows;
+}
+
+// Whether `member` holds the stats of `expected`.
+inline bool SameStats(const Member& member, const Member& expected) {
+  return member.id == expected.id && member.level == expected.level &&
+         member.oldspeed == expected.oldspeed && member.oldpower == expected.oldpower &&
+         member.oldstren == expected.oldstren && member.oldhealth == expected.oldhealth &&
+         member.oldintel == expected.oldintel && member.oldbeg == expected.oldbeg &&
+         member.newspeed == expected.newspeed && member.newpower == expected.newpower &&
+         member.newstren == expected.newstren && member.newhealth == expected.newhealth &&
+         member.newintel == expected.newintel && member.newbeg == expected.newbeg;
 }
 
 }  // namespace fuzz

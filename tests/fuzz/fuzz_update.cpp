@@ -1,23 +1,58 @@
 // Fuzzes UPDATE over a loaded roster: any bytes as the newer table.
+#include <utility>
+#include <vector>
+
 #include "fuzz_support.h"
 
 namespace {
+
 const char kGang[] =
     "Ann (1) 10 100 200 300 400\nBob (2) 20 110 210 310 410\nCid (3) 30 120 220 320 420\n"
     "Bob Twin (2) 21 111 211 311 411\n";
+
+using Model = std::vector<std::pair<Member, std::string>>;
+
+// The update as a walk from the front would make it: the first member with
+// a row's ID takes its name, level and new stats; an unknown ID goes in
+// front.
+void Apply(Model& model, const TableRow& row) {
+  for (auto& [member, name] : model) {
+    if (member.id != row.member.id) continue;
+    name = fuzz::Kept(row.name);
+    member.level = row.member.level;
+    member.newspeed = row.member.newspeed;
+    member.newpower = row.member.newpower;
+    member.newstren = row.member.newstren;
+    member.newhealth = row.member.newhealth;
+    return;
+  }
+  model.insert(model.begin(), {row.member, std::string(fuzz::Kept(row.name))});
 }
+
+}  // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
   fuzz::EnterPrivateFolder();
+  const std::string newer = fuzz::Bytes(data, size);
   fuzz::WriteFile("gang", kGang);
-  fuzz::WriteFile("newer", fuzz::Bytes(data, size));
+  fuzz::WriteFile("newer", newer);
   fuzz::QuietConsole console("gang\nnewer\n");
-  fuzz::FreshRoster();
-  Load();
-  Updatemain();
-  int count = 0;
-  for (PlayerRecord* r = Start->next; r != nullptr; r = r->next) ++count;
-  if (count != EntryCount() || count < 4) std::abort();
-  ReleaseAll();
+  Session session;
+  Load(console, session);
+  Model model;
+  for (const Member& member : session.roster) {
+    model.emplace_back(member, std::string(session.roster.NameOf(member)));
+  }
+  Update(console, session);
+  const Roster& roster = session.roster;
+  fuzz::CheckRoster(roster);
+
+  int skipped = 0;
+  for (const TableRow& row : fuzz::RowsOf(newer, skipped)) Apply(model, row);
+  if (model.size() < 4 || roster.size() != model.size()) std::abort();
+  for (std::size_t i = 0; i < model.size(); ++i) {
+    if (!fuzz::SameStats(roster[i], model[i].first)) std::abort();
+    if (roster.NameOf(roster[i]) != model[i].second) std::abort();
+  }
   return 0;
 }
