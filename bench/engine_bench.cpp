@@ -1,7 +1,8 @@
 // Times every roster operation at 100 to 1,000,000 members with Google
 // Benchmark.  The tables come from gen_tables, in the folder named by
-// KORVELIN_BENCH_DATA (table-N.txt and newer-N.txt); console output goes to
-// /dev/null, as in a session whose screen is not watched.
+// KORVELIN_BENCH_DATA (table-N.txt and newer-N.txt); what the commands
+// print goes to /dev/null, as in a session whose screen is not watched, and
+// what the readers and writers echo goes nowhere.
 //
 // From 10,000 members on, every run starts with cold processor caches (a
 // buffer twice the size of the largest cache is written first, outside the
@@ -17,12 +18,14 @@
 
 #include "console/console.h"
 #include "files/files.h"
-#include "list/list.h"
+#include "files/save_file.h"
+#include "files/stat_table.h"
+#include "list/sort.h"
+#include "list/table_writer.h"
 #include "maintenance/maintenance.h"
-#include "roster/derived.h"
-#include "roster/masks.h"
 #include "roster/options.h"
-#include "shell/shell.h"
+#include "roster/save_header.h"
+#include "roster/session.h"
 
 namespace {
 
@@ -32,25 +35,28 @@ std::string Data(const char* kind, int n) {
          std::to_string(n) + ".txt";
 }
 
-// A console that reads `typed` and prints nowhere.
-class Console {
- public:
-  explicit Console(const std::string& typed = "") {
-    std::fwrite(typed.data(), 1, typed.size(), in_);
-    std::rewind(in_);
-    static char buffer[1 << 16];
-    std::setvbuf(out_, buffer, _IOFBF, sizeof buffer);
-    AttachConsole(in_, out_);
-  }
-  ~Console() {
-    AttachConsole(stdin, stdout);
-    std::fclose(in_);
-    std::fclose(out_);
-  }
+TextStream Table(const char* kind, int n) {
+  return TextStream::File(FilePtr(std::fopen(Data(kind, n).c_str(), "rb")));
+}
 
- private:
-  std::FILE* in_ = std::tmpfile();
-  std::FILE* out_ = std::fopen("/dev/null", "w");
+// The files of a console that reads nothing and prints to /dev/null.
+struct QuietFiles {
+  std::FILE* in = std::tmpfile();
+  std::FILE* out = std::fopen("/dev/null", "w");
+  QuietFiles() {
+    static char buffer[1 << 16];
+    std::setvbuf(out, buffer, _IOFBF, sizeof buffer);
+  }
+  ~QuietFiles() {
+    std::fclose(in);
+    std::fclose(out);
+  }
+  QuietFiles(const QuietFiles&) = delete;
+  QuietFiles& operator=(const QuietFiles&) = delete;
+};
+class QuietConsole : private QuietFiles, public Console {
+ public:
+  QuietConsole() : Console(QuietFiles::in, QuietFiles::out) {}
 };
 
 constexpr int kColdFrom = 10000;
@@ -72,152 +78,161 @@ void Cold(benchmark::State& state) {
   state.ResumeTiming();
 }
 
-void Fresh() {
-  CreateStart();
-  displayoptions = MakeRecord();
-  MainDisplay();
-  TempReset();
-}
-
-// The roster of table-N, as LOAD builds it, with its derived stats.
-void Roster(int n) {
-  Console console;
-  Fresh();
-  TextStream in = TextStream::File(OpenForReading(Data("table", n)));
-  Initialise(in);
-  ListCalc(Start->next);
+// The session as LOAD of table-N leaves it.
+void Loaded(Session& session, int n) {
+  QuietConsole console;
+  LoadFile(console, session, Data("table", n));
 }
 
 void LoadTable(benchmark::State& state) {
   const int n = static_cast<int>(state.range(0));
-  Console console;
-  Fresh();
+  Roster roster;
+  NullSink echo;
   for (auto _ : state) {
     Cold(state);
-    TextStream in = TextStream::File(OpenForReading(Data("table", n)));
-    Initialise(in);
+    TextStream in = Table("table", n);
+    ImportStatTable(in, roster, echo);
   }
-  ReleaseAll();
 }
 
+// The custom list, in its saved order, written whole to a file.
 void ListToFile(benchmark::State& state) {
-  const int n = static_cast<int>(state.range(0));
-  Roster(n);
-  Console console;
-  SlinkList custom = SortMain(ListSortOption(), nullptr, ListSortDirection());
+  Session session;
+  Loaded(session, static_cast<int>(state.range(0)));
+  const ListSettings& list = session.list;
+  const MemberOrder custom = Sorter().Sort(session.roster, list.weights,
+                                           OptionByNumber(list.sort_option), list.sort_direction);
+  const TableContent content{"list",       session.roster,
+                             list.weights, session.columns,
+                             &custom,      static_cast<int>(session.roster.size())};
   for (auto _ : state) {
     Cold(state);
-    std::FILE* file = std::fopen("bench-list.txt", "w");
-    ListShow(EntryCount(), custom.get(), file, *displayoptions);
-    std::fclose(file);
+    std::unique_ptr<TableFile> file = TableFile::Open("bench-list.txt");
+    WriteTable(file->writer(), content);
+    file->Finish();
   }
-  custom.reset();
   std::remove("bench-list.txt");
-  ReleaseAll();
 }
 
 // The presets as LIST runs them: columns, sort option, direction, rows.
 struct Preset {
   const char* name;
-  void (*mask)();
-  int option, direction, rows;  // rows 0: every member
+  ColumnSet columns;
+  const char* option;
+  SortDirection direction;
+  int rows;  // 0: every member
 };
+constexpr SortDirection kDown = SortDirection::kDescending;
 const Preset kPresets[] = {
-    {"default", nullptr, 17, 1, 0},  {"percent", PercentOptions, 35, 0, 0},
-    {"wc", WCOptions, 12, 0, 10},    {"speed", WCOptions, 29, 0, 15},
-    {"power", WCOptions, 28, 0, 15}, {"strength", WCOptions, 30, 0, 15},
+    {"default", kDefaultColumns, "id", SortDirection::kAscending, 0},
+    {"percent", kPercentColumns, "totalgain", kDown, 0},
+    {"wc", kWCColumns, "wtotal", kDown, 10},
+    {"speed", kWCColumns, "newspeed", kDown, 15},
+    {"power", kWCColumns, "newpower", kDown, 15},
+    {"strength", kWCColumns, "newstren", kDown, 15},
 };
 
 void PresetCommand(benchmark::State& state) {
-  const int n = static_cast<int>(state.range(0));
   const Preset& preset = kPresets[state.range(1)];
   state.SetLabel(preset.name);
-  Roster(n);
-  Console console;
+  Session session;
+  Loaded(session, static_cast<int>(state.range(0)));
+  QuietConsole console;
+  Sorter sorter;  // one visit's sorter serves all its tables
+  const int rows = preset.rows == 0 ? static_cast<int>(session.roster.size()) : preset.rows;
   for (auto _ : state) {
     Cold(state);
-    if (preset.mask != nullptr) preset.mask();
-    const PlayerRecord& mask = preset.mask != nullptr ? *tempoptions : *main_d_options;
-    SlinkList list = SortMain(preset.option, nullptr, preset.direction);
-    ListShow(preset.rows == 0 ? EntryCount() : preset.rows, list.get(), ConsoleOut(), mask);
+    const MemberOrder order = sorter.Sort(session.roster, session.list.weights,
+                                          *OptionByKeyword(preset.option), preset.direction);
+    WriteTable(*MakeFixedTable(console.Out()),
+               {preset.name, session.roster, session.list.weights, preset.columns, &order, rows});
   }
-  ReleaseAll();
 }
 
 void Sort(benchmark::State& state) {
-  const int n = static_cast<int>(state.range(0));
-  const int option = static_cast<int>(state.range(1));
-  const int direction = static_cast<int>(state.range(2));
-  state.SetLabel(std::string(OptionByNumber(option).keyword) +
-                 (direction == 0 ? " decending" : " accending"));
-  Roster(n);
-  Console console;
+  const OptionInfo& option = OptionByNumber(static_cast<int>(state.range(1)));
+  const SortDirection direction = state.range(2) == 0 ? kDown : SortDirection::kAscending;
+  state.SetLabel(std::string(option.keyword) + (state.range(2) == 0 ? " decending" : " accending"));
+  Session session;
+  Loaded(session, static_cast<int>(state.range(0)));
+  Sorter sorter;
   for (auto _ : state) {
     Cold(state);
-    SlinkList list = SortMain(option, nullptr, direction);
-    benchmark::DoNotOptimize(list.get());
+    const MemberOrder order = sorter.Sort(session.roster, session.list.weights, option, direction);
+    benchmark::DoNotOptimize(order.data());
   }
-  ReleaseAll();
 }
 
 void Save(benchmark::State& state) {
-  Roster(static_cast<int>(state.range(0)));
-  Console console;
+  Session session;
+  Loaded(session, static_cast<int>(state.range(0)));
+  NullSink echo;
   for (auto _ : state) {
     Cold(state);
-    WriteSaveFile("bench.sav");
+    WriteSaveFile("bench.sav", session, echo);
   }
-  ReleaseAll();
 }
 
+// LOAD of a save file: the whole file read, then its rows.
 void LoadSave(benchmark::State& state) {
-  Roster(static_cast<int>(state.range(0)));
-  {
-    Console console;
-    WriteSaveFile("bench.sav");
-  }
+  Session session;
+  Loaded(session, static_cast<int>(state.range(0)));
+  NullSink echo;
+  WriteSaveFile("bench.sav", session, echo);
   for (auto _ : state) {
     Cold(state);
-    Console console("bench.sav\n");
-    Load();
+    std::string bytes;
+    ReadFile("bench.sav", bytes);
+    TextStream in = TextStream::Memory(std::move(bytes));
+    if (TakeSaveHeader(in)) ReadSaveFile(in, session, echo);
   }
   std::remove("bench.sav");
-  ReleaseAll();
 }
 
 void Update(benchmark::State& state) {
   const int n = static_cast<int>(state.range(0));
+  NullSink echo;
   for (auto _ : state) {
     state.PauseTiming();
-    Roster(n);
-    Console console;
-    TextStream in = TextStream::File(OpenForReading(Data("newer", n)));
+    Session session;
+    Loaded(session, n);
+    TextStream in = Table("newer", n);
     if (n >= kColdFrom) Evict();
     state.ResumeTiming();
-    Updater(in);
+    UpdateFromStatTable(in, session.roster, echo);
     state.PauseTiming();
-    ReleaseAll();
+    session.roster.Clear();
     state.ResumeTiming();
   }
 }
 
 void SnapCommand(benchmark::State& state) {
-  Roster(static_cast<int>(state.range(0)));
-  Console console;
+  Session session;
+  Loaded(session, static_cast<int>(state.range(0)));
+  QuietConsole console;
   for (auto _ : state) {
     Cold(state);
-    Snap();
+    Snap(console, session.roster);
   }
-  ReleaseAll();
 }
 
+// The derived values a table shows, worked out whenever it is printed or
+// sorted: every option's value of every member, as a table of all 35
+// columns reads them (without writing the cells).
 void Derive(benchmark::State& state) {
-  Roster(static_cast<int>(state.range(0)));
+  Session session;
+  Loaded(session, static_cast<int>(state.range(0)));
   for (auto _ : state) {
     Cold(state);
-    ListCalc(Start->next);
+    double sum = 0.0;
+    for (const Member& member : session.roster) {
+      for (const OptionInfo* option : OptionsInDisplayOrder()) {
+        const OptionValue value = OptionRead(*option, member, session.list.weights);
+        sum += value.real ? value.number : static_cast<double>(value.integer);
+      }
+    }
+    benchmark::DoNotOptimize(sum);
   }
-  ReleaseAll();
 }
 
 void Sizes(benchmark::internal::Benchmark* b) {

@@ -16,19 +16,17 @@ using namespace export_readers;
 class ExportTest : public FilesTest {
  public:
   // Two tables into one file by `make`: every column, then the WC columns.
-  static std::string Export(std::unique_ptr<TableWriter> (*make)(std::FILE*)) {
+  std::string Export(std::unique_ptr<TableWriter> (*make)(std::FILE*)) const {
     std::FILE* file = std::tmpfile();
     std::unique_ptr<TableWriter> writer = make(file);
-    PlayerRecord every{};
-    for (const OptionInfo* option : OptionsInDisplayOrder()) OptionSelect(every, *option, true);
-    WCOptions();
-    const SlinkList list = SortMain(OptionNumber("id"), nullptr, kAscending);
-    ConsoleCapture console("");
-    EXPECT_TRUE(WriteTable(*writer, "list", 99, list.get(), every));
-    EXPECT_TRUE(WriteTable(*writer, "wc", 99, list.get(), *tempoptions));
+    ColumnSet every;
+    for (const OptionInfo* option : OptionsInDisplayOrder()) every.Show(*option, true);
+    const Weights& weights = session.list.weights;
+    const MemberOrder order = Sorter().Sort(roster, weights, OptionByNumber(OptionNumber("id")),
+                                            SortDirection::kAscending);
+    WriteTable(*writer, {"list", roster, weights, every, &order, 99});
+    WriteTable(*writer, {"wc", roster, weights, kWCColumns, &order, 99});
     writer->EndFile();
-    EXPECT_EQ(console.Printed(),
-              "\n   [DATA SAVED SUCESSFULLY]\n\n\n   [DATA SAVED SUCESSFULLY]\n\n");
     std::string text = Contents(file);
     std::fclose(file);
     return text;
@@ -40,25 +38,24 @@ class ExportTest : public FilesTest {
     // Names with every character a format treats specially, values blank,
     // negative, large, fractional and not finite.
     Add("Comma, \"quoted\"   ", 677814, 60, 1100);  // padded as in a save
-    Add("Pipe | <&>\\*_`~[]", 2, 0, 0)->oldintel = 0;
-    Add("Tab\tand Latin-1 \xE9", 3, 12, 900)->newbeg = 2.5;
+    Add("Pipe | <&>\\*_`~[]", 2, 0, 0).oldintel = 0;
+    Add("Tab\tand Latin-1 \xE9", 3, 12, 900).newbeg = 2.5;
     Add("\xD0\x96\xC3\xA9\xE2\x82\xAC UTF-8 \xF0\x9F\x94\xA7", 6, 1, 1);
     Add("Ctl\x01 and C1 \x85 byte", 4, 5, 100);
-    Add("Line\r\nbreak", 5, 7, 10)->newintel = 0;
-    PlayerRecord* big = Add("Abcdefghijklmnopqrstuvwxyz012", INT_MAX, INT_MAX, INT_MAX);
-    big->newstren = INT_MIN;
-    ListCalc(Start->next);
-    big->wtotal = -INFINITY;
+    Add("Line\r\nbreak", 5, 7, 10).newintel = 0;
+    Add("Abcdefghijklmnopqrstuvwxyz012", INT_MAX, INT_MAX, INT_MAX).newstren = INT_MIN;
+    // Weighted strength and total: 0 for all but the last, whose are -inf.
+    session.list.weights.strength = 1e308;
   }
 
-  PlayerRecord* Add(const char* name, int id, int level, int speed) {
-    PlayerRecord* r = Member(name, id);
-    r->level = level;
-    r->oldspeed = r->oldintel = 1000;
-    r->oldpower = r->oldstren = r->oldhealth = 2000;
-    r->oldbeg = r->newbeg = 2.0;
-    r->newspeed = speed;
-    r->newintel = 1200;
+  Member& Add(const char* name, int id, int level, int speed) {
+    Member& r = AddMember(name, id);
+    r.level = level;
+    r.oldspeed = r.oldintel = 1000;
+    r.oldpower = r.oldstren = r.oldhealth = 2000;
+    r.oldbeg = r.newbeg = 2.0;
+    r.newspeed = speed;
+    r.newintel = 1200;
     return r;
   }
 };
@@ -73,8 +70,8 @@ struct Shown {
 
 // The fixed table's cells as a format gives them: names as UTF-8 without
 // their padding, a blank zero as 0.
-std::vector<Rows> Expected(const Shown& shown) {
-  std::vector<Rows> tables = ReadFixed(ExportTest::Export(MakeFixedTable));
+std::vector<Rows> Expected(const ExportTest& test, const Shown& shown) {
+  std::vector<Rows> tables = ReadFixed(test.Export(MakeFixedTable));
   for (Rows& rows : tables) {
     for (std::size_t c = 0; shown.keywords && c < rows[0].size(); ++c) {
       for (const OptionInfo* option : OptionsInDisplayOrder()) {
@@ -113,19 +110,19 @@ std::vector<Rows> Expected(const Shown& shown) {
 TEST_F(ExportTest, EveryFormatReadsBackAsTheFixedTable) {
   const std::string csv = Export(MakeCsvTable);
   ASSERT_EQ(csv.rfind("\xEF\xBB\xBF", 0), 0u);
-  EXPECT_EQ(ReadCsv(csv.substr(3)), Expected({true, false, "", false}));
+  EXPECT_EQ(ReadCsv(csv.substr(3)), Expected(*this, {true, false, "", false}));
 
   const std::string tsv = Export(MakeTsvTable);
   EXPECT_EQ(tsv.find('\r'), std::string::npos);
-  EXPECT_EQ(ReadLines(tsv, "\t"), Expected({true, false, "\t\r\n", false}));
+  EXPECT_EQ(ReadLines(tsv, "\t"), Expected(*this, {true, false, "\t\r\n", false}));
 
   bool aligned = false;
   EXPECT_EQ(ReadMarkdown(Export(MakeMarkdownTables), aligned),
-            Expected({false, false, "\t\r\n", false}));
+            Expected(*this, {false, false, "\t\r\n", false}));
   EXPECT_TRUE(aligned);
 
   const std::string html = Export(MakeHtmlReport);
-  EXPECT_EQ(ReadHtml(html), Expected({false, false, "", true}));
+  EXPECT_EQ(ReadHtml(html), Expected(*this, {false, false, "", true}));
   for (const char* fetch : {"src=", "href=", "url(", "@import"}) {
     EXPECT_EQ(html.find(fetch), std::string::npos) << fetch;  // nothing is fetched
   }
@@ -152,15 +149,15 @@ TEST_F(ExportTest, EveryFormatReadsBackAsTheFixedTable) {
       }
     }
   }
-  EXPECT_EQ(tables, Expected({true, true, "", false}));
+  EXPECT_EQ(tables, Expected(*this, {true, true, "", false}));
 }
 
 // A folder the user may not write to: OUTPUT cannot open the file, the
 // table goes to the screen and nothing is created.
 TEST_F(ExportTest, AnUnwritableFolderKeepsTheTablesOnTheScreen) {
-  auto attempt = [] {
+  auto attempt = [this] {
     ConsoleCapture console("output locked/team.json wc done\n");
-    List();
+    List(console, session);
     const std::string screen = console.Printed();
     return screen.find("   [ERROR OPENING FILE.  OUTPUT SET TO SCREEN]\n") != std::string::npos &&
            screen.find("|Comma, \"quoted\"") != std::string::npos &&

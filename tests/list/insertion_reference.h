@@ -15,16 +15,20 @@
 #include <vector>
 
 #include "roster/options.h"
-#include "roster/record.h"
+#include "roster/roster.h"
+#include "roster/settings.h"
 
 namespace reference {
 
+// Members by their position in the roster.
+using Order = std::vector<std::uint32_t>;
+
 template <typename Key, typename Before>
-std::vector<const PlayerRecord*> Insert(
-    const std::vector<std::pair<Key, const PlayerRecord*>>& keyed) {
-  std::multimap<Key, const PlayerRecord*, Before> placed;
-  std::vector<const PlayerRecord*> unordered;  // NaN keys, last member first
-  for (const auto& [key, member] : keyed) {
+Order Insert(const std::vector<Key>& keys) {
+  std::multimap<Key, std::uint32_t, Before> placed;
+  Order unordered;  // NaN keys, last member first
+  for (std::uint32_t member = 0; member < keys.size(); ++member) {
+    const Key key = keys[member];
     if constexpr (std::is_floating_point_v<Key>) {
       if (std::isnan(key)) {
         unordered.insert(unordered.begin(), member);
@@ -35,30 +39,34 @@ std::vector<const PlayerRecord*> Insert(
     // i.e. <= (descending) or >= (ascending); the new member goes in front.
     placed.emplace_hint(placed.lower_bound(key), key, member);
   }
-  std::vector<const PlayerRecord*> order;
+  Order order;
   for (const auto& entry : placed) order.push_back(entry.second);
   order.insert(order.end(), unordered.begin(), unordered.end());
   return order;
 }
 
-template <typename Key, typename Field>
-std::vector<const PlayerRecord*> ByField(Field field, int direction) {
-  std::vector<std::pair<Key, const PlayerRecord*>> keyed;
-  for (const PlayerRecord* r = Start->next; r != nullptr; r = r->next) {
-    keyed.emplace_back(static_cast<Key>(r->*field), r);
-  }
-  if (direction == 0) return Insert<Key, std::greater<Key>>(keyed);
-  return Insert<Key, std::less<Key>>(keyed);
+template <typename Key>
+Order ByKey(const std::vector<Key>& keys, bool ascending) {
+  if (!ascending) return Insert<Key, std::greater<Key>>(keys);
+  return Insert<Key, std::less<Key>>(keys);
 }
 
-// The roster in the order of option `option` (1-35) and `direction`.
-inline std::vector<const PlayerRecord*> InsertionOrder(const OptionInfo& option, int direction) {
-  switch (option.kind) {
-    case OptionKind::kInt: return ByField<std::int64_t>(option.int_field, direction);
-    case OptionKind::kWide: return ByField<std::int64_t>(option.wide_field, direction);
-    case OptionKind::kReal: return ByField<double>(option.real_field, direction);
+// The roster in the order of `option` (1-35) under `weights`, descending or
+// ascending.
+inline Order InsertionOrder(const Roster& roster, const Weights& weights, const OptionInfo& option,
+                            bool ascending) {
+  std::vector<std::int64_t> integers;
+  std::vector<double> reals;
+  for (const Member& member : roster) {
+    const OptionValue value = OptionRead(option, member, weights);
+    if (value.real) {
+      reals.push_back(value.number);
+    } else {
+      integers.push_back(value.integer);
+    }
   }
-  return {};
+  if (option.kind == OptionKind::kReal) return ByKey(reals, ascending);
+  return ByKey(integers, ascending);
 }
 
 }  // namespace reference

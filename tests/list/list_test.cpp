@@ -28,8 +28,8 @@ class ListFileTest : public RosterTest {
     folder_ = folder;
     home_ = fs::current_path();
     fs::current_path(folder_);
-    ListSortOption() = 17;
-    ListSortDirection() = 1;
+    session.list.sort_option = 17;
+    session.list.sort_direction = SortDirection::kAscending;
   }
   void TearDown() override {
     fs::current_path(home_);
@@ -43,7 +43,7 @@ class ListFileTest : public RosterTest {
 // for a full disk) is not reported as saved, and the tables after it come
 // to the screen.
 TEST_F(ListFileTest, AFailedWriteReturnsTablesToTheScreen) {
-  for (int id = 1; id <= 40; ++id) Member("Member", id);
+  for (int id = 1; id <= 40; ++id) AddMember("Member", id);
   const std::string head = "| NAME:                        :|\n|" + std::string(31, '*') + "|\n";
   const std::string row = "|Member                        :|\n";
   const std::string set_prompt =
@@ -60,7 +60,7 @@ TEST_F(ListFileTest, AFailedWriteReturnsTablesToTheScreen) {
   small.rlim_cur = 1000;  // the console's own file stays below it
   signal(SIGXFSZ, SIG_IGN);
   setrlimit(RLIMIT_FSIZE, &small);
-  List();
+  List(console, session);
   setrlimit(RLIMIT_FSIZE, &old_limit);
 
   EXPECT_EQ(console.Printed(), kListPrompt + kOutputPrompt + kListPrompt +
@@ -72,11 +72,11 @@ TEST_F(ListFileTest, AFailedWriteReturnsTablesToTheScreen) {
 
 // Each OUTPUT starts its file afresh, and tables follow one another in it.
 TEST_F(ListFileTest, EachOutputStartsItsFileAfresh) {
-  Member("Ann", 1);
+  AddMember("Ann", 1);
   const std::string table = "| NAME:                        :|\n|" + std::string(31, '*') + "|\n" +
                             "|Ann                           :|\n";
   ConsoleCapture console("output a.txt list output b.txt list list output a.txt done\n");
-  List();
+  List(console, session);
   const FilePtr b(std::fopen("b.txt", "r"));
   ASSERT_TRUE(b);
   EXPECT_EQ(Contents(b.get()), table + table);

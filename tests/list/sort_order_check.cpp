@@ -5,26 +5,23 @@
 //
 //   sort_order_check TABLE [NEWER]
 #include <cstdio>
+#include <cstdlib>
 #include <string>
 
-#include "console/console.h"
-#include "files/files.h"
+#include "files/stat_table.h"
 #include "insertion_reference.h"
-#include "list/list.h"
-#include "roster/derived.h"
-#include "roster/masks.h"
-#include "shell/shell.h"
+#include "list/sort.h"
+#include "roster/session.h"
 
 namespace {
 
-void Read(const char* path, void (*reader)(TextStream&)) {
-  FilePtr file = OpenForReading(path);
+TextStream Read(const char* path) {
+  FilePtr file(std::fopen(path, "rb"));
   if (!file) {
     std::fprintf(stderr, "cannot read %s\n", path);
     std::exit(2);
   }
-  TextStream in = TextStream::File(std::move(file));
-  reader(in);
+  return TextStream::File(std::move(file));
 }
 
 }  // namespace
@@ -34,39 +31,40 @@ int main(int argc, char** argv) {
     std::fprintf(stderr, "usage: sort_order_check TABLE [NEWER]\n");
     return 2;
   }
-  std::FILE* quiet = std::fopen("/dev/null", "w");
-  AttachConsole(stdin, quiet);
-  CreateStart();
-  displayoptions = MakeRecord();
-  Read(argv[1], Initialise);
-  if (argc > 2) Read(argv[2], Updater);
-  int i = 0;
-  for (PlayerRecord* r = Start->next; r != nullptr; r = r->next, ++i) {
-    if (i % 97 == 5) r->oldpower = 0;                // an infinite power gain
-    if (i % 89 == 7) r->oldintel = r->newintel = 0;  // a NaN intel gain
+  Session session;
+  session.list.weights = kDefaultWeights;  // as a stat-table import sets them
+  NullSink quiet;
+  TextStream table = Read(argv[1]);
+  ImportStatTable(table, session.roster, quiet);
+  if (argc > 2) {
+    TextStream newer = Read(argv[2]);
+    UpdateFromStatTable(newer, session.roster, quiet);
   }
-  ListCalc(Start->next);
+  int i = 0;
+  for (Member& r : session.roster) {
+    if (i % 97 == 5) r.oldpower = 0;               // an infinite power gain
+    if (i % 89 == 7) r.oldintel = r.newintel = 0;  // a NaN intel gain
+    ++i;
+  }
 
+  Sorter sorter;
   int failures = 0;
   for (int number = 1; number <= kOptionCount; ++number) {
     const OptionInfo& option = OptionByNumber(number);
-    for (int direction : {0, 1}) {
-      const std::vector<const PlayerRecord*> want = reference::InsertionOrder(option, direction);
-      const SlinkList got = SortMain(number, nullptr, direction);
+    for (SortDirection direction : {SortDirection::kDescending, SortDirection::kAscending}) {
+      const bool ascending = direction == SortDirection::kAscending;
+      const reference::Order want =
+          reference::InsertionOrder(session.roster, session.list.weights, option, ascending);
+      const MemberOrder got = sorter.Sort(session.roster, session.list.weights, option, direction);
       std::size_t at = 0;
-      const Slink* node = got.get();
-      for (; node != nullptr && at < want.size(); node = node->next, ++at) {
-        if (node->record != want[at]) break;
-      }
-      if (node != nullptr || at != want.size()) {
+      while (at < want.size() && at < got.size() && got[at] == want[at]) ++at;
+      if (at != want.size() || got.size() != want.size()) {
         std::printf("%s %s: differs at position %zu\n", option.keyword,
-                    direction == 0 ? "decending" : "accending", at);
+                    ascending ? "accending" : "decending", at);
         ++failures;
       }
     }
   }
-  std::printf("%d members, 70 orders checked, %d differ\n", EntryCount(), failures);
-  ReleaseAll();
-  std::fclose(quiet);
+  std::printf("%zu members, 70 orders checked, %d differ\n", session.roster.size(), failures);
   return failures == 0 ? 0 : 1;
 }

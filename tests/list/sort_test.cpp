@@ -1,6 +1,9 @@
-// The sort engine: order, tie-break, every option's key field, NaN and the
+// The sort engine: order, tie-break, every option's key, NaN and the
 // infinities, the fallback and the size it must cope with.
+#include "list/sort.h"
+
 #include <chrono>
+#include <climits>
 #include <cmath>
 #include <functional>
 
@@ -9,189 +12,215 @@
 
 namespace {
 
+constexpr SortDirection kDown = SortDirection::kDescending;
+constexpr SortDirection kUp = SortDirection::kAscending;
+
 class SortTest : public RosterTest {
  protected:
-  // The members' names in list order, checking the back links on the way.
-  static std::string Names(const SlinkList& list) {
+  // The members' names in the order of a sort.
+  std::string Names(const MemberOrder& order) const {
     std::string names;
-    const Slink* before = nullptr;
-    for (const Slink* node = list.get(); node != nullptr; node = node->next) {
-      EXPECT_EQ(node->prev, before);
-      names += node->record->name;
-      before = node;
-    }
+    for (std::uint32_t member : order) names += NameOf(roster[member]);
     return names;
   }
-  std::string Sorted(int option, int direction) {
-    return Names(SortMain(option, nullptr, direction));
+  std::string Sorted(int option, SortDirection direction) {
+    return Names(sorter.Sort(roster, session.list.weights, OptionByNumber(option), direction));
   }
+  // A member with a baseline (old speed 1), so that its derived stats count.
+  Member& Measured(const char* name, int id) {
+    Member& member = AddMember(name, id);
+    member.oldspeed = member.newspeed = 1;
+    return member;
+  }
+
+  Sorter sorter;
 };
 
 TEST_F(SortTest, LevelsAscendAndDescendWithTiesInReverseRosterOrder) {
-  Member("A", 1)->level = 2;
-  Member("B", 2)->level = 1;
-  Member("C", 3)->level = 2;
-  Member("D", 4)->level = 3;
-  EXPECT_EQ(Sorted(25, 1), "BCAD");
-  EXPECT_EQ(Sorted(25, 0), "DCAB");
+  AddMember("A", 1).level = 2;
+  AddMember("B", 2).level = 1;
+  AddMember("C", 3).level = 2;
+  AddMember("D", 4).level = 3;
+  EXPECT_EQ(Sorted(25, kUp), "BCAD");
+  EXPECT_EQ(Sorted(25, kDown), "DCAB");
 }
 
 TEST_F(SortTest, EqualKeysComeInReverseRosterOrderBothWays) {
-  for (const char* name : {"A", "B", "C"}) Member(name, 7)->wtotal = 5.5;
-  EXPECT_EQ(Sorted(15, 0), "CBA");
-  EXPECT_EQ(Sorted(15, 1), "CBA");
+  session.list.weights.speed = 5.5;
+  for (const char* name : {"A", "B", "C"}) Measured(name, 7);  // wtotal 5.5 each
+  EXPECT_EQ(Sorted(15, kDown), "CBA");
+  EXPECT_EQ(Sorted(15, kUp), "CBA");
   // DEFAULT's sort: the same ID, reverse roster order.
-  EXPECT_EQ(Sorted(17, 1), "CBA");
+  EXPECT_EQ(Sorted(17, kUp), "CBA");
 }
 
+// A save file's direction: 0 descends, any other number ascends.
 TEST_F(SortTest, EveryDirectionButZeroAscendsForEveryOption) {
-  Member("A", 20)->healthp = 3.0;
-  Member("B", 10)->healthp = 1.0;
-  Member("C", 30)->healthp = 2.0;
-  for (int direction : {1, 2, 3, -1}) {
-    EXPECT_EQ(Sorted(3, direction), "BCA") << direction;   // a double key
-    EXPECT_EQ(Sorted(17, direction), "BAC") << direction;  // an int key
+  int health = 3;  // healthp 3, 1 and 2 %
+  for (auto [name, id] : {std::pair{"A", 20}, {"B", 10}, {"C", 30}}) {
+    Member& member = Measured(name, id);
+    member.oldhealth = 100;
+    member.newhealth = 100 + health;
+    health = health == 3 ? 1 : 2;
   }
-  EXPECT_EQ(Sorted(3, 0), "ACB");
-  EXPECT_EQ(Sorted(17, 0), "CAB");
+  for (int direction : {1, 2, 3, -1}) {
+    EXPECT_EQ(Sorted(3, SortDirectionOf(direction)), "BCA") << direction;   // a double key
+    EXPECT_EQ(Sorted(17, SortDirectionOf(direction)), "BAC") << direction;  // an int key
+  }
+  EXPECT_EQ(Sorted(3, SortDirectionOf(0)), "ACB");
+  EXPECT_EQ(Sorted(17, SortDirectionOf(0)), "CAB");
 }
 
 TEST_F(SortTest, OneMemberAndNoMember) {
-  EXPECT_EQ(SortMain(17, nullptr, 1), nullptr);
-  Member("Solo", 5);
+  EXPECT_TRUE(sorter.Sort(roster, session.list.weights, OptionByNumber(17), kUp).empty());
+  AddMember("Solo", 5);
   for (int option = 1; option <= kOptionCount; ++option) {
-    for (int direction : {0, 1}) {
-      const SlinkList list = SortMain(option, nullptr, direction);
-      ASSERT_NE(list, nullptr);
-      EXPECT_STREQ(list->record->name, "Solo");
-      EXPECT_EQ(list->next, nullptr);
-      EXPECT_EQ(list->prev, nullptr);
+    for (SortDirection direction : {kDown, kUp}) {
+      EXPECT_EQ(Sorted(option, direction), "Solo") << option;
     }
   }
 }
 
-// Each option number must sort by its own field.  The fields are set by
-// hand from the option numbering (not through the option table), one option
-// at a time, everything else left 0: a sort by any other field would see
-// three equal keys and give reverse roster order, C B A.
-TEST_F(SortTest, EachOptionSortsByItsOwnField) {
-  using Set = std::function<void(PlayerRecord&, int)>;
+// Each option number must sort by its own value.  The one stored stat
+// behind each value is set by hand from the option numbering (not through
+// the option table), one option at a time, to 3, -1 and 2: every other stat
+// is 1 and every weight 1, so that the value follows the order of that stat.
+TEST_F(SortTest, EachOptionSortsByItsOwnValue) {
+  using Set = std::function<void(Member&, int)>;
   const Set fields[kOptionCount] = {
-      [](PlayerRecord& r, int v) { r.beggain = v; },     // 1
-      [](PlayerRecord& r, int v) { r.begp = v; },        // 2
-      [](PlayerRecord& r, int v) { r.healthp = v; },     // 3
-      [](PlayerRecord& r, int v) { r.oldbeg = v; },      // 4
-      [](PlayerRecord& r, int v) { r.intelp = v; },      // 5
-      [](PlayerRecord& r, int v) { r.newbeg = v; },      // 6
-      [](PlayerRecord& r, int v) { r.powerp = v; },      // 7
-      [](PlayerRecord& r, int v) { r.speedp = v; },      // 8
-      [](PlayerRecord& r, int v) { r.strenp = v; },      // 9
-      [](PlayerRecord& r, int v) { r.totalp = v; },      // 10
-      [](PlayerRecord& r, int v) { r.whealth = v; },     // 11
-      [](PlayerRecord& r, int v) { r.wpower = v; },      // 12
-      [](PlayerRecord& r, int v) { r.wspeed = v; },      // 13
-      [](PlayerRecord& r, int v) { r.wstren = v; },      // 14
-      [](PlayerRecord& r, int v) { r.wtotal = v; },      // 15
-      [](PlayerRecord& r, int v) { r.healthgain = v; },  // 16
-      [](PlayerRecord& r, int v) { r.id = v; },          // 17
-      [](PlayerRecord& r, int v) { r.oldhealth = v; },   // 18
-      [](PlayerRecord& r, int v) { r.oldintel = v; },    // 19
-      [](PlayerRecord& r, int v) { r.oldpower = v; },    // 20
-      [](PlayerRecord& r, int v) { r.oldspeed = v; },    // 21
-      [](PlayerRecord& r, int v) { r.oldstren = v; },    // 22
-      [](PlayerRecord& r, int v) { r.oldtotal = v; },    // 23
-      [](PlayerRecord& r, int v) { r.intelgain = v; },   // 24
-      [](PlayerRecord& r, int v) { r.level = v; },       // 25
-      [](PlayerRecord& r, int v) { r.newhealth = v; },   // 26
-      [](PlayerRecord& r, int v) { r.newintel = v; },    // 27
-      [](PlayerRecord& r, int v) { r.newpower = v; },    // 28
-      [](PlayerRecord& r, int v) { r.newspeed = v; },    // 29
-      [](PlayerRecord& r, int v) { r.newstren = v; },    // 30
-      [](PlayerRecord& r, int v) { r.newtotal = v; },    // 31
-      [](PlayerRecord& r, int v) { r.powergain = v; },   // 32
-      [](PlayerRecord& r, int v) { r.speedgain = v; },   // 33
-      [](PlayerRecord& r, int v) { r.strengain = v; },   // 34
-      [](PlayerRecord& r, int v) { r.totalgain = v; },   // 35
+      [](Member& r, int v) { r.newbeg = v; },     // 1 beggain
+      [](Member& r, int v) { r.newbeg = v; },     // 2 begp
+      [](Member& r, int v) { r.newhealth = v; },  // 3 healthp
+      [](Member& r, int v) { r.oldbeg = v; },     // 4 oldbeg
+      [](Member& r, int v) { r.newintel = v; },   // 5 intelp
+      [](Member& r, int v) { r.newbeg = v; },     // 6 newbeg
+      [](Member& r, int v) { r.newpower = v; },   // 7 powerp
+      [](Member& r, int v) { r.newspeed = v; },   // 8 speedp
+      [](Member& r, int v) { r.newstren = v; },   // 9 strenp
+      [](Member& r, int v) { r.newintel = v; },   // 10 totalp
+      [](Member& r, int v) { r.newhealth = v; },  // 11 whealth
+      [](Member& r, int v) { r.newpower = v; },   // 12 wpower
+      [](Member& r, int v) { r.newspeed = v; },   // 13 wspeed
+      [](Member& r, int v) { r.newstren = v; },   // 14 wstren
+      [](Member& r, int v) { r.newhealth = v; },  // 15 wtotal
+      [](Member& r, int v) { r.newhealth = v; },  // 16 healthgain
+      [](Member& r, int v) { r.id = v; },         // 17 id
+      [](Member& r, int v) { r.oldhealth = v; },  // 18 oldhealth
+      [](Member& r, int v) { r.oldintel = v; },   // 19 oldintel
+      [](Member& r, int v) { r.oldpower = v; },   // 20 oldpower
+      [](Member& r, int v) { r.oldspeed = v; },   // 21 oldspeed
+      [](Member& r, int v) { r.oldstren = v; },   // 22 oldstren
+      [](Member& r, int v) { r.oldstren = v; },   // 23 oldtotal
+      [](Member& r, int v) { r.newintel = v; },   // 24 intelgain
+      [](Member& r, int v) { r.level = v; },      // 25 level
+      [](Member& r, int v) { r.newhealth = v; },  // 26 newhealth
+      [](Member& r, int v) { r.newintel = v; },   // 27 newintel
+      [](Member& r, int v) { r.newpower = v; },   // 28 newpower
+      [](Member& r, int v) { r.newspeed = v; },   // 29 newspeed
+      [](Member& r, int v) { r.newstren = v; },   // 30 newstren
+      [](Member& r, int v) { r.newpower = v; },   // 31 newtotal
+      [](Member& r, int v) { r.newpower = v; },   // 32 powergain
+      [](Member& r, int v) { r.newspeed = v; },   // 33 speedgain
+      [](Member& r, int v) { r.newstren = v; },   // 34 strengain
+      [](Member& r, int v) { r.newbeg = v; },     // 35 totalgain
   };
-  PlayerRecord* a = Member("A", 0);
-  PlayerRecord* b = Member("B", 0);
-  PlayerRecord* c = Member("C", 0);
+  session.list.weights = {1, 1, 1, 1};
+  AddMember("A", 0);
+  AddMember("B", 0);
+  AddMember("C", 0);
   for (int option = 1; option <= kOptionCount; ++option) {
-    for (PlayerRecord* r : {a, b, c}) {
-      PlayerRecord* next = r->next;
-      PlayerRecord* prev = r->prev;
-      const std::string name = r->name;
-      *r = PlayerRecord{};
-      r->next = next;
-      r->prev = prev;
-      std::strcpy(r->name, name.c_str());
+    for (auto [member, value] : {std::pair{0, 3}, {1, -1}, {2, 2}}) {
+      Member& r = roster[member];
+      r.id = r.level = 1;
+      r.oldspeed = r.oldpower = r.oldstren = r.oldhealth = r.oldintel = 1;
+      r.newspeed = r.newpower = r.newstren = r.newhealth = r.newintel = 1;
+      r.oldbeg = r.newbeg = 1.0;
+      fields[option - 1](r, value);
     }
-    fields[option - 1](*a, 3);
-    fields[option - 1](*b, -1);
-    fields[option - 1](*c, 2);
-    EXPECT_EQ(Sorted(option, 1), "BCA") << option;
-    EXPECT_EQ(Sorted(option, 0), "ACB") << option;
+    EXPECT_EQ(Sorted(option, kUp), "BCA") << option;
+    EXPECT_EQ(Sorted(option, kDown), "ACB") << option;
   }
 }
 
+// Total %: 1, NaN (0 over 0), +inf and -inf (gains over nothing), NaN, -5.
 TEST_F(SortTest, InfinitiesAreExtremesAndNaNGoesLast) {
-  Member("A", 1)->totalp = 1.0;
-  Member("B", 2)->totalp = NAN;
-  Member("C", 3)->totalp = INFINITY;
-  Member("D", 4)->totalp = -INFINITY;
-  Member("E", 5)->totalp = NAN;
-  Member("F", 6)->totalp = -5.0;
-  EXPECT_EQ(Sorted(10, 0), "CAFDEB");
-  EXPECT_EQ(Sorted(10, 1), "DFACEB");
+  auto total_percent = [this](const char* name, int id, int oldspeed, int oldpower, int newspeed) {
+    Member& member = AddMember(name, id);
+    member.oldspeed = oldspeed;
+    member.oldpower = member.newpower = oldpower;
+    member.newspeed = newspeed;
+  };
+  total_percent("A", 1, 100, 0, 101);
+  total_percent("B", 2, 1, -1, 1);
+  total_percent("C", 3, 1, -1, 2);
+  total_percent("D", 4, 1, -1, 0);
+  total_percent("E", 5, 1, -1, 1);
+  total_percent("F", 6, 100, 0, 95);
+  EXPECT_EQ(Sorted(10, kDown), "CAFDEB");
+  EXPECT_EQ(Sorted(10, kUp), "DFACEB");
 }
 
 TEST_F(SortTest, DerivedIntegersCompareBeyondThirtyTwoBits) {
-  Member("A", 1)->newtotal = 4294967296LL;  // 2^32: would read as 0 if cut
-  Member("B", 2)->newtotal = 1;
-  Member("C", 3)->newtotal = -4294967297LL;
-  EXPECT_EQ(Sorted(31, 0), "ABC");
-  EXPECT_EQ(Sorted(31, 1), "CBA");
+  auto new_total = [this](const char* name, int id, int speed, int power, int strength) {
+    Member& member = Measured(name, id);
+    member.newspeed = speed;
+    member.newpower = power;
+    member.newstren = strength;
+  };
+  new_total("A", 1, INT_MAX, INT_MAX, 2);   // 2^32: would read as 0 if cut
+  new_total("B", 2, 1, 0, 0);               // 1
+  new_total("C", 3, INT_MIN, INT_MIN, -1);  // -2^32 - 1
+  EXPECT_EQ(Sorted(31, kDown), "ABC");
+  EXPECT_EQ(Sorted(31, kUp), "CBA");
 }
 
+// A custom sort option outside the table (from a damaged save file): the
+// list comes by ascending ID after the error, and the setting stays.
 TEST_F(SortTest, OptionsOutsideTheTableFallBackToAscendingIds) {
-  Member("A", 30);
-  Member("B", 10);
-  Member("C", 20);
+  AddMember("A", 30);
+  AddMember("B", 10);
+  AddMember("C", 20);
+  EXPECT_EQ(CustomSortOption(1), &OptionByNumber(1));
+  EXPECT_EQ(CustomSortOption(35), &OptionByNumber(35));
   for (int option : {0, 36, -1}) {
-    ConsoleCapture console("");
-    // The old list goes too; the sanitizer build reports it if it leaks.
-    SlinkList old = SortMain(17, nullptr, 0);
-    EXPECT_EQ(Names(SortMain(option, std::move(old), 0)), "BCA") << option;
-    EXPECT_EQ(console.Printed(), "   [ERROR, SORT FAILED]\n");
+    EXPECT_EQ(CustomSortOption(option), nullptr);
+    session.list.sort_option = option;
+    session.list.sort_direction = kDown;
+    ConsoleCapture console("list done\n");
+    List(console, session);
+    const std::string prompt = "\n   [KORVELIN-LIST]\n >>> ";
+    EXPECT_EQ(console.Printed(), "   [ERROR, SORT FAILED]\n" + prompt +
+                                     "| NAME:                        :|\n|" + std::string(31, '*') +
+                                     "|\n|B                             :|\n"
+                                     "|C                             :|\n"
+                                     "|A                             :|\n\n" +
+                                     prompt)
+        << option;
+    EXPECT_EQ(session.list.sort_option, option);
+    EXPECT_EQ(session.list.sort_direction, kDown);
   }
-  // The stored settings are left alone.
-  EXPECT_EQ(ListSortOption(), 0);
-  EXPECT_EQ(ListSortDirection(), 0);
 }
 
 // A quadratic sort would take minutes here; a stable n log n sort takes a
 // fraction of a second even in a sanitizer build.
 TEST_F(SortTest, LargeRostersSortQuickly) {
   constexpr int kMembers = 200000;
-  PlayerRecord* tail = Start.get();
+  roster.Reserve(kMembers);
   for (int i = 0; i < kMembers; ++i) {
-    std::unique_ptr<PlayerRecord> r = MakeRecord();
-    r->id = i;
-    r->level = i % 3;  // long runs of equal keys
-    tail = Append(tail, std::move(r));
+    Member member;
+    member.id = i;
+    member.level = i % 3;  // long runs of equal keys
+    roster.Append(member, "");
   }
   const auto start = std::chrono::steady_clock::now();
-  const SlinkList list = SortMain(25, nullptr, 0);
+  const MemberOrder order = sorter.Sort(roster, session.list.weights, OptionByNumber(25), kDown);
   const double seconds =
       std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
   EXPECT_LT(seconds, 5.0);
   // Level 2 first, each run in reverse roster order.
-  EXPECT_EQ(list->record->id, kMembers - 3);  // 199997, the last of level 2
-  int count = 0;
-  const Slink* last = nullptr;
-  for (const Slink* node = list.get(); node != nullptr; node = node->next, ++count) last = node;
-  EXPECT_EQ(count, kMembers);
-  EXPECT_EQ(last->record->id, 0);
+  ASSERT_EQ(order.size(), static_cast<std::size_t>(kMembers));
+  EXPECT_EQ(roster[order.front()].id, kMembers - 3);  // 199997, the last of level 2
+  EXPECT_EQ(roster[order.back()].id, 0);
 }
 
 }  // namespace

@@ -1,5 +1,8 @@
-// The record pool: records are counted while taken, and under the address
-// sanitizer a record used after its release is reported.
+// Memory for large arrays: a large array is usable from end to end and, on
+// Linux, starts on a huge page; under the address sanitizer an array used
+// after its release is reported.
+#include <cstdint>
+
 #include "test_support.h"
 
 #if defined(__SANITIZE_ADDRESS__)
@@ -12,33 +15,42 @@
 
 namespace {
 
-TEST(RecordPool, CountsRecordsTakenAndGivenBack) {
-  const std::size_t before = LiveRecords();
-  std::unique_ptr<PlayerRecord> a = MakeRecord();
-  std::unique_ptr<PlayerRecord> b = MakeRecord();
-  EXPECT_EQ(LiveRecords(), before + 2);
-  a.reset();
-  // A record given back is handed out again, zero-filled like any other.
-  b->id = 99;
-  b.reset();
-  std::unique_ptr<PlayerRecord> c = MakeRecord();
-  EXPECT_EQ(c->id, 0);
-  EXPECT_EQ(c->next, nullptr);
-  EXPECT_EQ(LiveRecords(), before + 1);
+constexpr std::size_t kHugePage = std::size_t{2} << 20;
+
+TEST(LargeMemory, LargeArraysAreWholeAndVectorsKeepTheirElements) {
+  for (std::size_t bytes : {std::size_t{100}, kHugePage, 3 * kHugePage + 1}) {
+    char* memory = static_cast<char*>(AllocateLarge(bytes));
+    memory[0] = 1;
+    memory[bytes - 1] = 2;
+#if defined(__linux__) && !defined(KORVELIN_TEST_ASAN)
+    if (bytes >= kHugePage) {
+      EXPECT_EQ(reinterpret_cast<std::uintptr_t>(memory) % kHugePage, 0u) << bytes;
+    }
+#endif
+    EXPECT_EQ(memory[0] + memory[bytes - 1], 3);
+    ReleaseLarge(memory, bytes);
+  }
+  // Growing from a few bytes to many huge pages moves the members each time.
+  LargeVector<Member> members;
+  for (int i = 0; i < 200000; ++i) {
+    members.emplace_back();
+    members.back().id = i;
+  }
+  for (int i = 0; i < 200000; ++i) ASSERT_EQ(members[i].id, i);
 }
 
-TEST(RecordPoolDeathTest, ARecordUsedAfterItsReleaseIsReported) {
+TEST(LargeMemoryDeathTest, AnArrayUsedAfterItsReleaseIsReported) {
 #ifdef KORVELIN_TEST_ASAN
   EXPECT_DEATH(
       {
-        PlayerRecord* record = MakeRecord().release();
-        delete record;
-        volatile int id = record->id;
-        (void)id;
+        char* memory = static_cast<char*>(AllocateLarge(2 * kHugePage));
+        ReleaseLarge(memory, 2 * kHugePage);
+        volatile char c = memory[kHugePage];
+        (void)c;
       },
-      "use-after-poison");
+      "heap-use-after-free");
 #else
-  GTEST_SKIP() << "only the address-sanitizer build watches the pool";
+  GTEST_SKIP() << "only the address-sanitizer build watches large arrays";
 #endif
 }
 

@@ -1,4 +1,6 @@
 // Telling a save file by its header, as OUTPUT must before it empties a file.
+#include "roster/save_header.h"
+
 #include <string>
 
 #include "files/files_support.h"
