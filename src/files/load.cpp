@@ -172,7 +172,7 @@ bool ReadTableRow(TextStream& in, PlayerRecord& r, int* skipped) {
     }
   }
   // The echo: each value as read, a dot for each of the seven values set.
-  static const Format kEcho("%-30s : %6d : %3d");
+  static const Format kEcho("%-30.30s : %6d : %3d");
   static const Format kStatsEcho(" : %5d : %5d : %5d : %6d . . . . . . .   .done");
   std::string echo = kEcho({r.name, r.id, r.level});
   if (stats) kStatsEcho.AppendTo(echo, {r.oldspeed, r.oldpower, r.oldstren, r.oldhealth});

@@ -26,7 +26,7 @@ void NextReal(TextStream& in, double& field) {
 }
 
 const Format kEcho(
-    "|%-29s : %6.0d : %3.0d : %6.0d : %6.0d : %6.0d : %6.0d : %4.0d  : %6.2f : %6.0d : %6.0d : "
+    "|%-29.29s : %6.0d : %3.0d : %6.0d : %6.0d : %6.0d : %6.0d : %4.0d  : %6.2f : %6.0d : %6.0d : "
     "%6.0d : %6.0d :  %4.0d : %6.2f |\n");
 
 void EchoRow(const PlayerRecord& r) {

@@ -8,7 +8,7 @@
 
 #include "list/list.h"
 #include "list/table_writer.h"
-#include "text/characters.h"
+#include "text/width.h"
 
 namespace {
 
@@ -36,13 +36,13 @@ class FixedTable : public TableWriter {
     Write(line_);
   }
 
-  // The name cell (a bar, the name left-aligned in 29 characters, " :"),
-  // then the cells.
+  // The name cell (a bar, the name left-aligned in 29 columns, " :"), then
+  // the cells.
   void Row(const PlayerRecord& member) override {
     const std::size_t length = static_cast<std::size_t>(
         std::find(member.name, member.name + sizeof member.name, '\0') - member.name);
     line_.assign(1, '|');
-    AppendPadded(line_, std::string_view(member.name, length), kNameCell, true);
+    AppendColumns(line_, std::string_view(member.name, length), kNameCell, kNameCell, true);
     line_ += " :";
     for (const OptionInfo* option : columns_) OptionAppendCell(line_, *option, member);
     line_ += "|\n";

@@ -16,7 +16,7 @@ void Delete() {
       continue;
     }
     static const Format kConfirm(
-        "ENTRY: %-29s\n   [CONFIRM DELETE?(Y/N)]\n   [KORVELIN-DELETE-CONFIRM]\n >>> ");
+        "ENTRY: %-29.29s\n   [CONFIRM DELETE?(Y/N)]\n   [KORVELIN-DELETE-CONFIRM]\n >>> ");
     Print(kConfirm({member->name}));
     bool yes = false;
     if (!ReadYes(yes)) return;
@@ -49,7 +49,7 @@ void Snap() {
     m->oldbeg = m->newbeg;
     for (const auto& stat : kSnapStats) m->*stat.old_field = m->*stat.new_field;
     // The name, then a dot for each of the six values copied.
-    static const Format kEcho("UPDATING %29s : . . . . . .\n");
+    static const Format kEcho("UPDATING %29.29s : . . . . . .\n");
     Print(kEcho({m->name}));
   }
   PrintLine("   [ALL VALUES SUCESSFULLY UPDATED TO MATCH LATEST VALUES]\n");

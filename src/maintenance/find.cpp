@@ -28,7 +28,7 @@ void Find() {
   Print("\n   [NAME OR PART OF A NAME? '\\' TO CANCEL]\n   [KORVELIN-FIND]\n >>> ");
   char part[sizeof PlayerRecord::name] = {};
   if (!ReadName(part) || part[0] == '\\') return;
-  static const Format kRow("| %-29s : %6d :  %3d  :|\n");
+  static const Format kRow("| %-29.29s : %6d :  %3d  :|\n");
   std::string rows;
   int found = 0;
   for (const PlayerRecord* m = Start->next; m != nullptr; m = m->next) {
