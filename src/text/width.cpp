@@ -7,8 +7,23 @@
 
 #include "text/width_table.h"
 
+namespace {
+
+// The search needs the ranges in order and apart.
+constexpr bool InOrder() {
+  for (std::size_t i = 0; i < std::size(kWidthRanges); ++i) {
+    if (kWidthRanges[i].first > kWidthRanges[i].last) return false;
+    if (i > 0 && kWidthRanges[i - 1].last >= kWidthRanges[i].first) return false;
+  }
+  return true;
+}
+static_assert(InOrder(), "text/width_table.h: ranges out of order");
+
+}  // namespace
+
 int CharacterWidth(Character c) {
-  // A byte that is not UTF-8 is shown as one replacement character.
+  // A single byte that is not UTF-8 counts one, as a terminal shows one mark
+  // for it.
   if (c.code < 0x80 || c.length == 1) return 1;
   const WidthRange* end = std::end(kWidthRanges);
   const WidthRange* after =
