@@ -40,16 +40,6 @@ Renée                          :    103 :  30 :  3000 :  4000 :  1000 :   2000
  >>> «list»
 
    [KORVELIN-LIST]
- >>> «list»
-| NAME:                        :  ID #  : Level : Old Speed : Old Power : Old Stren : Old Health : Old Intel : Old Beg :|
-|***********************************************************************************************************************|
-|龍王の剣士                    :    101 :   10  :     1000  :     2000  :     3000  :     4000   :    1000   :    2.00 :|
-|Zoë 🐉 Fire                   :    102 :   20  :     4000  :     1000  :     2000  :     3000   :    1000   :    2.00 :|
-|Renée                         :    103 :   30  :     3000  :     4000  :     1000  :     2000   :    1000   :    2.00 :|
-|天地玄黄宇宙洪荒日月盈昃辰宿  :    104 :   40  :     2000  :     3000  :     4000  :     1000   :    1000   :    2.00 :|
-
-
-   [KORVELIN-LIST]
  >>> «wc»
 | NAME:                        :  ID #  : Level : New Speed : New Power : New Stren : New Health :  Wt Total :|
 |*************************************************************************************************************|
@@ -61,17 +51,6 @@ Renée                          :    103 :  30 :  3000 :  4000 :  1000 :   2000
 
    [KORVELIN-LIST]
  >>> «done»
-
-   [KORVELIN-MAIN]
- >>> «find»
-
-   [NAME OR PART OF A NAME? '\' TO CANCEL]
-   [KORVELIN-FIND]
- >>> «re»
-| Name                          : ID_NUM : Level :|
-| Zoë 🐉 Fire                   :    102 :   20  :|
-| Renée                         :    103 :   30  :|
-   [2 FOUND]
 
    [KORVELIN-MAIN]
  >>> «save gang.sav»
