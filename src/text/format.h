@@ -15,8 +15,8 @@
 // which the program prints names with) is measured, cut and padded not by
 // bytes but by the columns a terminal gives it (text/width.h): "%-29.29s"
 // is a cell of 29 columns, whatever script the name is written in.  A
-// format made with kCharacters counts characters instead (text/characters.h),
-// as the save file's rows do.  For text without a multi-byte character
+// format made with Unit::kCharacters counts characters instead
+// (text/characters.h), as the save file's rows do.  For text without a multi-byte character
 // (ASCII, and single-byte text) both are exactly snprintf's output.
 class Format {
  public:

@@ -1,5 +1,5 @@
-// The width lookup: ASCII at once, any other character by a binary search
-// over the table's ranges.
+// The width lookup: ASCII and the rest of the first 173 code points at
+// once, any other character by a binary search over the table's ranges.
 #include "text/width.h"
 
 #include <algorithm>
@@ -23,8 +23,8 @@ static_assert(InOrder(), "text/width_table.h: ranges out of order");
 
 int CharacterWidth(Character c) {
   // A single byte that is not UTF-8 counts one, as a terminal shows one mark
-  // for it.
-  if (c.code < 0x80 || c.length == 1) return 1;
+  // for it; so does everything before the table's first range (ASCII too).
+  if (c.length == 1 || c.code < kWidthRanges[0].first) return 1;
   const WidthRange* end = std::end(kWidthRanges);
   const WidthRange* after =
       std::upper_bound(std::begin(kWidthRanges), end, c.code,
