@@ -30,12 +30,14 @@ const char kTitles[] =
     "Init_Health : Init_Intel : Init_Beg :  New_Speed :  New_Power :  New_Stren :  New_Health :  "
     "New_Intel : New_Beg |\n";
 
-// The file's row of one member.
+// The file's row of one member.  The name is padded to 29 characters, not
+// columns: ReadSaveFile reads it back as 29 characters.
 const Format kRow(
-    "|%-29s : %d : %d : %d : %d : %d : %d : %d : %lf : %d : %d : %d : %d : %d : %lf |\n");
+    "|%-29s : %d : %d : %d : %d : %d : %d : %d : %lf : %d : %d : %d : %d : %d : %lf |\n",
+    Format::Unit::kCharacters);
 // The echo of a saved member (both health values left out).
 const Format kSavedEcho(
-    "|%-29s : %6.0d :  %3.0d  :   %6.0d   :   %6.0d   :   %6.0d  :    %4.0d    :  %6.2f  :   "
+    "|%-29.29s : %6.0d :  %3.0d  :   %6.0d   :   %6.0d   :   %6.0d  :    %4.0d    :  %6.2f  :   "
     "%6.0d   :   %6.0d   :   %6.0d   :    %4.0d    :  %6.2f  |\n");
 const Format kSettings("\n: %lf : %lf : %lf : %lf : %d : %d \n");
 
@@ -91,7 +93,7 @@ void NextReal(TextStream& in, double& field) {
 }
 
 const Format kLoadedEcho(
-    "|%-29s : %6.0d : %3.0d : %6.0d : %6.0d : %6.0d : %6.0d : %4.0d  : %6.2f : %6.0d : %6.0d : "
+    "|%-29.29s : %6.0d : %3.0d : %6.0d : %6.0d : %6.0d : %6.0d : %4.0d  : %6.2f : %6.0d : %6.0d : "
     "%6.0d : %6.0d :  %4.0d : %6.2f |\n");
 
 }  // namespace

@@ -89,7 +89,7 @@ bool ReadTableRow(TextStream& in, TableRow& row, int& skipped, TextSink& echo) {
     }
   }
   // The echo: each value as read, a dot for each of the seven values set.
-  static const Format kEcho("%-30s : %6d : %3d");
+  static const Format kEcho("%-30.30s : %6d : %3d");
   static const Format kStatsEcho(" : %5d : %5d : %5d : %6d . . . . . . .   .done");
   row.echo.clear();
   kEcho.AppendTo(row.echo, {row.name, r.id, r.level});

@@ -6,7 +6,7 @@
 #include <string_view>
 
 #include "list/table_writer.h"
-#include "text/characters.h"
+#include "text/width.h"
 
 namespace {
 
@@ -38,7 +38,7 @@ class FixedTable : public TableWriter {
   // then the cells.
   void Row(const ListedMember& member) override {
     line_.assign(1, '|');
-    AppendPadded(line_, member.name, kNameCell, true);
+    AppendColumns(line_, member.name, kNameCell, kNameCell, true);
     line_ += " :";
     for (const OptionInfo* option : columns_) {
       OptionAppendCell(line_, *option, member.Value(*option));

@@ -50,7 +50,7 @@ bool AskValues(Console& console, Member& member, std::string& name) {
 void ShowForConfirmation(Console& console, const Member& m, const std::string& name) {
   static const Format kConfirm(
       "   [CONFIRM ADD? ('C' TO CANCEL) Y/N/C]\n| Name                          : ID_NUM : Level : "
-      "Speed : Power : Stren : Health : Intel :   Beg  :|\n| %-29s : %6d :  %3d  : %5d : %5d : "
+      "Speed : Power : Stren : Health : Intel :   Beg  :|\n| %-29.29s : %6d :  %3d  : %5d : %5d : "
       "%5d : %6d :  %4d : %6.2f :|\n   [KORVELIN-ADD-CONFIRM]\n >>> ");
   console.Print(kConfirm({name, m.id, m.level, m.newspeed, m.newpower, m.newstren, m.newhealth,
                           m.newintel, m.newbeg}));

@@ -15,7 +15,7 @@ void Delete(Console& console, Roster& roster) {
       continue;
     }
     static const Format kConfirm(
-        "ENTRY: %-29s\n   [CONFIRM DELETE?(Y/N)]\n   [KORVELIN-DELETE-CONFIRM]\n >>> ");
+        "ENTRY: %-29.29s\n   [CONFIRM DELETE?(Y/N)]\n   [KORVELIN-DELETE-CONFIRM]\n >>> ");
     console.Print(kConfirm({roster.NameOf(roster[found])}));
     bool yes = false;
     if (!console.ReadYes(yes)) return;
@@ -45,7 +45,7 @@ constexpr struct {
 
 void Snap(Console& console, Roster& roster) {
   // The name, then a dot for each of the six values copied.
-  static const Format kEcho("UPDATING %29s : . . . . . .\n");
+  static const Format kEcho("UPDATING %29.29s : . . . . . .\n");
   std::string line;
   for (Member& m : roster) {
     m.oldbeg = m.newbeg;

@@ -32,7 +32,7 @@ Next ShowFields(Editing& e) {
                       std::string(kRuleUnderscores, '_') + "|\n");
   // A precision of 0 prints a zero stat as a blank cell.
   static const Format kBlock(
-      "NAME: %-29s\nID_NUM : %6.0d     Level: %3.0d\n: Init_Speed  : Init_Power : Init_Stren :\n"
+      "NAME: %-29.29s\nID_NUM : %6.0d     Level: %3.0d\n: Init_Speed  : Init_Power : Init_Stren :\n"
       ":   %6.0d    :   %6.0d   :   %6.0d   :\n: Init_Health : Init_Intel :  Init_Beg  :\n"
       ":   %7.0d   :    %4.0d    :   %6.2f   :\n:  New_Speed  :  New_Power :  New_Stren :\n"
       ":    %6.0d   :   %6.0d   :   %6.0d   :\n:  New_Health :  New_Intel :  New_Beg   :\n"
@@ -142,7 +142,7 @@ void Edit(Console& console, Roster& roster) {
   RunProtocol(
       console, editing,
       [](Editing& e) {
-        static const Format kPrompt("\n    EDITING >> %-30s\n   [KORVELIN-EDIT]\n >>> ");
+        static const Format kPrompt("\n    EDITING >> %-30.30s\n   [KORVELIN-EDIT]\n >>> ");
         e.console.Print(kPrompt({e.roster.NameOf(e.member())}));
       },
       kEditCommands);

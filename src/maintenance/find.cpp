@@ -10,7 +10,7 @@ void Find(Console& console, const Roster& roster) {
   console.Print("\n   [NAME OR PART OF A NAME? '\\' TO CANCEL]\n   [KORVELIN-FIND]\n >>> ");
   std::string part;
   if (!console.ReadName(part) || part[0] == '\\') return;
-  static const Format kRow("| %-29s : %6d :  %3d  :|\n");
+  static const Format kRow("| %-29.29s : %6d :  %3d  :|\n");
   std::string rows;
   int found = 0;
   for (const Member& m : roster) {

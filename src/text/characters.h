@@ -32,9 +32,8 @@ std::string_view FirstCharacters(std::string_view bytes, std::size_t count);
 
 // Appends `text` with spaces to make `width` characters: the spaces after it
 // when `left`, before it otherwise; text of `width` characters or more is
-// appended whole.  This is the one padding of names: every name format pads
-// by characters, so a name of n characters takes n columns, whatever bytes
-// they are.
+// appended whole.  The save file's rows pad names so, as its reader counts
+// characters; what is shown pads them by columns (text/width.h).
 void AppendPadded(std::string& out, std::string_view text, std::size_t width, bool left);
 
 // Appends the UTF-8 encoding of `code` (at most U+10FFFF).

@@ -9,6 +9,7 @@
 #include <string_view>
 
 #include "text/characters.h"
+#include "text/width.h"
 
 namespace {
 
@@ -63,7 +64,7 @@ void Real(std::string& out, double value, int width, int precision, bool left) {
 
 }  // namespace
 
-Format::Format(const char* format) {
+Format::Format(const char* format, Unit unit) : unit_(unit) {
   Piece piece;
   for (const char* p = format; *p != '\0';) {
     if (*p != '%') {
@@ -109,12 +110,19 @@ void Format::AppendTo(std::string& out, std::initializer_list<Arg> args) const {
       case 'd': Integer(out, arg->integer, piece.width, piece.precision, piece.left); break;
       case 'f': Real(out, arg->real, piece.width, piece.precision, piece.left); break;
       case 's': {
-        // Text is a name: counted, cut and padded by characters.
+        // Text is a name: measured, cut and padded by columns or characters.
         std::string_view text = arg->text.substr(0, arg->text.find('\0'));
+        const auto width = static_cast<std::size_t>(piece.width);
+        if (unit_ == Unit::kColumns) {
+          const std::size_t most = piece.precision >= 0 ? static_cast<std::size_t>(piece.precision)
+                                                        : std::string_view::npos;
+          AppendColumns(out, text, width, most, piece.left);
+          break;
+        }
         if (piece.precision >= 0) {
           text = FirstCharacters(text, static_cast<std::size_t>(piece.precision));
         }
-        AppendPadded(out, text, static_cast<std::size_t>(piece.width), piece.left);
+        AppendPadded(out, text, width, piece.left);
         break;
       }
     }

@@ -13,12 +13,17 @@
 // snprintf gives (a precision-0 integer conversion prints 0 as blanks only),
 // except that a real that is not finite prints as "inf", "-inf" or "nan"
 // right-aligned in its width, the same on every system, and that text (%s,
-// which the program prints names with) is counted, cut and padded by
-// characters as text/characters.h reads them, not by bytes: "%-29s" gives a
-// name of n characters 29 - n spaces.  For text without a multi-byte
-// character (ASCII, and single-byte text) that is exactly snprintf's output.
+// which the program prints names with) is measured, cut and padded not by
+// bytes but by the columns a terminal gives it (text/width.h): "%-29.29s"
+// is a cell of 29 columns, whatever script the name is written in.  A
+// format made with Unit::kCharacters counts characters instead
+// (text/characters.h), as the save file's rows do.  For text without a multi-byte character
+// (ASCII, and single-byte text) both are exactly snprintf's output.
 class Format {
  public:
+  // What the width and precision of a text conversion count.
+  enum class Unit { kColumns, kCharacters };
+
   // One value for a conversion, in order.
   struct Arg {
     Arg(int v) : kind('d'), integer(v) {}
@@ -36,7 +41,7 @@ class Format {
 
   // Aborts on a conversion outside the set above: a format is a fixed text
   // of the program, so that is a mistake in the program.
-  explicit Format(const char* format);
+  explicit Format(const char* format, Unit unit = Unit::kColumns);
 
   // The text with `args` put in, one per conversion.
   std::string operator()(std::initializer_list<Arg> args) const;
@@ -54,4 +59,5 @@ class Format {
     int precision = -1;  // -1: none given
   };
   std::vector<Piece> pieces_;
+  Unit unit_;
 };

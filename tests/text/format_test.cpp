@@ -16,17 +16,17 @@ namespace {
 // Every format with a conversion that the program prints through Format.
 const char* const kProgramFormats[] = {
     "|%-29s : %d : %d : %d : %d : %d : %d : %d : %lf : %d : %d : %d : %d : %d : %lf |\n",
-    "|%-29s : %6.0d :  %3.0d  :   %6.0d   :   %6.0d   :   %6.0d  :    %4.0d    :  %6.2f  :   ",
+    "|%-29.29s : %6.0d :  %3.0d  :   %6.0d   :   %6.0d   :   %6.0d  :    %4.0d    :  %6.2f  :   ",
     "%6.0d : %3.0d : %6.0d : %6.0d : %6.0d : %6.0d : %4.0d  : %6.2f : %6.0d :  %4.0d : %6.2f |",
     "\n: %lf : %lf : %lf : %lf : %d : %d \n",
-    "%-30s : %6d : %3d",
+    "%-30.30s : %6d : %3d",
     " : %5d : %5d : %5d : %6d . . . . . . .   .done",
-    "UPDATING %29s : . . . . . .\n",
-    "NAME: %-29s\nID_NUM : %6.0d     Level: %3.0d\n:   %7.0d   :    %4.0d    :   %6.2f   :\n",
-    "| %-29s : %6d :  %3d  : %5d : %5d : %5d : %6d :  %4d : %6.2f :|\n",
+    "UPDATING %29.29s : . . . . . .\n",
+    "NAME: %-29.29s\nID_NUM : %6.0d     Level: %3.0d\n:   %7.0d   :    %4.0d    :   %6.2f   :\n",
+    "| %-29.29s : %6d :  %3d  : %5d : %5d : %5d : %6d :  %4d : %6.2f :|\n",
     "   SPEED: %lf\n",
-    "ENTRY: %-29s\n   [CONFIRM DELETE?(Y/N)]\n",
-    "\n    EDITING >> %-30s\n   [KORVELIN-EDIT]\n >>> ",
+    "ENTRY: %-29.29s\n   [CONFIRM DELETE?(Y/N)]\n",
+    "\n    EDITING >> %-30.30s\n   [KORVELIN-EDIT]\n >>> ",
     "   [SKIPPED %d LINES WITHOUT AN ID]\n",
 };
 

@@ -1,14 +1,16 @@
-# Names in any script, counted and padded by characters (a character is a
-# UTF-8 sequence or a single byte; expected output worked out by hand).
+# Names in any script, counted by characters (a character is a UTF-8
+# sequence or a single byte) and shown padded by the columns a terminal
+# gives them (expected output worked out by hand).
 # names.txt, a stat table with a UTF-8 byte-order mark (invisible here,
 # before the first name): Cyrillic "Дракон", whose "Д" holds the byte 0x94;
 # accented Latin and an emoji; a Greek name of 28 characters and its space
-# (29: kept whole); 30 CJK characters (cut to 29, the ID still read); a
-# Latin-1 name (J\xE9r\xF4me, single bytes) kept as it is.  update.txt, marked,
-# with CR LF line ends, renames a member and adds one.  ADD takes a typed
+# (29: kept whole); 30 CJK characters (cut to 29, the ID still read; 58
+# columns, so shown cut to the cells); a Latin-1 name (J\xE9r\xF4me,
+# single bytes) kept as it is.  update.txt, marked, with CR LF line ends,
+# renames a member and adds one.  ADD takes a typed
 # name of 30 characters (29 kept), EDIT's DISPLAY and DELETE's ENTRY line
-# pad by characters, EDIT renames to a typed emoji, Greek and accented
-# name.  LIST and WC pad each name to its width; the save file holds the
+# pad by columns, EDIT renames to a typed emoji, Greek and accented
+# name.  LIST and WC pad each name to its cell; the save file holds the
 # UTF-8 bytes; a copy of it with a byte-order mark is still a save file,
 # reads back as written and saves again byte for byte.
 file names.txt <<END
@@ -40,9 +42,9 @@ END
    [KORVELIN-LOAD]
  >>>    [LOADING]
 Дракон                         :      1 :  10 :   100 :   200 :   300 :    400 . . . . . . .   .done
-Zoë Lefèvre 🔥                  :      2 :  20 :   110 :   210 :   310 :    410 . . . . . . .   .done
+Zoë Lefèvre 🔥                 :      2 :  20 :   110 :   210 :   310 :    410 . . . . . . .   .done
 Αλέξανδρος Παπαδόπουλος Ζωής   :      3 :  30 :   120 :   220 :   320 :    420 . . . . . . .   .done
-龍龍龍龍龍龍龍龍龍龍龍龍龍龍龍虎虎虎虎虎虎虎虎虎虎虎虎虎虎  :      4 :  40 :   130 :   230 :   330 :    430 . . . . . . .   .done
+龍龍龍龍龍龍龍龍龍龍龍龍龍龍龍 :      4 :  40 :   130 :   230 :   330 :    430 . . . . . . .   .done
 J�r�me                         :      5 :  50 :   140 :   240 :   340 :    440 . . . . . . .   .done
 
    [KORVELIN-MAIN]
@@ -83,7 +85,7 @@ J�r�me                         :      5 :  50 :   140 :   240 :   340 :    440 .
   [ENTER BEG]{{value_prompt}}«2.5»
    [CONFIRM ADD? ('C' TO CANCEL) Y/N/C]
 | Name                          : ID_NUM : Level : Speed : Power : Stren : Health : Intel :   Beg  :|
-| Дракон 龍龍龍龍龍龍龍龍龍龍龍龍龍龍龍龍龍龍龍龍龍龍 :      7 :   70  :     1 :     2 :     3 :      4 :     5 :   2.50 :|
+| Дракон 龍龍龍龍龍龍龍龍龍龍龍 :      7 :   70  :     1 :     2 :     3 :      4 :     5 :   2.50 :|
    [KORVELIN-ADD-CONFIRM]
  >>> «y»
    [DONE!]
@@ -118,7 +120,7 @@ ID_NUM :      6     Level:   5
  >>> «name»
 {{name_prompt}}«🐉 Ωmega Jérôme»
 
-    EDITING >> 🐉 Ωmega Jérôme                
+    EDITING >> 🐉 Ωmega Jérôme               
    [KORVELIN-EDIT]
  >>> «done»
 
@@ -138,12 +140,12 @@ ENTRY: Дракон Великий
  >>> «list»
 | NAME:                        :  ID #  : Level : Old Speed : Old Power : Old Stren : Old Health : Old Intel : Old Beg :|
 |***********************************************************************************************************************|
-|Zoë Lefèvre 🔥                 :      2 :   20  :      110  :      210  :      310  :      410   :    1000   :    2.00 :|
+|Zoë Lefèvre 🔥                :      2 :   20  :      110  :      210  :      310  :      410   :    1000   :    2.00 :|
 |Αλέξανδρος Παπαδόπουλος Ζωής  :      3 :   30  :      120  :      220  :      320  :      420   :    1000   :    2.00 :|
-|龍龍龍龍龍龍龍龍龍龍龍龍龍龍龍虎虎虎虎虎虎虎虎虎虎虎虎虎虎 :      4 :   40  :      130  :      230  :      330  :      430   :    1000   :    2.00 :|
+|龍龍龍龍龍龍龍龍龍龍龍龍龍龍  :      4 :   40  :      130  :      230  :      330  :      430   :    1000   :    2.00 :|
 |J�r�me                        :      5 :   50  :      140  :      240  :      340  :      440   :    1000   :    2.00 :|
-|🐉 Ωmega Jérôme                :      6 :    5  :       50  :       60  :       70  :       80   :    1000   :    2.00 :|
-|Дракон 龍龍龍龍龍龍龍龍龍龍龍龍龍龍龍龍龍龍龍龍龍龍 :      7 :   70  :        1  :        2  :        3  :        4   :       5   :    2.50 :|
+|🐉 Ωmega Jérôme               :      6 :    5  :       50  :       60  :       70  :       80   :    1000   :    2.00 :|
+|Дракон 龍龍龍龍龍龍龍龍龍龍龍 :      7 :   70  :        1  :        2  :        3  :        4   :       5   :    2.50 :|
 
 
    [KORVELIN-LIST]
@@ -151,11 +153,11 @@ ENTRY: Дракон Великий
 | NAME:                        :  ID #  : Level : New Speed : New Power : New Stren : New Health :  Wt Total :|
 |*************************************************************************************************************|
 |J�r�me                        :      5 :   50  :      140  :      240  :      340  :      440   :     1375  :|
-|龍龍龍龍龍龍龍龍龍龍龍龍龍龍龍虎虎虎虎虎虎虎虎虎虎虎虎虎虎 :      4 :   40  :      130  :      230  :      330  :      430   :     1321  :|
+|龍龍龍龍龍龍龍龍龍龍龍龍龍龍  :      4 :   40  :      130  :      230  :      330  :      430   :     1321  :|
 |Αλέξανδρος Παπαδόπουλος Ζωής  :      3 :   30  :      120  :      220  :      320  :      420   :     1266  :|
-|Zoë Lefèvre 🔥                 :      2 :   20  :      110  :      210  :      310  :      410   :     1212  :|
-|🐉 Ωmega Jérôme                :      6 :    5  :       50  :       60  :       70  :       80   :      334  :|
-|Дракон 龍龍龍龍龍龍龍龍龍龍龍龍龍龍龍龍龍龍龍龍龍龍 :      7 :   70  :        1  :        2  :        3  :        4   :       12  :|
+|Zoë Lefèvre 🔥                :      2 :   20  :      110  :      210  :      310  :      410   :     1212  :|
+|🐉 Ωmega Jérôme               :      6 :    5  :       50  :       60  :       70  :       80   :      334  :|
+|Дракон 龍龍龍龍龍龍龍龍龍龍龍 :      7 :   70  :        1  :        2  :        3  :        4   :       12  :|
 
 
    [KORVELIN-LIST]
@@ -171,11 +173,11 @@ ENTRY: Дракон Великий
  >>> «load marked.sav»
    [FILE TO LOAD? '\' TO CANCEL]
    [KORVELIN-LOAD]
- >>> |Дракон 龍龍龍龍龍龍龍龍龍龍龍龍龍龍龍龍龍龍龍龍龍龍 :      7 :  70 :      1 :      2 :      3 :      4 :    5  :   2.50 :      1 :      2 :      3 :      4 :     5 :   2.50 |
-|🐉 Ωmega Jérôme                :      6 :   5 :     50 :     60 :     70 :     80 : 1000  :   2.00 :     50 :     60 :     70 :     80 :  1000 :   2.00 |
-|Zoë Lefèvre 🔥                 :      2 :  20 :    110 :    210 :    310 :    410 : 1000  :   2.00 :    110 :    210 :    310 :    410 :  1000 :   2.00 |
+ >>> |Дракон 龍龍龍龍龍龍龍龍龍龍龍 :      7 :  70 :      1 :      2 :      3 :      4 :    5  :   2.50 :      1 :      2 :      3 :      4 :     5 :   2.50 |
+|🐉 Ωmega Jérôme               :      6 :   5 :     50 :     60 :     70 :     80 : 1000  :   2.00 :     50 :     60 :     70 :     80 :  1000 :   2.00 |
+|Zoë Lefèvre 🔥                :      2 :  20 :    110 :    210 :    310 :    410 : 1000  :   2.00 :    110 :    210 :    310 :    410 :  1000 :   2.00 |
 |Αλέξανδρος Παπαδόπουλος Ζωής  :      3 :  30 :    120 :    220 :    320 :    420 : 1000  :   2.00 :    120 :    220 :    320 :    420 :  1000 :   2.00 |
-|龍龍龍龍龍龍龍龍龍龍龍龍龍龍龍虎虎虎虎虎虎虎虎虎虎虎虎虎虎 :      4 :  40 :    130 :    230 :    330 :    430 : 1000  :   2.00 :    130 :    230 :    330 :    430 :  1000 :   2.00 |
+|龍龍龍龍龍龍龍龍龍龍龍龍龍龍  :      4 :  40 :    130 :    230 :    330 :    430 : 1000  :   2.00 :    130 :    230 :    330 :    430 :  1000 :   2.00 |
 |J�r�me                        :      5 :  50 :    140 :    240 :    340 :    440 : 1000  :   2.00 :    140 :    240 :    340 :    440 :  1000 :   2.00 |
 
    [KORVELIN-MAIN]
