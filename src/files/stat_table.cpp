@@ -188,9 +188,9 @@ class FirstWithId {
 
 // Applies rows to a roster; members of new IDs are gathered apart and put
 // in front once every row is read, as if each had gone in front in turn.
-class Updater {
+class RosterUpdate {
  public:
-  explicit Updater(Roster& roster) : roster_(roster), index_(roster.size()) {
+  explicit RosterUpdate(Roster& roster) : roster_(roster), index_(roster.size()) {
     constexpr std::size_t kAhead = 16;
     for (std::size_t i = 0; i < roster.size(); ++i) {
       if (i + kAhead < roster.size()) index_.Prefetch(roster[i + kAhead].id);
@@ -234,7 +234,7 @@ class Updater {
 }  // namespace
 
 TableReport UpdateFromStatTable(TextStream& in, Roster& roster, TextSink& echo) {
-  Updater updater(roster);
+  RosterUpdate updater(roster);
   TableReport report;
   // Rows are read a few ahead of the one applied, and the members they will
   // change are fetched from memory meanwhile: a large table names members
