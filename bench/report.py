@@ -1,18 +1,21 @@
 #!/usr/bin/env python3
 """Turns the benchmark results into the README's tables and checks the targets.
 
-    report.py ENGINE_JSON SESSIONS_TXT FLUSH_TXT
+    report.py ENGINE_JSON SESSIONS_TXT FLUSH_TXT LISTING_TXT
 
 ENGINE_JSON is Google Benchmark's JSON output of engine_bench; SESSIONS_TXT
 holds one line per roster size: members, wall seconds, peak memory in KiB;
 FLUSH_TXT one line per million-member session run on the disk: "with" or
-"without" the flushes, then wall seconds.
+"without" the flushes, then wall seconds; LISTING_TXT one line per run of
+LOAD, LIST and WC of a million members: "this" or "baseline", wall seconds
+and peak memory in KiB, and a line "baseline REVISION".
 The targets: from 10,000 to 1,000,000 members each operation's time grows at
 most 12 times per tenfold of members (the square root of the ratio between
 the two ends; single steps above 12 are listed too); every operation takes
 under 5 ms at 100 members; the million-member session takes under 10 s and
-under 1 KiB per member, on the disk with its flushes as well.  Exits 1
-when a target is missed.
+under 1 KiB per member, on the disk with its flushes as well; LOAD, LIST
+and WC of a million members peak at 250 bytes per member or less and take
+no longer than the baseline.  Exits 1 when a target is missed.
 """
 import json
 import sys
@@ -101,6 +104,32 @@ def main():
             failures.append(f"the 1,000,000-member session took {with_:.2f} s on the disk")
     else:
         failures.append("the session was not run on the disk")
+
+    listing = defaultdict(list)  # "this" or "baseline" -> (wall seconds, KiB)
+    revision = ""
+    for line in open(sys.argv[4]):
+        fields = line.split()
+        if fields[0] == "baseline" and len(fields) == 2:
+            revision = fields[1]
+        else:
+            listing[fields[0]].append((float(fields[1]), int(fields[2])))
+    print()
+    print("| LOAD, LIST and WC of 1,000,000 members | Wall (fastest) | Peak memory | Per member |")
+    print("|---|---:|---:|---:|")
+    for which, title in (("this", "this version"), ("baseline", f"the baseline ({revision})")):
+        if listing[which]:
+            wall = min(w for w, _ in listing[which])
+            kib = max(k for _, k in listing[which])
+            print(f"| {title} | {wall:.2f} s | {kib / 1024:.1f} MiB | {kib * 1024 / 1e6:.0f} bytes |")
+    if not listing["this"]:
+        failures.append("LOAD, LIST and WC of a million members did not run")
+    else:
+        wall = min(w for w, _ in listing["this"])
+        per = max(k for _, k in listing["this"]) * 1024 / 1e6
+        if per > 250:
+            failures.append(f"LOAD, LIST and WC take {per:.0f} bytes per member")
+        if listing["baseline"] and wall > min(w for w, _ in listing["baseline"]):
+            failures.append(f"LOAD, LIST and WC take {wall:.2f} s, longer than the baseline")
 
     print()
     if failures:

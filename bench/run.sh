@@ -8,7 +8,11 @@
 #   3. the million-member session in a folder on the disk, with the flushes
 #      of its save and with fsync made to do nothing, to see what the
 #      flushes cost;
-#   4. at 100,000 members, the order of every sort option and direction
+#   4. LOAD, LIST and WC of a million members (bench/list-session.in), by
+#      this version and by a baseline, the program before names were
+#      characters (or the git revision in KORVELIN_BENCH_BASELINE; empty for
+#      none), three times each: wall time and peak memory;
+#   5. at 100,000 members, the order of every sort option and direction
 #      against the straightforward insertion algorithm.
 # Results go to build-bench/results.md; the exit status is 1 if a target is
 # missed.  Usage: bench/run.sh  (takes a few minutes)
@@ -66,9 +70,38 @@ for run in 1 2 3; do
   done
 done
 
+echo "== LOAD, LIST and WC of a million members"
+baseline=${KORVELIN_BENCH_BASELINE-6097d1a}  # names as bytes, before they were characters
+: > "$build/listing.txt"
+if [ -n "$baseline" ]; then
+  base_src=$build/baseline-src
+  if [ ! -d "$base_src" ]; then
+    git -C "$root" worktree add --detach "$base_src" "$baseline" >/dev/null
+  fi
+  cmake -S "$base_src" -B "$build/baseline" -DCMAKE_BUILD_TYPE=Release -DKORVELIN_TESTS=OFF >/dev/null
+  cmake --build "$build/baseline" -j2 --target korvelin >/dev/null
+fi
+for run in 1 2 3; do
+  for which in this baseline; do
+    program=$build/korvelin
+    if [ "$which" = baseline ]; then
+      [ -n "$baseline" ] || continue
+      program=$build/baseline/korvelin
+    fi
+    session=$(scratch)
+    cp "$data/table-1000000.txt" "$session/table.txt"
+    (cd "$session" && /usr/bin/time -f "%e %M" -o time.txt "$program" \
+       < "$root/bench/list-session.in" > /dev/null)
+    echo "$which $(cat "$session/time.txt")" | tee -a "$build/listing.txt"
+    rm -rf "$session"
+  done
+done
+[ -n "$baseline" ] && echo "baseline $baseline" >> "$build/listing.txt"
+
 echo "== Sort order at 100,000 members"
 "$build/tests/sort_order_check" "$data/table-100000.txt" "$data/newer-100000.txt"
 
 echo "== Results"
-python3 "$root/bench/report.py" "$build/engine.json" "$build/sessions.txt" "$build/flush.txt" |
+python3 "$root/bench/report.py" "$build/engine.json" "$build/sessions.txt" "$build/flush.txt" \
+  "$build/listing.txt" |
   tee "$build/results.md"

@@ -2,10 +2,12 @@
 // and reals at a given precision, exactly as printf does.
 #include "text/format.h"
 
+#include <algorithm>
 #include <charconv>
 #include <cmath>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <string_view>
 
 #include "text/characters.h"
@@ -24,15 +26,61 @@ int Number(const char*& p) {
   return n;
 }
 
-void Pad(std::string& out, const char* text, std::size_t length, int width, bool left) {
+// Collects what a format prints in a buffer of its own and appends it to
+// the line in one step: a table cell or an echo is a few short pieces, and
+// appending each to the line would cost more than printing it.
+class Builder {
+ public:
+  explicit Builder(std::string& out) : out_(out) {}
+  ~Builder() { Flush(); }
+  Builder(const Builder&) = delete;
+  Builder& operator=(const Builder&) = delete;
+
+  void Put(const char* text, std::size_t length) {
+    if (length > sizeof buffer_ - used_) {
+      Flush();
+      if (length > sizeof buffer_) {
+        out_.append(text, length);
+        return;
+      }
+    }
+    std::memcpy(buffer_ + used_, text, length);
+    used_ += length;
+  }
+  void Spaces(std::size_t count) {
+    while (count > 0) {
+      if (used_ == sizeof buffer_) Flush();
+      const std::size_t now = std::min(count, sizeof buffer_ - used_);
+      std::memset(buffer_ + used_, ' ', now);
+      used_ += now;
+      count -= now;
+    }
+  }
+  // The line with everything collected so far appended.
+  std::string& Flushed() {
+    Flush();
+    return out_;
+  }
+
+ private:
+  void Flush() {
+    out_.append(buffer_, used_);
+    used_ = 0;
+  }
+  char buffer_[256];
+  std::size_t used_ = 0;
+  std::string& out_;
+};
+
+void Pad(Builder& out, const char* text, std::size_t length, int width, bool left) {
   const std::size_t fill =
       static_cast<std::size_t>(width) > length ? static_cast<std::size_t>(width) - length : 0;
-  if (!left) out.append(fill, ' ');
-  out.append(text, length);
-  if (left) out.append(fill, ' ');
+  if (!left) out.Spaces(fill);
+  out.Put(text, length);
+  if (left) out.Spaces(fill);
 }
 
-void Integer(std::string& out, long long value, int width, int precision, bool left) {
+void Integer(Builder& out, long long value, int width, int precision, bool left) {
   char digits[64];  // a sign, the zeros a precision asks for, 19 digits
   std::size_t length = 0;
   // Precision 0 and the value 0: no digit at all.
@@ -50,7 +98,7 @@ void Integer(std::string& out, long long value, int width, int precision, bool l
   Pad(out, digits, length, width, left);
 }
 
-void Real(std::string& out, double value, int width, int precision, bool left) {
+void Real(Builder& out, double value, int width, int precision, bool left) {
   if (!std::isfinite(value)) {
     const char* word = std::isnan(value) ? "nan" : (value > 0 ? "inf" : "-inf");
     Pad(out, word, std::char_traits<char>::length(word), width, false);
@@ -100,10 +148,11 @@ Format::Format(const char* format, Unit unit) : unit_(unit) {
   pieces_.push_back(piece);  // the text after the last conversion
 }
 
-void Format::AppendTo(std::string& out, std::initializer_list<Arg> args) const {
+void Format::AppendTo(std::string& line, std::initializer_list<Arg> args) const {
+  Builder out(line);
   const Arg* arg = args.begin();
   for (const Piece& piece : pieces_) {
-    out += piece.literal;
+    out.Put(piece.literal.data(), piece.literal.size());
     if (piece.conversion == 0) continue;
     if (arg == args.end() || arg->kind != piece.conversion) std::abort();
     switch (piece.conversion) {
@@ -116,13 +165,13 @@ void Format::AppendTo(std::string& out, std::initializer_list<Arg> args) const {
         if (unit_ == Unit::kColumns) {
           const std::size_t most = piece.precision >= 0 ? static_cast<std::size_t>(piece.precision)
                                                         : std::string_view::npos;
-          AppendColumns(out, text, width, most, piece.left);
+          AppendColumns(out.Flushed(), text, width, most, piece.left);
           break;
         }
         if (piece.precision >= 0) {
           text = FirstCharacters(text, static_cast<std::size_t>(piece.precision));
         }
-        AppendPadded(out, text, width, piece.left);
+        AppendPadded(out.Flushed(), text, width, piece.left);
         break;
       }
     }

@@ -137,10 +137,6 @@ int TextStream::Peek() {
   return c;
 }
 
-void TextStream::Unget(int c) {
-  if (c != kEnd) pushback_.push_back(static_cast<unsigned char>(c));
-}
-
 void TextStream::Unget(const std::string& text) {
   for (auto it = text.rbegin(); it != text.rend(); ++it) Unget(static_cast<unsigned char>(*it));
 }

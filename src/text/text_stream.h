@@ -70,8 +70,19 @@ class TextStream {
     if (c < 0x80) return {c, c == kEnd ? 0u : 1u, {static_cast<char>(c)}};
     return GetMultibyte(c);
   }
-  int Peek();                           // the next byte without consuming it
-  void Unget(int c);                    // puts a byte back (kEnd is ignored)
+  int Peek();  // the next byte without consuming it
+  // Puts a byte back (kEnd is ignored).  When the byte before the read
+  // position is the same byte, the position just steps back over it: that
+  // is the usual case, a byte put back right after it was read.
+  void Unget(int c) {
+    if (c == kEnd) return;
+    if (pushback_.empty() && pos_ > 0 &&
+        static_cast<unsigned char>(buffer_[pos_ - 1]) == static_cast<unsigned char>(c)) {
+      --pos_;
+      return;
+    }
+    pushback_.push_back(static_cast<unsigned char>(c));
+  }
   void Unget(const std::string& text);  // puts a whole run back
   void Unget(const StreamChar& c);      // puts a character's bytes back
   bool Ended();                         // no byte is left
