@@ -72,10 +72,11 @@ test-windows:
 
 # The packages for users, into dist/ (cmake/packaging.cmake says what they
 # hold): the Debian package from a release build with Debian's hardening
-# flags, when dpkg-dev is installed, and the Windows zip from the MinGW-w64
+# flags (without -g: the package's program is stripped), when dpkg-dev is
+# installed, and the Windows zip from the MinGW-w64
 # build (the one that test-windows runs), when MinGW-w64 and mandoc, which
 # renders the manual as a web page, are installed.
-DEB_FLAGS = DEB_BUILD_MAINT_OPTIONS=hardening=+all dpkg-buildflags --get
+DEB_FLAGS = DEB_BUILD_MAINT_OPTIONS=hardening=+all DEB_CXXFLAGS_MAINT_STRIP=-g dpkg-buildflags --get
 package:
 	rm -rf dist
 	@if command -v dpkg-buildflags >/dev/null && command -v dpkg-shlibdeps >/dev/null; then \
