@@ -73,9 +73,9 @@ test-windows:
 # The packages for users, into dist/ (cmake/packaging.cmake says what they
 # hold): the Debian package from a release build with Debian's hardening
 # flags (without -g: the package's program is stripped), when dpkg-dev is
-# installed, and the Windows zip from the MinGW-w64
-# build (the one that test-windows runs), when MinGW-w64 and mandoc, which
-# renders the manual as a web page, are installed.
+# installed, and the Windows zip from the MinGW-w64 build that test-windows
+# runs too, when MinGW-w64 and mandoc (which renders the manual as a web
+# page) are installed.
 DEB_FLAGS = DEB_BUILD_MAINT_OPTIONS=hardening=+all DEB_CXXFLAGS_MAINT_STRIP=-g dpkg-buildflags --get
 package:
 	rm -rf dist
