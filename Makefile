@@ -1,9 +1,11 @@
 # Front door: `make run` builds and starts the program, `make test` builds
-# and runs every test.  Both drive CMake.
+# and runs every test, `make package` builds the packages for users into
+# dist/.  All of them drive CMake.
 JOBS ?= 2
 CTEST = ctest --output-on-failure -j$(JOBS)
 
-.PHONY: run build test test-native test-sanitize test-fuzz test-windows fuzz clean
+.PHONY: run build package test test-native test-sanitize test-fuzz test-windows test-package \
+	fuzz clean
 
 build:
 	cmake -S . -B build -DCMAKE_BUILD_TYPE=Release -DKORVELIN_TESTS=OFF >/dev/null
@@ -15,8 +17,8 @@ run: build
 # Every test: the native suite, the same suite built with the address,
 # undefined-behaviour and leak sanitizers, each fuzz target for a short time
 # (with clang), and the transcripts against the Windows build under Wine
-# (with MinGW-w64 and Wine).
-test: test-native test-sanitize test-fuzz test-windows
+# (with MinGW-w64 and Wine), and the packages.
+test: test-native test-sanitize test-fuzz test-windows test-package
 
 test-native:
 	cmake -S . -B build-test -DCMAKE_BUILD_TYPE=Debug -DKORVELIN_WINDOWS_EXE= >/dev/null
@@ -68,5 +70,39 @@ test-windows:
 	  echo "Windows suite SKIPPED: install g++-mingw-w64-x86-64 and wine to run it"; \
 	fi
 
+# The packages for users, into dist/ (cmake/packaging.cmake says what they
+# hold): the Debian package from a release build with Debian's hardening
+# flags (without -g: the package's program is stripped), when dpkg-dev is
+# installed, and the Windows zip from the MinGW-w64 build that test-windows
+# runs too, when MinGW-w64 and mandoc (which renders the manual as a web
+# page) are installed.
+DEB_FLAGS = DEB_BUILD_MAINT_OPTIONS=hardening=+all DEB_CXXFLAGS_MAINT_STRIP=-g dpkg-buildflags --get
+package:
+	rm -rf dist
+	@if command -v dpkg-buildflags >/dev/null && command -v dpkg-shlibdeps >/dev/null; then \
+	  set -e; \
+	  cmake -S . -B build-package -DCMAKE_BUILD_TYPE=Release -DKORVELIN_TESTS=OFF \
+	        -DCMAKE_CXX_FLAGS="$$($(DEB_FLAGS) CPPFLAGS) $$($(DEB_FLAGS) CXXFLAGS)" \
+	        -DCMAKE_EXE_LINKER_FLAGS="$$($(DEB_FLAGS) LDFLAGS)" >/dev/null; \
+	  cmake --build build-package -j$(JOBS); \
+	  cd build-package && cpack -D CPACK_OUTPUT_FILE_PREFIX=$(CURDIR)/dist; \
+	else \
+	  echo "Debian package SKIPPED: install dpkg-dev to build it"; \
+	fi
+	@if command -v x86_64-w64-mingw32-g++ >/dev/null && command -v mandoc >/dev/null; then \
+	  set -e; \
+	  cmake -S . -B build-windows -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64.cmake \
+	        -DCMAKE_BUILD_TYPE=Release >/dev/null; \
+	  cmake --build build-windows -j$(JOBS); \
+	  cd build-windows && cpack -D CPACK_OUTPUT_FILE_PREFIX=$(CURDIR)/dist; \
+	else \
+	  echo "Windows zip SKIPPED: install g++-mingw-w64-x86-64 and mandoc to build it"; \
+	fi
+
+# The packages checked: lintian on the Debian package, and the README's
+# first session run from each package unpacked.
+test-package: package
+	sh tests/package/check.sh $(CURDIR)/dist $(CURDIR)/README.md
+
 clean:
-	rm -rf build build-test build-asan build-fuzz build-windows build-wine
+	rm -rf build build-test build-asan build-fuzz build-windows build-wine build-package dist
