@@ -26,11 +26,34 @@ Next OnRoster(Main& main) {
   return Next::kStay;
 }
 
+// The main help, beside the commands it describes.
+const char kMainHelp[] =
+    "\n   KORVELIN HELP\n   Main Protocol Help:\n   The 'Main Protocol' is the central part of "
+    "the program from which the whole program is based.  It is the lowest level of program "
+    "that can be accessed, and is where the program starts.  The following commands are "
+    "available:\n"
+    "HELP   : Gives this help display.\n"
+    "ABOUT  : Gives an introduction KORVELIN and its features, as well as advice on its "
+    "usage.\n"
+    "LOAD   : Load a database from a file.\n"
+    "SAVE   : Save the current database to a file.\n"
+    "LIST   : Goto the list protocol to read or display the database.\n"
+    "EDIT   : Manually edit database entries.\n"
+    "UPDATE : Update the new stat entries from a more recent table file.\n"
+    "SNAP   : Take a 'Snapshot' by reset the old stat values to match the new stat values.\n"
+    "ADD    : Manually add a new entry to the database.\n"
+    "DELETE : Delete an entry from the database.\n"
+    "QUIT   : Quit KORVELIN (includes the option to save before closing).\n"
+    "FIND   : Find members by a part of their name.\n"
+    "\n   WARNING, ATTEMPTING TO LOAD FILES INCORRECTLY WILL CAUSE SERIOUS ERRORS!!!  Only "
+    "update from files containing nothing but a stat table without header row, and only load "
+    "from such a file or from an unedited file saved by KORVELIN\n";
+
 // The main protocol's commands, in the order they are compared.
 const Command<Handler<Main>> kMainCommands[] = {
     {"help",
      [](Main& m) {
-       PrintMainHelp(m.console);
+       m.console.PrintLine(kMainHelp);
        return Next::kStay;
      }},
     {"list", Stay<List>},

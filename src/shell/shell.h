@@ -25,5 +25,3 @@ int RunProgram(Console& console, Session& session,
 void PrintBanner(Console& console);
 // Prints the about pages, asking between them whether to go on.
 void ShowAbout(Console& console);
-// Prints the main help.
-void PrintMainHelp(Console& console);
