@@ -36,10 +36,11 @@ bool Console::ReadTypedLine(std::string& line) {
     std::fflush(output_);
     std::string prompt;
     prompt.swap(held_);
-    const bool read = reader_->ReadLine(line, prompt, offered_ != nullptr ? *offered_ : kNothing);
-    // A command starts from its line: Ctrl-C pressed before is not its.
+    // Ctrl-C pressed before this line is not the next command's; while the
+    // editor reads, Ctrl-C is its key, and once the line is typed it stops
+    // the command the line starts.
     ClearInterrupt();
-    return read;
+    return reader_->ReadLine(line, prompt, offered_ != nullptr ? *offered_ : kNothing);
   }
   // Plain reads: whatever was printed is flushed, so that it is seen before
   // the user is waited for, and one line is read byte by byte.

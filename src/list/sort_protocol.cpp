@@ -46,13 +46,12 @@ bool CancelDirection(DirectionChoice&, const std::string& word, Next& next) {
 // cancelled or the input ended.
 bool AskSortDirection(Console& console, SortDirection& direction) {
   DirectionChoice choice{console};
-  RunProtocol(
-      console, choice,
-      [](DirectionChoice& c) {
-        c.console.Print(
-            "\n   [ACCENDING OR DECENTING??]\n   [KORVELIN-LIST-SORT-DIRECTION]\n >>> ");
-      },
-      kDirectionWords, WordRule{}, {CancelDirection, nullptr});
+  RunProtocol(console, choice,
+              [](DirectionChoice& c) {
+                c.console.Print(
+                    "\n   [ACCENDING OR DECENTING??]\n   [KORVELIN-LIST-SORT-DIRECTION]\n >>> ");
+              },
+              kDirectionWords, WordRule{}, {CancelDirection, nullptr});
   if (choice.chosen) direction = choice.direction;
   return choice.chosen;
 }
