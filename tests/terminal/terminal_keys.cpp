@@ -211,28 +211,28 @@ TEST(TerminalTest, CtrlCStopsCommandsAndTabQuotesFileNames) {
   std::ofstream(folder / "my gang.txt") << "Ann(101) 10 1000 2000 3000 4000\n";
   std::ofstream(folder / "old.sav") << "earlier save\n";
   ASSERT_EQ(mkfifo((folder / "pipe").c_str(), 0600), 0);
-  const char kRow[] = "Member 1   ";
   Terminal terminal(folder);
+  // Ctrl-C once `shown` is on the screen, then [INTERRUPTED].
+  auto stop = [&terminal](const char* shown) {
+    return terminal.Then(shown, "", false) && terminal.Interrupt() &&
+           terminal.Then("   [INTERRUPTED]\r\n", "", false);
+  };
   ASSERT_TRUE(terminal.Then(kMain, "load big.txt\r"));
-  ASSERT_TRUE(terminal.Then(kRow, "", false) && terminal.Interrupt());
-  ASSERT_TRUE(terminal.Then("   [INTERRUPTED]\r\n", "", false));
+  ASSERT_TRUE(stop("Member 1   "));
   ASSERT_TRUE(terminal.Then(kMain, "list\r"));
   ASSERT_TRUE(terminal.Then("[DATABASE EMPTY.", "", false));
   ASSERT_TRUE(terminal.Then(kMain, "load big.txt\r"));
   ASSERT_TRUE(terminal.Then("Member 20000 ", "", false));
   ASSERT_TRUE(terminal.Then(kMain, "load pipe\r"));
-  ASSERT_TRUE(terminal.Interrupt());
-  ASSERT_TRUE(terminal.Then("   [INTERRUPTED]\r\n", "", false));
+  ASSERT_TRUE(stop(""));
   ASSERT_TRUE(terminal.Then(kMain, "find member 20000\r"));
   ASSERT_TRUE(terminal.Then("[1 FOUND]", "", false));
   ASSERT_TRUE(terminal.Then(kMain, "list\r"));
   ASSERT_TRUE(terminal.Then(kList, "list\r"));
-  ASSERT_TRUE(terminal.Then(kRow, "", false) && terminal.Interrupt());
-  ASSERT_TRUE(terminal.Then("   [INTERRUPTED]\r\n", "", false));
+  ASSERT_TRUE(stop("|Member 1   "));
   ASSERT_TRUE(terminal.Then(kList, "done\r"));
   ASSERT_TRUE(terminal.Then(kMain, "save old.sav\r"));
-  ASSERT_TRUE(terminal.Then("|Member 1   ", "", false) && terminal.Interrupt());
-  ASSERT_TRUE(terminal.Then("   [INTERRUPTED]\r\n", "", false));
+  ASSERT_TRUE(stop("|Member 1   "));
   ASSERT_TRUE(terminal.Then(kMain, "load\r"));
   ASSERT_TRUE(terminal.Then("[KORVELIN-LOAD]\r\n >>> ", "my\t\r"));
   ASSERT_TRUE(terminal.Then("Ann                            :    101", "", false));

@@ -1,9 +1,9 @@
 # SORT: its help (in any case, no invalid-input message after it), words
 # that are not options ('wintel' and 'wbeg' are listed by the help but are
-# no options), the direction prompt with its own spellings and the usual
-# ones (long and short, in any case), BACK and DONE keeping the list, two
-# words on one line, and the chosen sort lasting into the next visit, where
-# a "\" at the direction prompt has changed neither option nor direction.
+# no options), the directions in any case (the prompt's own spellings are
+# walked in sort_order_check), BACK and DONE keeping the list, two words on
+# one line, and the chosen sort lasting into the next visit, where a "\"
+# at the direction prompt has changed neither option nor direction.
 file gang4.txt <<END
 {{gang4_file}}
 END
@@ -78,7 +78,7 @@ END
 
    [ACCENDING OR DECENTING??]
    [KORVELIN-LIST-SORT-DIRECTION]
- >>> «DECENDING»
+ >>> «descending»
 
    [KORVELIN-LIST]
  >>> «list»
@@ -129,7 +129,7 @@ END
 
    [SORT BY WHAT?]
    [KORVELIN-LIST-SORT-OPTION]
- >>> «level Descending»
+ >>> «level Desc»
 
    [ACCENDING OR DECENTING??]
    [KORVELIN-LIST-SORT-DIRECTION]
@@ -153,7 +153,7 @@ END
 
    [ACCENDING OR DECENTING??]
    [KORVELIN-LIST-SORT-DIRECTION]
- >>> «Accending»
+ >>> «ASC»
 
    [KORVELIN-LIST]
  >>> «list»
@@ -165,33 +165,11 @@ END
 
    [SORT BY WHAT?]
    [KORVELIN-LIST-SORT-OPTION]
- >>> «oldstren»
-
-   [ACCENDING OR DECENTING??]
-   [KORVELIN-LIST-SORT-DIRECTION]
- >>> «asc»
-
-   [KORVELIN-LIST]
- >>> «sort»
-
-   [SORT BY WHAT?]
-   [KORVELIN-LIST-SORT-OPTION]
- >>> «level»
-
-   [ACCENDING OR DECENTING??]
-   [KORVELIN-LIST-SORT-DIRECTION]
- >>> «desc»
-
-   [KORVELIN-LIST]
- >>> «sort»
-
-   [SORT BY WHAT?]
-   [KORVELIN-LIST-SORT-OPTION]
  >>> «oldpower»
 
    [ACCENDING OR DECENTING??]
    [KORVELIN-LIST-SORT-DIRECTION]
- >>> «ASCENDING»
+ >>> «Ascending»
 
    [KORVELIN-LIST]
  >>> «sort»
