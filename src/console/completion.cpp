@@ -58,3 +58,21 @@ std::string SharedStart(const std::vector<std::string>& matches) {
   }
   return matches[0].substr(0, length);
 }
+
+std::string CompletionText(const Completion& completion, const std::vector<std::string>& matches,
+                           bool quoted) {
+  if (matches.empty()) return std::string();
+  std::string text = matches.size() == 1 ? matches[0] : SharedStart(matches);
+  const bool folder = !text.empty() && text.back() == '/';
+  if (completion.kind == Completion::Kind::kFileNames) {
+    for (const std::string& match : matches) {
+      quoted = quoted || match.find_first_of(" \t") != std::string::npos || match[0] == '"' ||
+               match[0] == '\\';
+    }
+  } else {
+    quoted = false;
+  }
+  if (quoted) text.insert(0, 1, '"');
+  if (matches.size() == 1 && !folder) text += quoted ? "\" " : " ";
+  return text;
+}

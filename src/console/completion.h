@@ -22,3 +22,14 @@ std::vector<std::string> Complete(const Completion& completion, const std::strin
 // The longest beginning that every one of `matches` shares (compared as
 // Complete compares), as the first of them spells it.
 std::string SharedStart(const std::vector<std::string>& matches);
+
+// What Tab puts in place of the word before the cursor, given its
+// completions: the one completion followed by a space (a folder by nothing,
+// so that its entries can follow), or the start that several share.  File
+// names go in double quotes, as the file prompts read a name with spaces,
+// when the word was typed after an open quote (`quoted`) or a completion
+// needs them (it holds a space or a tab, or begins with a quote or with
+// the backslash that would cancel the prompt); the closing quote comes
+// with the one completion that is not a folder.
+std::string CompletionText(const Completion& completion, const std::vector<std::string>& matches,
+                           bool quoted);

@@ -4,6 +4,7 @@
 
 #include <cmath>
 
+#include "console/interrupt.h"
 #include "roster/member.h"
 #include "text/ascii.h"
 #include "text/numbers.h"
@@ -35,6 +36,10 @@ bool Console::ReadTypedLine(std::string& line) {
     std::fflush(output_);
     std::string prompt;
     prompt.swap(held_);
+    // Ctrl-C pressed before this line is not the next command's; while the
+    // editor reads, Ctrl-C is its key, and once the line is typed it stops
+    // the command the line starts.
+    ClearInterrupt();
     return reader_->ReadLine(line, prompt, offered_ != nullptr ? *offered_ : kNothing);
   }
   // Plain reads: whatever was printed is flushed, so that it is seen before
@@ -83,6 +88,14 @@ void Console::InvalidInput() {
 }
 
 void Console::Farewell() { PrintLine("\n\nHave a Nice Day :D\n"); }
+
+bool Console::ReportInterrupt() {
+  if (!InterruptRequested()) return false;
+  ClearInterrupt();
+  PrintLine("   [INTERRUPTED]");
+  in_.emplace(TextStream::Console(std::make_unique<TypedLines>(*this)));
+  return true;
+}
 
 std::FILE* Console::Out() {
   if (!held_.empty()) {
@@ -199,7 +212,7 @@ bool Console::AskNumber(const char* prompt, Take take) {
 
 bool Console::AskInt(const char* prompt, int& value) {
   return AskNumber(prompt, [&value](TextStream& in) {
-    const IntToken token = LexInt(in);
+    const IntToken token = LexGroupedInt(in);
     if (token.status != IntToken::kNumber) return false;
     value = token.value;
     return true;
@@ -219,7 +232,7 @@ bool Console::ReadIntOrLeaveWord(int& value, bool& read) {
   if (ended_) return false;
   SkipSpace(*in_);
   if (!StillOpen()) return false;
-  const IntToken token = LexInt(*in_);
+  const IntToken token = LexGroupedInt(*in_);
   read = token.status != IntToken::kNone;
   if (read) {
     value = token.value;
@@ -238,10 +251,12 @@ bool Console::AskName(std::string& name) {
 bool Console::ReadName(std::string& name) {
   if (ended_) return false;
   TextStream& in = *in_;
-  // The line end left by the previous answer is skipped; spaces are kept.
-  // Characters, not bytes, are counted and tested (text/characters.h).
+  // The line end left by the previous answer is skipped, and any blanks
+  // before the name: a rest of line holding only blanks (a space after an
+  // ID, or the one Tab adds after a keyword) is not a name.  Characters,
+  // not bytes, are counted and tested (text/characters.h).
   StreamChar c;
-  while ((c = in.GetChar()).code != kEnd && IsControl(c.code)) {
+  while ((c = in.GetChar()).code != kEnd && (IsControl(c.code) || c.code == ' ')) {
   }
   if (c.code == kEnd) {
     ended_ = true;
@@ -257,5 +272,6 @@ bool Console::ReadName(std::string& name) {
     c = in.GetChar();
     if (c.code == kEnd || IsControl(c.code)) break;
   }
+  name.erase(name.find_last_not_of(' ') + 1);
   return true;
 }

@@ -69,6 +69,11 @@ class Console : public TextSink {
   void InvalidInput();
   // The farewell printed when the program ends.
   void Farewell();
+  // When Ctrl-C has asked the running command to stop (console/interrupt.h):
+  // prints "   [INTERRUPTED]", forgets the request and the rest of the line
+  // typed ahead, as the terminal forgets what was typed after it, and tells
+  // the command to return to its prompt (true).  False otherwise.
+  bool ReportInterrupt();
   // The output stream, anything held back written first: for text written
   // straight to it, such as a table.
   std::FILE* Out();
@@ -97,24 +102,28 @@ class Console : public TextSink {
   // after folding.
   bool ReadYes(bool& yes);
 
-  // Prints `prompt` and reads an integer; a word that is not a number is
-  // consumed, answered with the invalid-input message and the prompt again.
+  // Prints `prompt` and reads an integer, whose digits may be grouped by
+  // thousands with commas ("11,776"; "1,23" is 1 and leaves ",23"); a word
+  // that is not a number is consumed, answered with the invalid-input
+  // message and the prompt again.
   bool AskInt(const char* prompt, int& value);
   // As AskInt, for a finite decimal number.
   bool AskReal(const char* prompt, double& value);
   // AskInt and AskReal with the value prompt.
   bool AskValue(int& value) { return AskInt(kValuePrompt, value); }
   bool AskValue(double& value) { return AskReal(kValuePrompt, value); }
-  // Reads an integer when the next word begins with one; a number beyond the
-  // int range counts as the nearest int.  When it does not, only the white
-  // space before it is consumed and the whole word, sign and all, is left
-  // for the next read; `read` is then false.  False at the end of the input.
+  // Reads an integer (grouped as AskInt reads it) when the next word begins
+  // with one; a number beyond the int range counts as the nearest int.  When
+  // it does not, only the white space before it is consumed and the whole
+  // word, sign and all, is left for the next read; `read` is then false.
+  // False at the end of the input.
   bool ReadIntOrLeaveWord(int& value, bool& read);
 
-  // Reads a name after a prompt of the caller's: leading control characters
-  // skipped, up to 29 characters up to the next control character
-  // (characters as text/characters.h counts them: a UTF-8 "Дракон" is six);
-  // a 30th character is read and dropped.
+  // Reads a name after a prompt of the caller's: leading spaces and control
+  // characters skipped (line ends included), up to 29 characters up to the
+  // next control character (characters as text/characters.h counts them: a
+  // UTF-8 "Дракон" is six), its trailing spaces dropped; a 30th character is
+  // read and dropped.
   bool ReadName(std::string& name);
   // Prints the name prompt and reads a name.
   bool AskName(std::string& name);

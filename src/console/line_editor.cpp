@@ -14,7 +14,6 @@ bool StartLineEditor(Console&) { return false; }
 #include <cerrno>
 #include <climits>
 #include <clocale>
-#include <csignal>
 #include <cstdio>
 #include <cstdlib>
 #include <cwchar>
@@ -24,6 +23,7 @@ bool StartLineEditor(Console&) { return false; }
 
 #include "console/completion.h"
 #include "console/history.h"
+#include "console/interrupt.h"
 
 namespace {
 
@@ -141,19 +141,45 @@ std::string Narrow(const wchar_t* from, const wchar_t* to) {
   return text;
 }
 
+// Where the word before the cursor starts, as a file prompt reads words: a
+// word that opens with a double quote runs to the closing one, spaces
+// included.  `quoted`: the cursor is inside such a word, which starts at
+// its quote.
+const wchar_t* WordStart(const wchar_t* line, const wchar_t* cursor, bool& quoted) {
+  quoted = false;
+  const wchar_t* start = line;
+  for (const wchar_t* c = line; c != cursor; ++c) {
+    if (quoted) {
+      quoted = *c != L'"';
+      if (!quoted) start = c + 1;
+    } else if (*c == L' ' || *c == L'\t') {
+      start = c + 1;
+    } else if (*c == L'"' && c == start) {
+      quoted = true;
+    }
+  }
+  return start;
+}
+
 // Tab: one completion replaces the word before the cursor (a word that is
 // not a folder is followed by a space); several are listed under the line,
-// the word growing by what they share.
+// the word growing by what they share.  File names that need them come in
+// quotes (completion.h).
 unsigned char EditedLines::CompleteWord(EditLine* editor, wint_t) {
+  const Completion& offered = *Of(editor).offered_;
   const LineInfoW* line = el_wline(editor);
+  bool quoted = false;
   const wchar_t* start = line->cursor;
-  while (start != line->buffer && start[-1] != L' ' && start[-1] != L'\t') --start;
+  if (offered.kind == Completion::Kind::kFileNames) {
+    start = WordStart(line->buffer, line->cursor, quoted);
+  } else {
+    while (start != line->buffer && start[-1] != L' ' && start[-1] != L'\t') --start;
+  }
   const int typed_length = static_cast<int>(line->cursor - start);
   const std::string typed = Narrow(start, line->cursor);
-  const std::vector<std::string> matches = Complete(*Of(editor).offered_, typed);
+  const std::vector<std::string> matches = Complete(offered, typed.substr(quoted ? 1 : 0));
   if (matches.empty()) return CC_REFRESH_BEEP;
-  std::string word = matches.size() == 1 ? matches[0] : SharedStart(matches);
-  if (matches.size() == 1 && word.back() != '/') word += ' ';
+  const std::string word = CompletionText(offered, matches, quoted);
   if (word != typed) {
     el_deletestr(editor, typed_length);
     el_insertstr(editor, word.c_str());
@@ -185,8 +211,9 @@ bool StartLineEditor(Console& console) {
   if (!isatty(STDIN_FILENO) || !isatty(STDOUT_FILENO)) return false;
   // Characters beyond ASCII are typed and shown in the terminal's encoding.
   std::setlocale(LC_CTYPE, "");
-  // Outside a prompt Ctrl-C is ignored; at a prompt it is the editor's key.
-  std::signal(SIGINT, SIG_IGN);
+  // At a prompt Ctrl-C is the editor's key; while a command runs it asks
+  // the command to stop (console/interrupt.h).
+  CatchInterrupts();
   console.UseLineReader(std::make_unique<EditedLines>());
   return true;
 }

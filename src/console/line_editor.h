@@ -8,5 +8,6 @@
 // When the program was built with the line editor and standard input and
 // output are both a terminal: `console` reads every line through the editor
 // from now on, and Ctrl-C no longer ends the program (at a prompt it discards
-// the line being typed).  Otherwise changes nothing.  Tells which.
+// the line being typed; while a command runs it stops the command, as
+// console/interrupt.h tells).  Otherwise changes nothing.  Tells which.
 bool StartLineEditor(Console& console);

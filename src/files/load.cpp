@@ -1,6 +1,7 @@
 // LOAD and UPDATE: the file prompts, and what reading a file came to.
 #include <optional>
 
+#include "console/interrupt.h"
 #include "files/files.h"
 #include "files/save_file.h"
 #include "files/stat_table.h"
@@ -33,11 +34,17 @@ const ReadFailures kUpdateFailures = {"   [ERROR OPENING FILE.  UPDATE ABORTED]"
 
 // Reads the whole file `name` before anything changes, so that a read
 // error leaves the roster as it was instead of half loaded.  Nothing when
-// it cannot be read; the failure has then been printed.
+// it cannot be read or Ctrl-C broke the reading off (a FIFO no one writes
+// to waits for ever); the failure has then been printed.
 std::optional<TextStream> ReadNamed(Console& console, const std::string& name,
                                     const ReadFailures& failures) {
   std::string bytes;
-  const FileStatus status = ReadFile(name, bytes);
+  FileStatus status;
+  {
+    InterruptibleWait wait;
+    status = ReadFile(name, bytes);
+  }
+  if (console.ReportInterrupt()) return std::nullopt;
   if (!status.ok()) {
     console.PrintLine(status.failure == FileFailure::kCannotRead ? failures.read : failures.open);
     return std::nullopt;
@@ -75,16 +82,32 @@ void ResetListSettings(Session& session) {
   session.list.sort_direction = SortDirection::kAscending;
 }
 
+// The file is read into a session aside, which replaces the roster,
+// settings and columns once it is whole: a load that Ctrl-C stops changes
+// nothing.
 void LoadFrom(Console& console, Session& session, TextStream& file) {
+  Session loaded;
+  loaded.list = session.list;
+  loaded.columns = session.columns;
   if (TakeSaveHeader(file)) {
-    ReadSaveFile(file, session, console);
-    return;
+    if (!ReadSaveFile(file, loaded, console)) {
+      console.ReportInterrupt();
+      return;
+    }
+  } else {
+    console.PrintLine("   [LOADING]");
+    const TableReport report = ImportStatTable(file, loaded.roster, console);
+    if (report.interrupted) {
+      console.ReportInterrupt();
+      return;
+    }
+    // A table without a single row leaves the settings as they were.
+    if (report.rows > 0) ResetListSettings(loaded);
+    ReportSkippedLines(console, report.skipped);
   }
-  console.PrintLine("   [LOADING]");
-  const TableReport report = ImportStatTable(file, session.roster, console);
-  // A table without a single row leaves the settings as they were.
-  if (report.rows > 0) ResetListSettings(session);
-  ReportSkippedLines(console, report.skipped);
+  session.roster = std::move(loaded.roster);
+  session.list = loaded.list;
+  session.columns = loaded.columns;
 }
 
 }  // namespace
@@ -106,6 +129,13 @@ void Update(Console& console, Session& session) {
                  kUpdateFailures);
   if (!file) return;
   console.PrintLine("   [LOADING]");
-  const TableReport report = UpdateFromStatTable(*file, session.roster, console);
+  // A copy is updated and replaces the roster once whole, as in LOAD.
+  Roster updated = session.roster;
+  const TableReport report = UpdateFromStatTable(*file, updated, console);
+  if (report.interrupted) {
+    console.ReportInterrupt();
+    return;
+  }
+  session.roster = std::move(updated);
   ReportSkippedLines(console, report.skipped);
 }

@@ -15,7 +15,11 @@ bool AskAndSave(Console& console, const Session& session, const char* prompt) {
     case FileAnswer::kName: break;
   }
   const FileStatus status = WriteSaveFile(name, session, console);
-  if (!status.ok()) SaveFailed(console);
+  if (status.failure == FileFailure::kInterrupted) {
+    console.ReportInterrupt();
+  } else if (!status.ok()) {
+    SaveFailed(console);
+  }
   return status.ok();
 }
 

@@ -16,6 +16,7 @@
 //   7. "}".
 #include "files/save_file.h"
 
+#include "console/interrupt.h"
 #include "files/atomic_file.h"
 #include "files/fields.h"
 #include "roster/options.h"
@@ -41,8 +42,9 @@ const Format kSavedEcho(
     "%6.0d   :   %6.0d   :   %6.0d   :    %4.0d    :  %6.2f  |\n");
 const Format kSettings("\n: %lf : %lf : %lf : %lf : %d : %d \n");
 
-// Writes the whole file, echoing every row and the closing "}".
-void WriteContents(AtomicFile& out, const Session& session, TextSink& echo) {
+// Writes the whole file, echoing every row and the closing "}".  False
+// when Ctrl-C stopped it after a row.
+bool WriteContents(AtomicFile& out, const Session& session, TextSink& echo) {
   out.Write(kSaveHeader);
   out.Write("\n");
   out.Write(kTitles);
@@ -61,6 +63,7 @@ void WriteContents(AtomicFile& out, const Session& session, TextSink& echo) {
     kSavedEcho.AppendTo(line, {name, r.id, r.level, r.oldspeed, r.oldpower, r.oldstren, r.oldintel,
                                r.oldbeg, r.newspeed, r.newpower, r.newstren, r.newintel, r.newbeg});
     echo.Write(line);
+    if (InterruptRequested()) return false;
   }
   std::string settings = "}\n";
   WriteColumnFlags(session.columns, settings);
@@ -71,6 +74,7 @@ void WriteContents(AtomicFile& out, const Session& session, TextSink& echo) {
   settings += "}\n";
   out.Write(settings);
   echo.Write("}\n");
+  return true;
 }
 
 // Discards characters up to and including the next control character.
@@ -100,9 +104,16 @@ const Format kLoadedEcho(
 
 FileStatus WriteSaveFile(const std::string& name, const Session& session, TextSink& echo) {
   AtomicFile file;
-  const FileStatus opened = file.Open(name);
+  FileStatus opened;
+  {
+    InterruptibleWait wait;  // a FIFO no one reads waits for ever
+    opened = file.Open(name);
+  }
+  // A file not committed is abandoned, its temporary file removed.
+  if (InterruptRequested() || (opened.ok() && !WriteContents(file, session, echo))) {
+    return FileStatus::Failed(FileFailure::kInterrupted, name, 0);
+  }
   if (!opened.ok()) return opened;
-  WriteContents(file, session, echo);
   return file.Commit();
 }
 
@@ -123,7 +134,7 @@ ColumnSet ReadColumnFlags(TextStream& in) {
   return columns;
 }
 
-void ReadSaveFile(TextStream& in, Session& session, TextSink& echo) {
+bool ReadSaveFile(TextStream& in, Session& session, TextSink& echo) {
   Roster& roster = session.roster;
   roster.Clear();
   // The line end after the header, the titles, the rule and the empty line.
@@ -131,9 +142,10 @@ void ReadSaveFile(TextStream& in, Session& session, TextSink& echo) {
 
   std::string name, line;
   for (;;) {
+    if (InterruptRequested()) return false;
     const int c = in.Get();
     // A damaged file that ends among the rows keeps the settings as they were.
-    if (c == kEnd) return;
+    if (c == kEnd) return true;
     if (c == '}') break;
     Member r;
     // The name is read as its 29 columns, padding included: 29 characters,
@@ -180,4 +192,5 @@ void ReadSaveFile(TextStream& in, Session& session, TextSink& echo) {
   int direction = SavedNumberOf(list.sort_direction);
   NextInt(in, direction);
   list.sort_direction = SortDirectionOf(direction);
+  return !InterruptRequested();
 }

@@ -4,6 +4,7 @@
 #include <cstdint>
 #include <vector>
 
+#include "console/interrupt.h"
 #include "files/fields.h"
 #include "roster/memory.h"
 #include "text/format.h"
@@ -106,7 +107,9 @@ TableReport ImportStatTable(TextStream& in, Roster& roster, TextSink& echo) {
   while (ReadTableRow(in, row, report.skipped, echo)) {
     roster.Append(row.member, row.name);
     ++report.rows;
+    if (InterruptRequested()) break;
   }
+  report.interrupted = InterruptRequested();
   return report;
 }
 
@@ -244,6 +247,10 @@ TableReport UpdateFromStatTable(TextStream& in, Roster& roster, TextSink& echo) 
   std::vector<TableRow> ring(kAhead + 1);
   std::size_t first = 0, waiting = 0;
   for (;;) {
+    if (InterruptRequested()) {
+      report.interrupted = true;
+      return report;
+    }
     TableRow& row = ring[(first + waiting) % ring.size()];
     if (ReadTableRow(in, row, report.skipped, echo)) {
       ++report.rows;
@@ -260,5 +267,6 @@ TableReport UpdateFromStatTable(TextStream& in, Roster& roster, TextSink& echo) 
     --waiting;
   }
   updater.Finish();
+  report.interrupted = InterruptRequested();
   return report;
 }

@@ -27,16 +27,19 @@ bool ReadTableRow(TextStream& in, TableRow& row, int& skipped, TextSink& echo);
 
 // What reading a whole table came to.
 struct TableReport {
-  int rows = 0;     // rows read
-  int skipped = 0;  // lines without an ID
+  int rows = 0;              // rows read
+  int skipped = 0;           // lines without an ID
+  bool interrupted = false;  // Ctrl-C stopped the reading (console/interrupt.h)
 };
 
 // Empties `roster` and fills it with the rows of a stat table, in file
-// order, echoing each.
+// order, echoing each.  Ctrl-C stops the reading after the row being read,
+// `roster` then holding part of the table.
 TableReport ImportStatTable(TextStream& in, Roster& roster, TextSink& echo);
 
 // Applies every row of a stat table to `roster`: the first member with the
 // row's ID takes its name, level and new stats (the old snapshot,
 // intelligence and beg stay: gains are measured against them); an unknown ID
-// joins the roster at the front.  Echoes each row.
+// joins the roster at the front.  Echoes each row.  Ctrl-C stops it after
+// the row being read, `roster` then changed part-way.
 TableReport UpdateFromStatTable(TextStream& in, Roster& roster, TextSink& echo);

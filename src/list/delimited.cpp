@@ -6,7 +6,13 @@
 // UTF-8 byte-order mark, by which spreadsheets on Windows know the names'
 // encoding.  TSV has tabs, LF line ends and no mark; a tab or a line end in
 // a name becomes a space, since TSV cannot quote.
+//
+// Players choose their own names, and a spreadsheet runs a cell beginning
+// with "=", "+", "-" or "@" (or a tab or CR before one) as a formula: such
+// a name is written after an apostrophe, which spreadsheets read as "this
+// is text".  Numbers are never names, so they stay numbers.
 #include <string>
+#include <string_view>
 
 #include "list/table_writer.h"
 
@@ -51,7 +57,10 @@ class DelimitedTable : public TableWriter {
   }
 
  private:
-  void AppendName(const std::string& name) {
+  void AppendName(std::string name) {
+    if (!name.empty() && std::string_view("=+-@\t\r").find(name[0]) != std::string_view::npos) {
+      name.insert(0, 1, '\'');
+    }
     if (dialect_ == Dialect::kTsv) {
       for (char c : name) line_ += (c == '\t' || c == '\n' || c == '\r') ? ' ' : c;
       return;

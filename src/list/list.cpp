@@ -3,6 +3,7 @@
 
 #include <string>
 
+#include "console/interrupt.h"
 #include "console/protocol.h"
 #include "list/visit.h"
 #include "roster/options.h"
@@ -13,7 +14,8 @@ namespace {
 
 // Prints a table to the list output, then a line end on the screen.  A
 // table sent to a file is flushed and the screen told whether it was saved;
-// a file that could not be written stops being the list output.
+// a file that could not be written stops being the list output.  A table
+// that Ctrl-C stopped is reported so instead.
 void Show(ListVisit& visit, const char* name, int rows, const MemberOrder& order,
           const ColumnSet& columns) {
   const Session& session = visit.session;
@@ -21,18 +23,25 @@ void Show(ListVisit& visit, const char* name, int rows, const MemberOrder& order
   Console& console = visit.console;
   if (!visit.file) {
     WriteTable(*MakeFixedTable(console.Out()), content);
-    console.Print("\n");
+    if (!console.ReportInterrupt()) console.Print("\n");
     return;
   }
-  WriteTable(visit.file->writer(), content);
-  // A table is reported as saved only once it is really in the file.
-  const bool saved = visit.file->Flush();
+  bool saved = false;
+  {
+    // A FIFO that no one reads holds the writing up, and its closing too;
+    // nothing goes to the screen meanwhile.
+    InterruptibleWait wait;
+    WriteTable(visit.file->writer(), content);
+    // A table is reported as saved only once it is really in the file.
+    saved = visit.file->Flush();
+    if (!saved) visit.file.reset();
+  }
   console.Print("\n");
-  if (saved) {
-    console.PrintLine("   [DATA SAVED SUCESSFULLY]\n");
-  } else {
+  const bool interrupted = console.ReportInterrupt();
+  if (!saved) {
     console.PrintLine("   [ERROR WRITING FILE.  OUTPUT SET TO SCREEN]");
-    visit.file.reset();
+  } else if (!interrupted) {
+    console.PrintLine("   [DATA SAVED SUCESSFULLY]\n");
   }
 }
 
@@ -41,8 +50,13 @@ void Show(ListVisit& visit, const char* name, int rows, const MemberOrder& order
 // that it is whole from then on.
 void OutputToScreen(ListVisit& visit) {
   if (!visit.file) return;
-  const bool written = visit.file->Finish();
-  visit.file.reset();
+  bool written = false;
+  {
+    InterruptibleWait wait;  // as in Show
+    written = visit.file->Finish();
+    visit.file.reset();
+  }
+  visit.console.ReportInterrupt();
   if (!written) visit.console.PrintLine("   [ERROR WRITING FILE.  OUTPUT SET TO SCREEN]");
 }
 
@@ -112,7 +126,14 @@ Next ChooseOutput(ListVisit& visit) {
     console.PrintLine("   [THAT IS A SAVE FILE.  OUTPUT SET TO SCREEN]");
     return Next::kStay;
   }
-  if (answer == FileNameRead::kName) visit.file = TableFile::Open(name);
+  if (answer == FileNameRead::kName) {
+    InterruptibleWait wait;  // a FIFO that no one reads
+    visit.file = TableFile::Open(name);
+  }
+  if (console.ReportInterrupt()) {
+    visit.file.reset();
+    return Next::kStay;
+  }
   if (!visit.file) console.PrintLine("   [ERROR OPENING FILE.  OUTPUT SET TO SCREEN]");
   return Next::kStay;
 }

@@ -10,8 +10,11 @@ namespace {
 // A name as the text of a cell: the characters that would start a link,
 // emphasis, code, an HTML tag or an entity, and "|", which would end the
 // cell, are escaped with a backslash (the backslash itself too); a tab or a
-// line end, which would break the row, becomes a space.
+// line end, which would break the row, becomes a space.  A leading "@"
+// is escaped too, so that a name never mentions someone where the table is
+// shown.
 void AppendCellText(std::string& out, const std::string& name) {
+  if (!name.empty() && name[0] == '@') out += '\\';
   for (char c : name) {
     switch (c) {
       case '\\':

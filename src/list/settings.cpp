@@ -120,7 +120,7 @@ Next SetWeight(WeightChoice& choice) {
 
 Next LeaveWeights(WeightChoice&) { return Next::kLeave; }
 
-// The weight words, compared as typed (no case folding).
+// The weight words, in any case.
 const Command<Handler<WeightChoice>> kWeightWords[] = {
     {"help",
      [](WeightChoice& c) {
@@ -157,5 +157,5 @@ void SetWeights(Console& console, Weights& weights) {
         c.console.Print(
             kPrompt({c.weights.speed, c.weights.power, c.weights.strength, c.weights.health}));
       },
-      kWeightWords, WordRule{kWordLength, false});
+      kWeightWords);
 }

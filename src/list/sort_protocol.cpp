@@ -8,7 +8,8 @@
 
 namespace {
 
-// The direction prompt's state: the direction chosen.
+// The direction prompt's state: the direction chosen, or the prompt
+// cancelled.
 struct DirectionChoice {
   Console& console;
   SortDirection direction = SortDirection::kDescending;
@@ -22,24 +23,35 @@ Next Choose(DirectionChoice& choice) {
   return Next::kLeave;
 }
 
-// The direction words; "help" just asks again.
+// The direction words, in any case; "help" just asks again.  The first two
+// are the prompt's own spellings, kept beside the usual ones.
 const Command<Handler<DirectionChoice>> kDirectionWords[] = {
     {"help", [](DirectionChoice&) { return Next::kStay; }},
     {"accending", Choose<SortDirection::kAscending>},
     {"decending", Choose<SortDirection::kDescending>},
+    {"ascending", Choose<SortDirection::kAscending>},
+    {"asc", Choose<SortDirection::kAscending>},
+    {"descending", Choose<SortDirection::kDescending>},
+    {"desc", Choose<SortDirection::kDescending>},
 };
 
-// Asks for a direction until "accending" or "decending" is typed.  False at
-// the end of the input.
+// A word beginning with a backslash leaves the prompt without a direction.
+bool CancelDirection(DirectionChoice&, const std::string& word, Next& next) {
+  if (word[0] != '\\') return false;
+  next = Next::kLeave;
+  return true;
+}
+
+// Asks for a direction until one is typed.  False when the prompt was
+// cancelled or the input ended.
 bool AskSortDirection(Console& console, SortDirection& direction) {
   DirectionChoice choice{console};
-  RunProtocol(
-      console, choice,
-      [](DirectionChoice& c) {
-        c.console.Print(
-            "\n   [ACCENDING OR DECENTING??]\n   [KORVELIN-LIST-SORT-DIRECTION]\n >>> ");
-      },
-      kDirectionWords);
+  RunProtocol(console, choice,
+              [](DirectionChoice& c) {
+                c.console.Print(
+                    "\n   [ACCENDING OR DECENTING??]\n   [KORVELIN-LIST-SORT-DIRECTION]\n >>> ");
+              },
+              kDirectionWords, WordRule{}, {CancelDirection, nullptr});
   if (choice.chosen) direction = choice.direction;
   return choice.chosen;
 }
@@ -64,15 +76,15 @@ const Command<Handler<ListVisit>> kSortWords[] = {
     {"done", Leave},
 };
 
-// An option keyword is kept as the sort option before the direction is
-// asked for; with a direction the list is rebuilt.
+// An option keyword asks for a direction; once one is chosen both are kept
+// and the list is rebuilt.  A cancelled direction changes neither.
 bool SortByKeyword(ListVisit& visit, const std::string& word, Next& next) {
   const OptionInfo* option = OptionByKeyword(word);
   if (option == nullptr) return false;
   ListSettings& list = visit.session.list;
-  list.sort_option = option->number;
   SortDirection direction = SortDirection::kDescending;
   if (AskSortDirection(visit.console, direction)) {
+    list.sort_option = option->number;
     list.sort_direction = direction;
     visit.custom = visit.sorter.Sort(visit.session.roster, list.weights, *option, direction);
   }

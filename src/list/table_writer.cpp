@@ -7,6 +7,7 @@
 #include <cmath>
 #include <cstddef>
 
+#include "console/interrupt.h"
 #include "text/ascii.h"
 #include "text/characters.h"
 #include "text/format.h"
@@ -74,6 +75,7 @@ void WriteTable(TableWriter& writer, const TableContent& content) {
     if (row + kAhead < rows) __builtin_prefetch(&roster[order[row + kAhead]]);
     const Member& member = roster[order[row]];
     writer.Row({roster.NameOf(member), &member, &content.weights});
+    if (InterruptRequested()) break;
   }
   writer.EndTable();
 }

@@ -87,7 +87,9 @@ class TableFile {
 
 // What a table holds: the roster's members under the weights, in `order`
 // (at most `rows` of them), in the columns `columns` selects.  Without an
-// order only the start of the table is written (DISPLAY's preview).
+// order only the start of the table is written (DISPLAY's preview).  Ctrl-C
+// stops the rows after the one being written (console/interrupt.h); the
+// table is ended all the same, so that the document stays whole.
 struct TableContent {
   const char* name;
   const Roster& roster;

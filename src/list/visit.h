@@ -22,6 +22,7 @@ struct ListVisit {
 
 // SORT: asks for an option and a direction, keeps both in the session's
 // list settings and rebuilds the custom list in that order; "back" or "done"
+// at the option prompt, a word beginning with "\" at the direction prompt
 // (or the end of the input) leave it as it was.
 void ChooseSort(ListVisit& visit);
 

@@ -91,6 +91,19 @@ Next EditField(Editing& e) {
 }
 template <int M::*Field>
 constexpr Handler<Editing> EditInt = EditField<int, Field>;
+
+// ID 0 is refused: it cancels the ID prompts of EDIT and DELETE, so a
+// member with it could never be chosen again.
+Next EditId(Editing& e) {
+  int id = 0;
+  if (!e.console.AskValue(id)) return Next::kStay;
+  if (id == 0) {
+    e.console.InvalidInput();
+  } else {
+    e.member().id = id;
+  }
+  return Next::kStay;
+}
 template <double M::*Field>
 constexpr Handler<Editing> EditReal = EditField<double, Field>;
 
@@ -99,7 +112,7 @@ const Command<Handler<Editing>> kEditCommands[] = {
     {"help", ShowHelp},
     {"display", ShowFields},
     {"name", Rename},
-    {"id", EditInt<&M::id>},
+    {"id", EditId},
     {"oldintel", EditInt<&M::oldintel>},
     {"oldpower", EditInt<&M::oldpower>},
     {"oldstren", EditInt<&M::oldstren>},

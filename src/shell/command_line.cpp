@@ -1,4 +1,5 @@
-// The command line: --help, --version and a file to load at start-up.
+// The command line: --help, --version and a file to load at start-up (after
+// "--" when its name begins with "-").
 #include <cstdio>
 #include <string>
 
@@ -29,19 +30,26 @@ const char kUsage[] =
 
 int RunCommandLine(int argc, const char* const* argv, Console& console, Session& session) {
   std::optional<std::string> file;
+  bool options = true;  // until "--", which makes every later word a file
   for (int i = 1; i < argc; ++i) {
     const std::string argument = argv[i];
-    if (argument == "--help") {
+    if (options && argument == "--") {
+      options = false;
+      continue;
+    }
+    if (options && argument == "--help") {
       std::fputs(kUsage, stdout);
       return 0;
     }
-    if (argument == "--version") {
+    if (options && argument == "--version") {
       std::fputs("korvelin " KORVELIN_VERSION "\n", stdout);
       return 0;
     }
     // One file at most; any other word beginning with "-" is an option
-    // this program does not have.
-    if (argument[0] == '-' || file) {
+    // this program does not have, and is named before the usage.
+    const bool unknown = options && argument[0] == '-';
+    if (unknown || file) {
+      if (unknown) std::fprintf(stderr, "korvelin: unknown option '%s'\n", argument.c_str());
       std::fputs(kUsage, stderr);
       return 2;
     }

@@ -5,10 +5,11 @@
 #include <string>
 
 enum class FileFailure {
-  kNone,        // success
-  kCannotOpen,  // the file could not be opened (or is a folder, or its name is refused)
-  kCannotRead,  // reading failed part-way
-  kCannotWrite  // creating, writing, flushing or replacing it failed
+  kNone,         // success
+  kCannotOpen,   // the file could not be opened (or is a folder, or its name is refused)
+  kCannotRead,   // reading failed part-way
+  kCannotWrite,  // creating, writing, flushing or replacing it failed
+  kInterrupted   // Ctrl-C stopped it; a file written is left as it was
 };
 
 struct FileStatus {

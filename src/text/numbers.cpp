@@ -89,6 +89,12 @@ IntToken LexInt(TextStream& in) {
   return token;
 }
 
+IntToken LexGroupedInt(TextStream& in) {
+  IntToken token{IntToken::kNone, 0, std::string()};
+  token.status = LexDigits(in, true, token.value, &token.text);
+  return token;
+}
+
 namespace {
 
 bool IsHexDigit(int c) { return IsDigit(c) || (FoldCase(c) >= 'a' && FoldCase(c) <= 'f'); }

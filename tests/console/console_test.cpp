@@ -80,11 +80,11 @@ TEST(ConsoleNumbers, EndOfInputStopsTheRead) {
   EXPECT_EQ(console.Printed(), kValue + kError + kValue);
 }
 
-TEST(ConsoleNames, LeadingControlCharactersSkippedSpacesKept) {
-  ConsoleCapture console("\n\t\r  Big Joe\nnext");
+TEST(ConsoleNames, LeadingBlanksSkippedTrailingSpacesDropped) {
+  ConsoleCapture console(" \n\t\r  Big  Joe  \nnext");
   std::string name = "old";
   ASSERT_TRUE(console.AskName(name));
-  EXPECT_EQ(name, "  Big Joe");
+  EXPECT_EQ(name, "Big  Joe");
   EXPECT_EQ(console.Printed(), "\n   [INPUT NAME]\n   [KORVELIN-GET NAME]\n >>> ");
   std::string word;
   console.ReadWord(word, kWordLength);

@@ -48,7 +48,7 @@ struct Step {
 const Step kSteps[] = {
     {"help\n", K::kWords, "find", 12},        {"load gang.txt\n", K::kWords, "find", 12},
     {"list\n", K::kWords, "find", 12},        {"sort\n", K::kWords, "wc", 13},
-    {"newspeed\n", K::kWords, "totalgain", 38}, {"decending\n", K::kWords, "accending", 3},
+    {"newspeed\n", K::kWords, "totalgain", 38}, {"decending\n", K::kWords, "accending", 7},
     {"output\n", K::kWords, "wc", 13},        {"\\\n", K::kFileNames, nullptr, 0},
     {"set\n", K::kWords, "wc", 13},           {"weights\n", K::kWords, "entries", 5},
     {"done\n", K::kWords, "health", 8},       {"set\n", K::kWords, "wc", 13},

@@ -152,6 +152,30 @@ TEST_F(ExportTest, EveryFormatReadsBackAsTheFixedTable) {
   EXPECT_EQ(tables, Expected(*this, {true, true, "", false}));
 }
 
+// Names a spreadsheet would run as formulas read back from CSV and TSV as
+// text after an apostrophe; negative numbers stay numbers.  Markdown
+// escapes a leading "@" alone.
+TEST_F(ExportTest, NamesNeverRunAsSpreadsheetFormulas) {
+  roster.Clear();
+  int id = 0;
+  for (const char* name : {"=1+1", "-Dash", "@all", "+x", "\tT", "\rR", "A=@"}) {
+    Add(name, ++id, 1, -5);
+  }
+  const Rows csv = ReadCsv(Export(MakeCsvTable).substr(3))[0];
+  const Rows tsv = ReadLines(Export(MakeTsvTable), "\t")[0];
+  const std::vector<std::string> names = {"'=1+1", "'-Dash", "'@all", "'+x", "'\tT", "'\rR", "A=@"};
+  const std::size_t speed = std::find(csv[0].begin(), csv[0].end(), "newspeed") - csv[0].begin();
+  for (std::size_t r = 1; r < csv.size(); ++r) {
+    EXPECT_EQ(csv[r][0], names[r - 1]);
+    EXPECT_EQ(tsv[r][0], r == 5 ? "' T" : r == 6 ? "' R" : names[r - 1]);
+    EXPECT_EQ(csv[r][speed] + tsv[r][speed], "-5-5");
+  }
+  EXPECT_EQ(csv.size(), 8u);
+  const std::string markdown = Export(MakeMarkdownTables);
+  EXPECT_NE(markdown.find("| \\@all |"), std::string::npos);
+  EXPECT_NE(markdown.find("| A=@ |"), std::string::npos);
+}
+
 // A folder the user may not write to: OUTPUT cannot open the file, the
 // table goes to the screen and nothing is created.
 TEST_F(ExportTest, AnUnwritableFolderKeepsTheTablesOnTheScreen) {

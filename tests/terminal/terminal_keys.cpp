@@ -10,6 +10,7 @@
 #include <signal.h>
 #include <stdlib.h>
 #include <sys/ioctl.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
 #include <termios.h>
 #include <unistd.h>
@@ -86,6 +87,18 @@ class Terminal {
       poll(nullptr, 0, 5);
     }
     return write(master_, keys.data(), keys.size()) == static_cast<ssize_t>(keys.size());
+  }
+
+  // Once a command runs (the terminal turns Ctrl-C into a signal again),
+  // types Ctrl-C.
+  bool Interrupt() {
+    const auto deadline = Clock::now() + kPatience;
+    termios modes{};
+    while (tcgetattr(master_, &modes) != 0 || (modes.c_lflag & ISIG) == 0) {
+      if (Clock::now() > deadline) return false;
+      poll(nullptr, 0, 5);
+    }
+    return write(master_, "\x03", 1) == 1;
   }
 
   // The exit status once the program has ended; -1 when it has not in time.
@@ -180,6 +193,58 @@ TEST(TerminalTest, CompletionKeysAndHistoryAcrossTwoRuns) {
     End(terminal);
   }
   EXPECT_EQ(history(), kept);
+}
+
+// Ctrl-C stops a running command and returns to its prompt: LOAD during
+// its echo and LOAD of a FIFO no one writes to leave the roster as it was,
+// LIST stops after a few rows, SAVE leaves the earlier file whole and no
+// temporary file.  Tab puts a file name holding a space in quotes.
+TEST(TerminalTest, CtrlCStopsCommandsAndTabQuotesFileNames) {
+  char name[] = "/tmp/korvelin-terminal-XXXXXX";
+  ASSERT_NE(mkdtemp(name), nullptr);
+  const fs::path folder = name;
+  const std::unique_ptr<const char, void (*)(const char*)> removed(
+      name, [](const char* path) { fs::remove_all(path); });
+  std::ofstream big(folder / "big.txt");
+  for (int id = 1; id <= 20000; ++id) big << "Member " << id << " (" << id << ") 1 2 3 4 5\n";
+  big.close();
+  std::ofstream(folder / "my gang.txt") << "Ann(101) 10 1000 2000 3000 4000\n";
+  std::ofstream(folder / "old.sav") << "earlier save\n";
+  ASSERT_EQ(mkfifo((folder / "pipe").c_str(), 0600), 0);
+  Terminal terminal(folder);
+  // Ctrl-C once `shown` is on the screen, then [INTERRUPTED].
+  auto stop = [&terminal](const char* shown) {
+    return terminal.Then(shown, "", false) && terminal.Interrupt() &&
+           terminal.Then("   [INTERRUPTED]\r\n", "", false);
+  };
+  ASSERT_TRUE(terminal.Then(kMain, "load big.txt\r"));
+  ASSERT_TRUE(stop("Member 1   "));
+  ASSERT_TRUE(terminal.Then(kMain, "list\r"));
+  ASSERT_TRUE(terminal.Then("[DATABASE EMPTY.", "", false));
+  ASSERT_TRUE(terminal.Then(kMain, "load big.txt\r"));
+  ASSERT_TRUE(terminal.Then("Member 20000 ", "", false));
+  ASSERT_TRUE(terminal.Then(kMain, "load pipe\r"));
+  ASSERT_TRUE(stop(""));
+  ASSERT_TRUE(terminal.Then(kMain, "find member 20000\r"));
+  ASSERT_TRUE(terminal.Then("[1 FOUND]", "", false));
+  ASSERT_TRUE(terminal.Then(kMain, "list\r"));
+  ASSERT_TRUE(terminal.Then(kList, "list\r"));
+  ASSERT_TRUE(stop("|Member 1   "));
+  ASSERT_TRUE(terminal.Then(kList, "done\r"));
+  ASSERT_TRUE(terminal.Then(kMain, "save old.sav\r"));
+  ASSERT_TRUE(stop("|Member 1   "));
+  ASSERT_TRUE(terminal.Then(kMain, "load\r"));
+  ASSERT_TRUE(terminal.Then("[KORVELIN-LOAD]\r\n >>> ", "my\t\r"));
+  ASSERT_TRUE(terminal.Then("Ann                            :    101", "", false));
+  End(terminal);
+  EXPECT_NE(terminal.Screen().find("\"my gang.txt\" "), std::string::npos);
+  EXPECT_EQ(terminal.Screen().find("|Member 20000 "), std::string::npos);  // LIST, SAVE
+  std::ostringstream saved;
+  saved << std::ifstream(folder / "old.sav").rdbuf();
+  EXPECT_EQ(saved.str(), "earlier save\n");
+  for (const fs::directory_entry& entry : fs::directory_iterator(folder)) {
+    EXPECT_EQ(entry.path().string().find(".saving-"), std::string::npos) << entry.path();
+  }
 }
 
 }  // namespace

@@ -1,8 +1,9 @@
 # SORT: its help (in any case, no invalid-input message after it), words
 # that are not options ('wintel' and 'wbeg' are listed by the help but are
-# no options), the direction prompt with its own spelling, BACK and DONE
-# keeping the list, two words on one line, and the chosen sort lasting into
-# the next visit.
+# no options), the directions in any case (the prompt's own spellings are
+# walked in sort_order_check), BACK and DONE keeping the list, two words on
+# one line, and the chosen sort lasting into the next visit, where a "\"
+# at the direction prompt has changed neither option nor direction.
 file gang4.txt <<END
 {{gang4_file}}
 END
@@ -59,14 +60,14 @@ END
 
    [ACCENDING OR DECENTING??]
    [KORVELIN-LIST-SORT-DIRECTION]
- >>> «ascending»
+ >>> «upward»
    [INVALID DATA INPUT]
    [TYPE 'Help' FOR LIST OF COMMANDS]
 
 
    [ACCENDING OR DECENTING??]
    [KORVELIN-LIST-SORT-DIRECTION]
- >>> «descending»
+ >>> «down»
    [INVALID DATA INPUT]
    [TYPE 'Help' FOR LIST OF COMMANDS]
 
@@ -77,7 +78,7 @@ END
 
    [ACCENDING OR DECENTING??]
    [KORVELIN-LIST-SORT-DIRECTION]
- >>> «DECENDING»
+ >>> «descending»
 
    [KORVELIN-LIST]
  >>> «list»
@@ -128,7 +129,7 @@ END
 
    [SORT BY WHAT?]
    [KORVELIN-LIST-SORT-OPTION]
- >>> «level decending»
+ >>> «level Desc»
 
    [ACCENDING OR DECENTING??]
    [KORVELIN-LIST-SORT-DIRECTION]
@@ -152,7 +153,7 @@ END
 
    [ACCENDING OR DECENTING??]
    [KORVELIN-LIST-SORT-DIRECTION]
- >>> «Accending»
+ >>> «ASC»
 
    [KORVELIN-LIST]
  >>> «list»
@@ -168,7 +169,18 @@ END
 
    [ACCENDING OR DECENTING??]
    [KORVELIN-LIST-SORT-DIRECTION]
- >>> «decending»
+ >>> «Ascending»
+
+   [KORVELIN-LIST]
+ >>> «sort»
+
+   [SORT BY WHAT?]
+   [KORVELIN-LIST-SORT-OPTION]
+ >>> «oldspeed»
+
+   [ACCENDING OR DECENTING??]
+   [KORVELIN-LIST-SORT-DIRECTION]
+ >>> «\»
 
    [KORVELIN-LIST]
  >>> «done»
@@ -180,10 +192,10 @@ END
  >>> «list»
 | NAME:                        :  ID #  : Level : Old Speed : Old Power : Old Stren : Old Health : Old Intel : Old Beg :|
 |***********************************************************************************************************************|
-|Cat                           :    103 :   30  :     3000  :     4000  :     1000  :     2000   :    1000   :    2.00 :|
-|Dan                           :    104 :   40  :     2000  :     3000  :     4000  :     1000   :    1000   :    2.00 :|
-|Ann                           :    101 :   10  :     1000  :     2000  :     3000  :     4000   :    1000   :    2.00 :|
 |Bob                           :    102 :   20  :     4000  :     1000  :     2000  :     3000   :    1000   :    2.00 :|
+|Ann                           :    101 :   10  :     1000  :     2000  :     3000  :     4000   :    1000   :    2.00 :|
+|Dan                           :    104 :   40  :     2000  :     3000  :     4000  :     1000   :    1000   :    2.00 :|
+|Cat                           :    103 :   30  :     3000  :     4000  :     1000  :     2000   :    1000   :    2.00 :|
 
 
    [KORVELIN-LIST]

@@ -1,8 +1,9 @@
-# SET WEIGHTS: the weights with six decimals, the help, words compared as
-# typed ('SPEED' and 'Health' refused), the bounds (15 and 0 taken, 15.01
-# and -1 refused; health 10 taken, 10.5 and 12 refused), 'stren' and
-# 'strength' setting one weight, a word that is not a number asked again,
-# and WC at once ranked by the Wt Total of the new weights (0, 2, 3.5, 10).
+# SET WEIGHTS: the weights with six decimals, the help, words in any case
+# ('Speed' and 'POWER' taken, 'spd' and 'hp' refused), the bounds (15 and
+# 0 taken, 15.01 and -1 refused; health 10 taken, 10.5 and 12 refused),
+# 'stren' and 'strength' setting one weight, a word that is not a number
+# asked again, and WC at once ranked by the Wt Total of the new weights (0,
+# 2, 3.5, 10).
 file gang4.txt <<END
 {{gang4_file}}
 END
@@ -43,7 +44,7 @@ END
    HEALTH: 0.667000
    [CHANGE WHICH WEIGHT?]
    [KORVELIN-LIST-SET-WEIGHTS]
- >>> «SPEED»
+ >>> «spd»
    [INVALID DATA INPUT]
    [TYPE 'Help' FOR LIST OF COMMANDS]
 
@@ -55,7 +56,7 @@ END
    HEALTH: 0.667000
    [CHANGE WHICH WEIGHT?]
    [KORVELIN-LIST-SET-WEIGHTS]
- >>> «Health»
+ >>> «hp»
    [INVALID DATA INPUT]
    [TYPE 'Help' FOR LIST OF COMMANDS]
 
@@ -67,7 +68,7 @@ END
    HEALTH: 0.667000
    [CHANGE WHICH WEIGHT?]
    [KORVELIN-LIST-SET-WEIGHTS]
- >>> «speed»
+ >>> «Speed»
 {{value_prompt}}«15»
 
    [CURRENT WEIGHTS:]
@@ -140,7 +141,7 @@ END
    HEALTH: 10.000000
    [CHANGE WHICH WEIGHT?]
    [KORVELIN-LIST-SET-WEIGHTS]
- >>> «power»
+ >>> «POWER»
 {{value_prompt}}«-1»
    [ERROR, VALUE OUTSIDE ALLOWED RANGE( 0-15 )]
 
