@@ -1,11 +1,15 @@
 // LOAD and UPDATE: the file prompts, and what reading a file came to.
 #include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
 
 #include "files/files.h"
 #include "files/save_file.h"
 #include "files/stat_table.h"
 #include "roster/save_header.h"
 #include "text/format.h"
+#include "text/utf16.h"
 
 FileAnswer AskFileName(Console& console, const char* prompt, std::string& name) {
   console.Print(prompt);
@@ -42,6 +46,8 @@ std::optional<TextStream> ReadNamed(Console& console, const std::string& name,
     console.PrintLine(status.failure == FileFailure::kCannotRead ? failures.read : failures.open);
     return std::nullopt;
   }
+  // A file written as UTF-16 is read as the same text in UTF-8.
+  DecodeUtf16(bytes);
   TextStream stream = TextStream::Memory(std::move(bytes));
   // A byte-order mark is not part of the file: a marked save file is still
   // a save file, and a stat table is read from its first character.
@@ -61,10 +67,32 @@ std::optional<TextStream> AskAndRead(Console& console, const char* prompt,
   return ReadNamed(console, name, failures);
 }
 
-void ReportSkippedLines(Console& console, int skipped) {
-  if (skipped == 0) return;
+// The lines after a table's rows: what was not taken, and what was taken
+// incomplete.
+void ReportTable(Console& console, const TableReport& report) {
   static const Format kSkipped("   [SKIPPED %d LINES WITHOUT AN ID]\n");
-  console.Print(kSkipped({skipped}));
+  static const Format kRepeated("   [SKIPPED %d ROWS WITH A REPEATED ID]\n");
+  static const Format kIncomplete("   [%d ROWS WITH MISSING STATS]\n");
+  if (report.skipped != 0) console.Print(kSkipped({report.skipped}));
+  if (report.repeated != 0) console.Print(kRepeated({report.repeated}));
+  if (report.incomplete != 0) console.Print(kIncomplete({report.incomplete}));
+}
+
+// Who was in the roster but not in the table: often who left the gang.
+void ReportAbsent(Console& console, const Roster& roster, const std::vector<std::size_t>& absent) {
+  if (absent.empty()) return;
+  static const Format kAbsent("   [NOT IN THIS TABLE: %d MEMBERS]\n");
+  console.Print(kAbsent({static_cast<long long>(absent.size())}));
+  std::string line;
+  for (std::size_t position : absent) {
+    const Member& member = roster[position];
+    std::string_view name = roster.NameOf(member);
+    name = name.substr(0, name.find_last_not_of(' ') + 1);
+    line = "      ";
+    line.append(name);
+    line += " (" + std::to_string(member.id) + ")\n";
+    console.Print(line);
+  }
 }
 
 // The list settings a stat-table import starts from.
@@ -81,10 +109,17 @@ void LoadFrom(Console& console, Session& session, TextStream& file) {
     return;
   }
   console.PrintLine("   [LOADING]");
-  const TableReport report = ImportStatTable(file, session.roster, console);
-  // A table without a single row leaves the settings as they were.
-  if (report.rows > 0) ResetListSettings(session);
-  ReportSkippedLines(console, report.skipped);
+  // The table is read aside: one that yields no member (an empty file, a
+  // spreadsheet's export) leaves the session as it was.
+  Roster imported;
+  const TableReport report = ImportStatTable(file, imported, console);
+  ReportTable(console, report);
+  if (report.rows == 0) {
+    console.PrintLine("   [NO MEMBERS IN THAT FILE.  LOAD ABORTED]");
+    return;
+  }
+  session.roster = std::move(imported);
+  ResetListSettings(session);
 }
 
 }  // namespace
@@ -106,6 +141,12 @@ void Update(Console& console, Session& session) {
                  kUpdateFailures);
   if (!file) return;
   console.PrintLine("   [LOADING]");
-  const TableReport report = UpdateFromStatTable(*file, session.roster, console);
-  ReportSkippedLines(console, report.skipped);
+  // Only rows taken change the roster: a table without one changes nothing.
+  const UpdateReport report = UpdateFromStatTable(*file, session.roster, console);
+  ReportTable(console, report);
+  if (report.rows == 0) {
+    console.PrintLine("   [NO MEMBERS IN THAT FILE.  UPDATE ABORTED]");
+    return;
+  }
+  ReportAbsent(console, session.roster, report.absent);
 }
