@@ -61,24 +61,39 @@ TEST_F(UpdateTest, UnknownIdsJoinAtTheFrontWithEqualSnapshots) {
   EXPECT_EQ(dee.newbeg, 2.0);
 }
 
-TEST_F(UpdateTest, ASecondRowWithTheSameNewIdUpdatesTheFirst) {
-  Write("twice.txt", "Eve (5) 1 10 20 30 40\nEva (5) 2 11 21 31 41\n");
-  UpdateFrom("twice.txt");
-  EXPECT_EQ(roster.size(), 3u);
-  const Member& eve = roster[0];
-  EXPECT_EQ(NameOf(eve), "Eva ");
-  EXPECT_EQ(eve.level, 2);
-  EXPECT_EQ(eve.oldspeed, 10);
-  EXPECT_EQ(eve.newspeed, 11);
+TEST_F(UpdateTest, OnlyTheFirstRowOfAnIdIsTaken) {
+  Write("twice.txt",
+        "Eve (5) 1 10 20 30 40\nEva (5) 2 11 21 31 41\nBob (2) 21 1 2 3 4\nBobby (2) 22 5 6 7 8\n");
+  const std::string shown = UpdateFrom("twice.txt");
+  EXPECT_EQ(Ids(), (std::vector<int>{5, 1, 2}));
+  EXPECT_EQ(NameOf(roster[0]), "Eve ");
+  EXPECT_EQ(roster[0].level, 1);
+  EXPECT_EQ(roster[0].newspeed, 10);
+  EXPECT_EQ(NameOf(roster[2]), "Bob ");
+  EXPECT_EQ(roster[2].newhealth, 4);
+  EXPECT_EQ(shown.find("Eva"), std::string::npos);
+  EXPECT_NE(shown.find(".done\n   [SKIPPED 2 ROWS WITH A REPEATED ID]\n"
+                       "   [NOT IN THIS TABLE: 1 MEMBERS]\n      Ann (1)\n"),
+            std::string::npos);
 }
 
-TEST_F(UpdateTest, ARowEndingAfterItsLevelZeroesTheNewStats) {
-  Write("short.txt", "Bob (2) 21\n");
+TEST_F(UpdateTest, ARowCutShortKeepsTheValuesItLacks) {
+  Write("short.txt", "Bob (2) 21\nAnnie (1)\n");
   UpdateFrom("short.txt");
+  const Member& ann = roster[0];
+  EXPECT_EQ(NameOf(ann), "Annie ");
+  EXPECT_EQ(ann.level, 10);
+  EXPECT_EQ(ann.newspeed, 100);
   const Member& bob = roster[1];
   EXPECT_EQ(bob.level, 21);
-  EXPECT_EQ(bob.newspeed, 0);
-  EXPECT_EQ(bob.newhealth, 0);
+  EXPECT_EQ(bob.newspeed, 110);
+  EXPECT_EQ(bob.newhealth, 410);
+  Write("two.txt", "Bob (2) 22 150 250\n");
+  UpdateFrom("two.txt");
+  EXPECT_EQ(bob.newspeed, 150);
+  EXPECT_EQ(bob.newpower, 250);
+  EXPECT_EQ(bob.newstren, 310);
+  EXPECT_EQ(bob.newhealth, 410);
   EXPECT_EQ(bob.oldspeed, 110);
 }
 
@@ -118,7 +133,8 @@ TEST_F(UpdateTest, EchoesEachRowAsTheImportDoes) {
             "   [FILE TO UPDATE FROM? '\\' TO CANCEL]\n   [KORVELIN-UPDATE]\n >>> "
             "   [LOADING]\n"
             "Cid                            :      3 :   5 :     1 :     2 :     3 :      4"
-            " . . . . . . .   .done\n");
+            " . . . . . . .   .done\n"
+            "   [NOT IN THIS TABLE: 2 MEMBERS]\n      Ann (1)\n      Bob (2)\n");
 }
 
 TEST_F(UpdateTest, AUtf8NameReplacesTheOldOneWhole) {
