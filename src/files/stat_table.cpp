@@ -131,6 +131,14 @@ struct Place {
   std::uint32_t index;
 };
 
+// The slot where an open-addressing table of 2^(64 - shift) slots starts
+// looking for `id`: the high bits of a multiplicative hash, so that IDs
+// close together land apart.
+std::size_t HomeSlot(int id, int shift) {
+  return static_cast<std::size_t>(
+      (static_cast<std::uint64_t>(static_cast<std::uint32_t>(id)) * 0x9E3779B97F4A7C15u) >> shift);
+}
+
 // The first member in roster order with each ID, as a walk from the front
 // would find it: an open-addressing table, one probe in the usual case.
 class FirstWithId {
@@ -165,12 +173,7 @@ class FirstWithId {
     bool used = false;
     Place place{false, 0};
   };
-  // The high bits of a multiplicative hash: IDs close together land apart.
-  std::size_t Home(int id) const {
-    return static_cast<std::size_t>(
-        (static_cast<std::uint64_t>(static_cast<std::uint32_t>(id)) * 0x9E3779B97F4A7C15u) >>
-        shift_);
-  }
+  std::size_t Home(int id) const { return HomeSlot(id, shift_); }
   void Resize(std::size_t capacity) {
     slots_.assign(capacity, Slot());
     shift_ = 64;
@@ -233,23 +236,60 @@ void ReadRows(TextStream& in, TextSink& echo, Taker& taker, TableReport& report)
   }
 }
 
+// The IDs of a table's rows, which are never 0: an open-addressing table
+// of the IDs themselves, 0 marking a free slot, four bytes a slot.
+class IdSet {
+ public:
+  IdSet() { Resize(std::size_t{1} << 12); }
+  // Hints that `id` will be looked up soon.
+  void Prefetch(int id) const { __builtin_prefetch(&slots_[HomeSlot(id, shift_)]); }
+  // Adds `id`; false when the set holds it already.
+  bool Insert(int id) {
+    const std::size_t mask = slots_.size() - 1;
+    std::size_t i = HomeSlot(id, shift_);
+    for (; slots_[i] != 0; i = (i + 1) & mask) {
+      if (slots_[i] == id) return false;
+    }
+    slots_[i] = id;
+    if (++count_ * 2 > slots_.size()) Grow();
+    return true;
+  }
+
+ private:
+  void Resize(std::size_t capacity) {
+    slots_.assign(capacity, 0);
+    shift_ = 64;
+    for (std::size_t c = capacity; c > 1; c /= 2) --shift_;
+  }
+  void Grow() {
+    LargeVector<int> old;
+    old.swap(slots_);
+    Resize(old.size() * 2);
+    count_ = 0;
+    for (int id : old) {
+      if (id != 0) Insert(id);
+    }
+  }
+  LargeVector<int> slots_;  // a power of two of them
+  int shift_ = 64;          // 64 less the bits of a slot number
+  std::size_t count_ = 0;
+};
+
 // LOAD's taker: each ID's first row joins the roster at the end.
 class RosterImport {
  public:
-  explicit RosterImport(Roster& roster) : roster_(roster), taken_(0) {}
+  explicit RosterImport(Roster& roster) : roster_(roster) {}
   void Prefetch(int id) const { taken_.Prefetch(id); }
   void PrefetchMore(int) const {}
   bool Take(const TableRow& row) {
-    if (!taken_.Add(row.member.id, {false, static_cast<std::uint32_t>(roster_.size())})) {
-      return false;
-    }
+    if (!taken_.Insert(row.member.id)) return false;
     roster_.Append(row.member, row.name);
     return true;
   }
 
  private:
   Roster& roster_;
-  FirstWithId taken_;  // the IDs taken
+  IdSet taken_;  // the IDs taken
 };
 
 // UPDATE's taker: applies rows to a roster; members of new IDs are gathered
@@ -301,7 +341,7 @@ class RosterUpdate {
     // A member that shares its ID with an earlier one was carried when
     // that one was.
     for (std::size_t twin : twins_) {
-      Place first;
+      Place first{false, 0};
       index_.Find(roster_[twin].id, first);
       carried_[twin] = carried_[first.index];
     }

@@ -41,6 +41,7 @@ void AppendPadded(std::string& out, std::string_view text, std::size_t width, bo
 // U+200A, the narrow no-break space U+202F, the medium mathematical space
 // U+205F and the ideographic space U+3000.  `code` is a character's code.
 inline bool IsUnicodeSpace(long code) {
+  if (code < 0xA0) return false;  // ASCII, the usual case, at one comparison
   return code == 0xA0 || (code >= 0x2000 && code <= 0x200A) || code == 0x202F || code == 0x205F ||
          code == 0x3000;
 }
