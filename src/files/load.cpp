@@ -1,5 +1,8 @@
 // LOAD and UPDATE: the file prompts, and what reading a file came to.
 #include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
 
 #include "console/interrupt.h"
 #include "files/files.h"
@@ -7,6 +10,7 @@
 #include "files/stat_table.h"
 #include "roster/save_header.h"
 #include "text/format.h"
+#include "text/utf16.h"
 
 FileAnswer AskFileName(Console& console, const char* prompt, std::string& name) {
   console.Print(prompt);
@@ -49,6 +53,8 @@ std::optional<TextStream> ReadNamed(Console& console, const std::string& name,
     console.PrintLine(status.failure == FileFailure::kCannotRead ? failures.read : failures.open);
     return std::nullopt;
   }
+  // A file written as UTF-16 is read as the same text in UTF-8.
+  DecodeUtf16(bytes);
   TextStream stream = TextStream::Memory(std::move(bytes));
   // A byte-order mark is not part of the file: a marked save file is still
   // a save file, and a stat table is read from its first character.
@@ -68,10 +74,32 @@ std::optional<TextStream> AskAndRead(Console& console, const char* prompt,
   return ReadNamed(console, name, failures);
 }
 
-void ReportSkippedLines(Console& console, int skipped) {
-  if (skipped == 0) return;
+// The lines after a table's rows: what was not taken, and what was taken
+// incomplete.
+void ReportTable(Console& console, const TableReport& report) {
   static const Format kSkipped("   [SKIPPED %d LINES WITHOUT AN ID]\n");
-  console.Print(kSkipped({skipped}));
+  static const Format kRepeated("   [SKIPPED %d ROWS WITH A REPEATED ID]\n");
+  static const Format kIncomplete("   [%d ROWS WITH MISSING STATS]\n");
+  if (report.skipped != 0) console.Print(kSkipped({report.skipped}));
+  if (report.repeated != 0) console.Print(kRepeated({report.repeated}));
+  if (report.incomplete != 0) console.Print(kIncomplete({report.incomplete}));
+}
+
+// Who was in the roster but not in the table: often who left the gang.
+void ReportAbsent(Console& console, const Roster& roster, const std::vector<std::size_t>& absent) {
+  if (absent.empty()) return;
+  static const Format kAbsent("   [NOT IN THIS TABLE: %d MEMBERS]\n");
+  console.Print(kAbsent({static_cast<long long>(absent.size())}));
+  std::string line;
+  for (std::size_t position : absent) {
+    const Member& member = roster[position];
+    std::string_view name = roster.NameOf(member);
+    name = name.substr(0, name.find_last_not_of(' ') + 1);
+    line = "      ";
+    line.append(name);
+    line += " (" + std::to_string(member.id) + ")\n";
+    console.Print(line);
+  }
 }
 
 // The list settings a stat-table import starts from.
@@ -82,32 +110,38 @@ void ResetListSettings(Session& session) {
   session.list.sort_direction = SortDirection::kAscending;
 }
 
-// The file is read into a session aside, which replaces the roster,
-// settings and columns once it is whole: a load that Ctrl-C stops changes
-// nothing.
+// The file is read aside and replaces the roster, settings and columns only
+// once it is whole: a load that Ctrl-C stops, or a table that yields no
+// member (an empty file, a spreadsheet's export), leaves the session as it
+// was.
 void LoadFrom(Console& console, Session& session, TextStream& file) {
-  Session loaded;
-  loaded.list = session.list;
-  loaded.columns = session.columns;
   if (TakeSaveHeader(file)) {
+    Session loaded;
+    loaded.list = session.list;
+    loaded.columns = session.columns;
     if (!ReadSaveFile(file, loaded, console)) {
       console.ReportInterrupt();
       return;
     }
-  } else {
-    console.PrintLine("   [LOADING]");
-    const TableReport report = ImportStatTable(file, loaded.roster, console);
-    if (report.interrupted) {
-      console.ReportInterrupt();
-      return;
-    }
-    // A table without a single row leaves the settings as they were.
-    if (report.rows > 0) ResetListSettings(loaded);
-    ReportSkippedLines(console, report.skipped);
+    session.roster = std::move(loaded.roster);
+    session.list = loaded.list;
+    session.columns = loaded.columns;
+    return;
   }
-  session.roster = std::move(loaded.roster);
-  session.list = loaded.list;
-  session.columns = loaded.columns;
+  console.PrintLine("   [LOADING]");
+  Roster imported;
+  const TableReport report = ImportStatTable(file, imported, console);
+  if (report.interrupted) {
+    console.ReportInterrupt();
+    return;
+  }
+  ReportTable(console, report);
+  if (report.rows == 0) {
+    console.PrintLine("   [NO MEMBERS IN THAT FILE.  LOAD ABORTED]");
+    return;
+  }
+  session.roster = std::move(imported);
+  ResetListSettings(session);
 }
 
 }  // namespace
@@ -129,13 +163,19 @@ void Update(Console& console, Session& session) {
                  kUpdateFailures);
   if (!file) return;
   console.PrintLine("   [LOADING]");
-  // A copy is updated and replaces the roster once whole, as in LOAD.
+  // A copy is updated and replaces the roster once whole: an update that
+  // Ctrl-C stops, or a table without a row taken, changes nothing.
   Roster updated = session.roster;
-  const TableReport report = UpdateFromStatTable(*file, updated, console);
+  const UpdateReport report = UpdateFromStatTable(*file, updated, console);
   if (report.interrupted) {
     console.ReportInterrupt();
     return;
   }
+  ReportTable(console, report);
+  if (report.rows == 0) {
+    console.PrintLine("   [NO MEMBERS IN THAT FILE.  UPDATE ABORTED]");
+    return;
+  }
   session.roster = std::move(updated);
-  ReportSkippedLines(console, report.skipped);
+  ReportAbsent(console, session.roster, report.absent);
 }

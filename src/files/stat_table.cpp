@@ -7,6 +7,7 @@
 #include "console/interrupt.h"
 #include "files/fields.h"
 #include "roster/memory.h"
+#include "text/characters.h"
 #include "text/format.h"
 #include "text/numbers.h"
 
@@ -15,25 +16,29 @@ namespace {
 // How a row's name ended.
 enum class NameEnd {
   kId,     // at a "(" directly followed by a digit: the ID comes next
-  kBlank,  // at the line end, after nothing but spaces and tabs
+  kBlank,  // at the line end, after nothing but spaces
   kNoId,   // at the line end or the end of the stream, without an ID
 };
 
 // Reads a row's name: the characters up to the first "(" directly followed
 // by a digit, which is consumed (the digit is not).  The first 29 are kept
 // and the rest dropped, so the ID and the stats of a long name are still
-// read from their own places.  A tab is read as a space; any other
-// character, control characters included, is part of the name.  A line
-// that ends (or a stream that ends) before such a "(" holds no row.
+// read from their own places.  A tab or a Unicode space (a web page's
+// no-break space) is read as a space; any other character, control
+// characters included, is part of the name.  A line that ends (at LF or a
+// lone CR; the stream folds CR LF) or a stream that ends before such a "("
+// holds no row.
 NameEnd ReadRowName(TextStream& in, std::string& name) {
   name.clear();
   std::size_t characters = 0;
   bool blank = true;
   for (;;) {
     StreamChar c = in.GetChar();
-    if (c.code == kEnd || c.code == '\n') return blank ? NameEnd::kBlank : NameEnd::kNoId;
+    if (c.code == kEnd || c.code == '\n' || c.code == '\r') {
+      return blank ? NameEnd::kBlank : NameEnd::kNoId;
+    }
     if (c.code == '(' && IsDigit(in.Peek())) break;
-    if (c.code == '\t') c = StreamChar{' ', 1, {' '}};
+    if (c.code == '\t' || IsUnicodeSpace(c.code)) c = StreamChar{' ', 1, {' '}};
     blank = blank && c.code == ' ';
     if (characters < kNameLength) {
       name.append(c.Bytes());
@@ -45,7 +50,8 @@ NameEnd ReadRowName(TextStream& in, std::string& name) {
 
 }  // namespace
 
-bool ReadTableRow(TextStream& in, TableRow& row, int& skipped, TextSink& echo) {
+bool ReadTableRow(TextStream& in, TableRow& row, int& skipped) {
+  Member& r = row.member;
   for (;;) {
     // A row starts after any control characters.
     StreamChar c;
@@ -54,26 +60,31 @@ bool ReadTableRow(TextStream& in, TableRow& row, int& skipped, TextSink& echo) {
     if (c.code == kEnd) return false;
     in.Unget(c);
     const NameEnd end = ReadRowName(in, row.name);
-    if (end == NameEnd::kId) break;
-    // A line without an ID (a title row, a stray line) is not a member.
-    if (end == NameEnd::kNoId) ++skipped;
+    if (end != NameEnd::kId) {
+      // A line without an ID (a title row, a stray line) is not a member.
+      if (end == NameEnd::kNoId) ++skipped;
+      continue;
+    }
+    r = Member();
+    ReadTableInt(in, r.id);
+    // The level and the stats, each only from the row's own line: a skip
+    // that meets the line end (or any control character but a tab) has
+    // consumed it, and the row ends there.
+    int* const fields[kRowFields] = {&r.level, &r.oldspeed, &r.oldpower, &r.oldstren, &r.oldhealth};
+    row.fields = 0;
+    while (row.fields < kRowFields && SkipToTableNumber(in) == Skip::kAtNumber) {
+      ReadTableInt(in, *fields[row.fields++]);
+    }
+    if (row.complete()) {
+      // What follows the health value on the line is ignored.
+      while ((c = in.GetChar()).code != kEnd && (!IsControl(c.code) || c.code == '\t')) {
+      }
+    }
+    if (r.id != 0) break;
+    // A row of ID 0 is no member: EDIT and DELETE could never reach it.
+    ++skipped;
   }
-  Member& r = row.member;
-  r = Member();
-  ReadTableInt(in, r.id);
-  SkipToTableNumber(in);
-  ReadTableInt(in, r.level);
-  // A row that ends after its level carries no stats.  Tabs separate the
-  // fields like spaces; any other control character ends the row.
-  const bool stats = SkipToTableNumber(in) == Skip::kAtNumber;
-  if (stats) {
-    ReadTableInt(in, r.oldspeed);
-    SkipToTableNumber(in);
-    ReadTableInt(in, r.oldpower);
-    SkipToTableNumber(in);
-    ReadTableInt(in, r.oldstren);
-    SkipToTableNumber(in);
-    ReadTableInt(in, r.oldhealth);
+  if (row.stats() > 0) {
     // Tables carry neither intelligence nor begging skill: every member
     // starts from 1000 and 2.0.
     r.newspeed = r.oldspeed;
@@ -84,37 +95,32 @@ bool ReadTableRow(TextStream& in, TableRow& row, int& skipped, TextSink& echo) {
     r.oldintel = 1000;
     r.newbeg = 2.0;
     r.oldbeg = 2.0;
-    // What follows the health value on the line is ignored.
-    StreamChar c;
-    while ((c = in.GetChar()).code != kEnd && (!IsControl(c.code) || c.code == '\t')) {
-    }
   }
-  // The echo: each value as read, a dot for each of the seven values set.
-  static const Format kEcho("%-30.30s : %6d : %3d");
-  static const Format kStatsEcho(" : %5d : %5d : %5d : %6d . . . . . . .   .done");
-  row.echo.clear();
-  kEcho.AppendTo(row.echo, {row.name, r.id, r.level});
-  if (stats) kStatsEcho.AppendTo(row.echo, {r.oldspeed, r.oldpower, r.oldstren, r.oldhealth});
-  row.echo += '\n';
-  echo.Write(row.echo);
   return true;
 }
 
-TableReport ImportStatTable(TextStream& in, Roster& roster, TextSink& echo) {
-  roster.Clear();
-  TableReport report;
-  TableRow row;
-  while (ReadTableRow(in, row, report.skipped, echo)) {
-    roster.Append(row.member, row.name);
-    ++report.rows;
-    if (InterruptRequested()) break;
+void EchoTableRow(TableRow& row, TextSink& echo) {
+  // Each value as read; a full row ends in a dot for each of the seven
+  // values set.
+  static const Format kEcho("%-30.30s : %6d : %3d");
+  static const Format kStatsEcho(" : %5d : %5d : %5d : %6d . . . . . . .   .done");
+  static const Format kStatEcho(" : %5d");
+  const Member& r = row.member;
+  row.echo.clear();
+  kEcho.AppendTo(row.echo, {row.name, r.id, r.level});
+  if (row.complete()) {
+    kStatsEcho.AppendTo(row.echo, {r.oldspeed, r.oldpower, r.oldstren, r.oldhealth});
+  } else if (row.stats() > 0) {
+    const int stats[] = {r.oldspeed, r.oldpower, r.oldstren};
+    for (int i = 0; i < row.stats(); ++i) kStatEcho.AppendTo(row.echo, {stats[i]});
+    row.echo += "   [MISSING STATS]";
   }
-  report.interrupted = InterruptRequested();
-  return report;
+  row.echo += '\n';
+  echo.Write(row.echo);
 }
 
 // ---------------------------------------------------------------------------
-// UPDATE
+// The rows taken: LOAD and UPDATE
 // ---------------------------------------------------------------------------
 
 namespace {
@@ -125,6 +131,14 @@ struct Place {
   bool added;
   std::uint32_t index;
 };
+
+// The slot where an open-addressing table of 2^(64 - shift) slots starts
+// looking for `id`: the high bits of a multiplicative hash, so that IDs
+// close together land apart.
+std::size_t HomeSlot(int id, int shift) {
+  return static_cast<std::size_t>(
+      (static_cast<std::uint64_t>(static_cast<std::uint32_t>(id)) * 0x9E3779B97F4A7C15u) >> shift);
+}
 
 // The first member in roster order with each ID, as a walk from the front
 // would find it: an open-addressing table, one probe in the usual case.
@@ -144,12 +158,14 @@ class FirstWithId {
   }
   // Hints that `id` will be looked up soon.
   void Prefetch(int id) const { __builtin_prefetch(&slots_[Home(id)]); }
-  // Records `place` for `id` unless an earlier member already has the ID.
-  void Add(int id, Place place) {
+  // Records `place` for `id` unless an earlier member already has the ID
+  // (false then).
+  bool Add(int id, Place place) {
     Slot& slot = slots_[SlotOf(id)];
-    if (slot.used) return;
+    if (slot.used) return false;
     slot = {id, true, place};
     if (++count_ * 2 > slots_.size()) Grow();
+    return true;
   }
 
  private:
@@ -158,12 +174,7 @@ class FirstWithId {
     bool used = false;
     Place place{false, 0};
   };
-  // The high bits of a multiplicative hash: IDs close together land apart.
-  std::size_t Home(int id) const {
-    return static_cast<std::size_t>(
-        (static_cast<std::uint64_t>(static_cast<std::uint32_t>(id)) * 0x9E3779B97F4A7C15u) >>
-        shift_);
-  }
+  std::size_t Home(int id) const { return HomeSlot(id, shift_); }
   void Resize(std::size_t capacity) {
     slots_.assign(capacity, Slot());
     shift_ = 64;
@@ -189,84 +200,184 @@ class FirstWithId {
   std::size_t count_ = 0;
 };
 
-// Applies rows to a roster; members of new IDs are gathered apart and put
-// in front once every row is read, as if each had gone in front in turn.
-class RosterUpdate {
- public:
-  explicit RosterUpdate(Roster& roster) : roster_(roster), index_(roster.size()) {
-    constexpr std::size_t kAhead = 16;
-    for (std::size_t i = 0; i < roster.size(); ++i) {
-      if (i + kAhead < roster.size()) index_.Prefetch(roster[i + kAhead].id);
-      index_.Add(roster[i].id, {false, static_cast<std::uint32_t>(i)});
-    }
-  }
-
-  // Hints that the row of `id` will be applied soon: its slot now, its
-  // member once the slot has arrived.
-  void Prefetch(int id) const { index_.Prefetch(id); }
-  void PrefetchMember(int id) const {
-    Place place;
-    if (index_.Find(id, place) && !place.added) __builtin_prefetch(&roster_[place.index], 1);
-  }
-
-  void Apply(const TableRow& row) {
-    Place place;
-    if (!index_.Find(row.member.id, place)) {
-      added_.Append(row.member, row.name);
-      index_.Add(row.member.id, {true, static_cast<std::uint32_t>(added_.size() - 1)});
-      return;
-    }
-    Roster& holder = place.added ? added_ : roster_;
-    Member& member = holder[place.index];
-    holder.Rename(member, row.name);
-    member.level = row.member.level;
-    member.newspeed = row.member.newspeed;
-    member.newpower = row.member.newpower;
-    member.newstren = row.member.newstren;
-    member.newhealth = row.member.newhealth;
-  }
-
-  void Finish() { roster_.InsertAllFront(added_); }
-
- private:
-  Roster& roster_;
-  Roster added_;  // the members of new IDs, in file order
-  FirstWithId index_;
-};
-
-}  // namespace
-
-TableReport UpdateFromStatTable(TextStream& in, Roster& roster, TextSink& echo) {
-  RosterUpdate updater(roster);
-  TableReport report;
-  // Rows are read a few ahead of the one applied, and the members they will
-  // change are fetched from memory meanwhile: a large table names members
-  // all over the roster.  Rows are still applied one by one in file order.
-  // The rows read ahead wait in a ring of kAhead + 1 rows, reused.
+// Reads every row of a table and hands it to `taker`, in file order, which
+// takes it or, when an earlier row had its ID, refuses it; a row taken is
+// echoed.  Every row a table yields passes through the taker's Take.
+//
+// Rows are read a few ahead of the one handed over, and the memory its
+// taker will touch is fetched meanwhile (Prefetch as a row is read,
+// PrefetchMore a few rows later): a large table names members all over the
+// roster.  The rows read ahead wait in a ring of kAhead + 1 rows, reused.
+template <class Taker>
+void ReadRows(TextStream& in, TextSink& echo, Taker& taker, TableReport& report) {
   constexpr std::size_t kAhead = 16;
   std::vector<TableRow> ring(kAhead + 1);
   std::size_t first = 0, waiting = 0;
   for (;;) {
     if (InterruptRequested()) {
       report.interrupted = true;
-      return report;
+      return;
     }
     TableRow& row = ring[(first + waiting) % ring.size()];
-    if (ReadTableRow(in, row, report.skipped, echo)) {
-      ++report.rows;
-      updater.Prefetch(row.member.id);
+    if (ReadTableRow(in, row, report.skipped)) {
+      taker.Prefetch(row.member.id);
       ++waiting;
       if (waiting > kAhead / 2) {
-        updater.PrefetchMember(ring[(first + waiting - kAhead / 2 - 1) % ring.size()].member.id);
+        taker.PrefetchMore(ring[(first + waiting - kAhead / 2 - 1) % ring.size()].member.id);
       }
       if (waiting <= kAhead) continue;
     }
     if (waiting == 0) break;
-    updater.Apply(ring[first]);
+    TableRow& next = ring[first];
+    if (taker.Take(next)) {
+      ++report.rows;
+      if (!next.complete()) ++report.incomplete;
+      EchoTableRow(next, echo);
+    } else {
+      ++report.repeated;
+    }
     first = (first + 1) % ring.size();
     --waiting;
   }
-  updater.Finish();
-  report.interrupted = InterruptRequested();
+}
+
+// The IDs of a table's rows, which are never 0: an open-addressing table
+// of the IDs themselves, 0 marking a free slot, four bytes a slot.
+class IdSet {
+ public:
+  IdSet() { Resize(std::size_t{1} << 12); }
+  // Hints that `id` will be looked up soon.
+  void Prefetch(int id) const { __builtin_prefetch(&slots_[HomeSlot(id, shift_)]); }
+  // Adds `id`; false when the set holds it already.
+  bool Insert(int id) {
+    const std::size_t mask = slots_.size() - 1;
+    std::size_t i = HomeSlot(id, shift_);
+    for (; slots_[i] != 0; i = (i + 1) & mask) {
+      if (slots_[i] == id) return false;
+    }
+    slots_[i] = id;
+    if (++count_ * 2 > slots_.size()) Grow();
+    return true;
+  }
+
+ private:
+  void Resize(std::size_t capacity) {
+    slots_.assign(capacity, 0);
+    shift_ = 64;
+    for (std::size_t c = capacity; c > 1; c /= 2) --shift_;
+  }
+  void Grow() {
+    LargeVector<int> old;
+    old.swap(slots_);
+    Resize(old.size() * 2);
+    count_ = 0;
+    for (int id : old) {
+      if (id != 0) Insert(id);
+    }
+  }
+  LargeVector<int> slots_;  // a power of two of them
+  int shift_ = 64;          // 64 less the bits of a slot number
+  std::size_t count_ = 0;
+};
+
+// LOAD's taker: each ID's first row joins the roster at the end.
+class RosterImport {
+ public:
+  explicit RosterImport(Roster& roster) : roster_(roster) {}
+  void Prefetch(int id) const { taken_.Prefetch(id); }
+  void PrefetchMore(int) const {}
+  bool Take(const TableRow& row) {
+    if (!taken_.Insert(row.member.id)) return false;
+    roster_.Append(row.member, row.name);
+    return true;
+  }
+
+ private:
+  Roster& roster_;
+  IdSet taken_;  // the IDs taken
+};
+
+// UPDATE's taker: applies rows to a roster; members of new IDs are gathered
+// apart and put in front once every row is read, as if each had gone in
+// front in turn.
+class RosterUpdate {
+ public:
+  explicit RosterUpdate(Roster& roster)
+      : roster_(roster), index_(roster.size()), carried_(roster.size(), false) {
+    constexpr std::size_t kAhead = 16;
+    for (std::size_t i = 0; i < roster.size(); ++i) {
+      if (i + kAhead < roster.size()) index_.Prefetch(roster[i + kAhead].id);
+      if (!index_.Add(roster[i].id, {false, static_cast<std::uint32_t>(i)})) twins_.push_back(i);
+    }
+  }
+
+  // Hints that the row of `id` will be applied soon: its slot now, its
+  // member once the slot has arrived.
+  void Prefetch(int id) const { index_.Prefetch(id); }
+  void PrefetchMore(int id) const {
+    Place place;
+    if (index_.Find(id, place) && !place.added) __builtin_prefetch(&roster_[place.index], 1);
+  }
+
+  bool Take(const TableRow& row) {
+    Place place;
+    if (!index_.Find(row.member.id, place)) {
+      added_.Append(row.member, row.name);
+      index_.Add(row.member.id, {true, static_cast<std::uint32_t>(added_.size() - 1)});
+      return true;
+    }
+    // A member this update added, or one a row has already updated, had
+    // its row earlier in the table.
+    if (place.added || carried_[place.index]) return false;
+    carried_[place.index] = true;
+    Member& member = roster_[place.index];
+    roster_.Rename(member, row.name);
+    if (row.fields > 0) member.level = row.member.level;
+    // A stat the row lacks keeps its value.
+    int Member::*const stats[] = {&Member::newspeed, &Member::newpower, &Member::newstren,
+                                  &Member::newhealth};
+    for (int i = 0; i < row.stats(); ++i) member.*stats[i] = row.member.*stats[i];
+    return true;
+  }
+
+  // Puts the new members in front; `absent` receives where the members
+  // whose ID no row carried then stand.
+  void Finish(std::vector<std::size_t>& absent) {
+    // A member that shares its ID with an earlier one was carried when
+    // that one was.
+    for (std::size_t twin : twins_) {
+      Place first{false, 0};
+      index_.Find(roster_[twin].id, first);
+      carried_[twin] = carried_[first.index];
+    }
+    for (std::size_t i = 0; i < roster_.size(); ++i) {
+      if (!carried_[i]) absent.push_back(added_.size() + i);
+    }
+    roster_.InsertAllFront(added_);
+  }
+
+ private:
+  Roster& roster_;
+  Roster added_;  // the members of new IDs, in file order
+  FirstWithId index_;
+  std::vector<bool> carried_;       // by roster position: a row had the member's ID
+  std::vector<std::size_t> twins_;  // members whose ID an earlier member has
+};
+
+}  // namespace
+
+TableReport ImportStatTable(TextStream& in, Roster& roster, TextSink& echo) {
+  roster.Clear();
+  RosterImport import(roster);
+  TableReport report;
+  ReadRows(in, echo, import, report);
+  return report;
+}
+
+UpdateReport UpdateFromStatTable(TextStream& in, Roster& roster, TextSink& echo) {
+  RosterUpdate update(roster);
+  UpdateReport report;
+  ReadRows(in, echo, update, report);
+  if (report.rows > 0 && !report.interrupted) update.Finish(report.absent);
   return report;
 }

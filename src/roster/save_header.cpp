@@ -1,8 +1,11 @@
 // The save-file header and the tests for it.
 #include "roster/save_header.h"
 
+#include <cstdio>
 #include <filesystem>
 #include <system_error>
+
+#include "text/utf16.h"
 
 const char kSaveHeader[] =
     "****************************************\n"
@@ -31,7 +34,11 @@ bool IsSaveFile(const std::string& path) {
   if (!std::filesystem::is_regular_file(path, error)) return false;
   FilePtr file(std::fopen(path.c_str(), "rb"));
   if (!file) return false;
-  TextStream in = TextStream::File(std::move(file));
+  // The header's length in UTF-16 with CR LF line ends and a mark, at most.
+  std::string start(2 + 4 * kSaveHeaderLength, '\0');
+  start.resize(std::fread(&start[0], 1, start.size(), file.get()));
+  DecodeUtf16(start);
+  TextStream in = TextStream::Memory(std::move(start));
   SkipByteOrderMark(in);  // LOAD reads a marked save file as a save file too
   return TakeSaveHeader(in);
 }

@@ -17,5 +17,6 @@ constexpr std::size_t kSaveHeaderLength = 199;
 bool TakeSaveHeader(TextStream& in);
 
 // Whether `path` names an existing regular file that begins with the
-// save-file header (whatever its line ends, and after a byte-order mark).
+// save-file header (whatever its line ends, after a byte-order mark, and in
+// UTF-16 too).
 bool IsSaveFile(const std::string& path);

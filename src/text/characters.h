@@ -36,6 +36,16 @@ std::string_view FirstCharacters(std::string_view bytes, std::size_t count);
 // characters; what is shown pads them by columns (text/width.h).
 void AppendPadded(std::string& out, std::string_view text, std::size_t width, bool left);
 
+// The spaces that web pages put between words and inside numbers: the
+// no-break space (U+00A0, also as the single byte A0), the spaces U+2000 to
+// U+200A, the narrow no-break space U+202F, the medium mathematical space
+// U+205F and the ideographic space U+3000.  `code` is a character's code.
+inline bool IsUnicodeSpace(long code) {
+  if (code < 0xA0) return false;  // ASCII, the usual case, at one comparison
+  return code == 0xA0 || (code >= 0x2000 && code <= 0x200A) || code == 0x202F || code == 0x205F ||
+         code == 0x3000;
+}
+
 // Appends the UTF-8 encoding of `code` (at most U+10FFFF).
 void AppendUtf8(std::string& out, char32_t code);
 

@@ -7,29 +7,36 @@
 #include <cstdlib>
 
 #include "text/ascii.h"
+#include "text/characters.h"
 
 namespace {
 
-// After a number's digits, at a comma: when exactly three digits follow it
-// (and then no digit), consumes the comma and returns the three digits;
-// otherwise consumes nothing and returns an empty string.
+// After a number's digits: when a group separator (a comma, a full stop or
+// one of the Unicode spaces) is followed by exactly three digits and then
+// by no digit, consumes them and returns the three digits; otherwise
+// consumes nothing and returns an empty string.
 std::string ThousandsGroup(TextStream& in) {
-  std::string look;
-  int c;
-  while (look.size() < 5 && (c = in.Get()) != kEnd) {
-    look += static_cast<char>(c);
-    const bool wanted = look.size() == 1 ? c == ',' : IsDigit(c);
-    if (look.size() < 5 && !wanted) break;
-  }
-  const bool group = look.size() >= 4 && look[0] == ',' && IsDigit(look[1]) && IsDigit(look[2]) &&
-                     IsDigit(look[3]) &&
-                     (look.size() == 4 || !IsDigit(static_cast<unsigned char>(look[4])));
-  if (!group) {
-    in.Unget(look);
+  const StreamChar separator = in.GetChar();
+  if (separator.code != ',' && separator.code != '.' && !IsUnicodeSpace(separator.code)) {
+    in.Unget(separator);
     return std::string();
   }
-  if (look.size() == 5) in.Unget(static_cast<unsigned char>(look[4]));
-  return look.substr(1, 3);
+  std::string look;
+  int c;
+  while (look.size() < 4 && (c = in.Get()) != kEnd) {
+    look += static_cast<char>(c);
+    if (!IsDigit(c)) break;
+  }
+  const auto digit = [&look](std::size_t i) {
+    return i < look.size() && IsDigit(static_cast<unsigned char>(look[i]));
+  };
+  if (!digit(0) || !digit(1) || !digit(2) || digit(3)) {
+    in.Unget(look);
+    in.Unget(separator);
+    return std::string();
+  }
+  if (look.size() == 4) in.Unget(static_cast<unsigned char>(look[3]));
+  return look.substr(0, 3);
 }
 
 // Reads a "%d" number into `value`, its digits grouped by thousands when
@@ -66,10 +73,11 @@ IntToken::Status LexDigits(TextStream& in, bool grouped, int& value, std::string
   for (;;) {
     for (; IsDigit(c); c = in.Get()) take(c);
     in.Unget(c);
-    if (!grouped || c != ',') break;
+    // A group separator is a comma, a full stop or a Unicode space, whose
+    // first byte is not ASCII.
+    if (!grouped || (c != ',' && c != '.' && c < 0x80)) break;
     const std::string group = ThousandsGroup(in);
     if (group.empty()) break;
-    keep(',');
     for (char digit : group) take(digit);
     c = in.Get();
   }

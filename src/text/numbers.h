@@ -30,9 +30,10 @@ RealToken LexReal(TextStream& in);
 // a number beyond the int range saturates.  False when no number was read.
 bool ReadFileInt(TextStream& in, int& field);
 // As ReadFileInt, for a stat table's numbers, which may group their digits
-// by thousands: a comma directly followed by exactly three digits (and then
-// by a character that is not a digit, or the end) continues the number, so
-// "11,776" is 11776 and "1,234,567" is 1234567.  Any other comma is left.
+// by thousands: a comma, a full stop or a Unicode space (IsUnicodeSpace)
+// directly followed by exactly three digits (and then by a character that
+// is not a digit, or the end) continues the number, so "11,776", "11.776"
+// and "1.234.567" are 11776, 11776 and 1234567.  Any other separator is left.
 bool ReadTableInt(TextStream& in, int& field);
 // Reads a real from a file: no number leaves the field as it was.  A real
 // beyond the range of a double, written as digits or as "inf", becomes the

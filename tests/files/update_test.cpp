@@ -61,24 +61,24 @@ TEST_F(UpdateTest, UnknownIdsJoinAtTheFrontWithEqualSnapshots) {
   EXPECT_EQ(dee.newbeg, 2.0);
 }
 
-TEST_F(UpdateTest, ASecondRowWithTheSameNewIdUpdatesTheFirst) {
+TEST_F(UpdateTest, ASecondRowWithTheSameIdIsNotTaken) {
   Write("twice.txt", "Eve (5) 1 10 20 30 40\nEva (5) 2 11 21 31 41\n");
   UpdateFrom("twice.txt");
   EXPECT_EQ(roster.size(), 3u);
   const Member& eve = roster[0];
-  EXPECT_EQ(NameOf(eve), "Eva ");
-  EXPECT_EQ(eve.level, 2);
+  EXPECT_EQ(NameOf(eve), "Eve ");
+  EXPECT_EQ(eve.level, 1);
   EXPECT_EQ(eve.oldspeed, 10);
-  EXPECT_EQ(eve.newspeed, 11);
+  EXPECT_EQ(eve.newspeed, 10);
 }
 
-TEST_F(UpdateTest, ARowEndingAfterItsLevelZeroesTheNewStats) {
+TEST_F(UpdateTest, ARowCutShortKeepsTheNewStatsItLacks) {
   Write("short.txt", "Bob (2) 21\n");
   UpdateFrom("short.txt");
   const Member& bob = roster[1];
   EXPECT_EQ(bob.level, 21);
-  EXPECT_EQ(bob.newspeed, 0);
-  EXPECT_EQ(bob.newhealth, 0);
+  EXPECT_EQ(bob.newspeed, 110);
+  EXPECT_EQ(bob.newhealth, 410);
   EXPECT_EQ(bob.oldspeed, 110);
 }
 
@@ -114,11 +114,12 @@ TEST_F(UpdateTest, CancelMissingFilesAndFoldersChangeNothing) {
 
 TEST_F(UpdateTest, EchoesEachRowAsTheImportDoes) {
   Write("one.txt", "Cid (3) 5 1 2 3 4");
-  EXPECT_EQ(UpdateFrom("one.txt"),
-            "   [FILE TO UPDATE FROM? '\\' TO CANCEL]\n   [KORVELIN-UPDATE]\n >>> "
-            "   [LOADING]\n"
-            "Cid                            :      3 :   5 :     1 :     2 :     3 :      4"
-            " . . . . . . .   .done\n");
+  EXPECT_EQ(
+      UpdateFrom("one.txt"),
+      "   [FILE TO UPDATE FROM? '\\' TO CANCEL]\n   [KORVELIN-UPDATE]\n >>> "
+      "   [LOADING]\n"
+      "Cid                            :      3 :   5 :     1 :     2 :     3 :      4"
+      " . . . . . . .   .done\n   [NOT IN THIS TABLE: 2 MEMBERS]\n      Ann (1)\n      Bob (2)\n");
 }
 
 TEST_F(UpdateTest, AUtf8NameReplacesTheOldOneWhole) {

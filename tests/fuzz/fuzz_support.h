@@ -8,6 +8,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
+#include <set>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -18,6 +19,7 @@
 #include "roster/save_header.h"
 #include "roster/session.h"
 #include "shell/shell.h"
+#include "text/utf16.h"
 
 namespace fuzz {
 
@@ -86,16 +88,24 @@ inline void CheckRoster(const Roster& roster) {
   }
 }
 
-// The stat table's rows as ReadTableRow reads them one by one, after a
-// byte-order mark as LOAD and UPDATE skip it.
-inline std::vector<TableRow> RowsOf(const std::string& bytes, int& skipped) {
+// The rows a stat table yields: those ReadTableRow reads one by one, after
+// UTF-16 is decoded and a byte-order mark skipped as LOAD and UPDATE do
+// both, less every row whose ID an earlier row had (counted in `repeated`).
+inline std::vector<TableRow> RowsOf(std::string bytes, int& skipped, int& repeated) {
+  DecodeUtf16(bytes);
   TextStream in = TextStream::Memory(bytes);
   SkipByteOrderMark(in);
-  NullSink quiet;
   std::vector<TableRow> rows;
+  std::set<int> ids;
   TableRow row;
-  skipped = 0;
-  while (ReadTableRow(in, row, skipped, quiet)) rows.push_back(row);
+  skipped = repeated = 0;
+  while (ReadTableRow(in, row, skipped)) {
+    if (ids.insert(row.member.id).second) {
+      rows.push_back(row);
+    } else {
+      ++repeated;
+    }
+  }
   return rows;
 }
 

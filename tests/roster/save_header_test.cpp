@@ -12,10 +12,13 @@ class SaveHeaderTest : public FilesTest {};
 TEST_F(SaveHeaderTest, SaveFilesAreKnownWhateverTheirLineEndsOrMark) {
   const std::string header = kSaveHeader;
   std::string crlf;
+  std::string utf16 = "\xFF\xFE";
   for (char c : header) crlf += c == '\n' ? std::string("\r\n") : std::string(1, c);
+  for (char c : crlf) utf16 += {c, '\0'};
   const std::pair<std::string, bool> files[] = {{header + "\nrest", true},
                                                 {crlf + "\r\nrest", true},
                                                 {"\xEF\xBB\xBF" + header, true},
+                                                {utf16, true},
                                                 {header.substr(0, header.size() - 1), false},
                                                 {"Ann (1) 1 2 3 4 5\n", false}};
   for (const auto& [bytes, save] : files) {

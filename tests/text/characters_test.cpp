@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "test_support.h"
+#include "text/utf16.h"
 
 namespace {
 
@@ -87,6 +88,18 @@ TEST(Characters, PaddingCountsCharacters) {
   EXPECT_EQ(padded("J\xE9r\xF4me", 8, true), "J\xE9r\xF4me  ");  // single bytes, as always
   EXPECT_EQ(padded("\xE9\xBE\x8D\xF0\x9F\x90\x89", 4, true),
             "\xE9\xBE\x8D\xF0\x9F\x90\x89  ");  // wide ones count one
+}
+
+TEST(Characters, Utf16FilesBecomeUtf8BrokenUnitsTheReplacementCharacter) {
+  // "A", "é" and U+1F525 (a surrogate pair); then a high surrogate without
+  // its low one, "B", a low one alone and a last odd byte.
+  std::string le("\xFF\xFE\x41\0\xE9\0\x3D\xD8\x25\xDD", 10);
+  std::string be("\xFE\xFF\xD8\x00\x00\x42\xDC\x00\x41", 9), plain = "\xFF";
+  EXPECT_TRUE(DecodeUtf16(le) && DecodeUtf16(be));
+  EXPECT_EQ(le, "\xEF\xBB\xBF\x41\xC3\xA9\xF0\x9F\x94\xA5");
+  EXPECT_EQ(be, "\xEF\xBB\xBF\xEF\xBF\xBD\x42\xEF\xBF\xBD\xEF\xBF\xBD");
+  EXPECT_FALSE(DecodeUtf16(plain));
+  EXPECT_EQ(plain, "\xFF");
 }
 
 }  // namespace

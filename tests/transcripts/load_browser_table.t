@@ -50,6 +50,11 @@ Odd Numbers                    :      5 :  12 :     1 :    23 :    12 :   3456 .
 Bartholomew Fitzgerald-Worthi  :     77 :   9 :     1 :     2 :     3 :      4 . . . . . . .   .done
 Short                          :     78 :  10 :  5000 :  6000 :  7000 :   8000 . . . . . . .   .done
    [SKIPPED 1 LINES WITHOUT AN ID]
+   [NOT IN THIS TABLE: 4 MEMBERS]
+      Ann Vale (1002)
+      Big Tom (1003)
+      Cid (1004)
+      Dee Dee (1005)
 
    [KORVELIN-MAIN]
  >>> 

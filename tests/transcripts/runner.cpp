@@ -27,9 +27,10 @@
 //                            words are split at white space)
 //   posix-only REASON        skipped (status 77) when run with --crlf, the
 //                            Windows build's mode
-// MODE is "crlf" (lines end in CR LF) and/or "noeol" (no line end after the
-// last line).  NAME is relative to the run's own empty folder, which is the
-// program's working folder.
+// MODE is "crlf" (lines end in CR LF) or "cr" (in a lone CR), "noeol" (no
+// line end after the last line), and "utf16le" or "utf16be" (the UTF-8 text
+// written as UTF-16 after a byte-order mark).  NAME is relative to the run's own empty folder,
+// which is the program's working folder.
 //
 // The body is the console as the user sees it.  Text between « and » is
 // typed: it goes to standard input and is not part of the output; when » is
@@ -125,16 +126,43 @@ std::vector<std::string> Words(const std::string& line) {
   return words;
 }
 
+// The UTF-8 `text` as UTF-16 after a byte-order mark.
+std::string Utf16(const std::string& text, bool big) {
+  std::string out;
+  const auto put = [&](unsigned unit) {
+    out += static_cast<char>(big ? unit >> 8 : unit & 0xFF);
+    out += static_cast<char>(big ? unit & 0xFF : unit >> 8);
+  };
+  put(0xFEFF);
+  for (std::size_t i = 0; i < text.size();) {
+    const unsigned char lead = static_cast<unsigned char>(text[i]);
+    const int n = lead < 0x80 ? 1 : lead < 0xE0 ? 2 : lead < 0xF0 ? 3 : 4;
+    unsigned code = n == 1 ? lead : lead & (0x7F >> n);
+    for (int k = 1; k < n; ++k) code = code << 6 | (static_cast<unsigned char>(text[i + k]) & 0x3F);
+    i += n;
+    if (code < 0x10000) {
+      put(code);
+    } else {
+      put(0xD800 + ((code - 0x10000) >> 10));
+      put(0xDC00 + (code & 0x3FF));
+    }
+  }
+  return out;
+}
+
 // Reads a here-document opened by `words` ("<<TAG [MODE...]") from `lines`.
 std::string HereDoc(const std::vector<std::string>& words, std::size_t first,
                     const std::vector<std::string>& lines, std::size_t& i) {
   const std::string tag = words[first].substr(2);
-  bool crlf = false, noeol = false;
+  std::string end = "\n", utf16;
+  bool noeol = false;
   for (std::size_t w = first + 1; w < words.size(); ++w) {
-    if (words[w] == "crlf")
-      crlf = true;
+    if (words[w] == "crlf" || words[w] == "cr")
+      end = words[w] == "cr" ? "\r" : "\r\n";
     else if (words[w] == "noeol")
       noeol = true;
+    else if (words[w] == "utf16le" || words[w] == "utf16be")
+      utf16 = words[w];
     else
       Fail("unknown mode " + words[w]);
   }
@@ -144,9 +172,9 @@ std::string HereDoc(const std::vector<std::string>& words, std::size_t first,
   std::string content;
   for (std::size_t k = 0; k < body.size(); ++k) {
     content += body[k];
-    if (k + 1 < body.size() || !noeol) content += crlf ? "\r\n" : "\n";
+    if (k + 1 < body.size() || !noeol) content += end;
   }
-  return content;
+  return utf16.empty() ? content : Utf16(content, utf16 == "utf16be");
 }
 
 Transcript Parse(const fs::path& path) {

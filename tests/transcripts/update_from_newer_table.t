@@ -1,6 +1,6 @@
 # UPDATE matches rows by ID: a matched member takes the row's name, level
 # and new stats and keeps its old ones; a new ID joins at the front; a
-# member without a row keeps everything.
+# member without a row keeps everything, and is named after the rows.
 file week1.txt <<END
 Ann (1) 10 100 200 300 400
 Bob (2) 20 110 210 310 410
@@ -43,6 +43,8 @@ Cid                            :      3 :  30 :   120 :   220 :   320 :    420 .
 Robert                         :      2 :  21 :   150 :   260 :   330 :    415 . . . . . . .   .done
 Ann                            :      1 :  11 :   105 :   201 :   305 :    399 . . . . . . .   .done
 Dee                            :      4 :   5 :    50 :    60 :    70 :     80 . . . . . . .   .done
+   [NOT IN THIS TABLE: 1 MEMBERS]
+      Cid (3)
 
    [KORVELIN-MAIN]
  >>> «save after.sav»
