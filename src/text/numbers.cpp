@@ -11,13 +11,22 @@
 
 namespace {
 
-// After a number's digits: when a group separator (a comma, a full stop or
-// one of the Unicode spaces) is followed by exactly three digits and then
-// by no digit, consumes them and returns the three digits; otherwise
+// How a number's digits may be grouped by thousands.
+enum class Grouping {
+  kNone,
+  kCommas,  // "11,776": numbers typed at a prompt
+  kTable,   // "11,776", "11.776" and "11 776" with a Unicode space: stat tables
+};
+
+// After a number's digits: when a group separator (a comma, or in a table
+// also a full stop or one of the Unicode spaces) is followed by exactly
+// three digits and then by no digit, consumes them and returns what it
+// consumed, the separator's bytes and then the three digits; otherwise
 // consumes nothing and returns an empty string.
-std::string ThousandsGroup(TextStream& in) {
+std::string ThousandsGroup(TextStream& in, Grouping grouping) {
   const StreamChar separator = in.GetChar();
-  if (separator.code != ',' && separator.code != '.' && !IsUnicodeSpace(separator.code)) {
+  const bool table_separator = separator.code == '.' || IsUnicodeSpace(separator.code);
+  if (separator.code != ',' && !(grouping == Grouping::kTable && table_separator)) {
     in.Unget(separator);
     return std::string();
   }
@@ -36,14 +45,14 @@ std::string ThousandsGroup(TextStream& in) {
     return std::string();
   }
   if (look.size() == 4) in.Unget(static_cast<unsigned char>(look[3]));
-  return look.substr(0, 3);
+  return std::string(separator.Bytes()) + look.substr(0, 3);
 }
 
-// Reads a "%d" number into `value`, its digits grouped by thousands when
-// `grouped`; every character consumed after the white space is appended to
+// Reads a "%d" number into `value`, its digits grouped by thousands as
+// `grouping` allows; every character consumed after the white space is appended to
 // `text` when it is given (the console puts a word that is not a number
 // back; files need no copy).
-IntToken::Status LexDigits(TextStream& in, bool grouped, int& value, std::string* text) {
+IntToken::Status LexDigits(TextStream& in, Grouping grouping, int& value, std::string* text) {
   SkipSpace(in);
   const auto keep = [text](int c) {
     if (text != nullptr) *text += static_cast<char>(c);
@@ -75,10 +84,17 @@ IntToken::Status LexDigits(TextStream& in, bool grouped, int& value, std::string
     in.Unget(c);
     // A group separator is a comma, a full stop or a Unicode space, whose
     // first byte is not ASCII.
-    if (!grouped || (c != ',' && c != '.' && c < 0x80)) break;
-    const std::string group = ThousandsGroup(in);
+    if (grouping == Grouping::kNone || (c != ',' && c != '.' && c < 0x80)) break;
+    const std::string group = ThousandsGroup(in, grouping);
     if (group.empty()) break;
-    for (char digit : group) take(digit);
+    const std::size_t digits = group.size() - 3;
+    for (std::size_t i = 0; i < group.size(); ++i) {
+      if (i < digits) {
+        keep(group[i]);
+      } else {
+        take(group[i]);
+      }
+    }
     c = in.Get();
   }
   if (over) {
@@ -93,13 +109,13 @@ IntToken::Status LexDigits(TextStream& in, bool grouped, int& value, std::string
 
 IntToken LexInt(TextStream& in) {
   IntToken token{IntToken::kNone, 0, std::string()};
-  token.status = LexDigits(in, false, token.value, &token.text);
+  token.status = LexDigits(in, Grouping::kNone, token.value, &token.text);
   return token;
 }
 
 IntToken LexGroupedInt(TextStream& in) {
   IntToken token{IntToken::kNone, 0, std::string()};
-  token.status = LexDigits(in, true, token.value, &token.text);
+  token.status = LexDigits(in, Grouping::kCommas, token.value, &token.text);
   return token;
 }
 
@@ -202,14 +218,14 @@ RealToken LexReal(TextStream& in) {
 
 bool ReadFileInt(TextStream& in, int& field) {
   int value = 0;
-  if (LexDigits(in, false, value, nullptr) == IntToken::kNone) return false;
+  if (LexDigits(in, Grouping::kNone, value, nullptr) == IntToken::kNone) return false;
   field = value;
   return true;
 }
 
 bool ReadTableInt(TextStream& in, int& field) {
   int value = 0;
-  if (LexDigits(in, true, value, nullptr) == IntToken::kNone) return false;
+  if (LexDigits(in, Grouping::kTable, value, nullptr) == IntToken::kNone) return false;
   field = value;
   return true;
 }

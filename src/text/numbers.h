@@ -14,8 +14,9 @@ struct IntToken {
   std::string text;  // every character consumed after the white space
 };
 IntToken LexInt(TextStream& in);
-// As LexInt, the digits perhaps grouped by thousands as ReadTableInt reads
-// them ("11,776"): the integers typed at the console's number prompts.
+// As LexInt, the digits perhaps grouped by thousands with commas ("11,776"
+// and "1,000,000"; "1,23" is 1): the integers typed at the console's number
+// prompts.
 IntToken LexGroupedInt(TextStream& in);
 
 // A number as read by a "%lf" conversion, decimal forms only.

@@ -279,6 +279,13 @@ TEST(TableNumbers, ThousandsSeparatorsContinueOnlyAGroupOfThree) {
   int field = 0;
   EXPECT_TRUE(ReadFileInt(file, field));
   EXPECT_EQ(field, 11);
+  // At a prompt only commas group: a full stop ends the integer there.
+  TextStream typed = StreamOf("11,776 1.234");
+  const IntToken grouped = LexGroupedInt(typed);
+  EXPECT_EQ(grouped.value, 11776);
+  EXPECT_EQ(grouped.text, "11,776");
+  EXPECT_EQ(LexGroupedInt(typed).value, 1);
+  EXPECT_EQ(Rest(typed), ".234");
 }
 
 }  // namespace
