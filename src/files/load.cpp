@@ -49,10 +49,9 @@ std::optional<TextStream> ReadNamed(Console& console, const std::string& name,
   return stream;
 }
 
-// Prints `prompt`, reads a file name and reads the whole file.
+// Prints `prompt`, reads a file name into `name` and reads the whole file.
 std::optional<TextStream> AskAndRead(Console& console, const char* prompt,
-                                     const ReadFailures& failures) {
-  std::string name;
+                                     const ReadFailures& failures, std::string& name) {
   switch (AskFileName(console, prompt, name)) {
     case FileAnswer::kCancelled: return std::nullopt;
     case FileAnswer::kRefused: console.PrintLine(failures.open); return std::nullopt;
@@ -75,7 +74,10 @@ void ResetListSettings(Session& session) {
   session.list.sort_direction = SortDirection::kAscending;
 }
 
-void LoadFrom(Console& console, Session& session, TextStream& file) {
+// Loads the file `name`, read into `file`: the session then holds what the
+// file does, as right after a save.
+void LoadFrom(Console& console, Session& session, TextStream& file, const std::string& name) {
+  session.saved.Clean(StampFile(name));
   if (TakeSaveHeader(file)) {
     ReadSaveFile(file, session, console);
     return;
@@ -90,20 +92,22 @@ void LoadFrom(Console& console, Session& session, TextStream& file) {
 }  // namespace
 
 void Load(Console& console, Session& session) {
+  std::string name;
   std::optional<TextStream> file = AskAndRead(
-      console, "   [FILE TO LOAD? '\\' TO CANCEL]\n   [KORVELIN-LOAD]\n >>> ", kLoadFailures);
-  if (file) LoadFrom(console, session, *file);
+      console, "   [FILE TO LOAD? '\\' TO CANCEL]\n   [KORVELIN-LOAD]\n >>> ", kLoadFailures, name);
+  if (file) LoadFrom(console, session, *file, name);
 }
 
 void LoadFile(Console& console, Session& session, const std::string& name) {
   std::optional<TextStream> file = ReadNamed(console, name, kLoadFailures);
-  if (file) LoadFrom(console, session, *file);
+  if (file) LoadFrom(console, session, *file, name);
 }
 
 void Update(Console& console, Session& session) {
+  std::string name;
   std::optional<TextStream> file =
       AskAndRead(console, "   [FILE TO UPDATE FROM? '\\' TO CANCEL]\n   [KORVELIN-UPDATE]\n >>> ",
-                 kUpdateFailures);
+                 kUpdateFailures, name);
   if (!file) return;
   console.PrintLine("   [LOADING]");
   const TableReport report = UpdateFromStatTable(*file, session.roster, console);

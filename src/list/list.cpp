@@ -38,11 +38,12 @@ void Show(ListVisit& visit, const char* name, int rows, const MemberOrder& order
 
 // The list output returns to the screen.  A file's document is completed
 // (a JSON array closed, an HTML page ended) and the file closed at once, so
-// that it is whole from then on.
+// that it is whole from then on; the session remembers it as it is then.
 void OutputToScreen(ListVisit& visit) {
   if (!visit.file) return;
   const bool written = visit.file->Finish();
   visit.file.reset();
+  visit.session.saved.file = StampFile(visit.file_name);
   if (!written) visit.console.PrintLine("   [ERROR WRITING FILE.  OUTPUT SET TO SCREEN]");
 }
 
@@ -113,6 +114,7 @@ Next ChooseOutput(ListVisit& visit) {
     return Next::kStay;
   }
   if (answer == FileNameRead::kName) visit.file = TableFile::Open(name);
+  visit.file_name = name;
   if (!visit.file) console.PrintLine("   [ERROR OPENING FILE.  OUTPUT SET TO SCREEN]");
   return Next::kStay;
 }
@@ -246,7 +248,7 @@ void List(Console& console, Session& session) {
     console.PrintLine("   [DATABASE EMPTY.  PLEASE LOAD A DATABASE FIRST]\n");
     return;
   }
-  ListVisit visit{console, session, {}, {}, static_cast<int>(session.roster.size()), nullptr};
+  ListVisit visit{console, session, {}, {}, static_cast<int>(session.roster.size()), nullptr, {}};
   // The custom list, in the saved order; an option that is not one (from a
   // damaged save file) sorts by ID.
   const ListSettings& list = session.list;

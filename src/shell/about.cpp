@@ -94,6 +94,7 @@ void PrintMainHelp(Console& console) {
       "DELETE : Delete an entry from the database.\n"
       "QUIT   : Quit KORVELIN (includes the option to save before closing).\n"
       "FIND   : Find members by a part of their name.\n"
+      "UNDO   : Take back the last change (up to 20 steps).\n"
       "\n   WARNING, ATTEMPTING TO LOAD FILES INCORRECTLY WILL CAUSE SERIOUS ERRORS!!!  Only "
       "update from files containing nothing but a stat table without header row, and only load "
       "from such a file or from an unedited file saved by KORVELIN\n");
