@@ -1,7 +1,8 @@
-// Hang-ups.  The signal's number (or the Windows event) is the one piece of
-// state at namespace scope: a signal handler can reach nothing else.
+// Hang-ups.  What the signal handler uses is the one state at namespace
+// scope: a signal handler can reach nothing else.
 #include "console/hangup.h"
 
+#include <cerrno>
 #include <csignal>
 #include <cstdlib>
 
@@ -11,6 +12,7 @@
 #endif
 #include <windows.h>
 #else
+#include <fcntl.h>
 #include <unistd.h>
 #endif
 
@@ -42,7 +44,17 @@ BOOL WINAPI OnConsoleEvent(DWORD event) {
 
 #else
 
-extern "C" void OnHangUp(int signal) { hang_up = signal; }
+int empty_input = -1;  // /dev/null, open from the start
+
+// A read of standard input that has not begun yet would wait for a line
+// that never comes: standard input becomes empty, and that read ends at
+// once.  One waiting already is broken off (EINTR).
+extern "C" void OnHangUp(int signal) {
+  const int error = errno;
+  hang_up = signal;
+  if (empty_input >= 0) dup2(empty_input, STDIN_FILENO);
+  errno = error;
+}
 
 #endif
 
@@ -55,6 +67,7 @@ void WatchForHangUp(bool terminal) {
                   FALSE, DUPLICATE_SAME_ACCESS);
   SetConsoleCtrlHandler(OnConsoleEvent, TRUE);
 #else
+  empty_input = open("/dev/null", O_RDONLY | O_CLOEXEC);
   // No SA_RESTART: a read waiting for a typed line is broken off (EINTR).
   struct sigaction action {};
   action.sa_handler = OnHangUp;
