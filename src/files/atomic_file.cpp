@@ -360,6 +360,7 @@ bool AtomicFile::Backup() {
   const fs::path backup = target_.native() + Native(".bak");
   for (int attempt = 0; attempt < kMostAttempts; ++attempt) {
     const fs::path candidate = TemporaryName(attempt);
+    if (candidate == temporary_) continue;  // the new file's
     bool taken = false;
     if (SecondName(target_, candidate, taken)) {
       if (Replace(candidate, backup)) return true;
