@@ -27,12 +27,15 @@ TEST_F(UndoTest, EachKindOfCommandIsOneStepAndNothingElseIs) {
   const std::string loaded = "load gang.txt\nedit 1 newbeg 5 done\n";
   Session expected;
   Typed(expected, loaded);
-  // The List visit, FIND, a cancelled EDIT and a refused ADD change nothing.
+  // A LOAD over the edited roster; later, a List visit that only shows a
+  // table, FIND, a cancelled EDIT and a refused ADD change nothing.
   const std::string typed = loaded +
-                            "update week2.txt\nsnap\nadd 2\nBo\n1 2 3 4 5 6 7 y\ndelete 1 y\n"
-                            "edit 2 level 9 done\nlist done\nfind a\nedit 0\nadd 2\n" +
-                            "undo\nundo\nundo\nundo\nundo\n";
-  EXPECT_EQ(Typed(session, typed), "EDIT DELETE ADD SNAP UPDATE ");
+                            "load gang.txt\nupdate week2.txt\nsnap\nadd 2\nBo\n1 2 3 4 5 6 7 y\n"
+                            "delete 1 y\nedit 2 level 9 done\n"
+                            "list set weights speed 3 done set options wtotal done done\n"
+                            "list wc done\nfind a\nedit 0\nadd 2\n" +
+                            "undo\nundo\nundo\nundo\nundo\nundo\nundo\n";
+  EXPECT_EQ(Typed(session, typed), "LIST EDIT DELETE ADD SNAP UPDATE LOAD ");
   EXPECT_EQ(session.roster, expected.roster);
   EXPECT_EQ(session.list, expected.list);
   EXPECT_EQ(session.columns, expected.columns);
