@@ -2,10 +2,11 @@
 // on Windows the console's close, logoff and shutdown events) end the
 // program, but not before it has kept the work not yet saved.
 //
-// The signal handler does nothing but note the signal.  A read of the
-// console that it breaks off, or the next one, ends as at the end of the
-// input (console.h), every command returns at once, and the main protocol,
-// seeing HungUp(), keeps the unsaved work and calls EndAfterHangUp().
+// The signal handler only notes the signal and empties standard input (both
+// safe in a handler).  A read of the console that it breaks off, or the
+// next one, ends as at the end of the input (console.h), every command
+// returns at once, and the main protocol, seeing HungUp(), keeps the unsaved
+// work and calls EndAfterHangUp().
 #pragma once
 
 // Starts watching for hang-ups (once, at start-up).  `terminal`: standard

@@ -35,8 +35,8 @@ class AtomicFile {
   void Write(std::string_view bytes);
   // Puts everything written in place.  Fails when a write, the flush to
   // the disk or the backup failed: the old file is then untouched and the
-  // temporary file removed.  A folder that cannot be flushed after the replacement is not
-  // a failure: the new file is in place by then.
+  // temporary file removed.  A folder that cannot be flushed after the
+  // replacement is not a failure: the new file is in place by then.
   [[nodiscard]] FileStatus Commit();
 
  private:
