@@ -4,6 +4,7 @@
 
 #include <cmath>
 
+#include "console/hangup.h"
 #include "console/interrupt.h"
 #include "roster/member.h"
 #include "text/ascii.h"
@@ -30,7 +31,52 @@ Console::~Console() { Flush(); }
 
 void Console::UseLineReader(std::unique_ptr<LineReader> reader) { reader_ = std::move(reader); }
 
+void Console::AskBeforeEnd(std::function<bool()> unsaved) { unsaved_ = std::move(unsaved); }
+
 bool Console::ReadTypedLine(std::string& line) {
+  for (;;) {
+    // After a hang-up no line is read: the input has ended.
+    if (HungUp()) return false;
+    if (ReadLineOnce(line)) return true;
+    if (LeaveAtEnd()) return false;
+  }
+}
+
+bool Console::LeaveAtEnd() {
+  if (!unsaved_ || HungUp() || !unsaved_()) return true;
+  const std::string prompt = prompt_;
+  // The end of the input is typed at the prompt's line.
+  Print("\n   [UNSAVED CHANGES.  QUIT WITHOUT SAVING? 'Y' TO CONFIRM]\n >>> ");
+  // A terminal reads on after an end of the input (Ctrl-D).
+  std::clearerr(input_);
+  std::string answer;
+  if (!ReadLineOnce(answer) || HungUp()) return true;
+  const std::size_t first = answer.find_first_not_of(" \t\r\n\v\f");
+  if (first != std::string::npos && FoldCase(answer[first]) == 'y') return true;
+  Print(prompt);
+  return false;
+}
+
+void Console::KeepPrompt(std::string_view text) {
+  const std::size_t last = text.find_last_of('\n');
+  if (last == std::string_view::npos) {
+    prompt_.append(text);
+  } else if (const std::size_t before =
+                 last > 0 ? text.find_last_of('\n', last - 1) : std::string_view::npos;
+             before != std::string_view::npos) {
+    prompt_.assign(text.substr(before + 1));
+  } else {
+    // The line that `text` ends began in what was kept.
+    const std::size_t kept = prompt_.find_last_of('\n');
+    if (kept != std::string::npos) prompt_.erase(0, kept + 1);
+    prompt_.append(text);
+  }
+  // A prompt is short: a long text without line ends is not one.
+  constexpr std::size_t kMostPrompt = 512;
+  if (prompt_.size() > kMostPrompt) prompt_.erase(0, prompt_.size() - kMostPrompt);
+}
+
+bool Console::ReadLineOnce(std::string& line) {
   static const Completion kNothing;
   if (reader_) {
     std::fflush(output_);
@@ -61,6 +107,7 @@ bool Console::ReadTypedLine(std::string& line) {
 void Console::WriteOut(const char* text, std::size_t size) { std::fwrite(text, 1, size, output_); }
 
 void Console::Print(std::string_view text) {
+  if (unsaved_) KeepPrompt(text);
   if (!reader_) {
     WriteOut(text.data(), text.size());
     return;

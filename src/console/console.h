@@ -5,6 +5,7 @@
 
 #include <cstddef>
 #include <cstdio>
+#include <functional>
 #include <memory>
 #include <optional>
 #include <string>
@@ -55,6 +56,13 @@ class Console : public TextSink {
   // held back and handed to the reader as its prompt, or it goes out with
   // the next text printed.
   void UseLineReader(std::unique_ptr<LineReader> reader);
+
+  // From now on, when the input ends at a prompt (Ctrl-D at a terminal) and
+  // `unsaved` says there is unsaved work, the user is asked first: "y" or a
+  // second end of the input ends it, anything else shows the prompt again
+  // (its last line and the " >>> ") and the read goes on.  A hang-up
+  // (console/hangup.h) ends the input without asking.
+  void AskBeforeEnd(std::function<bool()> unsaved);
 
   // ---------------------------------------------------------------------
   // Output
@@ -131,7 +139,10 @@ class Console : public TextSink {
  private:
   class TypedLines;
   friend class TypedLines;
-  bool ReadTypedLine(std::string& line);  // the next line for the input stream
+  bool ReadTypedLine(std::string& line);   // the next line for the input stream
+  bool ReadLineOnce(std::string& line);    // as typed; false at the end of the input
+  bool LeaveAtEnd();                       // asks AskBeforeEnd's question when it applies
+  void KeepPrompt(std::string_view text);  // follows the prompt printed last
   void WriteOut(const char* text, std::size_t size);
   bool StillOpen();  // notes the end of the input when nothing is left
   template <typename Take>
@@ -143,5 +154,7 @@ class Console : public TextSink {
   std::unique_ptr<LineReader> reader_;   // null: plain reads of input_
   const Completion* offered_ = nullptr;  // what the read in progress offers to Tab
   std::string held_;                     // the unfinished last line, while a reader shows prompts
+  std::function<bool()> unsaved_;        // AskBeforeEnd's: asked at the end of the input
+  std::string prompt_;                   // the last full line printed and the unfinished one
   bool ended_ = false;
 };

@@ -22,6 +22,7 @@ bool StartLineEditor(Console&) { return false; }
 #include <vector>
 
 #include "console/completion.h"
+#include "console/hangup.h"
 #include "console/history.h"
 #include "console/interrupt.h"
 
@@ -98,8 +99,9 @@ bool EditedLines::ReadLine(std::string& line, const std::string& prompt,
     int count = 0;
     const char* typed = el_gets(editor_, &count);
     if (typed == nullptr) {
-      // A signal that broke off the read is not the end of the input.
-      if (count < 0 && errno == EINTR) continue;
+      // A signal that broke off the read is not the end of the input,
+      // unless it was a hang-up (console/hangup.h).
+      if (count < 0 && errno == EINTR && !HungUp()) continue;
       return false;
     }
     if (interrupted_) continue;  // the prompt again, on a fresh line

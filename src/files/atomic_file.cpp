@@ -29,6 +29,8 @@ constexpr Handle kClosed = -1;
 
 // Bytes are sent to the file in blocks of this size.
 constexpr std::size_t kBlock = 64 * 1024;
+// Temporary names tried for one save.
+constexpr int kMostAttempts = 100;
 
 #ifdef _WIN32
 // ---------------------------------------------------------------------------
@@ -104,6 +106,27 @@ void SyncFolder(const fs::path&) {}
 bool WriterEnded(std::uint64_t) { return true; }
 
 void RemoveFile(const fs::path& path) { DeleteFileW(path.c_str()); }
+
+// Gives the file `from` the new name `to` too: a hard link, or a copy on a
+// file system without them.  `taken` tells a name already in use.
+bool SecondName(const fs::path& from, const fs::path& to, bool& taken) {
+  if (CreateHardLinkW(to.c_str(), from.c_str(), nullptr)) return true;
+  const DWORD error = GetLastError();
+  taken = error == ERROR_FILE_EXISTS || error == ERROR_ALREADY_EXISTS;
+  if (taken) return false;
+  // The copy is flushed before it is put in place, as a save is.
+  if (!CopyFileW(from.c_str(), to.c_str(), TRUE)) {
+    const DWORD copy_error = GetLastError();
+    taken = copy_error == ERROR_FILE_EXISTS || copy_error == ERROR_ALREADY_EXISTS;
+    return false;
+  }
+  const HANDLE copy = CreateFileW(to.c_str(), GENERIC_WRITE, 0, nullptr, OPEN_EXISTING,
+                                  FILE_ATTRIBUTE_NORMAL, nullptr);
+  const bool flushed = copy != INVALID_HANDLE_VALUE && FlushFileBuffers(copy) != 0;
+  if (copy != INVALID_HANDLE_VALUE) CloseHandle(copy);
+  if (!flushed) DeleteFileW(to.c_str());
+  return flushed;
+}
 
 #else
 // ---------------------------------------------------------------------------
@@ -183,6 +206,37 @@ bool WriterEnded(std::uint64_t writer) {
 
 void RemoveFile(const fs::path& path) { unlink(path.c_str()); }
 
+// Copies the file `from` to the new file `to`, flushed to the disk.
+bool CopyTo(const fs::path& from, const fs::path& to, bool& taken) {
+  const int in = open(from.c_str(), O_RDONLY | O_CLOEXEC);
+  if (in < 0) return false;
+  const Handle out = CreateNew(to, taken);
+  bool copied = out != kClosed;
+  if (copied) {
+    CopyPermissions(out, from);
+    char block[1 << 16];
+    for (ssize_t got; copied && (got = read(in, block, sizeof block)) != 0;) {
+      if (got < 0 && errno == EINTR) continue;
+      copied = got > 0 && WriteAll(out, block, static_cast<std::size_t>(got));
+    }
+    copied = copied && SyncFile(out);
+    copied = CloseFile(out) && copied;
+    if (!copied) RemoveFile(to);
+  }
+  const int error = errno;
+  close(in);
+  errno = error;
+  return copied;
+}
+
+// Gives the file `from` the new name `to` too: a hard link, or a copy on a
+// file system without them.  `taken` tells a name already in use.
+bool SecondName(const fs::path& from, const fs::path& to, bool& taken) {
+  if (link(from.c_str(), to.c_str()) == 0) return true;
+  taken = errno == EEXIST;
+  return !taken && CopyTo(from, to, taken);
+}
+
 #endif
 
 // ---------------------------------------------------------------------------
@@ -261,6 +315,7 @@ FileStatus AtomicFile::Open(const std::string& name) {
   failed_ = false;
   error_ = 0;
   buffer_.clear();
+  replaces_ = false;
   name_ = name;
   target_ = FollowLinks(name);
   std::error_code error;
@@ -275,10 +330,9 @@ FileStatus AtomicFile::Open(const std::string& name) {
   // A file that may not be written (read-only) is not replaced either.
   if (exists && !Writable(target_)) return Failed(SystemError());
   RemoveLeftovers(target_);
-  const Name prefix = LeftoverPrefix(target_);
-  const Name pid = Native(std::to_string(ProcessNumber()) + "-");
-  for (int attempt = 0; attempt < 100; ++attempt) {
-    const fs::path candidate = FolderOf(target_) / (prefix + pid + Native(std::to_string(attempt)));
+  replaces_ = exists;
+  for (int attempt = 0; attempt < kMostAttempts; ++attempt) {
+    const fs::path candidate = TemporaryName(attempt);
     bool taken = false;
     handle_ = CreateNew(candidate, taken);
     if (handle_ != kClosed) {
@@ -289,6 +343,38 @@ FileStatus AtomicFile::Open(const std::string& name) {
     if (!taken) return Failed(SystemError());
   }
   return Failed(EEXIST);
+}
+
+fs::path AtomicFile::TemporaryName(int attempt) const {
+  return FolderOf(target_) / (LeftoverPrefix(target_) + Native(std::to_string(ProcessNumber())) +
+                              Native("-" + std::to_string(attempt)));
+}
+
+// The old file takes a second name, a temporary file's (which a save killed
+// part-way leaves for the next save to remove), and that name then becomes
+// NAME.bak: at no moment is the file's own name missing or partly written.
+bool AtomicFile::Backup() {
+  std::error_code error;
+  // A file removed since Open has nothing to keep.
+  if (fs::symlink_status(target_, error).type() == fs::file_type::not_found) return true;
+  const fs::path backup = target_.native() + Native(".bak");
+  for (int attempt = 0; attempt < kMostAttempts; ++attempt) {
+    const fs::path candidate = TemporaryName(attempt);
+    if (candidate == temporary_) continue;  // the new file's
+    bool taken = false;
+    if (SecondName(target_, candidate, taken)) {
+      if (Replace(candidate, backup)) return true;
+      Failed(SystemError());
+      RemoveFile(candidate);
+      return false;
+    }
+    if (!taken) {
+      Failed(SystemError());
+      return false;
+    }
+  }
+  Failed(EEXIST);
+  return false;
 }
 
 FileStatus AtomicFile::Failed(int error) {
@@ -322,6 +408,10 @@ FileStatus AtomicFile::Commit() {
     return Failed(error_);
   }
   if (temporary_.empty()) return FileStatus::Success(name_);
+  if (replaces_ && !Backup()) {
+    Abandon();
+    return Failed(error_);
+  }
   if (!Replace(temporary_, target_)) {
     Failed(SystemError());
     Abandon();

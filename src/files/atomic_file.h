@@ -11,8 +11,10 @@
 
 // The new contents go to a temporary file beside the old one, reach the
 // disk, and only then take the old file's place; the folder is flushed
-// after.  A device or a pipe is written where it stands, without either
-// step.  A symbolic link is followed to the file it names and stays a link.
+// after.  Just before, the old file becomes NAME.bak beside it (replacing
+// an earlier one).  A device or a pipe is written where it stands, without
+// any of these steps.  A symbolic link is followed to the file it names and
+// stays a link; the backup is the named file's.
 //
 // Temporary files are named ".NAME.saving-PID-N" (PID the number of the
 // writing process, N counting from 0).  Open removes those of earlier saves
@@ -31,22 +33,25 @@ class AtomicFile {
   [[nodiscard]] FileStatus Open(const std::string& name);
   // Adds bytes to the file.  A failure is kept for Commit to report.
   void Write(std::string_view bytes);
-  // Puts everything written in place.  Fails when a write or the flush to
-  // the disk failed: the old file is then untouched and the temporary file
-  // removed.  A folder that cannot be flushed after the replacement is not
-  // a failure: the new file is in place by then.
+  // Puts everything written in place.  Fails when a write, the flush to
+  // the disk or the backup failed: the old file is then untouched and the
+  // temporary file removed.  A folder that cannot be flushed after the
+  // replacement is not a failure: the new file is in place by then.
   [[nodiscard]] FileStatus Commit();
 
  private:
   bool Drain();                  // writes the buffer out
   void Abandon();                // closes and removes the temporary file
   FileStatus Failed(int error);  // notes the first failure and its error
+  bool Backup();                 // makes the old file NAME.bak
+  std::filesystem::path TemporaryName(int attempt) const;
 
   std::filesystem::path target_;     // the file written or replaced
   std::filesystem::path temporary_;  // beside it; empty when writing in place
   std::intptr_t handle_ = -1;        // the open file (a descriptor or a Windows handle)
   std::string buffer_;               // written, not yet sent to the file
   std::string name_;                 // the name given to Open
+  bool replaces_ = false;            // the target is an existing file, to be backed up
   bool failed_ = false;              // a step has failed
   int error_ = 0;                    // the first failing step's error
 };

@@ -8,7 +8,8 @@
 #include "roster/session.h"
 
 // LOAD: asks for a file and reads it as a save file or, when it does not
-// begin with the save-file header, as a stat table.
+// begin with the save-file header, as a stat table.  A file read marks the
+// session saved (session.h's SaveState) and is remembered.
 void Load(Console& console, Session& session);
 // LOAD after its file prompt: reads the file `name` (the file named on the
 // command line).
@@ -18,12 +19,15 @@ void LoadFile(Console& console, Session& session, const std::string& name);
 void Update(Console& console, Session& session);
 
 // SAVE: asks for a file and saves the session to it (nothing to do on an
-// empty roster).
-void Save(Console& console, const Session& session);
-// QUIT: asks for confirmation, then offers to save.  True when the program
-// is to end; false to carry on (the user did not confirm, or the save
-// failed, so that nothing is lost).
-bool Quit(Console& console, const Session& session);
+// empty roster).  The file replaced keeps its previous content as NAME.bak;
+// when it is the file last loaded, saved or written a list to and has
+// changed since, the user is asked first.  A save marks the session saved
+// and is remembered.
+void Save(Console& console, Session& session);
+// QUIT: asks for confirmation, then offers to save as SAVE does.  True when
+// the program is to end; false to carry on (the user did not confirm, did
+// not save over a changed file, or the save failed, so that nothing is lost).
+bool Quit(Console& console, Session& session);
 
 // What a file prompt was answered with.
 enum class FileAnswer {

@@ -62,10 +62,9 @@ std::optional<TextStream> ReadNamed(Console& console, const std::string& name,
   return stream;
 }
 
-// Prints `prompt`, reads a file name and reads the whole file.
+// Prints `prompt`, reads a file name into `name` and reads the whole file.
 std::optional<TextStream> AskAndRead(Console& console, const char* prompt,
-                                     const ReadFailures& failures) {
-  std::string name;
+                                     const ReadFailures& failures, std::string& name) {
   switch (AskFileName(console, prompt, name)) {
     case FileAnswer::kCancelled: return std::nullopt;
     case FileAnswer::kRefused: console.PrintLine(failures.open); return std::nullopt;
@@ -110,11 +109,12 @@ void ResetListSettings(Session& session) {
   session.list.sort_direction = SortDirection::kAscending;
 }
 
-// The file is read aside and replaces the roster, settings and columns only
-// once it is whole: a load that Ctrl-C stops, or a table that yields no
-// member (an empty file, a spreadsheet's export), leaves the session as it
-// was.
-void LoadFrom(Console& console, Session& session, TextStream& file) {
+// The file `name`, read into `file`, is read aside and replaces the roster,
+// settings and columns only once it is whole: a load that Ctrl-C stops, or a
+// table that yields no member (an empty file, a spreadsheet's export),
+// leaves the session as it was.  A load that replaced them leaves the
+// session as right after a save of that file.
+void LoadFrom(Console& console, Session& session, TextStream& file, const std::string& name) {
   if (TakeSaveHeader(file)) {
     Session loaded;
     loaded.list = session.list;
@@ -126,6 +126,7 @@ void LoadFrom(Console& console, Session& session, TextStream& file) {
     session.roster = std::move(loaded.roster);
     session.list = loaded.list;
     session.columns = loaded.columns;
+    session.saved.Clean(StampFile(name));
     return;
   }
   console.PrintLine("   [LOADING]");
@@ -142,25 +143,28 @@ void LoadFrom(Console& console, Session& session, TextStream& file) {
   }
   session.roster = std::move(imported);
   ResetListSettings(session);
+  session.saved.Clean(StampFile(name));
 }
 
 }  // namespace
 
 void Load(Console& console, Session& session) {
+  std::string name;
   std::optional<TextStream> file = AskAndRead(
-      console, "   [FILE TO LOAD? '\\' TO CANCEL]\n   [KORVELIN-LOAD]\n >>> ", kLoadFailures);
-  if (file) LoadFrom(console, session, *file);
+      console, "   [FILE TO LOAD? '\\' TO CANCEL]\n   [KORVELIN-LOAD]\n >>> ", kLoadFailures, name);
+  if (file) LoadFrom(console, session, *file, name);
 }
 
 void LoadFile(Console& console, Session& session, const std::string& name) {
   std::optional<TextStream> file = ReadNamed(console, name, kLoadFailures);
-  if (file) LoadFrom(console, session, *file);
+  if (file) LoadFrom(console, session, *file, name);
 }
 
 void Update(Console& console, Session& session) {
+  std::string name;
   std::optional<TextStream> file =
       AskAndRead(console, "   [FILE TO UPDATE FROM? '\\' TO CANCEL]\n   [KORVELIN-UPDATE]\n >>> ",
-                 kUpdateFailures);
+                 kUpdateFailures, name);
   if (!file) return;
   console.PrintLine("   [LOADING]");
   // A copy is updated and replaces the roster once whole: an update that

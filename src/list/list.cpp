@@ -47,7 +47,7 @@ void Show(ListVisit& visit, const char* name, int rows, const MemberOrder& order
 
 // The list output returns to the screen.  A file's document is completed
 // (a JSON array closed, an HTML page ended) and the file closed at once, so
-// that it is whole from then on.
+// that it is whole from then on; the session remembers it as it is then.
 void OutputToScreen(ListVisit& visit) {
   if (!visit.file) return;
   bool written = false;
@@ -56,6 +56,7 @@ void OutputToScreen(ListVisit& visit) {
     written = visit.file->Finish();
     visit.file.reset();
   }
+  visit.session.saved.file = StampFile(visit.file_name);
   visit.console.ReportInterrupt();
   if (!written) visit.console.PrintLine("   [ERROR WRITING FILE.  OUTPUT SET TO SCREEN]");
 }
@@ -130,6 +131,7 @@ Next ChooseOutput(ListVisit& visit) {
     InterruptibleWait wait;  // a FIFO that no one reads
     visit.file = TableFile::Open(name);
   }
+  visit.file_name = name;
   if (console.ReportInterrupt()) {
     visit.file.reset();
     return Next::kStay;
@@ -267,7 +269,7 @@ void List(Console& console, Session& session) {
     console.PrintLine("   [DATABASE EMPTY.  PLEASE LOAD A DATABASE FIRST]\n");
     return;
   }
-  ListVisit visit{console, session, {}, {}, static_cast<int>(session.roster.size()), nullptr};
+  ListVisit visit{console, session, {}, {}, static_cast<int>(session.roster.size()), nullptr, {}};
   // The custom list, in the saved order; an option that is not one (from a
   // damaged save file) sorts by ID.
   const ListSettings& list = session.list;

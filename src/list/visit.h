@@ -3,6 +3,7 @@
 #pragma once
 
 #include <memory>
+#include <string>
 
 #include "console/console.h"
 #include "list/sort.h"
@@ -18,6 +19,7 @@ struct ListVisit {
   MemberOrder custom;               // the whole roster in the user's chosen order
   int entries = 0;                  // the row limit of LIST and PERCENT
   std::unique_ptr<TableFile> file;  // the list output when it is a file; null for the screen
+  std::string file_name;            // its name, as OUTPUT was given it
 };
 
 // SORT: asks for an option and a direction, keeps both in the session's

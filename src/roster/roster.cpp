@@ -2,6 +2,8 @@
 #include "roster/roster.h"
 
 #include <algorithm>
+#include <cstddef>
+#include <cstring>
 
 namespace {
 
@@ -13,6 +15,21 @@ std::string_view Kept(std::string_view name) {
 }
 
 }  // namespace
+
+bool Roster::operator==(const Roster& other) const {
+  // Everything of a member before its name is stats, with no padding.
+  static_assert(offsetof(Member, name) == 12 * sizeof(int) + 2 * sizeof(double),
+                "a member's stats are compared as bytes");
+  if (size() != other.size()) return false;
+  for (std::size_t i = 0; i < size(); ++i) {
+    const Member& a = members_[i];
+    const Member& b = other.members_[i];
+    if (std::memcmp(&a, &b, offsetof(Member, name)) != 0 || NameOf(a) != other.NameOf(b)) {
+      return false;
+    }
+  }
+  return true;
+}
 
 std::size_t Roster::Find(int id) const {
   for (std::size_t i = 0; i < members_.size(); ++i) {

@@ -52,6 +52,14 @@ class Roster {
   // Makes room for `members` members in all without moving them again.
   void Reserve(std::size_t members) { members_.reserve(members); }
 
+  // Equal when they hold the same members in the same order: the same
+  // names and every stat alike, bit for bit (a NaN read from a damaged file
+  // equals itself, 0 and -0 differ), as a save would write them.
+  bool operator==(const Roster& other) const;
+  bool operator!=(const Roster& other) const { return !(*this == other); }
+  // The bytes a copy of the roster takes.
+  std::size_t CopyBytes() const { return members_.size() * sizeof(Member) + names_.size(); }
+
  private:
   NameRef Store(std::string_view name);
   void Compact();  // rebuilds the name store without the names no member holds

@@ -6,18 +6,50 @@
 //   roster    LOAD and UPDATE (files/), ADD, DELETE, SNAP and EDIT (maintenance/)
 //   list      LOAD (both kinds of file); the List protocol's SORT and SET WEIGHTS (list/)
 //   columns   LOAD (both kinds of file); the List protocol's SET OPTIONS (list/)
-// SAVE writes all three; the List protocol's tables and FIND only read them.
+//   saved     LOAD and SAVE (files/), OUTPUT (list/), the main protocol (shell/)
+// SAVE writes the first three; the List protocol's tables and FIND only read
+// them.  A new part that SAVE writes also joins SessionCopy (shell/undo.h),
+// which compares and copies those parts for UNDO and for the unsaved changes.
 #pragma once
+
+#include <cstdint>
 
 #include "roster/columns.h"
 #include "roster/roster.h"
 #include "roster/settings.h"
+#include "text/file_stamp.h"
+
+// What the session knows of its saves; none of it is saved.
+struct SaveState {
+  // Something a save writes has changed since the last LOAD or SAVE (or
+  // since start-up).  The main protocol sets it after a command that
+  // changed the session, and UNDO as its step tells.
+  bool unsaved = false;
+  std::uint64_t clean_points = 0;  // LOADs and SAVEs so far, each of which clears `unsaved`
+  // The last file loaded, saved or written a list to, as it was right after.
+  FileStamp file;
+
+  // A LOAD or a SAVE has just read or written the whole session.
+  void Clean(FileStamp written) {
+    unsaved = false;
+    ++clean_points;
+    file = std::move(written);
+  }
+};
 
 struct Session {
   Roster roster;      // the members, in roster order
   ListSettings list;  // the custom list's sort and the weights
   ColumnSet columns;  // the custom list's columns; none at start-up
+  SaveState saved;    // not saved: whether it has changed since its last save
 };
+
+// Whether the session holds changes that no file has: something changed
+// since the last LOAD or SAVE, and there are members to save (SAVE and
+// QUIT save no empty roster).
+inline bool HasUnsavedChanges(const Session& session) {
+  return session.saved.unsaved && !session.roster.empty();
+}
 
 static_assert(OptionNumber("healthp") == ListSettings{}.sort_option,
               "a new session sorts by healthp, as the program always has");

@@ -2,6 +2,8 @@
 // and the four weights of the weighted stats.
 #pragma once
 
+#include <cstring>
+
 // The custom list's sort direction.  The save file stores it as a number:
 // 0 descending and any other value ascending.  A session that was never
 // loaded has kStartUp, which sorts ascending and is saved as 3, as the
@@ -30,6 +32,13 @@ struct Weights {
   double health = 0.0;
 };
 
+// Weights are equal when a save writes them alike: bit for bit, so that a
+// NaN read from a damaged file equals itself.
+inline bool operator==(const Weights& a, const Weights& b) {
+  static_assert(sizeof(Weights) == 4 * sizeof(double), "four weights, compared as bytes");
+  return std::memcmp(&a, &b, sizeof a) == 0;
+}
+
 // The weights a stat-table import starts from, and the most each may be set to.
 constexpr Weights kDefaultWeights = {2.12, 1.24, 1.434, 0.667};
 constexpr double kMostFightingWeight = 15.0;  // speed, power and strength
@@ -43,3 +52,9 @@ struct ListSettings {
   SortDirection sort_direction = SortDirection::kStartUp;
   Weights weights;
 };
+
+inline bool operator==(const ListSettings& a, const ListSettings& b) {
+  return a.sort_option == b.sort_option && a.sort_direction == b.sort_direction &&
+         a.weights == b.weights;
+}
+inline bool operator!=(const ListSettings& a, const ListSettings& b) { return !(a == b); }

@@ -3,6 +3,13 @@
 #include <cstdio>
 #include <string>
 
+#ifdef _WIN32
+#include <io.h>
+#else
+#include <unistd.h>
+#endif
+
+#include "console/hangup.h"
 #include "console/line_editor.h"
 #include "shell/shell.h"
 
@@ -56,5 +63,11 @@ int RunCommandLine(int argc, const char* const* argv, Console& console, Session&
     file = argument;
   }
   StartLineEditor(console);
-  return RunProgram(console, session, file);
+#ifdef _WIN32
+  const bool terminal = _isatty(_fileno(stdin)) != 0;
+#else
+  const bool terminal = isatty(STDIN_FILENO) != 0;
+#endif
+  WatchForHangUp(terminal);
+  return RunProgram(console, session, file, terminal);
 }

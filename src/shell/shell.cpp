@@ -1,10 +1,14 @@
 // Start-up and the main protocol.
 #include "shell/shell.h"
 
+#include "console/hangup.h"
 #include "console/protocol.h"
 #include "files/files.h"
 #include "list/list.h"
 #include "maintenance/maintenance.h"
+#include "shell/recovery.h"
+#include "shell/undo.h"
+#include "text/format.h"
 
 namespace {
 
@@ -12,17 +16,35 @@ namespace {
 struct Main {
   Console& console;
   Session& session;
+  UndoSteps undo;
 };
 
-// Runs a command that leaves the main prompt where it is.
-template <void (*Run)(Console&, Session&)>
+// Runs a command that leaves the main prompt where it is, as a step that
+// UNDO can take back (named by `Word`).  `Members`: it may change the
+// members (only the List protocol does not).
+template <void (*Run)(Console&, Session&), const char* Word, bool Members = true>
 Next Stay(Main& main) {
-  Run(main.console, main.session);
+  RunAsStep(main.undo, main.session, Word, Members, [&main] { Run(main.console, main.session); });
   return Next::kStay;
 }
-template <void (*Run)(Console&, Roster&)>
+template <void (*Run)(Console&, Roster&), const char* Word>
 Next OnRoster(Main& main) {
-  Run(main.console, main.session.roster);
+  RunAsStep(main.undo, main.session, Word, true,
+            [&main] { Run(main.console, main.session.roster); });
+  return Next::kStay;
+}
+
+// The words UNDO names its steps by.
+constexpr char kList[] = "LIST", kEdit[] = "EDIT", kDelete[] = "DELETE", kAdd[] = "ADD",
+               kLoad[] = "LOAD", kSnap[] = "SNAP", kUpdate[] = "UPDATE";
+
+Next Undo(Main& m) {
+  if (const char* command = UndoLastStep(m.undo, m.session)) {
+    static const Format kUndone("   [UNDONE: %s]\n");
+    m.console.Print(kUndone({command}));
+  } else {
+    m.console.PrintLine("   [NOTHING TO UNDO]");
+  }
   return Next::kStay;
 }
 
@@ -45,6 +67,7 @@ const char kMainHelp[] =
     "DELETE : Delete an entry from the database.\n"
     "QUIT   : Quit KORVELIN (includes the option to save before closing).\n"
     "FIND   : Find members by a part of their name.\n"
+    "UNDO   : Take back the last change (up to 20 steps).\n"
     "\n   WARNING, ATTEMPTING TO LOAD FILES INCORRECTLY WILL CAUSE SERIOUS ERRORS!!!  Only "
     "update from files containing nothing but a stat table without header row, and only load "
     "from such a file or from an unedited file saved by KORVELIN\n";
@@ -56,41 +79,52 @@ const Command<Handler<Main>> kMainCommands[] = {
        m.console.PrintLine(kMainHelp);
        return Next::kStay;
      }},
-    {"list", Stay<List>},
+    {"list", Stay<List, kList, false>},
     {"about",
      [](Main& m) {
        ShowAbout(m.console);
        if (!m.console.Ended()) PrintBanner(m.console);
        return Next::kStay;
      }},
-    {"edit", OnRoster<Edit>},
-    {"delete", OnRoster<Delete>},
-    {"add", OnRoster<Add>},
-    {"load", Stay<Load>},
+    {"edit", OnRoster<Edit, kEdit>},
+    {"delete", OnRoster<Delete, kDelete>},
+    {"add", OnRoster<Add, kAdd>},
+    {"load", Stay<Load, kLoad>},
     {"save",
      [](Main& m) {
        Save(m.console, m.session);
        return Next::kStay;
      }},
-    {"snap", OnRoster<Snap>},
-    {"update", Stay<Update>},
+    {"snap", OnRoster<Snap, kSnap>},
+    {"update", Stay<Update, kUpdate>},
     {"quit", [](Main& m) { return Quit(m.console, m.session) ? Next::kLeave : Next::kStay; }},
     {"find",
      [](Main& m) {
        Find(m.console, m.session.roster);
        return Next::kStay;
      }},
+    {"undo", Undo},
 };
 
 }  // namespace
 
-int RunProgram(Console& console, Session& session, const std::optional<std::string>& file) {
+int RunProgram(Console& console, Session& session, const std::optional<std::string>& file,
+               bool terminal) {
   PrintBanner(console);
+  if (terminal) {
+    AnnounceKeptWork(console, RecoveryFolder());
+    console.AskBeforeEnd([&session] { return HasUnsavedChanges(session); });
+  }
   if (file) LoadFile(console, session, *file);
-  Main main{console, session};
+  Main main{console, session, UndoSteps()};
   RunProtocol(
       console, main, [](Main& m) { m.console.Print("\n   [KORVELIN-MAIN]\n >>> "); }, kMainCommands,
       WordRule{kCommandLength, true});
+  if (HungUp()) {
+    if (HasUnsavedChanges(session)) KeepUnsavedWork(session, RecoveryFolder());
+    console.Flush();
+    EndAfterHangUp();
+  }
   console.Farewell();
   console.Flush();
   return 0;

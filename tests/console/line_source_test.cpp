@@ -46,17 +46,17 @@ struct Step {
 };
 // clang-format off
 const Step kSteps[] = {
-    {"help\n", K::kWords, "find", 12},        {"load gang.txt\n", K::kWords, "find", 12},
-    {"list\n", K::kWords, "find", 12},        {"sort\n", K::kWords, "wc", 13},
+    {"help\n", K::kWords, "find", 13},        {"load gang.txt\n", K::kWords, "find", 13},
+    {"list\n", K::kWords, "find", 13},        {"sort\n", K::kWords, "wc", 13},
     {"newspeed\n", K::kWords, "totalgain", 38}, {"decending\n", K::kWords, "accending", 7},
     {"output\n", K::kWords, "wc", 13},        {"\\\n", K::kFileNames, nullptr, 0},
     {"set\n", K::kWords, "wc", 13},           {"weights\n", K::kWords, "entries", 5},
     {"done\n", K::kWords, "health", 8},       {"set\n", K::kWords, "wc", 13},
     {"options\n", K::kWords, "entries", 5},   {"done\n", K::kWords, "wtotal", 40},
-    {"done\n", K::kWords, "wc", 13},          {"edit\n", K::kWords, "find", 12},
+    {"done\n", K::kWords, "wc", 13},          {"edit\n", K::kWords, "find", 13},
     {"1\n", K::kNothing, nullptr, 0},         {"done\n", K::kWords, "oldbeg", 19},
-    {"find\n", K::kWords, "find", 12},        {"an\n", K::kNothing, nullptr, 0},
-    {"quit\n", K::kWords, "find", 12},        {"y\n", K::kNothing, nullptr, 0},
+    {"find\n", K::kWords, "find", 13},        {"an\n", K::kNothing, nullptr, 0},
+    {"quit\n", K::kWords, "find", 13},        {"y\n", K::kNothing, nullptr, 0},
     {"\\\n", K::kFileNames, nullptr, 0}};
 // clang-format on
 

@@ -41,7 +41,21 @@ TEST_F(AtomicFileTest, TheBytesArriveWholeAndInOrder) {
   EXPECT_EQ(Read("game.sav"), "old");  // nothing in place before the commit
   ASSERT_TRUE(file.Commit().ok());
   EXPECT_EQ(Read("game.sav"), expected);
-  EXPECT_EQ(Listing(), std::vector<std::string>{"game.sav"});
+  EXPECT_EQ(Read("game.sav.bak"), "old");
+  EXPECT_EQ(Listing(), (std::vector<std::string>{"game.sav", "game.sav.bak"}));
+}
+
+// A backup that cannot take its name (a folder has it) fails the save
+// before the file is replaced; the temporary files go.
+TEST_F(AtomicFileTest, ABackupThatCannotBeMadeFailsTheSave) {
+  Write("game.sav", "old");
+  fs::create_directories("game.sav.bak/inside");
+  AtomicFile file;
+  ASSERT_TRUE(file.Open("game.sav").ok());
+  file.Write("new");
+  EXPECT_FALSE(file.Commit().ok());
+  EXPECT_EQ(Read("game.sav"), "old");
+  EXPECT_EQ(Listing(), (std::vector<std::string>{"game.sav", "game.sav.bak"}));
 }
 
 // Leftovers of ended saves of the target go, from the target's folder only;

@@ -308,7 +308,9 @@ TEST_F(SaveTest, ASymbolicLinkIsFollowedAndStaysALink) {
   EXPECT_TRUE(status.ok());
   EXPECT_TRUE(fs::is_symlink(fs::symlink_status("link.sav")));
   EXPECT_EQ(Read("real.sav").substr(0, kSaveHeaderLength), kSaveHeader);
-  EXPECT_EQ(Listing(), (std::vector<std::string>{"link.sav", "real.sav"}));
+  // The backup is the named file's, beside it.
+  EXPECT_EQ(Read("real.sav.bak"), "old contents");
+  EXPECT_EQ(Listing(), (std::vector<std::string>{"link.sav", "real.sav", "real.sav.bak"}));
 }
 
 TEST_F(SaveTest, ReplacingKeepsTheFilesPermissions) {

@@ -15,12 +15,14 @@
 #include <termios.h>
 #include <unistd.h>
 
+#include <algorithm>
 #include <chrono>
 #include <filesystem>
 #include <fstream>
 #include <memory>
 #include <sstream>
 #include <string>
+#include <vector>
 
 namespace fs = std::filesystem;
 using Clock = std::chrono::steady_clock;
@@ -47,6 +49,7 @@ class Terminal {
     ioctl(master_, TIOCSWINSZ, &size);
     pid_ = fork();
     if (pid_ == 0) {
+      close(master_);  // closing the parent's end then hangs the terminal up
       setsid();
       const int tty = open(slave.c_str(), O_RDWR);
       if (tty < 0 || chdir(folder.c_str()) != 0) _exit(127);
@@ -101,7 +104,15 @@ class Terminal {
     return write(master_, "\x03", 1) == 1;
   }
 
-  // The exit status once the program has ended; -1 when it has not in time.
+  // Closes the terminal, as closing its window does.
+  void Close() {
+    close(master_);
+    master_ = -1;
+  }
+  void Signal(int signal) { kill(pid_, signal); }
+
+  // The exit status once the program has ended (128 and the number of a
+  // signal that ended it); -1 when it has not ended in time.
   int ExitStatus() {
     const auto deadline = Clock::now() + kPatience;
     while (ReadMore(deadline)) {
@@ -112,7 +123,7 @@ class Terminal {
       poll(nullptr, 0, 20);
     }
     ended_ = true;
-    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+    return WIFEXITED(status) ? WEXITSTATUS(status) : 128 + WTERMSIG(status);
   }
 
   const std::string& Screen() const { return screen_; }
@@ -120,6 +131,7 @@ class Terminal {
  private:
   // False once the program has closed the terminal or time is up.
   bool ReadMore(Clock::time_point deadline) {
+    if (master_ < 0) return false;
     const auto left =
         std::chrono::duration_cast<std::chrono::milliseconds>(deadline - Clock::now());
     pollfd p{master_, POLLIN, 0};
@@ -245,6 +257,82 @@ TEST(TerminalTest, CtrlCStopsCommandsAndTabQuotesFileNames) {
   for (const fs::directory_entry& entry : fs::directory_iterator(folder)) {
     EXPECT_EQ(entry.path().string().find(".saving-"), std::string::npos) << entry.path();
   }
+}
+
+// The files of unsaved work kept in `folder`'s state folder, by name.
+std::vector<fs::path> KeptWork(const fs::path& folder) {
+  std::vector<fs::path> kept;
+  std::error_code error;
+  for (const auto& entry : fs::directory_iterator(folder / "state" / "korvelin", error)) {
+    if (entry.path().filename().string().rfind("recovered-", 0) == 0) kept.push_back(entry.path());
+  }
+  std::sort(kept.begin(), kept.end());
+  return kept;
+}
+
+std::string Bytes(const fs::path& file) {
+  std::ostringstream text;
+  text << std::ifstream(file, std::ios::binary).rdbuf();
+  return text.str();
+}
+
+// Unsaved changes: Ctrl-D asks ("n" goes back to the prompt, "y" ends);
+// the window closing keeps them in a save file, told of at the next start
+// only, which loads back to the same roster; SIGTERM without unsaved changes
+// keeps nothing.  UNDO after a SAVE leaves changes unsaved; LOAD and SAVE
+// leave none.
+TEST(TerminalTest, UnsavedChangesAreAskedForAndKept) {
+  char name[] = "/tmp/korvelin-terminal-XXXXXX";
+  ASSERT_NE(mkdtemp(name), nullptr);
+  const fs::path folder = name;
+  const std::unique_ptr<const char, void (*)(const char*)> removed(
+      name, [](const char* path) { fs::remove_all(path); });
+  std::ofstream(folder / "gang.txt") << "Ann(1) 10 100 200 300 400\n";
+  const char kAsked[] = "[UNSAVED CHANGES.  QUIT WITHOUT SAVING? 'Y' TO CONFIRM]\r\n >>> ";
+  {
+    Terminal terminal(folder);
+    ASSERT_TRUE(terminal.Then(kMain, "load gang.txt\r"));
+    ASSERT_TRUE(terminal.Then(kMain, "edit 1 level 5 done\r"));
+    ASSERT_TRUE(terminal.Then(kMain, "save a.sav\r"));
+    ASSERT_TRUE(terminal.Then(kMain, "undo\r"));
+    ASSERT_TRUE(terminal.Then(kMain, "\x04"));
+    ASSERT_TRUE(terminal.Then(kAsked, "n\r"));
+    ASSERT_TRUE(terminal.Then(kMain, "edit 1 level 6 done\r"));
+    ASSERT_TRUE(terminal.Then(kMain, "\x04"));
+    ASSERT_TRUE(terminal.Then(kAsked, "y\r"));
+    EXPECT_EQ(terminal.ExitStatus(), 0);
+  }
+  EXPECT_TRUE(KeptWork(folder).empty());
+  {
+    Terminal terminal(folder);
+    ASSERT_TRUE(terminal.Then(kMain, "load gang.txt\r"));
+    ASSERT_TRUE(terminal.Then(kMain, "edit 1 level 7 done\r"));
+    ASSERT_TRUE(terminal.Then(kMain, "", false));
+    terminal.Close();
+    EXPECT_EQ(terminal.ExitStatus(), 128 + SIGHUP);
+  }
+  const std::vector<fs::path> kept = KeptWork(folder);
+  ASSERT_EQ(kept.size(), 1u);
+  EXPECT_NE(Bytes(kept[0]).find("|Ann                           : 1 : 7 : 100 :"),
+            std::string::npos);
+  const std::string told = "[UNSAVED WORK OF AN EARLIER RUN WAS KEPT IN " + kept[0].string() + "]";
+  {
+    Terminal terminal(folder);
+    ASSERT_TRUE(terminal.Then(told, "", false));
+    ASSERT_TRUE(terminal.Then(kMain, "load \"" + kept[0].string() + "\"\r"));
+    ASSERT_TRUE(terminal.Then(kMain, "save again.sav\r"));
+    End(terminal);
+  }
+  EXPECT_EQ(Bytes(folder / "again.sav"), Bytes(kept[0]));
+  {
+    Terminal terminal(folder);
+    ASSERT_TRUE(terminal.Then(kMain, "load gang.txt\r"));
+    ASSERT_TRUE(terminal.Then(kMain, "", false));
+    terminal.Signal(SIGTERM);
+    EXPECT_EQ(terminal.ExitStatus(), 128 + SIGTERM);
+    EXPECT_EQ(terminal.Screen().find("[UNSAVED WORK"), std::string::npos);
+  }
+  EXPECT_EQ(KeptWork(folder), kept);
 }
 
 }  // namespace

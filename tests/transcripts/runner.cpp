@@ -407,6 +407,11 @@ int main(int argc, char** argv) {
       Mismatch(expected, received, "before input " + std::to_string(i + 1));
     }
     const std::string& input = t.inputs[i];
+    if (input.rfind("!", 0) == 0) {
+      const std::string command = "cd '" + work.string() + "' && " + input.substr(1);
+      if (std::system(command.c_str()) != 0) Fail("failed: " + input);
+      continue;
+    }
     if (!input.empty() && write(to_child[1], input.data(), input.size()) < 0 && !eof) {
       // The program left before reading this input; the output check says more.
     }

@@ -1,0 +1,93 @@
+// UNDO: the copies of the session taken before the commands that changed it,
+// newest last, and how a command's changes are told apart from no change.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <deque>
+#include <optional>
+
+#include "roster/session.h"
+
+// What a save writes, copied before a command so that it can be compared
+// with the session after it and put back by UNDO.  The members are copied
+// only for a command that may change them (the List protocol changes only
+// the settings and columns).  A part that SAVE writes is one more field
+// here, copied, compared and put back with the others.
+class SessionCopy {
+ public:
+  SessionCopy(const Session& session, bool members);
+
+  // The bytes a copy of `session` takes (its members' when `members`).
+  static std::size_t BytesOf(const Session& session, bool members);
+  std::size_t Bytes() const;
+  // Whether a save of `session` would write what a save of the copy would.
+  bool SameAs(const Session& session) const;
+  // Puts the copied parts back into `session`; the copy is left empty.
+  void MoveInto(Session& session);
+
+ private:
+  std::optional<Roster> roster_;
+  ListSettings list_;
+  ColumnSet columns_;
+};
+
+// One command UNDO can take back.
+struct UndoStep {
+  const char* command;  // its word in capitals, as UNDO names it
+  SessionCopy before;   // what a save would have written before it
+  SaveState saved;      // what the session knew of its saves before it
+};
+
+// The steps, up to kMostSteps and, together, at most a budget of bytes
+// (kMostBytes): older steps are dropped first.
+class UndoSteps {
+ public:
+  static constexpr std::size_t kMostSteps = 20;
+  static constexpr std::size_t kMostBytes = std::size_t{256} << 20;
+
+  explicit UndoSteps(std::size_t most_bytes = kMostBytes) : most_bytes_(most_bytes) {}
+
+  // Drops the oldest steps until a copy of `bytes` fits beside the others.
+  // False, with nothing dropped, when it could never fit.
+  bool MakeRoom(std::size_t bytes);
+  // Adds the newest step, dropping the oldest beyond kMostSteps or the budget.
+  void Push(UndoStep step);
+  // Takes the newest step out; nothing when there is none.
+  std::optional<UndoStep> Pop();
+  void Clear();
+  std::size_t size() const { return steps_.size(); }
+
+ private:
+  std::size_t most_bytes_;
+  std::size_t bytes_ = 0;  // of every step's copy together
+  std::deque<UndoStep> steps_;
+};
+
+// Runs `command` on the session as one step UNDO can take back: when it
+// changed what a save writes, the session is marked unsaved (unless the
+// command loaded or saved it itself) and the copy taken before becomes the
+// newest step.  `members`: the command may change the members.  A session
+// too large to copy runs the command all the same and, as it may have
+// changed, is marked unsaved; the earlier steps go, since putting one back
+// would silently undo this command too.
+template <typename Run>
+void RunAsStep(UndoSteps& steps, Session& session, const char* word, bool members, Run command) {
+  const std::size_t bytes = SessionCopy::BytesOf(session, members);
+  if (!steps.MakeRoom(bytes)) {
+    command();
+    session.saved.unsaved = true;
+    steps.Clear();
+    return;
+  }
+  UndoStep step{word, SessionCopy(session, members), session.saved};
+  command();
+  if (step.before.SameAs(session)) return;
+  if (session.saved.clean_points == step.saved.clean_points) session.saved.unsaved = true;
+  steps.Push(std::move(step));
+}
+
+// UNDO: puts the newest step's copy back.  The session is unsaved unless it
+// is back where the last LOAD or SAVE left it.  Names the command taken
+// back; null when there was none.
+const char* UndoLastStep(UndoSteps& steps, Session& session);

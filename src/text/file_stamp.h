@@ -1,0 +1,29 @@
+// FileStamp: a file as it was at one moment (which file it is, its size and
+// when it was last written), so that a later look can tell whether anything
+// has written it since.
+#pragma once
+
+#include <cstdint>
+#include <string>
+
+struct FileStamp {
+  std::string path;           // the file's full name, links followed; empty: no file
+  std::uint64_t volume = 0;   // with `index`, which file it is: the device (the
+  std::uint64_t index = 0;    // volume) and the file's number on it
+  std::uint64_t size = 0;     // bytes
+  std::int64_t modified = 0;  // when last written, in the system's finest unit
+
+  bool SameFileAs(const FileStamp& other) const {
+    return volume == other.volume && index == other.index && size == other.size &&
+           modified == other.modified;
+  }
+};
+
+// The stamp of the file `name` now; its path is empty when there is none
+// (or it cannot be looked at).
+FileStamp StampFile(const std::string& name);
+
+// Whether `name` names the file `stamp` was taken of (the same full name,
+// links followed) and that name now holds a changed file: one written since,
+// or another file put in its place.  False when either has no file.
+bool ChangedSince(const FileStamp& stamp, const std::string& name);
