@@ -9,6 +9,7 @@
 #include "files/save_file.h"
 #include "files/stat_table.h"
 #include "roster/save_header.h"
+#include "text/dates.h"
 #include "text/format.h"
 #include "text/utf16.h"
 
@@ -62,10 +63,9 @@ std::optional<TextStream> ReadNamed(Console& console, const std::string& name,
   return stream;
 }
 
-// Prints `prompt`, reads a file name and reads the whole file.
+// Prints `prompt`, reads a file name into `name` and reads the whole file.
 std::optional<TextStream> AskAndRead(Console& console, const char* prompt,
-                                     const ReadFailures& failures) {
-  std::string name;
+                                     const ReadFailures& failures, std::string& name) {
   switch (AskFileName(console, prompt, name)) {
     case FileAnswer::kCancelled: return std::nullopt;
     case FileAnswer::kRefused: console.PrintLine(failures.open); return std::nullopt;
@@ -110,27 +110,32 @@ void ResetListSettings(Session& session) {
   session.list.sort_direction = SortDirection::kAscending;
 }
 
-// The file is read aside and replaces the roster, settings and columns only
-// once it is whole: a load that Ctrl-C stops, or a table that yields no
-// member (an empty file, a spreadsheet's export), leaves the session as it
-// was.
-void LoadFrom(Console& console, Session& session, TextStream& file) {
+// The file `name` is read aside and replaces the roster, settings, columns
+// and history only once it is whole: a load that Ctrl-C stops, or a table
+// that yields no member (an empty file, a spreadsheet's export), leaves the
+// session as it was.  A stat table starts a new history of its snapshot.
+void LoadFrom(Console& console, Session& session, TextStream& file, const std::string& name) {
   if (TakeSaveHeader(file)) {
     Session loaded;
     loaded.list = session.list;
     loaded.columns = session.columns;
-    if (!ReadSaveFile(file, loaded, console)) {
+    const SaveFileReport report = ReadSaveFile(file, loaded, console);
+    if (report.interrupted) {
       console.ReportInterrupt();
       return;
     }
     session.roster = std::move(loaded.roster);
     session.list = loaded.list;
     session.columns = loaded.columns;
+    session.history = std::move(loaded.history);
+    static const Format kDamaged("   [SKIPPED %d DAMAGED HISTORY LINES]\n");
+    if (report.damaged_history_lines != 0) console.Print(kDamaged({report.damaged_history_lines}));
     return;
   }
   console.PrintLine("   [LOADING]");
   Roster imported;
-  const TableReport report = ImportStatTable(file, imported, console);
+  Snapshot snapshot{TableDate(name), {}};
+  const TableReport report = ImportStatTable(file, imported, console, &snapshot);
   if (report.interrupted) {
     console.ReportInterrupt();
     return;
@@ -142,31 +147,37 @@ void LoadFrom(Console& console, Session& session, TextStream& file) {
   }
   session.roster = std::move(imported);
   ResetListSettings(session);
+  session.history = History();
+  session.history.Add(std::move(snapshot.points));
 }
 
 }  // namespace
 
 void Load(Console& console, Session& session) {
+  std::string name;
   std::optional<TextStream> file = AskAndRead(
-      console, "   [FILE TO LOAD? '\\' TO CANCEL]\n   [KORVELIN-LOAD]\n >>> ", kLoadFailures);
-  if (file) LoadFrom(console, session, *file);
+      console, "   [FILE TO LOAD? '\\' TO CANCEL]\n   [KORVELIN-LOAD]\n >>> ", kLoadFailures, name);
+  if (file) LoadFrom(console, session, *file, name);
 }
 
 void LoadFile(Console& console, Session& session, const std::string& name) {
   std::optional<TextStream> file = ReadNamed(console, name, kLoadFailures);
-  if (file) LoadFrom(console, session, *file);
+  if (file) LoadFrom(console, session, *file, name);
 }
 
 void Update(Console& console, Session& session) {
+  std::string name;
   std::optional<TextStream> file =
       AskAndRead(console, "   [FILE TO UPDATE FROM? '\\' TO CANCEL]\n   [KORVELIN-UPDATE]\n >>> ",
-                 kUpdateFailures);
+                 kUpdateFailures, name);
   if (!file) return;
   console.PrintLine("   [LOADING]");
-  // A copy is updated and replaces the roster once whole: an update that
-  // Ctrl-C stops, or a table without a row taken, changes nothing.
+  // A copy is updated and replaces the roster once whole, and the table's
+  // snapshot joins the history then: an update that Ctrl-C stops, or a
+  // table without a row taken, changes nothing.
   Roster updated = session.roster;
-  const UpdateReport report = UpdateFromStatTable(*file, updated, console);
+  Snapshot snapshot{TableDate(name), {}};
+  const UpdateReport report = UpdateFromStatTable(*file, updated, console, &snapshot);
   if (report.interrupted) {
     console.ReportInterrupt();
     return;
@@ -177,5 +188,6 @@ void Update(Console& console, Session& session) {
     return;
   }
   session.roster = std::move(updated);
+  session.history.Add(std::move(snapshot.points));
   ReportAbsent(console, session.roster, report.absent);
 }
