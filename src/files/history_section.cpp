@@ -118,9 +118,7 @@ bool ReadQuoted(std::string_view line, std::string& name) {
 // False at the end of the stream.
 bool ReadLine(TextStream& in, std::string& line) {
   line.clear();
-  int c = in.Get();
-  if (c == kEnd) return false;
-  for (; c != kEnd && c != '\n'; c = in.Get()) line += static_cast<char>(c);
+  if (!in.GetLine(line)) return false;
   while (!line.empty() && (line.back() == '\r' || line.back() == ' ')) line.pop_back();
   return true;
 }

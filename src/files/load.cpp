@@ -177,6 +177,7 @@ void Update(Console& console, Session& session) {
   // table without a row taken, changes nothing.
   Roster updated = session.roster;
   Snapshot snapshot{TableDate(name), {}};
+  snapshot.points.Reserve(updated.size());  // a week's table holds most of the gang
   const UpdateReport report = UpdateFromStatTable(*file, updated, console, &snapshot);
   if (report.interrupted) {
     console.ReportInterrupt();

@@ -111,25 +111,27 @@ double StatOf(TrendStat stat, const HistoryPoint& p, const Weights& w) {
   return 0.0;
 }
 
-// A member's row: where it stands in the roster, its values at the dates
-// shown and what they come to.
+// A member's row: where it stands in the roster, where its values are,
+// and what they come to.
 struct TrendRow {
   std::uint32_t member;
+  std::uint32_t values;     // the first of its values at the dates shown
   std::size_t first, last;  // the dates of its first and last point in the span
   double per_week;          // NaN for a single point
 };
 
 // The members of the roster that have a point at one of `dates`, each
-// with its values there (NaN without a point), `values` holding a row of
-// dates.size() values per member in roster order.
-std::vector<TrendRow> TrendRows(const Session& session, TrendStat stat,
+// with its values there (NaN without a point) in `values`, a row of
+// dates.size() values per member.
+LargeVector<TrendRow> TrendRows(const Session& session, TrendStat stat,
                                 const std::vector<History::Date>& dates,
-                                std::vector<double>& values) {
+                                LargeVector<double>& values) {
   const Roster& roster = session.roster;
   const History& history = session.history;
   const std::size_t k = dates.size();
-  // The roster by ID, so that each date's points (by ID) meet it in one walk.
-  std::vector<std::pair<int, std::uint32_t>> by_id(roster.size());
+  // The roster by ID, so that each date's points (by ID) meet it in one
+  // walk, and the values are written one after another.
+  LargeVector<std::pair<int, std::uint32_t>> by_id(roster.size());
   for (std::uint32_t i = 0; i < roster.size(); ++i) by_id[i] = {roster[i].id, i};
   std::sort(by_id.begin(), by_id.end());
   values.assign(roster.size() * k, kNone);
@@ -141,13 +143,13 @@ std::vector<TrendRow> TrendRows(const Session& session, TrendStat stat,
       const double value = StatOf(stat, point, session.list.weights);
       // Members that share an ID share its points.
       for (std::size_t t = m; t < by_id.size() && by_id[t].first == point.id; ++t) {
-        values[by_id[t].second * k + j] = value;
+        values[t * k + j] = value;
       }
     }
   }
-  std::vector<TrendRow> rows;
-  for (std::uint32_t i = 0; i < roster.size(); ++i) {
-    const double* v = &values[i * k];
+  LargeVector<TrendRow> rows;
+  for (std::uint32_t t = 0; t < by_id.size(); ++t) {
+    const double* v = &values[t * k];
     std::size_t first = k, last = 0;
     for (std::size_t j = 0; j < k; ++j) {
       if (std::isnan(v[j])) continue;
@@ -157,7 +159,7 @@ std::vector<TrendRow> TrendRows(const Session& session, TrendStat stat,
     if (first == k) continue;
     const double per_week =
         first == last ? kNone : PerWeek(v[last] - v[first], dates[last].day - dates[first].day);
-    rows.push_back({i, first, last, per_week});
+    rows.push_back({by_id[t].second, t, first, last, per_week});
   }
   // Highest gain per week first, single points after the others; ties in
   // roster order.
@@ -197,8 +199,8 @@ void ShowTrendOf(ListVisit& visit, TrendStat stat, const char* word) {
   std::vector<History::Date> dates = session.history.Dates();
   if (dates.size() > kTrendDates) dates.erase(dates.begin(), dates.end() - kTrendDates);
   const std::size_t k = dates.size();
-  std::vector<double> values;
-  std::vector<TrendRow> rows = TrendRows(session, stat, dates, values);
+  LargeVector<double> values;  // on large pages: the rows reach them all over
+  LargeVector<TrendRow> rows = TrendRows(session, stat, dates, values);
   rows.resize(std::min(rows.size(), static_cast<std::size_t>(std::max(visit.entries, 0))));
 
   const int decimals = 0;  // WTOTAL too is shown in whole numbers, as in WC
@@ -212,7 +214,7 @@ void ShowTrendOf(ListVisit& visit, TrendStat stat, const char* word) {
   view.columns.push_back(Column("Per Week", 8, ViewKind::kStat));
   view.columns.push_back(Column("Trend", std::max<std::size_t>(k, 5), ViewKind::kSparkline));
   for (const TrendRow& row : rows) {
-    const double* v = &values[row.member * k];
+    const double* v = &values[row.values * k];
     for (std::size_t j = 0; j < k; ++j) MeasureColumn(view.columns[2 + j], v[j]);
     MeasureColumn(view.columns[2 + k], v[row.last] - v[row.first]);
     MeasureColumn(view.columns[3 + k], row.per_week);
@@ -221,9 +223,20 @@ void ShowTrendOf(ListVisit& visit, TrendStat stat, const char* word) {
   const Roster& roster = session.roster;
   ShowTable(visit, [&](TableWriter& writer) {
     WriteView(writer, view, rows.size(), [&](std::size_t i, std::vector<ViewCell>& cells) {
+      // The rows visit members and values all over memory: those of the
+      // rows a little ahead are fetched meanwhile, and their names once
+      // the member has come.
+      constexpr std::size_t kAhead = 16;
+      if (i + kAhead < rows.size()) {
+        __builtin_prefetch(&roster[rows[i + kAhead].member]);
+        __builtin_prefetch(&values[rows[i + kAhead].values * k]);
+      }
+      if (i + kAhead / 2 < rows.size()) {
+        __builtin_prefetch(roster.NameOf(roster[rows[i + kAhead / 2].member]).data());
+      }
       const TrendRow& row = rows[i];
       const Member& member = roster[row.member];
-      const double* v = &values[row.member * k];
+      const double* v = &values[row.values * k];
       cells[0].text = roster.NameOf(member);
       SetNumber(cells[1], member.id);
       for (std::size_t j = 0; j < k; ++j) {

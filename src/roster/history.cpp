@@ -38,20 +38,36 @@ HistoryPoint PointOf(int day, const Member& member) {
 // NameStore
 // ---------------------------------------------------------------------------
 
+namespace {
+
+std::uint64_t HashOf(std::string_view name) { return std::hash<std::string_view>()(name); }
+
+// A slot holds the upper half of its name's hash beside the name's number
+// + 1, so that a probe compares a name's bytes only when the hashes agree.
+std::uint64_t Slot(std::uint64_t hash, std::uint32_t index) {
+  return (hash & 0xFFFFFFFF00000000u) | (index + 1u);
+}
+
+}  // namespace
+
 std::uint32_t NameStore::Intern(std::string_view name) {
   if (2 * (refs_.size() + 1) > slots_.size()) Rehash(std::max<std::size_t>(64, 2 * slots_.size()));
   const std::size_t mask = slots_.size() - 1;
-  for (std::size_t i = std::hash<std::string_view>()(name) & mask;; i = (i + 1) & mask) {
-    if (slots_[i] == 0) {
+  const std::uint64_t hash = HashOf(name);
+  for (std::size_t i = hash & mask;; i = (i + 1) & mask) {
+    const std::uint64_t slot = slots_[i];
+    if (slot == 0) {
       NameRef ref;
       ref.offset = bytes_.size();
       ref.length = name.size();
-      bytes_.append(name);
+      bytes_.insert(bytes_.end(), name.begin(), name.end());
       refs_.push_back(ref);
-      slots_[i] = static_cast<std::uint32_t>(refs_.size());
-      return slots_[i] - 1;
+      const std::uint32_t index = static_cast<std::uint32_t>(refs_.size() - 1);
+      slots_[i] = Slot(hash, index);
+      return index;
     }
-    if ((*this)[slots_[i] - 1] == name) return slots_[i] - 1;
+    const std::uint32_t index = static_cast<std::uint32_t>(slot) - 1;
+    if (slot == Slot(hash, index) && (*this)[index] == name) return index;
   }
 }
 
@@ -59,9 +75,10 @@ void NameStore::Rehash(std::size_t slots) {
   slots_.assign(slots, 0);
   const std::size_t mask = slots - 1;
   for (std::uint32_t index = 0; index < refs_.size(); ++index) {
-    std::size_t i = std::hash<std::string_view>()((*this)[index]) & mask;
+    const std::uint64_t hash = HashOf((*this)[index]);
+    std::size_t i = hash & mask;
     while (slots_[i] != 0) i = (i + 1) & mask;
-    slots_[i] = index + 1;
+    slots_[i] = Slot(hash, index);
   }
 }
 
@@ -74,7 +91,7 @@ void PointBatch::Add(const HistoryPoint& point, std::string_view name) {
   NameRef ref;
   ref.offset = name_bytes_.size();
   ref.length = name.size();
-  name_bytes_.append(name);
+  name_bytes_.insert(name_bytes_.end(), name.begin(), name.end());
   names_.push_back(ref);
   points_.push_back(point);
   points_.back().name = static_cast<std::uint32_t>(names_.size() - 1);
@@ -104,7 +121,11 @@ const HistoryPoint* History::Find(const Date& date, int id) const {
 
 void History::Add(PointBatch batch) {
   LargeVector<HistoryPoint>& added = batch.points_;
-  std::stable_sort(added.begin(), added.end(), PointBefore);
+  // By date and ID, and in the order added among the points of one member
+  // and date: a batch point's name is its number in the order added.
+  std::sort(added.begin(), added.end(), [](const HistoryPoint& a, const HistoryPoint& b) {
+    return PointBefore(a, b) || (SameKey(a, b) && a.name < b.name);
+  });
   // Of the points of one member and date, the last added is kept.
   std::size_t kept = 0;
   for (std::size_t i = 0; i < added.size(); ++i) {
@@ -116,8 +137,13 @@ void History::Add(PointBatch batch) {
   added.resize(kept);
   if (added.empty()) return;
 
-  // A table of a date after every other (the weekly UPDATE) goes at the end.
-  if (points_.empty() || PointBefore(points_.back(), added.front())) {
+  // A table of a date after every other (the weekly UPDATE) goes at the
+  // end; a first one is the history.
+  if (points_.empty()) {
+    points_.swap(added);
+    return;
+  }
+  if (PointBefore(points_.back(), added.front())) {
     points_.insert(points_.end(), added.begin(), added.end());
     return;
   }

@@ -53,9 +53,9 @@ class NameStore {
  private:
   void Rehash(std::size_t slots);
 
-  std::string bytes_;                 // every name, one after another
+  LargeVector<char> bytes_;           // every name, one after another
   LargeVector<NameRef> refs_;         // where each name lies, by number
-  LargeVector<std::uint32_t> slots_;  // open addressing: a name's number + 1, 0 when free
+  LargeVector<std::uint64_t> slots_;  // open addressing: hash and number + 1 (history.cpp); 0 free
 };
 
 // Points gathered apart from a history (a stat table being read, a save
@@ -67,11 +67,13 @@ class PointBatch {
   void Add(const HistoryPoint& point, std::string_view name);
   std::size_t size() const { return points_.size(); }
   bool empty() const { return points_.empty(); }
+  // Makes room for `points` points in all.
+  void Reserve(std::size_t points) { points_.reserve(points); }
 
  private:
   friend class History;
   LargeVector<HistoryPoint> points_;  // in the order added; name: the index in names_
-  std::string name_bytes_;
+  LargeVector<char> name_bytes_;      // on large pages: History::Add reads them in ID order
   LargeVector<NameRef> names_;
 };
 
