@@ -120,11 +120,12 @@ void AppendPoint(std::string& out, double x, double y) {
   out += ' ';
 }
 
-// The lowest and highest of the values that are numbers; false when none is.
+// The lowest and highest of the finite values; false when none is.  Only
+// those are drawn.
 bool Range(const std::vector<double>& values, double& low, double& high) {
   bool any = false;
   for (double v : values) {
-    if (std::isnan(v)) continue;
+    if (!std::isfinite(v)) continue;
     low = any ? std::min(low, v) : v;
     high = any ? std::max(high, v) : v;
     any = true;
@@ -143,18 +144,18 @@ double Height(double v, double low, double high, double top, double height) {
 // missing value leaving its date out; a single value is a dot.
 void AppendSparkline(std::string& out, const std::vector<double>& series) {
   constexpr double kWidth = 80, kHeight = 18, kPad = 3;
-  double low = 0, high = 0;
   out += "<svg width=\"80\" height=\"18\" viewBox=\"0 0 80 18\" role=\"img\" aria-label=\"trend\">";
+  double low = 0, high = 0;
   if (Range(series, low, high)) {
     const double step = series.size() > 1 ? (kWidth - 2 * kPad) / (series.size() - 1) : 0;
     std::string points;
     int count = 0;
     for (std::size_t i = 0; i < series.size(); ++i) {
-      if (std::isnan(series[i])) continue;
+      if (!std::isfinite(series[i])) continue;
       AppendPoint(points, kPad + step * i, Height(series[i], low, high, kPad, kHeight - 2 * kPad));
       ++count;
     }
-    points.pop_back();
+    points.pop_back();  // the space after the last point
     if (count == 1) {
       const std::size_t comma = points.find(',');
       out += "<circle cx=\"" + points.substr(0, comma) + "\" cy=\"" + points.substr(comma + 1) +

@@ -26,8 +26,13 @@ constexpr double kNone = std::numeric_limits<double>::quiet_NaN();
 // ---------------------------------------------------------------------------
 
 // A number as its cell shows it: with `decimals` decimals (none for whole
-// numbers), never as "-0".
+// numbers), never as "-0", and "nan" as every table prints it.
 void SetNumber(ViewCell& cell, double value, int decimals = 0) {
+  cell.value = value;
+  if (std::isnan(value)) {
+    cell.text = "nan";
+    return;
+  }
   char text[400];  // the largest double in fixed form
   const auto end =
       std::to_chars(text, text + sizeof text, value, std::chars_format::fixed, decimals).ptr;
@@ -35,7 +40,6 @@ void SetNumber(ViewCell& cell, double value, int decimals = 0) {
   if (cell.text.find_first_not_of("-0.") == std::string::npos && cell.text[0] == '-') {
     cell.text.erase(0, 1);
   }
-  cell.value = value;
 }
 
 // A change over the days between two points, per week of seven days, to
@@ -95,6 +99,8 @@ bool Cancel(Context&, const std::string& word, Next& next) {
 // ---------------------------------------------------------------------------
 
 enum class TrendStat { kTotal, kSpeed, kPower, kStrength, kHealth, kWTotal };
+// The words that ask for them, in the same order.
+const char* const kTrendWords[] = {"total", "speed", "power", "strength", "health", "wtotal"};
 
 // The stat's value at a point; WTOTAL under the current weights.
 double StatOf(TrendStat stat, const HistoryPoint& p, const Weights& w) {
@@ -187,10 +193,12 @@ void AppendSparkline(std::string& out, const double* values, std::size_t k) {
   for (std::size_t j = 0; j < k; ++j) {
     if (std::isnan(values[j])) {
       out += ' ';
-    } else {
-      const long level = high > low ? std::lround((values[j] - low) / (high - low) * 7) : 0;
-      out += kBlocks[level];
+      continue;
     }
+    // A value beyond the range of a double (a weighted total under a
+    // damaged save file's weights) takes the lowest block.
+    const double share = (values[j] - low) / (high - low);
+    out += kBlocks[std::isfinite(share) ? std::clamp(std::lround(share * 7), 0L, 7L) : 0];
   }
 }
 
@@ -252,20 +260,17 @@ void ShowTrendOf(ListVisit& visit, TrendStat stat, const char* word) {
 }
 
 template <TrendStat Stat>
-Next Trend(ListVisit& visit);
+Next Trend(ListVisit& visit) {
+  ShowTrendOf(visit, Stat, kTrendWords[static_cast<int>(Stat)]);
+  return Next::kLeave;
+}
 
 // The stats TREND shows, as typed, in any case.
 const Command<Handler<ListVisit>> kTrendStats[] = {
-    {"total", Trend<TrendStat::kTotal>},   {"speed", Trend<TrendStat::kSpeed>},
-    {"power", Trend<TrendStat::kPower>},   {"strength", Trend<TrendStat::kStrength>},
-    {"health", Trend<TrendStat::kHealth>}, {"wtotal", Trend<TrendStat::kWTotal>},
+    {kTrendWords[0], Trend<TrendStat::kTotal>},  {kTrendWords[1], Trend<TrendStat::kSpeed>},
+    {kTrendWords[2], Trend<TrendStat::kPower>},  {kTrendWords[3], Trend<TrendStat::kStrength>},
+    {kTrendWords[4], Trend<TrendStat::kHealth>}, {kTrendWords[5], Trend<TrendStat::kWTotal>},
 };
-
-template <TrendStat Stat>
-Next Trend(ListVisit& visit) {
-  ShowTrendOf(visit, Stat, kTrendStats[static_cast<int>(Stat)].word);
-  return Next::kLeave;
-}
 
 // ---------------------------------------------------------------------------
 // HISTORY
