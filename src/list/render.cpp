@@ -56,10 +56,12 @@ class FixedTable : public TableWriter {
     view_ = &view;
     line_.assign(1, '|');
     for (const ViewColumn& column : view.columns) {
-      const bool name = column.kind == ViewKind::kName;
+      // A name that starts the row has no space before it: its heading
+      // ("| NAME:") takes that column.
+      const bool first_name = column.kind == ViewKind::kName && &column == &view.columns[0];
       line_ += ' ';
-      AppendColumns(line_, column.fixed, column.width - (name && &column == &view.columns[0]),
-                    std::string::npos, !IsNumeric(column.kind));
+      AppendColumns(line_, column.fixed, column.width - (first_name ? 1 : 0), std::string::npos,
+                    !IsNumeric(column.kind));
       line_ += " :";
     }
     const std::size_t stars = line_.size() - 1;  // headings are ASCII
