@@ -1,8 +1,9 @@
 // Times every roster operation at 100 to 1,000,000 members with Google
-// Benchmark.  The tables come from gen_tables, in the folder named by
-// KORVELIN_BENCH_DATA (table-N.txt and newer-N.txt); what the commands
-// print goes to /dev/null, as in a session whose screen is not watched, and
-// what the readers and writers echo goes nowhere.
+// Benchmark, and TREND, HISTORY 0 and SAVE over a season of eight weekly
+// snapshots (reporting the bytes the history adds to the save per snapshot).  The tables come from
+// gen_tables, in the folder named by KORVELIN_BENCH_DATA (table-N.txt and newer-N.txt); what the
+// commands print goes to /dev/null, as in a session whose screen is not watched, and what the
+// readers and writers echo goes nowhere.
 //
 // From 10,000 members on, every run starts with cold processor caches (a
 // buffer twice the size of the largest cache is written first, outside the
@@ -22,10 +23,12 @@
 #include "files/stat_table.h"
 #include "list/sort.h"
 #include "list/table_writer.h"
+#include "list/visit.h"
 #include "maintenance/maintenance.h"
 #include "roster/options.h"
 #include "roster/save_header.h"
 #include "roster/session.h"
+#include "text/dates.h"
 
 namespace {
 
@@ -84,6 +87,8 @@ void Loaded(Session& session, int n) {
   LoadFile(console, session, Data("table", n));
 }
 
+// LOAD of a stat table: its members and its snapshot, which starts a new
+// history.
 void LoadTable(benchmark::State& state) {
   const int n = static_cast<int>(state.range(0));
   Roster roster;
@@ -91,7 +96,10 @@ void LoadTable(benchmark::State& state) {
   for (auto _ : state) {
     Cold(state);
     TextStream in = Table("table", n);
-    ImportStatTable(in, roster, echo);
+    Snapshot snapshot{0, {}};
+    ImportStatTable(in, roster, echo, &snapshot);
+    History history;
+    history.Add(std::move(snapshot.points));
   }
 }
 
@@ -199,11 +207,76 @@ void Update(benchmark::State& state) {
     TextStream in = Table("newer", n);
     if (n >= kColdFrom) Evict();
     state.ResumeTiming();
-    UpdateFromStatTable(in, session.roster, echo);
+    Snapshot snapshot{session.history.Dates().back().day + 7, {}};
+    snapshot.points.Reserve(session.roster.size());  // as UPDATE does
+    UpdateFromStatTable(in, session.roster, echo, &snapshot);
+    session.history.Add(std::move(snapshot.points));
     state.PauseTiming();
     session.roster.Clear();
     state.ResumeTiming();
   }
+}
+
+// A season: the session as LOAD of table-N leaves it, and seven more
+// weekly snapshots of every member, each a little stronger than the week
+// before: eight points per member.
+constexpr int kSeasonWeeks = 8;
+void Seasoned(Session& session, int n) {
+  Loaded(session, n);
+  const int first = session.history.Dates().front().day;
+  for (int week = 1; week < kSeasonWeeks; ++week) {
+    Snapshot snapshot{first + 7 * week, {}};
+    for (Member member : session.roster) {
+      member.newspeed += member.newspeed / 50 * week;
+      member.newpower += member.newpower / 40 * week;
+      member.newstren += member.newstren / 60 * week;
+      snapshot.Add(member, session.roster.NameOf(member));
+    }
+    session.history.Add(std::move(snapshot.points));
+  }
+}
+
+// A List command that asks for a word: `answer` typed at its prompt, the
+// table (every row) printed to /dev/null.
+void SeasonView(benchmark::State& state, Next (*command)(ListVisit&), const char* answer) {
+  Session session;
+  Seasoned(session, static_cast<int>(state.range(0)));
+  for (auto _ : state) {
+    state.PauseTiming();
+    QuietFiles files;
+    std::fputs(answer, files.in);
+    std::rewind(files.in);
+    Console console(files.in, files.out);
+    ListVisit visit{console, session, {}, {}, static_cast<int>(session.roster.size()), nullptr, {}};
+    if (state.range(0) >= kColdFrom) Evict();
+    state.ResumeTiming();
+    command(visit);
+    console.Flush();
+  }
+}
+void TrendCommand(benchmark::State& state) { SeasonView(state, ShowTrend, "total\n"); }
+void GangHistory(benchmark::State& state) { SeasonView(state, ShowHistory, "0\n"); }
+
+// SAVE of the season, and what its history adds to the file: the bytes per
+// snapshot and per point.
+void SaveSeason(benchmark::State& state) {
+  const int n = static_cast<int>(state.range(0));
+  Session session;
+  Seasoned(session, n);
+  NullSink echo;
+  for (auto _ : state) {
+    Cold(state);
+    WriteSaveFile("bench.sav", session, echo);
+  }
+  std::string with, without;
+  ReadFile("bench.sav", with);
+  session.history = History();
+  WriteSaveFile("bench.sav", session, echo);
+  ReadFile("bench.sav", without);
+  std::remove("bench.sav");
+  const double per_snapshot = static_cast<double>(with.size() - without.size()) / kSeasonWeeks;
+  state.counters["bytes_per_snapshot"] = per_snapshot;
+  state.counters["bytes_per_point"] = per_snapshot / n;
 }
 
 void SnapCommand(benchmark::State& state) {
@@ -266,6 +339,9 @@ BENCHMARK(Save)->Apply(Sizes);
 BENCHMARK(LoadSave)->Apply(Sizes);
 BENCHMARK(Update)->Apply(Sizes);
 BENCHMARK(SnapCommand)->Apply(Sizes);
+BENCHMARK(TrendCommand)->Apply(Sizes);
+BENCHMARK(GangHistory)->Apply(Sizes);
+BENCHMARK(SaveSeason)->Apply(Sizes);
 BENCHMARK(Derive)->Apply(Sizes);
 
 BENCHMARK_MAIN();

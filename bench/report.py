@@ -9,6 +9,9 @@ FLUSH_TXT one line per million-member session run on the disk: "with" or
 "without" the flushes, then wall seconds; LISTING_TXT one line per run of
 LOAD, LIST and WC of a million members: "this" or "baseline", wall seconds
 and peak memory in KiB, and a line "baseline REVISION".
+The season's operations (TREND, HISTORY 0 and SAVE over eight weekly
+snapshots) are timed like the others; their SAVE also reports what the
+history adds to the file, per snapshot and per point.
 The targets: from 10,000 to 1,000,000 members each operation's time grows at
 most 12 times per tenfold of members (the square root of the ratio between
 the two ends; single steps above 12 are listed too); every operation takes
@@ -25,9 +28,13 @@ from collections import defaultdict
 def main():
     engine = json.load(open(sys.argv[1]))
     times = defaultdict(dict)  # operation -> members -> ms
+    history = {}  # members -> (bytes per snapshot, bytes per point) the history adds to a save
     for b in engine["benchmarks"]:
         if b.get("run_type") == "aggregate":
             continue
+        if "bytes_per_snapshot" in b:
+            history[int(b["run_name"].split("/")[1])] = (b["bytes_per_snapshot"],
+                                                         b["bytes_per_point"])
         parts = b["run_name"].split("/")
         members = int(parts[1])
         label = b.get("label", "")
@@ -68,6 +75,14 @@ def main():
         print("Single steps above 12 times (within the range's growth above):")
         for n in notes:
             print(" - " + n)
+
+    if history:
+        print()
+        print("| Members | The save's history, per snapshot | Per point |")
+        print("|---:|---:|---:|")
+        for members in sorted(history):
+            snapshot, point = history[members]
+            print(f"| {members:,} | {snapshot / 1024:,.1f} KiB | {point:.1f} bytes |")
 
     print()
     print("| Members | Whole session (wall) | Peak memory | Per member |")

@@ -9,6 +9,7 @@
 #include "files/save_file.h"
 #include "files/stat_table.h"
 #include "roster/save_header.h"
+#include "text/dates.h"
 #include "text/format.h"
 #include "text/utf16.h"
 
@@ -110,28 +111,34 @@ void ResetListSettings(Session& session) {
 }
 
 // The file `name`, read into `file`, is read aside and replaces the roster,
-// settings and columns only once it is whole: a load that Ctrl-C stops, or a
-// table that yields no member (an empty file, a spreadsheet's export),
-// leaves the session as it was.  A load that replaced them leaves the
-// session as right after a save of that file.
+// settings, columns and history only once it is whole: a load that Ctrl-C
+// stops, or a table that yields no member (an empty file, a spreadsheet's
+// export), leaves the session as it was.  A stat table starts a new history
+// of its snapshot.  A load that replaced them leaves the session as right
+// after a save of that file.
 void LoadFrom(Console& console, Session& session, TextStream& file, const std::string& name) {
   if (TakeSaveHeader(file)) {
     Session loaded;
     loaded.list = session.list;
     loaded.columns = session.columns;
-    if (!ReadSaveFile(file, loaded, console)) {
+    const SaveFileReport report = ReadSaveFile(file, loaded, console);
+    if (report.interrupted) {
       console.ReportInterrupt();
       return;
     }
     session.roster = std::move(loaded.roster);
     session.list = loaded.list;
     session.columns = loaded.columns;
+    session.history = std::move(loaded.history);
+    static const Format kDamaged("   [SKIPPED %d DAMAGED HISTORY LINES]\n");
+    if (report.damaged_history_lines != 0) console.Print(kDamaged({report.damaged_history_lines}));
     session.saved.Clean(StampFile(name));
     return;
   }
   console.PrintLine("   [LOADING]");
   Roster imported;
-  const TableReport report = ImportStatTable(file, imported, console);
+  Snapshot snapshot{TableDate(name), {}};
+  const TableReport report = ImportStatTable(file, imported, console, &snapshot);
   if (report.interrupted) {
     console.ReportInterrupt();
     return;
@@ -143,6 +150,8 @@ void LoadFrom(Console& console, Session& session, TextStream& file, const std::s
   }
   session.roster = std::move(imported);
   ResetListSettings(session);
+  session.history = History();
+  session.history.Add(std::move(snapshot.points));
   session.saved.Clean(StampFile(name));
 }
 
@@ -167,10 +176,13 @@ void Update(Console& console, Session& session) {
                  kUpdateFailures, name);
   if (!file) return;
   console.PrintLine("   [LOADING]");
-  // A copy is updated and replaces the roster once whole: an update that
-  // Ctrl-C stops, or a table without a row taken, changes nothing.
+  // A copy is updated and replaces the roster once whole, and the table's
+  // snapshot joins the history then: an update that Ctrl-C stops, or a
+  // table without a row taken, changes nothing.
   Roster updated = session.roster;
-  const UpdateReport report = UpdateFromStatTable(*file, updated, console);
+  Snapshot snapshot{TableDate(name), {}};
+  snapshot.points.Reserve(updated.size());  // a week's table holds most of the gang
+  const UpdateReport report = UpdateFromStatTable(*file, updated, console, &snapshot);
   if (report.interrupted) {
     console.ReportInterrupt();
     return;
@@ -181,5 +193,6 @@ void Update(Console& console, Session& session) {
     return;
   }
   session.roster = std::move(updated);
+  session.history.Add(std::move(snapshot.points));
   ReportAbsent(console, session.roster, report.absent);
 }

@@ -14,11 +14,25 @@
 //   6. ": health : speed : power : strength weight (six decimals each) :
 //      sort option : sort direction " on a line of its own;
 //   7. "}".
+// Earlier versions stop reading there.  What follows is the history
+// (history_section.cpp), written only when there is one:
+//   8. "HISTORY 1";
+//   9. one line per point, by date, then by ID: the date as YYYY-MM-DD, the
+//      ID, level, speed, power, strength, health and intelligence as plain
+//      integers, the begging skill with six decimals and the name in double
+//      quotes, one space apart:
+//        2026-11-17 439563 44 11776 10011 9746 8700 1000 2.000000 "Rustjaw Mcgee"
+//      In the name a double quote and a backslash are written as \" and \\,
+//      a control character (0-31, 127) and a byte 80-9F that is not part of
+//      a UTF-8 character as \xHH (two lower-case hex digits).  The reader
+//      takes the lines in any order and skips (and counts) a line it cannot
+//      read whole.
 #include "files/save_file.h"
 
 #include "console/interrupt.h"
 #include "files/atomic_file.h"
 #include "files/fields.h"
+#include "files/history_section.h"
 #include "roster/options.h"
 #include "roster/save_header.h"
 #include "text/format.h"
@@ -73,6 +87,7 @@ bool WriteContents(AtomicFile& out, const Session& session, TextSink& echo) {
                  list.sort_option, SavedNumberOf(list.sort_direction)});
   settings += "}\n";
   out.Write(settings);
+  if (!WriteHistorySection(out, session.history)) return false;
   echo.Write("}\n");
   return true;
 }
@@ -134,18 +149,23 @@ ColumnSet ReadColumnFlags(TextStream& in) {
   return columns;
 }
 
-bool ReadSaveFile(TextStream& in, Session& session, TextSink& echo) {
+SaveFileReport ReadSaveFile(TextStream& in, Session& session, TextSink& echo) {
+  SaveFileReport report;
   Roster& roster = session.roster;
   roster.Clear();
+  session.history = History();
   // The line end after the header, the titles, the rule and the empty line.
   for (int i = 0; i < 4; ++i) SkipLine(in);
 
   std::string name, line;
   for (;;) {
-    if (InterruptRequested()) return false;
+    if (InterruptRequested()) {
+      report.interrupted = true;
+      return report;
+    }
     const int c = in.Get();
     // A damaged file that ends among the rows keeps the settings as they were.
-    if (c == kEnd) return true;
+    if (c == kEnd) return report;
     if (c == '}') break;
     Member r;
     // The name is read as its 29 columns, padding included: 29 characters,
@@ -192,5 +212,8 @@ bool ReadSaveFile(TextStream& in, Session& session, TextSink& echo) {
   int direction = SavedNumberOf(list.sort_direction);
   NextInt(in, direction);
   list.sort_direction = SortDirectionOf(direction);
-  return !InterruptRequested();
+  const HistorySectionReport history = ReadHistorySection(in, session.history);
+  report.damaged_history_lines = history.damaged;
+  report.interrupted = history.interrupted || InterruptRequested();
+  return report;
 }

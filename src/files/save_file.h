@@ -10,19 +10,26 @@
 #include "text/text_sink.h"
 #include "text/text_stream.h"
 
-// Writes the roster, the custom columns and the list settings to the save
-// file `name`, echoing every row and the closing "}" to `echo`.  The file
+// Writes the roster, the custom columns, the list settings and the history
+// to the save file `name`, echoing every row and the closing "}" to `echo`.  The file
 // holds the old save or the new one, whole, even after a power cut; a
 // failure leaves any earlier file as it was, and so does Ctrl-C, which
 // stops the writing after the row being written (kInterrupted).
 FileStatus WriteSaveFile(const std::string& name, const Session& session, TextSink& echo);
 
+// What reading a save file came to.
+struct SaveFileReport {
+  int damaged_history_lines = 0;  // lines of the history that could not be read whole
+  bool interrupted = false;       // Ctrl-C stopped the reading (console/interrupt.h)
+};
+
 // Reads a save file positioned after its header, echoing every row:
-// replaces the roster and the custom columns and restores the weights and
-// sort settings.  A damaged file that ends among the rows keeps the columns
-// and settings as they were.  False when Ctrl-C stopped the reading after
-// the row being read (console/interrupt.h): the session is then half read.
-bool ReadSaveFile(TextStream& in, Session& session, TextSink& echo);
+// replaces the roster, the custom columns and the history and restores the
+// weights and sort settings.  A damaged file that ends among the rows keeps
+// the columns and settings as they were; a file without a history (an
+// earlier version's) leaves the history empty.  Ctrl-C stops the reading
+// after the row being read: the session is then half read.
+SaveFileReport ReadSaveFile(TextStream& in, Session& session, TextSink& echo);
 
 // The 35 column flags of the custom columns, "  F  :  " each in option
 // order (1 hidden, 0 shown), appended to `out`; and read back, a flag that

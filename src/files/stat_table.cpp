@@ -280,30 +280,37 @@ class IdSet {
   std::size_t count_ = 0;
 };
 
-// LOAD's taker: each ID's first row joins the roster at the end.
+// LOAD's taker: each ID's first row joins the roster at the end (and the
+// snapshot, when there is one).
 class RosterImport {
  public:
-  explicit RosterImport(Roster& roster) : roster_(roster) {}
+  RosterImport(Roster& roster, Snapshot* snapshot) : roster_(roster), snapshot_(snapshot) {}
   void Prefetch(int id) const { taken_.Prefetch(id); }
   void PrefetchMore(int) const {}
   bool Take(const TableRow& row) {
     if (!taken_.Insert(row.member.id)) return false;
     roster_.Append(row.member, row.name);
+    if (snapshot_ != nullptr) snapshot_->Add(row.member, row.name);
     return true;
   }
 
  private:
   Roster& roster_;
+  Snapshot* snapshot_;
   IdSet taken_;  // the IDs taken
 };
 
 // UPDATE's taker: applies rows to a roster; members of new IDs are gathered
 // apart and put in front once every row is read, as if each had gone in
-// front in turn.
+// front in turn.  Each member taken goes to the snapshot, when there is one,
+// as its row left it.
 class RosterUpdate {
  public:
-  explicit RosterUpdate(Roster& roster)
-      : roster_(roster), index_(roster.size()), carried_(roster.size(), false) {
+  RosterUpdate(Roster& roster, Snapshot* snapshot)
+      : roster_(roster),
+        snapshot_(snapshot),
+        index_(roster.size()),
+        carried_(roster.size(), false) {
     constexpr std::size_t kAhead = 16;
     for (std::size_t i = 0; i < roster.size(); ++i) {
       if (i + kAhead < roster.size()) index_.Prefetch(roster[i + kAhead].id);
@@ -324,6 +331,7 @@ class RosterUpdate {
     if (!index_.Find(row.member.id, place)) {
       added_.Append(row.member, row.name);
       index_.Add(row.member.id, {true, static_cast<std::uint32_t>(added_.size() - 1)});
+      if (snapshot_ != nullptr) snapshot_->Add(row.member, row.name);
       return true;
     }
     // A member this update added, or one a row has already updated, had
@@ -337,6 +345,7 @@ class RosterUpdate {
     int Member::*const stats[] = {&Member::newspeed, &Member::newpower, &Member::newstren,
                                   &Member::newhealth};
     for (int i = 0; i < row.stats(); ++i) member.*stats[i] = row.member.*stats[i];
+    if (snapshot_ != nullptr) snapshot_->Add(member, row.name);
     return true;
   }
 
@@ -358,6 +367,7 @@ class RosterUpdate {
 
  private:
   Roster& roster_;
+  Snapshot* snapshot_;
   Roster added_;  // the members of new IDs, in file order
   FirstWithId index_;
   std::vector<bool> carried_;       // by roster position: a row had the member's ID
@@ -366,16 +376,17 @@ class RosterUpdate {
 
 }  // namespace
 
-TableReport ImportStatTable(TextStream& in, Roster& roster, TextSink& echo) {
+TableReport ImportStatTable(TextStream& in, Roster& roster, TextSink& echo, Snapshot* snapshot) {
   roster.Clear();
-  RosterImport import(roster);
+  RosterImport import(roster, snapshot);
   TableReport report;
   ReadRows(in, echo, import, report);
   return report;
 }
 
-UpdateReport UpdateFromStatTable(TextStream& in, Roster& roster, TextSink& echo) {
-  RosterUpdate update(roster);
+UpdateReport UpdateFromStatTable(TextStream& in, Roster& roster, TextSink& echo,
+                                 Snapshot* snapshot) {
+  RosterUpdate update(roster, snapshot);
   UpdateReport report;
   ReadRows(in, echo, update, report);
   if (report.rows > 0 && !report.interrupted) update.Finish(report.absent);

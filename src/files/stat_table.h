@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "roster/history.h"
 #include "roster/member.h"
 #include "roster/roster.h"
 #include "text/text_sink.h"
@@ -52,9 +53,11 @@ struct TableReport {
 };
 
 // Empties `roster` and fills it with the rows taken, in file order, echoing
-// each.  Ctrl-C stops the reading after the row being read, `roster` then
-// holding part of the table.
-TableReport ImportStatTable(TextStream& in, Roster& roster, TextSink& echo);
+// each, and adds each member taken to `snapshot` when one is given.  Ctrl-C
+// stops the reading after the row being read, `roster` then holding part of
+// the table.
+TableReport ImportStatTable(TextStream& in, Roster& roster, TextSink& echo,
+                            Snapshot* snapshot = nullptr);
 
 // UPDATE's report: also who the table left out.
 struct UpdateReport : TableReport {
@@ -66,6 +69,8 @@ struct UpdateReport : TableReport {
 // Applies the rows taken to `roster`: the first member with the row's ID
 // takes its name, the level when the row has one, and the new stats it
 // carries (the old snapshot, intelligence and beg stay: gains are measured
-// against them); an unknown ID joins the roster at the front.  Echoes each.
+// against them); an unknown ID joins the roster at the front.  Echoes each,
+// and adds the member as the row left it to `snapshot` when one is given.
 // Ctrl-C stops it after the row being read, `roster` then changed part-way.
-UpdateReport UpdateFromStatTable(TextStream& in, Roster& roster, TextSink& echo);
+UpdateReport UpdateFromStatTable(TextStream& in, Roster& roster, TextSink& echo,
+                                 Snapshot* snapshot = nullptr);

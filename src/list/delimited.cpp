@@ -30,16 +30,39 @@ class DelimitedTable : public TableWriter {
 
   void BeginTable(const TableShape& table) override {
     columns_ = table.columns;
-    line_.clear();
-    if (tables_++ > 0) {
-      line_ += line_end_;
-    } else if (dialect_ == Dialect::kCsv) {
-      line_ += "\xEF\xBB\xBF";
-    }
+    StartTable();
     line_ += "name";
     for (const OptionInfo* option : columns_) {
       line_ += separator_;
       line_ += option->keyword;
+    }
+    line_ += line_end_;
+    Write(line_);
+  }
+
+  // A view's header row holds its headings; its names and other texts are
+  // written as names are, its numbers as they stand.
+  void BeginView(const ViewShape& view) override {
+    kinds_.clear();
+    StartTable();
+    for (const ViewColumn& column : view.columns) {
+      if (!kinds_.empty()) line_ += separator_;
+      line_ += column.heading;
+      kinds_.push_back(column.kind);
+    }
+    line_ += line_end_;
+    Write(line_);
+  }
+
+  void ViewRow(const std::vector<ViewCell>& cells) override {
+    line_.clear();
+    for (std::size_t i = 0; i < cells.size(); ++i) {
+      if (i > 0) line_ += separator_;
+      if (IsNumeric(kinds_[i])) {
+        line_ += cells[i].text;
+      } else {
+        AppendName(PlainCell(kinds_[i], cells[i]));
+      }
     }
     line_ += line_end_;
     Write(line_);
@@ -57,6 +80,17 @@ class DelimitedTable : public TableWriter {
   }
 
  private:
+  // A table after the first is set apart by an empty line; a CSV file
+  // begins with the byte-order mark.
+  void StartTable() {
+    line_.clear();
+    if (tables_++ > 0) {
+      line_ += line_end_;
+    } else if (dialect_ == Dialect::kCsv) {
+      line_ += "\xEF\xBB\xBF";
+    }
+  }
+
   void AppendName(std::string name) {
     if (!name.empty() && std::string_view("=+-@\t\r").find(name[0]) != std::string_view::npos) {
       name.insert(0, 1, '\'');
@@ -82,6 +116,7 @@ class DelimitedTable : public TableWriter {
   const Dialect dialect_;
   int tables_ = 0;  // tables begun in this file
   std::vector<const OptionInfo*> columns_;
+  std::vector<ViewKind> kinds_;  // a view's columns
   std::string line_;
 };
 

@@ -1,7 +1,9 @@
 // HTML: one self-contained page (its style and its script inline, nothing
-// fetched from anywhere) with an HTML table per table.  Each numeric cell
-// draws a bar behind its number, as long as the value's share of the
-// largest magnitude in its column, negative values in a second colour.  The
+// fetched from anywhere) with an HTML table per table.  Each cell of a stat
+// (not the ID, not the level) draws a bar behind its number, as long as the
+// value's share of the largest magnitude in its column, negative values in
+// a second colour.  A view's trend cells are small line drawings, and a
+// view with a chart has it drawn above its table; both are inline SVG.  The
 // script only makes the columns sortable by a click; the page reads the same
 // without it.
 #include <algorithm>
@@ -31,6 +33,7 @@ const char kPageStart[] =
     "td.n { background: linear-gradient(#b9d5f4, #b9d5f4) left / var(--w, 0%) 72% no-repeat"
     " content-box; }\n"
     "td.neg { background-image: linear-gradient(#f3bcae, #f3bcae); }\n"
+
     ".sortable th { cursor: pointer; }\n"
     "th[aria-sort=ascending]::after { content: \" \\25B2\"; }\n"
     "th[aria-sort=descending]::after { content: \" \\25BC\"; }\n"
@@ -104,6 +107,125 @@ double Magnitude(const OptionValue& value) {
   return std::isfinite(magnitude) ? magnitude : 0.0;
 }
 
+// A coordinate of a drawing, to a tenth of a pixel.
+void AppendCoordinate(std::string& out, double x) {
+  char text[32];
+  out.append(text, std::to_chars(text, text + sizeof text, x, std::chars_format::fixed, 1).ptr);
+}
+
+void AppendPoint(std::string& out, double x, double y) {
+  AppendCoordinate(out, x);
+  out += ',';
+  AppendCoordinate(out, y);
+  out += ' ';
+}
+
+// The lowest and highest of the finite values; false when none is.  Only
+// those are drawn.
+bool Range(const std::vector<double>& values, double& low, double& high) {
+  bool any = false;
+  for (double v : values) {
+    if (!std::isfinite(v)) continue;
+    low = any ? std::min(low, v) : v;
+    high = any ? std::max(high, v) : v;
+    any = true;
+  }
+  return any;
+}
+
+// The height of `v` within [low, high] drawn `height` pixels tall with its
+// top at `top` (the middle when the values are all equal).
+double Height(double v, double low, double high, double top, double height) {
+  if (high <= low) return top + height / 2;
+  return top + height - (v - low) / (high - low) * height;
+}
+
+// A trend cell: the values as a line from the first date to the last, a
+// missing value leaving its date out; a single value is a dot.
+void AppendSparkline(std::string& out, const std::vector<double>& series) {
+  constexpr double kWidth = 80, kHeight = 18, kPad = 3;
+  out += "<svg width=\"80\" height=\"18\" viewBox=\"0 0 80 18\" role=\"img\" aria-label=\"trend\">";
+  double low = 0, high = 0;
+  if (Range(series, low, high)) {
+    const double step = series.size() > 1 ? (kWidth - 2 * kPad) / (series.size() - 1) : 0;
+    std::string points;
+    int count = 0;
+    for (std::size_t i = 0; i < series.size(); ++i) {
+      if (!std::isfinite(series[i])) continue;
+      AppendPoint(points, kPad + step * i, Height(series[i], low, high, kPad, kHeight - 2 * kPad));
+      ++count;
+    }
+    points.pop_back();  // the space after the last point
+    if (count == 1) {
+      const std::size_t comma = points.find(',');
+      out += "<circle cx=\"" + points.substr(0, comma) + "\" cy=\"" + points.substr(comma + 1) +
+             "\" r=\"2\" fill=\"#2f6db5\"/>";
+    } else {
+      out += "<polyline fill=\"none\" stroke=\"#2f6db5\" stroke-width=\"1.5\" points=\"" + points +
+             "\"/>";
+    }
+  }
+  out += "</svg>";
+}
+
+// A view's chart: its values as a line over the labels, the first and last
+// label under it, the highest and lowest value beside it, and each point a
+// dot whose tooltip names its label and value.
+void AppendChart(std::string& out, const ViewChart& chart) {
+  double low = 0, high = 0;
+  if (!Range(chart.values, low, high)) return;
+  constexpr double kWidth = 640, kHeight = 200, kLeft = 80, kRight = 20, kTop = 16, kBottom = 34;
+  const double plot_width = kWidth - kLeft - kRight, plot_height = kHeight - kTop - kBottom;
+  const std::size_t n = chart.values.size();
+  const double step = n > 1 ? plot_width / (n - 1) : 0;
+  auto x = [&](std::size_t i) { return n > 1 ? kLeft + step * i : kLeft + plot_width / 2; };
+  auto y = [&](double v) { return Height(v, low, high, kTop, plot_height); };
+  auto number = [](double v) {
+    char text[400];
+    return std::string(text,
+                       std::to_chars(text, text + sizeof text, v, std::chars_format::fixed, 0).ptr);
+  };
+  out += "<svg width=\"640\" height=\"200\" viewBox=\"0 0 640 200\" role=\"img\" aria-label=\"";
+  AppendEscaped(out, chart.title);
+  out += "\" style=\"display: block; margin: 0 0 8px\"><title>";
+  AppendEscaped(out, chart.title);
+  out +=
+      "</title>\n<g stroke=\"#c5cbd6\"><line x1=\"80\" y1=\"16\" x2=\"80\" y2=\"166\"/>"
+      "<line x1=\"80\" y1=\"166\" x2=\"620\" y2=\"166\"/></g>\n"
+      "<g font-size=\"11\" fill=\"#5a6275\"><text x=\"74\" y=\"20\" text-anchor=\"end\">" +
+      number(high) + "</text><text x=\"74\" y=\"166\" text-anchor=\"end\">" + number(low) +
+      "</text>";
+  const std::size_t last = chart.labels.size() - 1;
+  for (std::size_t i : {std::size_t{0}, last}) {
+    out += "<text x=\"";
+    AppendCoordinate(out, x(i));
+    out += n > 1 ? (i == 0 ? "\" y=\"184\">" : "\" y=\"184\" text-anchor=\"end\">")
+                 : "\" y=\"184\" text-anchor=\"middle\">";
+    AppendEscaped(out, chart.labels[i]);
+    out += "</text>";
+    if (n == 1) break;
+  }
+  out += "</g>\n";
+  if (n > 1) {
+    std::string points;
+    for (std::size_t i = 0; i < n; ++i) AppendPoint(points, x(i), y(chart.values[i]));
+    points.pop_back();
+    out += "<polyline fill=\"none\" stroke=\"#2f6db5\" stroke-width=\"2\" points=\"" + points +
+           "\"/>\n";
+  }
+  out += "<g fill=\"#2f6db5\">";
+  for (std::size_t i = 0; i < n; ++i) {
+    out += "<circle cx=\"";
+    AppendCoordinate(out, x(i));
+    out += "\" cy=\"";
+    AppendCoordinate(out, y(chart.values[i]));
+    out += "\" r=\"3\"><title>";
+    AppendEscaped(out, chart.labels[i] + ": " + number(chart.values[i]));
+    out += "</title></circle>";
+  }
+  out += "</g>\n</svg>\n";
+}
+
 class HtmlReport : public TableWriter {
  public:
   using TableWriter::TableWriter;
@@ -143,12 +265,61 @@ class HtmlReport : public TableWriter {
       AppendEscaped(line_, PlainName(member.name));
       line_ += "</td>";
       for (std::size_t i = 0; i < columns_.size(); ++i) {
-        AppendCell(line_, *columns_[i], member.Value(*columns_[i]), largest[i]);
+        const OptionValue value = member.Value(*columns_[i]);
+        std::string& text = cell_;
+        text.clear();
+        AppendPlainValue(text, *columns_[i], value);
+        AppendCell(line_, text, value.real ? value.number : static_cast<double>(value.integer),
+                   IsStatOption(*columns_[i]) ? largest[i] : -1.0);
       }
       line_ += "</tr>\n";
       Write(line_);
     }
+    members_.clear();
     Write("</tbody>\n</table>\n");
+  }
+
+  // The chart goes before the table; rows are written as they come, the
+  // bars measured by the largest magnitudes the view gives.
+  void BeginView(const ViewShape& view) override {
+    if (!started_) Write(kPageStart);
+    started_ = true;
+    columns_.clear();
+    members_.clear();
+    view_ = &view;
+    line_.clear();
+    AppendChart(line_, view.chart);
+    line_ += "<table>\n<caption>";
+    for (char c : view.name) line_ += (c >= 'a' && c <= 'z') ? static_cast<char>(c - 32) : c;
+    line_ += "</caption>\n<thead>\n<tr>";
+    for (const ViewColumn& column : view.columns) {
+      line_ += IsNumeric(column.kind) ? "<th scope=\"col\" class=\"n\">" : "<th scope=\"col\">";
+      AppendEscaped(line_, column.heading);
+      line_ += "</th>";
+    }
+    line_ += "</tr>\n</thead>\n<tbody>\n";
+    Write(line_);
+  }
+
+  void ViewRow(const std::vector<ViewCell>& cells) override {
+    line_ = "<tr>";
+    for (std::size_t i = 0; i < cells.size(); ++i) {
+      const ViewColumn& column = view_->columns[i];
+      if (IsNumeric(column.kind)) {
+        AppendCell(line_, cells[i].text, cells[i].text.empty() ? 0.0 : cells[i].value,
+                   column.kind == ViewKind::kStat ? column.largest : -1.0);
+        continue;
+      }
+      line_ += "<td>";
+      if (column.kind == ViewKind::kSparkline) {
+        AppendSparkline(line_, cells[i].series);
+      } else {
+        AppendEscaped(line_, PlainCell(column.kind, cells[i]));
+      }
+      line_ += "</td>";
+    }
+    line_ += "</tr>\n";
+    Write(line_);
   }
 
   void EndFile() override {
@@ -157,13 +328,14 @@ class HtmlReport : public TableWriter {
   }
 
  private:
-  // A numeric cell; its bar is the value's share of `largest` (an infinite
-  // value fills the cell, "nan" has none).
-  static void AppendCell(std::string& out, const OptionInfo& option, const OptionValue& value,
-                         double largest) {
-    const double number = value.real ? value.number : static_cast<double>(value.integer);
+  // A numeric cell showing `text`; its bar is the value's share of
+  // `largest` (an infinite value fills the cell, "nan" has none).  A column
+  // without bars has a `largest` below 0.
+  static void AppendCell(std::string& out, const std::string& text, double number, double largest) {
     double share = 0.0;
-    if (std::isinf(number)) {
+    if (largest < 0.0) {
+      share = 0.0;
+    } else if (std::isinf(number)) {
       share = 1.0;
     } else if (largest > 0.0 && !std::isnan(number)) {
       share = std::fabs(number) / largest;
@@ -178,14 +350,16 @@ class HtmlReport : public TableWriter {
       out += "%\"";
     }
     out += '>';
-    AppendPlainValue(out, option, value);
+    out += text;
     out += "</td>";
   }
 
   bool started_ = false;  // the page's start is written
   std::vector<const OptionInfo*> columns_;
   std::vector<ListedMember> members_;  // the table's rows
+  const ViewShape* view_ = nullptr;    // the view being written
   std::string line_;
+  std::string cell_;
 };
 
 }  // namespace

@@ -39,11 +39,8 @@ class JsonTables : public TableWriter {
 
   void BeginTable(const TableShape& table) override {
     columns_ = table.columns;
-    rows_ = 0;
-    line_ = tables_++ == 0 ? "[\n" : ",\n";
-    line_ += "{\"table\": ";
-    AppendString(line_, table.name);
-    line_ += ", \"columns\": [\"name\"";
+    StartTable(table.name);
+    line_ += "\"name\"";
     for (const OptionInfo* option : columns_) {
       line_ += ", ";
       AppendString(line_, option->keyword);
@@ -72,13 +69,53 @@ class JsonTables : public TableWriter {
     Write(line_);
   }
 
+  // A view's row is an object keyed by the headings; an empty number is
+  // null.
+  void BeginView(const ViewShape& view) override {
+    StartTable(view.name);
+    view_ = &view;
+    for (std::size_t i = 0; i < view.columns.size(); ++i) {
+      if (i > 0) line_ += ", ";
+      AppendString(line_, view.columns[i].heading);
+    }
+    line_ += "], \"rows\": [";
+    Write(line_);
+  }
+
+  void ViewRow(const std::vector<ViewCell>& cells) override {
+    line_ = rows_++ == 0 ? "\n{" : ",\n{";
+    for (std::size_t i = 0; i < cells.size(); ++i) {
+      const ViewColumn& column = view_->columns[i];
+      if (i > 0) line_ += ", ";
+      AppendString(line_, column.heading);
+      line_ += ": ";
+      if (!IsNumeric(column.kind)) {
+        AppendString(line_, PlainCell(column.kind, cells[i]));
+      } else {
+        line_ += cells[i].text.empty() ? "null" : cells[i].text;
+      }
+    }
+    line_ += '}';
+    Write(line_);
+  }
+
   void EndTable() override { Write(rows_ == 0 ? "]}" : "\n]}"); }
 
   void EndFile() override { Write(tables_ == 0 ? "[]\n" : "\n]\n"); }
 
  private:
-  int tables_ = 0;  // tables begun in this file
-  int rows_ = 0;    // rows of the table being written
+  // The table's object up to its list of columns.
+  void StartTable(const std::string& name) {
+    rows_ = 0;
+    line_ = tables_++ == 0 ? "[\n" : ",\n";
+    line_ += "{\"table\": ";
+    AppendString(line_, name);
+    line_ += ", \"columns\": [";
+  }
+
+  const ViewShape* view_ = nullptr;  // the view being written
+  int tables_ = 0;                   // tables begun in this file
+  int rows_ = 0;                     // rows of the table being written
   std::vector<const OptionInfo*> columns_;
   std::string line_;
 };

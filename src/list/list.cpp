@@ -10,19 +10,10 @@
 #include "roster/save_header.h"
 #include "text/format.h"
 
-namespace {
-
-// Prints a table to the list output, then a line end on the screen.  A
-// table sent to a file is flushed and the screen told whether it was saved;
-// a file that could not be written stops being the list output.  A table
-// that Ctrl-C stopped is reported so instead.
-void Show(ListVisit& visit, const char* name, int rows, const MemberOrder& order,
-          const ColumnSet& columns) {
-  const Session& session = visit.session;
-  const TableContent content{name, session.roster, session.list.weights, columns, &order, rows};
+void ShowTable(ListVisit& visit, const std::function<void(TableWriter&)>& write) {
   Console& console = visit.console;
   if (!visit.file) {
-    WriteTable(*MakeFixedTable(console.Out()), content);
+    write(*MakeFixedTable(console.Out()));
     if (!console.ReportInterrupt()) console.Print("\n");
     return;
   }
@@ -31,7 +22,7 @@ void Show(ListVisit& visit, const char* name, int rows, const MemberOrder& order
     // A FIFO that no one reads holds the writing up, and its closing too;
     // nothing goes to the screen meanwhile.
     InterruptibleWait wait;
-    WriteTable(visit.file->writer(), content);
+    write(visit.file->writer());
     // A table is reported as saved only once it is really in the file.
     saved = visit.file->Flush();
     if (!saved) visit.file.reset();
@@ -43,6 +34,16 @@ void Show(ListVisit& visit, const char* name, int rows, const MemberOrder& order
   } else if (!interrupted) {
     console.PrintLine("   [DATA SAVED SUCESSFULLY]\n");
   }
+}
+
+namespace {
+
+// Shows the roster's members in `order` (at most `rows`) in `columns`.
+void Show(ListVisit& visit, const char* name, int rows, const MemberOrder& order,
+          const ColumnSet& columns) {
+  const Session& session = visit.session;
+  const TableContent content{name, session.roster, session.list.weights, columns, &order, rows};
+  ShowTable(visit, [&content](TableWriter& writer) { WriteTable(writer, content); });
 }
 
 // The list output returns to the screen.  A file's document is completed
@@ -224,7 +225,9 @@ const char kListHelp[] =
     "STRENGTH\n           Display same as 'WC'\nPERCENT  : Shows the change between the old and "
     "new stats, sorted decending based on total gain\n           Displays ID number, all stat "
     "gains, and all % gains\nDEFAULT  : Default display options, shows all entries sorted by ID "
-    "number\n           Displays ID, level and all old stats\n\n   None of the above shortcuts "
+    "number\n           Displays ID, level and all old stats\nTREND    : Shows a stat of every "
+    "member over the last eight stat tables, with gain per week\nHISTORY  : Shows one member's "
+    "stat tables, the gang's totals by date, or every row kept\n\n   None of the above shortcuts "
     "change the custom display options used when the command 'LIST' is entered.\n"
     "   Other list protocol commands:\nHELP     : Displays this help\nSORT     : Start the sort "
     "Protocol allowing you to sort the database by your choice of variable.\nOUTPUT   : Set the "
@@ -251,6 +254,8 @@ const Command<Handler<ListVisit>> kListCommands[] = {
     {"speed", [](ListVisit& v) { return RunPreset(v, kSpeedPreset); }},
     {"power", [](ListVisit& v) { return RunPreset(v, kPowerPreset); }},
     {"strength", [](ListVisit& v) { return RunPreset(v, kStrengthPreset); }},
+    {"trend", ShowTrend},
+    {"history", ShowHistory},
     {"sort",
      [](ListVisit& v) {
        ChooseSort(v);

@@ -61,6 +61,35 @@ class MarkdownTables : public TableWriter {
     Write(line_);
   }
 
+  void BeginView(const ViewShape& view) override {
+    kinds_.clear();
+    line_ = tables_++ == 0 ? "" : "\n";
+    line_ += "### " + Upper(view.name.c_str()) + "\n\n|";
+    for (const ViewColumn& column : view.columns) line_ += ' ' + column.heading + " |";
+    line_ += "\n|";
+    for (const ViewColumn& column : view.columns) {
+      line_ += IsNumeric(column.kind) ? " ---: |" : " --- |";
+      kinds_.push_back(column.kind);
+    }
+    line_ += '\n';
+    Write(line_);
+  }
+
+  void ViewRow(const std::vector<ViewCell>& cells) override {
+    line_ = "|";
+    for (std::size_t i = 0; i < cells.size(); ++i) {
+      line_ += ' ';
+      if (IsNumeric(kinds_[i])) {
+        line_ += cells[i].text;
+      } else {
+        AppendCellText(line_, PlainCell(kinds_[i], cells[i]));
+      }
+      line_ += " |";
+    }
+    line_ += '\n';
+    Write(line_);
+  }
+
   void Row(const ListedMember& member) override {
     line_ = "| ";
     AppendCellText(line_, PlainName(member.name));
@@ -77,6 +106,7 @@ class MarkdownTables : public TableWriter {
  private:
   int tables_ = 0;  // tables begun in this file
   std::vector<const OptionInfo*> columns_;
+  std::vector<ViewKind> kinds_;  // a view's columns
   std::string line_;
 };
 

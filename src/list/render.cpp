@@ -2,6 +2,11 @@
 // long as the header, and one row per member, the cells in the program's
 // printf formats.  The screen always shows it, and files whose name has no
 // export extension hold it.  Every line is built as bytes and written whole.
+//
+// A view is laid out the same way: each cell is its text padded to the
+// column's width (numbers to the right, text to the left, names to 29
+// columns) between a space and " :", except that a name that starts the
+// row follows the bar directly, as in every other table.
 #include <string>
 #include <string_view>
 
@@ -47,9 +52,47 @@ class FixedTable : public TableWriter {
     Write(line_);
   }
 
+  void BeginView(const ViewShape& view) override {
+    view_ = &view;
+    line_.assign(1, '|');
+    for (const ViewColumn& column : view.columns) {
+      // A name that starts the row has no space before it: its heading
+      // ("| NAME:") takes that column.
+      const bool first_name = column.kind == ViewKind::kName && &column == &view.columns[0];
+      line_ += ' ';
+      AppendColumns(line_, column.fixed, column.width - (first_name ? 1 : 0), std::string::npos,
+                    !IsNumeric(column.kind));
+      line_ += " :";
+    }
+    const std::size_t stars = line_.size() - 1;  // headings are ASCII
+    line_ += "|\n|";
+    line_.append(stars, '*');
+    line_ += "|\n";
+    Write(line_);
+  }
+
+  void ViewRow(const std::vector<ViewCell>& cells) override {
+    line_.assign(1, '|');
+    for (std::size_t i = 0; i < cells.size(); ++i) {
+      const ViewColumn& column = view_->columns[i];
+      if (column.kind == ViewKind::kName) {
+        if (i > 0) line_ += ' ';
+        AppendColumns(line_, cells[i].text, kNameCell, kNameCell, true);
+      } else {
+        line_ += ' ';
+        AppendColumns(line_, cells[i].text, column.width, std::string::npos,
+                      !IsNumeric(column.kind));
+      }
+      line_ += " :";
+    }
+    line_ += "|\n";
+    Write(line_);
+  }
+
  private:
   std::vector<const OptionInfo*> columns_;
-  std::string line_;  // kept between rows, so that its memory is reused
+  const ViewShape* view_ = nullptr;  // the view being written
+  std::string line_;                 // kept between rows, so that its memory is reused
 };
 
 }  // namespace

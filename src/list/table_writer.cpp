@@ -108,3 +108,11 @@ void AppendPlainValue(std::string& out, const OptionInfo& option, const OptionVa
   }
   out.append(text, result.ptr);
 }
+
+bool IsStatOption(const OptionInfo& option) {
+  return option.number != OptionNumber("id") && option.number != OptionNumber("level");
+}
+
+std::string PlainCell(ViewKind kind, const ViewCell& cell) {
+  return kind == ViewKind::kName ? PlainName(cell.text) : cell.text;
+}

@@ -34,9 +34,54 @@ struct ListedMember {
   }
 };
 
+// Views: the tables whose columns are not the 35 options (TREND and
+// HISTORY), made of named columns and cells of text and values.
+
+// What a view's column holds, which says how each writer shows its cells.
+enum class ViewKind {
+  kName,       // a member's name, as the roster keeps it
+  kText,       // other text: a date
+  kNumber,     // a number that is not a stat: an ID, a level, a count of members
+  kStat,       // a stat, or a sum or a change of stats: the HTML report draws its value bars
+  kSparkline,  // block characters, one per date; the HTML report draws the line itself
+};
+
+struct ViewColumn {
+  std::string heading;  // as the exports head it: "Per Week", "2026-11-17"
+  std::string fixed;    // as the fixed table heads it: "Per Week", "11-17"
+  std::size_t width;    // the fixed table's cells: the columns their text is padded to
+  ViewKind kind;
+  double largest = 0.0;  // kStat: the largest magnitude in the column, the bars' full length
+};
+
+// A line chart that the HTML report draws above a view's table: `values`
+// over `labels`, one point each.  Nothing is drawn without values.
+struct ViewChart {
+  std::string title;
+  std::vector<std::string> labels;
+  std::vector<double> values;
+};
+
+struct ViewShape {
+  std::string name;  // as exported files name the table: "trend total", "history all"
+  std::vector<ViewColumn> columns;
+  ViewChart chart;
+};
+
+// One cell of a view's row: its text as shown, without padding (empty for
+// an empty cell; for a kName column the name as the roster keeps it), the
+// value of a number, and a sparkline's values, NaN where there is none.
+struct ViewCell {
+  std::string text;
+  double value = 0.0;
+  std::vector<double> series;
+};
+
 // Writes tables, one after another, to one stream.  For each table
-// BeginTable, then Row for each member, then EndTable; once the stream stops
-// being the list output, EndFile completes the document.
+// BeginTable, then Row for each member, then EndTable; or, for a view,
+// BeginView, then ViewRow for each row (a cell per column), then EndTable.
+// Once the stream stops being the list output, EndFile completes the
+// document.
 class TableWriter {
  public:
   explicit TableWriter(std::FILE* stream) : stream_(stream) {}
@@ -46,6 +91,8 @@ class TableWriter {
 
   virtual void BeginTable(const TableShape& table) = 0;
   virtual void Row(const ListedMember& member) = 0;
+  virtual void BeginView(const ViewShape& view) = 0;
+  virtual void ViewRow(const std::vector<ViewCell>& cells) = 0;
   virtual void EndTable() {}
   virtual void EndFile() {}
 
@@ -113,3 +160,14 @@ std::string PlainHeading(const OptionInfo* option);
 // the table leaves blank is 0), reals with the table's decimals, and "inf",
 // "-inf" or "nan" for a real that is not finite.
 void AppendPlainValue(std::string& out, const OptionInfo& option, const OptionValue& value);
+// Whether the column is one of the stats, whose values the HTML report
+// draws bars for: every option but the ID and the level.
+bool IsStatOption(const OptionInfo& option);
+// Whether a view's column holds numbers, which the exports right-align and
+// write as numbers.
+inline bool IsNumeric(ViewKind kind) {
+  return kind == ViewKind::kNumber || kind == ViewKind::kStat;
+}
+// A view cell's text as the exports write it: a name as PlainName gives
+// it, any other text as it is.
+std::string PlainCell(ViewKind kind, const ViewCell& cell);

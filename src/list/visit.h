@@ -2,10 +2,12 @@
 // it (SORT, SET OPTIONS, SET WEIGHTS).
 #pragma once
 
+#include <functional>
 #include <memory>
 #include <string>
 
 #include "console/console.h"
+#include "console/protocol.h"
 #include "list/sort.h"
 #include "list/table_writer.h"
 #include "roster/session.h"
@@ -21,6 +23,20 @@ struct ListVisit {
   std::unique_ptr<TableFile> file;  // the list output when it is a file; null for the screen
   std::string file_name;            // its name, as OUTPUT was given it
 };
+
+// Prints a table, which `write` writes to the writer it is given, to the
+// list output, then a line end on the screen.  A table sent to a file is
+// flushed and the screen told whether it was saved; a file that could not
+// be written stops being the list output.  A table that Ctrl-C stopped is
+// reported so instead.
+void ShowTable(ListVisit& visit, const std::function<void(TableWriter&)>& write);
+
+// TREND: asks for a stat and shows it for every member over the last eight
+// snapshot dates.
+Next ShowTrend(ListVisit& visit);
+// HISTORY: asks for an ID, 0 or ALL and shows a member's points, the gang's
+// sums by date or every point.
+Next ShowHistory(ListVisit& visit);
 
 // SORT: asks for an option and a direction, keeps both in the session's
 // list settings and rebuilds the custom list in that order; "back" or "done"

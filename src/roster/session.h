@@ -6,8 +6,9 @@
 //   roster    LOAD and UPDATE (files/), ADD, DELETE, SNAP and EDIT (maintenance/)
 //   list      LOAD (both kinds of file); the List protocol's SORT and SET WEIGHTS (list/)
 //   columns   LOAD (both kinds of file); the List protocol's SET OPTIONS (list/)
+//   history   LOAD (both kinds of file) and UPDATE (files/)
 //   saved     LOAD and SAVE (files/), OUTPUT (list/), the main protocol (shell/)
-// SAVE writes the first three; the List protocol's tables and FIND only read
+// SAVE writes the first four; the List protocol's tables and FIND only read
 // them.  A new part that SAVE writes also joins SessionCopy (shell/undo.h),
 // which compares and copies those parts for UNDO and for the unsaved changes.
 #pragma once
@@ -15,6 +16,7 @@
 #include <cstdint>
 
 #include "roster/columns.h"
+#include "roster/history.h"
 #include "roster/roster.h"
 #include "roster/settings.h"
 #include "text/file_stamp.h"
@@ -41,6 +43,7 @@ struct Session {
   Roster roster;      // the members, in roster order
   ListSettings list;  // the custom list's sort and the weights
   ColumnSet columns;  // the custom list's columns; none at start-up
+  History history;    // every stat table read, dated; none at start-up
   SaveState saved;    // not saved: whether it has changed since its last save
 };
 

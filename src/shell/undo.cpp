@@ -3,26 +3,35 @@
 
 SessionCopy::SessionCopy(const Session& session, bool members)
     : list_(session.list), columns_(session.columns) {
-  if (members) roster_.emplace(session.roster);
+  if (members) {
+    roster_.emplace(session.roster);
+    history_.emplace(session.history);
+  }
 }
 
 std::size_t SessionCopy::BytesOf(const Session& session, bool members) {
-  return sizeof(SessionCopy) + (members ? session.roster.CopyBytes() : 0);
+  return sizeof(SessionCopy) +
+         (members ? session.roster.CopyBytes() + session.history.CopyBytes() : 0);
 }
 
 std::size_t SessionCopy::Bytes() const {
-  return sizeof(SessionCopy) + (roster_ ? roster_->CopyBytes() : 0);
+  return sizeof(SessionCopy) + (roster_ ? roster_->CopyBytes() : 0) +
+         (history_ ? history_->CopyBytes() : 0);
 }
 
 bool SessionCopy::SameAs(const Session& session) const {
-  return (!roster_ || *roster_ == session.roster) && list_ == session.list &&
-         columns_ == session.columns;
+  return (!roster_ || *roster_ == session.roster) && (!history_ || *history_ == session.history) &&
+         list_ == session.list && columns_ == session.columns;
 }
 
 void SessionCopy::MoveInto(Session& session) {
   if (roster_) {
     session.roster = std::move(*roster_);
     roster_.reset();
+  }
+  if (history_) {
+    session.history = std::move(*history_);
+    history_.reset();
   }
   session.list = list_;
   session.columns = columns_;

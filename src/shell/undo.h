@@ -28,6 +28,7 @@ class SessionCopy {
 
  private:
   std::optional<Roster> roster_;
+  std::optional<History> history_;  // copied with the members: UPDATE and LOAD change both
   ListSettings list_;
   ColumnSet columns_;
 };

@@ -6,6 +6,7 @@
 
 #include <algorithm>
 #include <cerrno>
+#include <cstring>
 #include <filesystem>
 #include <system_error>
 
@@ -142,6 +143,28 @@ void TextStream::Unget(const std::string& text) {
 }
 
 bool TextStream::Ended() { return Peek() == kEnd; }
+
+bool TextStream::GetLine(std::string& line) {
+  if (Ended()) return false;
+  for (;;) {
+    if (pushback_.empty() && pos_ < buffer_.size()) {
+      // Up to the line feed or a CR, which Get reads (it may begin a CR LF).
+      const char* from = buffer_.data() + pos_;
+      std::size_t size = buffer_.size() - pos_;
+      if (const void* feed = std::memchr(from, '\n', size)) {
+        size = static_cast<std::size_t>(static_cast<const char*>(feed) - from);
+      }
+      if (const void* cr = std::memchr(from, '\r', size)) {
+        size = static_cast<std::size_t>(static_cast<const char*>(cr) - from);
+      }
+      line.append(from, size);
+      pos_ += size;
+    }
+    const int c = Get();
+    if (c == kEnd || c == '\n') return true;
+    line += static_cast<char>(c);
+  }
+}
 
 void SkipByteOrderMark(TextStream& in) {
   static const char kMark[] = "\xEF\xBB\xBF";

@@ -70,6 +70,10 @@ class TextStream {
     if (c < 0x80) return {c, c == kEnd ? 0u : 1u, {static_cast<char>(c)}};
     return GetMultibyte(c);
   }
+  // Appends the characters up to the next line feed to `line` and consumes
+  // the line feed (CR LF folded as Get folds it); the bytes of a file's
+  // line are copied at once.  False at the end of the stream.
+  bool GetLine(std::string& line);
   int Peek();  // the next byte without consuming it
   // Puts a byte back (kEnd is ignored).  When the byte before the read
   // position is the same byte, the position just steps back over it: that

@@ -1,7 +1,7 @@
 #!/bin/sh
 # The HTML report passes the HTML validator: `tidy -e -q` must print nothing
-# and succeed for a page of every preset of the sample gang after its
-# update, for the saved roster of the export transcript with a control
+# and succeed for a page of every preset, TREND and HISTORY of the sample
+# gang after four weekly tables (SVG lines and charts), for the saved roster of the export transcript with a control
 # character and a C1 byte in a name (shown as U+FFFD), and for a page
 # without tables.  Exits 77 (skipped) when tidy is missing.
 # Usage: html_valid.sh PROGRAM EXAMPLES_FOLDER SAVE_FILE
@@ -11,13 +11,14 @@ if ! command -v tidy >/dev/null 2>&1; then
 fi
 work=$(mktemp -d) || exit 1
 trap 'rm -rf "$work"' EXIT
-cp "$2/gang.txt" "$2/gang-week2.txt" "$work/" || exit 1
+cp "$2"/gang-2026-11-*.txt "$work/" || exit 1
 # The save file's head is the transcripts' include, which it names.
 sed -e "/^{{save_head}}\$/{r $(dirname "$3")/save_head.txt" -e 'd;}' \
   -e "s/^|Ann /|$(printf 'A\001\205n')/" "$3" >"$work/odd.sav" || exit 1
 cd "$work" || exit 1
-printf '%s\n' "load gang.txt" "update gang-week2.txt" list "output gang.html" list default \
-  percent wc speed power strength done "load odd.sav" list "output odd.html" list \
+printf '%s\n' "load gang-2026-11-03.txt" "update gang-2026-11-10.txt" "update gang-2026-11-17.txt" \
+  "update gang-2026-11-24.txt" list "output gang.html" list default percent wc speed power \
+  strength "trend total" "history 0" "history 782554" "history all" done "load odd.sav" list "output odd.html" list \
   "output empty.html" done quit y '\' | "$1" >/dev/null
 failed=0
 for page in gang.html odd.html empty.html; do

@@ -39,7 +39,8 @@ TEST_F(UndoTest, EachKindOfCommandIsOneStepAndNothingElseIs) {
   EXPECT_EQ(session.roster, expected.roster);
   EXPECT_EQ(session.list, expected.list);
   EXPECT_EQ(session.columns, expected.columns);
-  EXPECT_TRUE(session.saved.unsaved);  // the EDIT after the LOAD is still there
+  EXPECT_EQ(session.history, expected.history);  // UPDATE's snapshot went with it
+  EXPECT_TRUE(session.saved.unsaved);            // the EDIT after the LOAD is still there
 }
 
 // Unsaved: after a change, not after UNDO back to the LOAD, again after

@@ -49,7 +49,8 @@ expect-file team.md <<END
 | Rivet, "Red" | 60 | 4400 | 2.00 | 100 | 0.00 | 12727 |
 END
 # Bars (--w): each value's share of its column's largest magnitude, to one
-# decimal; none for 0 and nan, a full one for inf; "neg" for a negative value.
+# decimal; none for 0 and nan, a full one for inf; "neg" for a negative
+# value; none for the level, which is not a stat.
 expect-file team.Htm <<END
 {{exports_page_start}}
 <table>
@@ -58,10 +59,10 @@ expect-file team.Htm <<END
 <tr><th scope="col">NAME</th><th scope="col" class="n">Level</th><th scope="col" class="n">New Health</th><th scope="col" class="n">New Beg</th><th scope="col" class="n">Speed Gain</th><th scope="col" class="n">Intel %</th><th scope="col" class="n">Wt Total</th></tr>
 </thead>
 <tbody>
-<tr><td>Pipe|Line &lt;&amp;&gt;</td><td class="n" style="--w: 8.3%">5</td><td class="n">0</td><td class="n">0.00</td><td class="n neg" style="--w: 50.0%">-50</td><td class="n">nan</td><td class="n" style="--w: 14.8%">1880</td></tr>
-<tr><td>Zoé	Kane</td><td class="n" style="--w: 20.0%">12</td><td class="n" style="--w: 15.9%">700</td><td class="n" style="--w: 100.0%">2.50</td><td class="n" style="--w: 100.0%">100</td><td class="n" style="--w: 100.0%">inf</td><td class="n" style="--w: 36.9%">4700</td></tr>
-<tr><td>Ann</td><td class="n" style="--w: 50.0%">30</td><td class="n" style="--w: 11.4%">500</td><td class="n" style="--w: 80.0%">2.00</td><td class="n">0</td><td class="n">0.00</td><td class="n" style="--w: 28.8%">3670</td></tr>
-<tr><td>Rivet, &quot;Red&quot;</td><td class="n" style="--w: 100.0%">60</td><td class="n" style="--w: 100.0%">4400</td><td class="n" style="--w: 80.0%">2.00</td><td class="n" style="--w: 100.0%">100</td><td class="n">0.00</td><td class="n" style="--w: 100.0%">12727</td></tr>
+<tr><td>Pipe|Line &lt;&amp;&gt;</td><td class="n">5</td><td class="n">0</td><td class="n">0.00</td><td class="n neg" style="--w: 50.0%">-50</td><td class="n">nan</td><td class="n" style="--w: 14.8%">1880</td></tr>
+<tr><td>Zoé	Kane</td><td class="n">12</td><td class="n" style="--w: 15.9%">700</td><td class="n" style="--w: 100.0%">2.50</td><td class="n" style="--w: 100.0%">100</td><td class="n" style="--w: 100.0%">inf</td><td class="n" style="--w: 36.9%">4700</td></tr>
+<tr><td>Ann</td><td class="n">30</td><td class="n" style="--w: 11.4%">500</td><td class="n" style="--w: 80.0%">2.00</td><td class="n">0</td><td class="n">0.00</td><td class="n" style="--w: 28.8%">3670</td></tr>
+<tr><td>Rivet, &quot;Red&quot;</td><td class="n">60</td><td class="n" style="--w: 100.0%">4400</td><td class="n" style="--w: 80.0%">2.00</td><td class="n" style="--w: 100.0%">100</td><td class="n">0.00</td><td class="n" style="--w: 100.0%">12727</td></tr>
 </tbody>
 </table>
 {{exports_page_end}}

@@ -11,11 +11,13 @@ END
 file gang-roster-week-12-final-2024-table.txt <<END
 {{gang4_file}}
 END
+mtime gang-roster-week-12-final-2024-table.txt 2024-03-18
 expect-file gang.sav <<END
 {{gang4_sav}}
 END
 expect-file gang-roster-week-12-final-2024.sav <<END
 {{gang4_sav}}
+{{gang4_history}}
 END
 ---
 {{banner}}

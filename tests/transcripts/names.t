@@ -11,8 +11,10 @@
 # name of 30 characters (29 kept), EDIT's DISPLAY and DELETE's ENTRY line
 # pad by columns, EDIT renames to a typed emoji, Greek and accented
 # name.  LIST and WC pad each name to its cell; the save file holds the
-# UTF-8 bytes; a copy of it with a byte-order mark is still a save file,
-# reads back as written and saves again byte for byte.
+# UTF-8 bytes, and its history the names as each table had them; a copy of
+# it with a byte-order mark and no history (as an earlier version saved
+# it) is still a save file, reads back as written and saves again byte for
+# byte, without a history.
 file names.txt <<END
 ﻿Дракон (1) 10 100 200 300 400
 Zoë Lefèvre 🔥 (2) 20 110 210 310 410
@@ -27,8 +29,18 @@ END
 file marked.sav <<END
 ﻿{{names_sav}}
 END
+mtime names.txt 2026-11-03
+mtime update.txt 2026-11-10
 expect-file names.sav <<END
 {{names_sav}}
+HISTORY 1
+2026-11-03 1 10 100 200 300 400 1000 2.000000 "Дракон"
+2026-11-03 2 20 110 210 310 410 1000 2.000000 "Zoë Lefèvre 🔥"
+2026-11-03 3 30 120 220 320 420 1000 2.000000 "Αλέξανδρος Παπαδόπουλος Ζωής"
+2026-11-03 4 40 130 230 330 430 1000 2.000000 "龍龍龍龍龍龍龍龍龍龍龍龍龍龍龍虎虎虎虎虎虎虎虎虎虎虎虎虎虎"
+2026-11-03 5 50 140 240 340 440 1000 2.000000 "J�r�me"
+2026-11-10 1 11 150 250 350 450 1000 2.000000 "Дракон Великий"
+2026-11-10 6 5 50 60 70 80 1000 2.000000 "Νίκη"
 END
 expect-file again.sav <<END
 {{names_sav}}

@@ -13,6 +13,8 @@
 //   file NAME <<TAG [MODE]   NAME holds the lines up to a line "TAG"
 //   dir NAME                 make a folder
 //   symlink NAME TARGET      make a symbolic link
+//   mtime NAME DATE          set NAME's modification time to noon, local
+//                            time, of DATE (YYYY-MM-DD)
 //   device NAME              make a private full-disk device (as /dev/full:
 //                            every write fails); skipped (77) unless root
 //   expect-file NAME FROM    after the run NAME holds exactly FROM's bytes
@@ -53,6 +55,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <ctime>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
@@ -72,6 +75,7 @@ struct Transcript {
   std::vector<FileSpec> files;
   std::vector<std::string> dirs;
   std::vector<std::pair<std::string, std::string>> symlinks;
+  std::vector<std::pair<std::string, std::string>> mtimes;  // name, date
   std::vector<FileSpec> expected_files;
   std::vector<std::string> absent_files;
   std::vector<std::string> devices;
@@ -202,6 +206,8 @@ Transcript Parse(const fs::path& path) {
       t.dirs.push_back(w[1]);
     } else if (w[0] == "symlink" && w.size() == 3) {
       t.symlinks.push_back({w[1], w[2]});
+    } else if (w[0] == "mtime" && w.size() == 3) {
+      t.mtimes.push_back({w[1], w[2]});
     } else if (w[0] == "expect-no-file" && w.size() == 2) {
       t.absent_files.push_back(w[1]);
     } else if (w[0] == "device" && w.size() == 2) {
@@ -327,6 +333,18 @@ int main(int argc, char** argv) {
     std::ofstream(work / f.name, std::ios::binary) << f.content;
   }
   for (const auto& link : t.symlinks) fs::create_symlink(link.second, work / link.first);
+  for (const auto& [name, date] : t.mtimes) {
+    std::tm noon{};
+    if (std::sscanf(date.c_str(), "%d-%d-%d", &noon.tm_year, &noon.tm_mon, &noon.tm_mday) != 3) {
+      Fail("mtime " + name + ": not a date: " + date);
+    }
+    noon.tm_year -= 1900;
+    noon.tm_mon -= 1;
+    noon.tm_hour = 12;
+    noon.tm_isdst = -1;
+    const timespec when[2] = {{std::mktime(&noon), 0}, {std::mktime(&noon), 0}};
+    if (utimensat(AT_FDCWD, (work / name).c_str(), when, 0) != 0) Fail("mtime " + name);
+  }
   for (const std::string& name : t.devices) {
     // Never /dev/full itself: a program that wrongly replaced its target
     // would replace the machine's device.

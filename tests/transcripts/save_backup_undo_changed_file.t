@@ -9,6 +9,7 @@
 file gang.txt <<END
 Ann(1) 10 100 200 300 400
 END
+mtime gang.txt 2026-11-17
 expect-file game.sav.bak <<END
 {{save_head}}
 |Ann                           : 1 : 10 : 100 : 200 : 300 : 400 : 1000 : 2.000000 : 100 : 200 : 300 : 400 : 1000 : 2.000000 |
@@ -16,6 +17,8 @@ expect-file game.sav.bak <<END
   1  :    1  :    1  :    0  :    1  :    1  :    1  :    1  :    1  :    1  :    1  :    1  :    1  :    1  :    1  :    1  :    0  :    0  :    0  :    0  :    0  :    0  :    1  :    1  :    0  :    1  :    1  :    1  :    1  :    1  :    1  :    1  :    1  :    1  :    1  :  
 : 0.667000 : 2.120000 : 1.240000 : 1.434000 : 17 : 1 
 }
+HISTORY 1
+2026-11-17 1 10 100 200 300 400 1000 2.000000 "Ann"
 END
 expect-file other.sav.bak <<END
 written by another program

@@ -6,6 +6,7 @@ file gang.txt <<END
 Ann (1) 10 100 200 300 400
 Bob the Builder (2) 20 110 210 310 410
 END
+mtime gang.txt 2024-03-18
 expect-file saved.sav <<SAVED
 {{save_head}}
 |Ann                           : 1 : 10 : 100 : 200 : 300 : 400 : 1000 : 2.000000 : 100 : 200 : 300 : 400 : 1000 : 2.000000 |
@@ -14,6 +15,7 @@ expect-file saved.sav <<SAVED
   1  :    1  :    1  :    0  :    1  :    1  :    1  :    1  :    1  :    1  :    1  :    1  :    1  :    1  :    1  :    1  :    0  :    0  :    0  :    0  :    0  :    0  :    1  :    1  :    0  :    1  :    1  :    1  :    1  :    1  :    1  :    1  :    1  :    1  :    1  :  
 : 0.667000 : 2.120000 : 1.240000 : 1.434000 : 17 : 1 
 }
+{{ann_bob_history}}
 SAVED
 expect-no-file nowhere
 ---

@@ -4,6 +4,7 @@ file gang.txt <<END
 Ann (1) 10 100 200 300 400
 Bob the Builder (2) 20 110 210 310 410
 END
+mtime gang.txt 2024-03-18
 file real.sav <<OLD
 old save
 OLD
@@ -16,6 +17,7 @@ expect-file real.sav <<SAVED
   1  :    1  :    1  :    0  :    1  :    1  :    1  :    1  :    1  :    1  :    1  :    1  :    1  :    1  :    1  :    1  :    0  :    0  :    0  :    0  :    0  :    0  :    1  :    1  :    0  :    1  :    1  :    1  :    1  :    1  :    1  :    1  :    1  :    1  :    1  :  
 : 0.667000 : 2.120000 : 1.240000 : 1.434000 : 17 : 1 
 }
+{{ann_bob_history}}
 SAVED
 ---
 {{banner}}

@@ -1,0 +1,37 @@
+// The save file's history section: the dated points of every stat table
+// read, after the "}" that ends what earlier versions of the program read
+// (save_file.cpp describes the whole file).
+#pragma once
+
+#include <string>
+#include <string_view>
+
+#include "files/atomic_file.h"
+#include "roster/history.h"
+#include "text/text_stream.h"
+
+// The line that opens the section.
+extern const char kHistoryMark[];
+
+// One point's line, its line end included, appended to `out`: the date, the
+// ID, level, speed, power, strength, health and intelligence, the begging
+// skill with six decimals and the name in double quotes, one space apart.
+void AppendHistoryLine(std::string& out, const HistoryPoint& point, std::string_view name);
+// Reads a point's line (without its line end) whole: false when any of it
+// cannot be read, and `point` and `name` are then of no use.
+bool ReadHistoryLine(std::string_view line, HistoryPoint& point, std::string& name);
+
+// Writes the section: nothing for an empty history, else kHistoryMark and a
+// line per point, by date, then ID.  False when Ctrl-C stopped it.
+bool WriteHistorySection(AtomicFile& out, const History& history);
+
+// What reading the section came to.
+struct HistorySectionReport {
+  int damaged = 0;           // lines skipped because they could not be read whole
+  bool interrupted = false;  // Ctrl-C stopped the reading; the history is then unchanged
+};
+// Reads what follows the settings line: the lines up to kHistoryMark are
+// passed over (a file without it has no history), then every line is a
+// point, in any order; empty lines are passed over.  Replaces `history`
+// with the points read.
+HistorySectionReport ReadHistorySection(TextStream& in, History& history);

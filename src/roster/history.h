@@ -1,0 +1,127 @@
+// The history: every stat table LOAD and UPDATE have read, kept as a dated
+// snapshot of the members it held, so that TREND and HISTORY can look back
+// over a season and not only at the roster's two snapshots.
+#pragma once
+
+#include <cstddef>
+#include <cstdint>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "roster/member.h"
+#include "roster/memory.h"
+
+// One member as a stat table left it on one date.  A million members over
+// eight dates are eight million points: the name is a number into the
+// history's own store, where a name that comes back week after week is
+// kept once.
+struct HistoryPoint {
+  double beg;          // begging skill
+  std::int32_t day;    // the snapshot's date (text/dates.h)
+  std::int32_t id;     // game ID
+  std::int32_t level;  // and the new stats
+  std::int32_t speed;
+  std::int32_t power;
+  std::int32_t strength;
+  std::int32_t health;
+  std::int32_t intel;
+  std::uint32_t name;  // in its history's (or batch's) name store
+};
+static_assert(sizeof(HistoryPoint) <= 48, "a point takes at most 48 bytes");
+
+// Whether `a` comes before `b` in a history: by date, then by ID.
+inline bool PointBefore(const HistoryPoint& a, const HistoryPoint& b) {
+  return a.day != b.day ? a.day < b.day : a.id < b.id;
+}
+
+// The point of `member` as it now stands (ID, level and its new stats) on
+// the date `day`; its name is set apart.
+HistoryPoint PointOf(int day, const Member& member);
+
+// Names kept once each: the same name stored again gets the number it got
+// the first time.
+class NameStore {
+ public:
+  std::uint32_t Intern(std::string_view name);
+  std::string_view operator[](std::uint32_t index) const {
+    const NameRef ref = refs_[index];
+    return std::string_view(bytes_.data() + ref.offset, ref.length);
+  }
+  std::size_t size() const { return refs_.size(); }
+  // The bytes the names take.
+  std::size_t Bytes() const { return bytes_.size() + refs_.size() * sizeof(NameRef); }
+
+ private:
+  void Rehash(std::size_t slots);
+
+  LargeVector<char> bytes_;           // every name, one after another
+  LargeVector<NameRef> refs_;         // where each name lies, by number
+  LargeVector<std::uint64_t> slots_;  // open addressing: hash and number + 1 (history.cpp); 0 free
+};
+
+// Points gathered apart from a history (a stat table being read, a save
+// file's history section) and added to it in one step once they are whole.
+class PointBatch {
+ public:
+  // Adds a point and its name (as a history keeps names: up to a NUL byte,
+  // at most kNameBytes, without the spaces that pad its end).
+  void Add(const HistoryPoint& point, std::string_view name);
+  std::size_t size() const { return points_.size(); }
+  bool empty() const { return points_.empty(); }
+  // Makes room for `points` points in all.
+  void Reserve(std::size_t points) { points_.reserve(points); }
+
+ private:
+  friend class History;
+  LargeVector<HistoryPoint> points_;  // in the order added; name: the index in names_
+  LargeVector<char> name_bytes_;      // on large pages: History::Add reads them in ID order
+  LargeVector<NameRef> names_;
+};
+
+// A stat table's snapshot while the table is read: the points of one date.
+struct Snapshot {
+  int day;
+  PointBatch points;
+  // The member as it stands after its row.
+  void Add(const Member& member, std::string_view name) { points.Add(PointOf(day, member), name); }
+};
+
+// The points, ordered by date, then ID: at most one for a member and date.
+class History {
+ public:
+  // The points of one date: [begin, end) of the history.
+  struct Date {
+    int day;
+    std::size_t begin;
+    std::size_t end;
+  };
+
+  bool empty() const { return points_.empty(); }
+  std::size_t size() const { return points_.size(); }
+  const HistoryPoint& operator[](std::size_t index) const { return points_[index]; }
+  const HistoryPoint* begin() const { return points_.data(); }
+  const HistoryPoint* end() const { return points_.data() + points_.size(); }
+  std::string_view NameOf(const HistoryPoint& point) const { return names_[point.name]; }
+
+  // The dates that have points, oldest first.
+  std::vector<Date> Dates() const;
+  // The point of the member `id` on `date`, or null.
+  const HistoryPoint* Find(const Date& date, int id) const;
+
+  // Adds the batch's points: each replaces the point of its member and date
+  // when there is one (of two in the batch, the later wins), so that a
+  // table read again on its date corrects that date's points of the
+  // members it holds and leaves the others.
+  void Add(PointBatch batch);
+
+  // The same points, names included.
+  bool operator==(const History& other) const;
+  bool operator!=(const History& other) const { return !(*this == other); }
+  // The bytes a copy takes.
+  std::size_t CopyBytes() const { return points_.size() * sizeof(HistoryPoint) + names_.Bytes(); }
+
+ private:
+  LargeVector<HistoryPoint> points_;
+  NameStore names_;
+};
