@@ -10,13 +10,18 @@
 // LOAD: asks for a file and reads it as a save file or, when it does not
 // begin with the save-file header, as a stat table.  A file read marks the
 // session saved (session.h's SaveState) and is remembered.
-void Load(Console& console, Session& session);
+// When it replaces the session's roster, history, settings and columns,
+// the replaced ones are moved into `*before` (when given), for UNDO; true
+// then.
+bool Load(Console& console, Session& session, Session* before = nullptr);
 // LOAD after its file prompt: reads the file `name` (the file named on the
 // command line).
 void LoadFile(Console& console, Session& session, const std::string& name);
 
 // UPDATE: asks for a stat table and applies it to the roster.
-void Update(Console& console, Session& session);
+// When it changes the roster, the roster and history as they were are put
+// into `*before` (when given), for UNDO; true then.
+bool Update(Console& console, Session& session, Session* before = nullptr);
 
 // SAVE: asks for a file and saves the session to it (nothing to do on an
 // empty roster).  The file replaced keeps its previous content as NAME.bak;

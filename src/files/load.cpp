@@ -116,7 +116,16 @@ void ResetListSettings(Session& session) {
 // export), leaves the session as it was.  A stat table starts a new history
 // of its snapshot.  A load that replaced them leaves the session as right
 // after a save of that file.
-void LoadFrom(Console& console, Session& session, TextStream& file, const std::string& name) {
+bool LoadFrom(Console& console, Session& session, TextStream& file, const std::string& name,
+              Session* before) {
+  // The parts replaced, moved rather than copied.
+  const auto hand_over = [&session, before] {
+    if (before == nullptr) return;
+    before->roster = std::move(session.roster);
+    before->history = std::move(session.history);
+    before->list = session.list;
+    before->columns = session.columns;
+  };
   if (TakeSaveHeader(file)) {
     Session loaded;
     loaded.list = session.list;
@@ -124,8 +133,9 @@ void LoadFrom(Console& console, Session& session, TextStream& file, const std::s
     const SaveFileReport report = ReadSaveFile(file, loaded, console);
     if (report.interrupted) {
       console.ReportInterrupt();
-      return;
+      return false;
     }
+    hand_over();
     session.roster = std::move(loaded.roster);
     session.list = loaded.list;
     session.columns = loaded.columns;
@@ -133,66 +143,81 @@ void LoadFrom(Console& console, Session& session, TextStream& file, const std::s
     static const Format kDamaged("   [SKIPPED %d DAMAGED HISTORY LINES]\n");
     if (report.damaged_history_lines != 0) console.Print(kDamaged({report.damaged_history_lines}));
     session.saved.Clean(StampFile(name));
-    return;
+    return true;
   }
   console.PrintLine("   [LOADING]");
   Roster imported;
   Snapshot snapshot{TableDate(name), {}};
-  const TableReport report = ImportStatTable(file, imported, console, &snapshot);
+  TableReport report;
+  {
+    // The file's bytes go once it is read, before the snapshot is sorted in.
+    TextStream table = std::move(file);
+    report = ImportStatTable(table, imported, console, &snapshot);
+  }
   if (report.interrupted) {
     console.ReportInterrupt();
-    return;
+    return false;
   }
   ReportTable(console, report);
   if (report.rows == 0) {
     console.PrintLine("   [NO MEMBERS IN THAT FILE.  LOAD ABORTED]");
-    return;
+    return false;
   }
+  hand_over();
   session.roster = std::move(imported);
   ResetListSettings(session);
   session.history = History();
   session.history.Add(std::move(snapshot.points));
   session.saved.Clean(StampFile(name));
+  return true;
 }
 
 }  // namespace
 
-void Load(Console& console, Session& session) {
+bool Load(Console& console, Session& session, Session* before) {
   std::string name;
   std::optional<TextStream> file = AskAndRead(
       console, "   [FILE TO LOAD? '\\' TO CANCEL]\n   [KORVELIN-LOAD]\n >>> ", kLoadFailures, name);
-  if (file) LoadFrom(console, session, *file, name);
+  return file && LoadFrom(console, session, *file, name, before);
 }
 
 void LoadFile(Console& console, Session& session, const std::string& name) {
   std::optional<TextStream> file = ReadNamed(console, name, kLoadFailures);
-  if (file) LoadFrom(console, session, *file, name);
+  if (file) LoadFrom(console, session, *file, name, nullptr);
 }
 
-void Update(Console& console, Session& session) {
+bool Update(Console& console, Session& session, Session* before) {
   std::string name;
   std::optional<TextStream> file =
       AskAndRead(console, "   [FILE TO UPDATE FROM? '\\' TO CANCEL]\n   [KORVELIN-UPDATE]\n >>> ",
                  kUpdateFailures, name);
-  if (!file) return;
+  if (!file) return false;
   console.PrintLine("   [LOADING]");
   // A copy is updated and replaces the roster once whole, and the table's
   // snapshot joins the history then: an update that Ctrl-C stops, or a
   // table without a row taken, changes nothing.
   Roster updated = session.roster;
   Snapshot snapshot{TableDate(name), {}};
-  snapshot.points.Reserve(updated.size());  // a week's table holds most of the gang
   const UpdateReport report = UpdateFromStatTable(*file, updated, console, &snapshot);
   if (report.interrupted) {
     console.ReportInterrupt();
-    return;
+    return false;
   }
   ReportTable(console, report);
   if (report.rows == 0) {
     console.PrintLine("   [NO MEMBERS IN THAT FILE.  UPDATE ABORTED]");
-    return;
+    return false;
+  }
+  // The roster replaced is handed over whole; the history, which the
+  // snapshot joins in place, as a copy.
+  if (before != nullptr) {
+    before->roster = std::move(session.roster);
+    before->history = session.history;
+    before->list = session.list;
+    before->columns = session.columns;
   }
   session.roster = std::move(updated);
   session.history.Add(std::move(snapshot.points));
   ReportAbsent(console, session.roster, report.absent);
+  return true;
 }

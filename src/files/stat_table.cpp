@@ -144,16 +144,18 @@ std::size_t HomeSlot(int id, int shift) {
 // would find it: an open-addressing table, one probe in the usual case.
 class FirstWithId {
  public:
+  // Room for `members` and for a table's new members as many again as a
+  // quarter of them without growing.
   explicit FirstWithId(std::size_t members) {
     std::size_t capacity = 16;
-    while (capacity < 2 * members) capacity *= 2;
+    while (capacity < 2 * (members + members / 4)) capacity *= 2;
     Resize(capacity);
   }
   // False when no member has the ID.
   bool Find(int id, Place& place) const {
     const Slot& slot = slots_[SlotOf(id)];
-    if (!slot.used) return false;
-    place = slot.place;
+    if (slot.place == 0) return false;
+    place = {(slot.place - 1) % 2 != 0, (slot.place - 1) / 2};
     return true;
   }
   // Hints that `id` will be looked up soon.
@@ -162,17 +164,18 @@ class FirstWithId {
   // (false then).
   bool Add(int id, Place place) {
     Slot& slot = slots_[SlotOf(id)];
-    if (slot.used) return false;
-    slot = {id, true, place};
+    if (slot.place != 0) return false;
+    slot = {id, place.index * 2 + (place.added ? 1u : 0u) + 1};
     if (++count_ * 2 > slots_.size()) Grow();
     return true;
   }
 
  private:
+  // Eight bytes, so that a million members' table stays small: the place
+  // as index * 2 + added + 1, 0 for a free slot.
   struct Slot {
-    int id = 0;
-    bool used = false;
-    Place place{false, 0};
+    std::int32_t id = 0;
+    std::uint32_t place = 0;
   };
   std::size_t Home(int id) const { return HomeSlot(id, shift_); }
   void Resize(std::size_t capacity) {
@@ -183,7 +186,7 @@ class FirstWithId {
   std::size_t SlotOf(int id) const {
     const std::size_t mask = slots_.size() - 1;
     std::size_t i = Home(id);
-    while (slots_[i].used && slots_[i].id != id) i = (i + 1) & mask;
+    while (slots_[i].place != 0 && slots_[i].id != id) i = (i + 1) & mask;
     return i;
   }
   void Grow() {
@@ -192,7 +195,9 @@ class FirstWithId {
     Resize(old.size() * 2);
     count_ = 0;
     for (const Slot& slot : old) {
-      if (slot.used) Add(slot.id, slot.place);
+      if (slot.place == 0) continue;
+      slots_[SlotOf(slot.id)] = slot;
+      ++count_;
     }
   }
   LargeVector<Slot> slots_;  // a power of two of them
@@ -378,6 +383,12 @@ class RosterUpdate {
 
 TableReport ImportStatTable(TextStream& in, Roster& roster, TextSink& echo, Snapshot* snapshot) {
   roster.Clear();
+  // Room for a member on every line, and for names as long as the file,
+  // made at once: growing by steps would copy a large roster again and
+  // again (room never used takes no memory).
+  const std::size_t lines = in.LinesAhead();
+  roster.Reserve(lines, in.BytesAhead());
+  if (snapshot != nullptr) snapshot->points.Reserve(lines, in.BytesAhead());
   RosterImport import(roster, snapshot);
   TableReport report;
   ReadRows(in, echo, import, report);
@@ -387,6 +398,7 @@ TableReport ImportStatTable(TextStream& in, Roster& roster, TextSink& echo, Snap
 UpdateReport UpdateFromStatTable(TextStream& in, Roster& roster, TextSink& echo,
                                  Snapshot* snapshot) {
   RosterUpdate update(roster, snapshot);
+  if (snapshot != nullptr) snapshot->points.Reserve(in.LinesAhead(), in.BytesAhead());
   UpdateReport report;
   ReadRows(in, echo, update, report);
   if (report.rows > 0 && !report.interrupted) update.Finish(report.absent);

@@ -13,7 +13,6 @@
 // so the time grows in step with the roster.
 #include "list/sort.h"
 
-#include <algorithm>
 #include <cmath>
 #include <cstring>
 
@@ -35,34 +34,6 @@ std::uint64_t Ordered(double value) {
 }
 
 }  // namespace
-
-// Sorts by key, smallest first, keeping the order of equal keys: one pass
-// per 11-bit digit of the key, least significant first, skipping a digit
-// that every key shares.
-void Sorter::RadixSort() {
-  const std::size_t n = items_.size();
-  if (n < 2) return;
-  const auto digit_of = [](std::uint64_t key, int digit) {
-    return static_cast<std::size_t>(key >> (kDigitBits * digit)) & (kBuckets - 1);
-  };
-  for (auto& count : counts_) count.fill(0);
-  for (const Item& item : items_) {
-    for (int digit = 0; digit < kDigits; ++digit) ++counts_[digit][digit_of(item.key, digit)];
-  }
-  scratch_.resize(n);
-  for (int digit = 0; digit < kDigits; ++digit) {
-    std::array<std::size_t, kBuckets>& count = counts_[digit];
-    if (std::find(count.begin(), count.end(), n) != count.end()) continue;
-    std::size_t start = 0;
-    for (std::size_t& c : count) {
-      const std::size_t here = c;
-      c = start;
-      start += here;
-    }
-    for (const Item& item : items_) scratch_[count[digit_of(item.key, digit)]++] = item;
-    items_.swap(scratch_);
-  }
-}
 
 MemberOrder Sorter::Sort(const Roster& roster, const Weights& weights, const OptionInfo& option,
                          SortDirection direction) {
@@ -87,11 +58,11 @@ MemberOrder Sorter::Sort(const Roster& roster, const Weights& weights, const Opt
     }
     items_.push_back({descending ? ~key : key, at});
   }
-  RadixSort();
+  RadixSort(items_, scratch_);
 
   MemberOrder order;
   order.reserve(items_.size() + unordered_.size());
-  for (const Item& item : items_) order.push_back(item.member);
+  for (const KeyedPosition& item : items_) order.push_back(item.position);
   order.insert(order.end(), unordered_.begin(), unordered_.end());
   return order;
 }

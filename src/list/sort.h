@@ -1,13 +1,13 @@
 // The sort engine: the roster in the order of any of the 35 options.
 #pragma once
 
-#include <array>
 #include <cstddef>
 #include <cstdint>
 #include <vector>
 
 #include "roster/memory.h"
 #include "roster/options.h"
+#include "roster/radix_sort.h"
 #include "roster/roster.h"
 #include "roster/settings.h"
 
@@ -27,19 +27,8 @@ class Sorter {
                    SortDirection direction);
 
  private:
-  struct Item {
-    std::uint64_t key;
-    std::uint32_t member;
-  };
-  static constexpr int kDigitBits = 11;
-  static constexpr int kDigits = (64 + kDigitBits - 1) / kDigitBits;
-  static constexpr std::size_t kBuckets = std::size_t{1} << kDigitBits;
-  void RadixSort();
-
-  LargeVector<Item> items_;    // the members and their keys
-  LargeVector<Item> scratch_;  // the radix sort's second array
-  std::vector<std::array<std::size_t, kBuckets>> counts_ =
-      std::vector<std::array<std::size_t, kBuckets>>(kDigits);
+  LargeVector<KeyedPosition> items_;      // the members and their keys
+  LargeVector<KeyedPosition> scratch_;    // the radix sort's second array
   std::vector<std::uint32_t> unordered_;  // NaN keys
 };
 

@@ -4,7 +4,8 @@
 #include <algorithm>
 #include <cstddef>
 #include <cstring>
-#include <functional>
+
+#include "roster/radix_sort.h"
 
 namespace {
 
@@ -40,48 +41,18 @@ HistoryPoint PointOf(int day, const Member& member) {
 // NameStore
 // ---------------------------------------------------------------------------
 
-namespace {
-
-std::uint64_t HashOf(std::string_view name) { return std::hash<std::string_view>()(name); }
-
-// A slot holds the upper half of its name's hash beside the name's number
-// + 1, so that a probe compares a name's bytes only when the hashes agree.
-std::uint64_t Slot(std::uint64_t hash, std::uint32_t index) {
-  return (hash & 0xFFFFFFFF00000000u) | (index + 1u);
+std::uint32_t NameStore::Append(std::string_view name) {
+  NameRef ref;
+  ref.offset = bytes_.size();
+  ref.length = name.size();
+  bytes_.insert(bytes_.end(), name.begin(), name.end());
+  refs_.push_back(ref);
+  return static_cast<std::uint32_t>(refs_.size() - 1);
 }
 
-}  // namespace
-
-std::uint32_t NameStore::Intern(std::string_view name) {
-  if (2 * (refs_.size() + 1) > slots_.size()) Rehash(std::max<std::size_t>(64, 2 * slots_.size()));
-  const std::size_t mask = slots_.size() - 1;
-  const std::uint64_t hash = HashOf(name);
-  for (std::size_t i = hash & mask;; i = (i + 1) & mask) {
-    const std::uint64_t slot = slots_[i];
-    if (slot == 0) {
-      NameRef ref;
-      ref.offset = bytes_.size();
-      ref.length = name.size();
-      bytes_.insert(bytes_.end(), name.begin(), name.end());
-      refs_.push_back(ref);
-      const std::uint32_t index = static_cast<std::uint32_t>(refs_.size() - 1);
-      slots_[i] = Slot(hash, index);
-      return index;
-    }
-    const std::uint32_t index = static_cast<std::uint32_t>(slot) - 1;
-    if (slot == Slot(hash, index) && (*this)[index] == name) return index;
-  }
-}
-
-void NameStore::Rehash(std::size_t slots) {
-  slots_.assign(slots, 0);
-  const std::size_t mask = slots - 1;
-  for (std::uint32_t index = 0; index < refs_.size(); ++index) {
-    const std::uint64_t hash = HashOf((*this)[index]);
-    std::size_t i = hash & mask;
-    while (slots_[i] != 0) i = (i + 1) & mask;
-    slots_[i] = Slot(hash, index);
-  }
+void NameStore::Adopt(LargeVector<char>&& bytes, LargeVector<NameRef>&& refs) {
+  bytes_ = std::move(bytes);
+  refs_ = std::move(refs);
 }
 
 // ---------------------------------------------------------------------------
@@ -121,23 +92,86 @@ const HistoryPoint* History::Find(const Date& date, int id) const {
   return found != last && found->id == id ? &*found : nullptr;
 }
 
+namespace {
+
+// A point's place in a history: by date, then ID, as unsigned numbers.
+std::uint64_t KeyOf(const HistoryPoint& point) {
+  return (static_cast<std::uint64_t>(static_cast<std::uint32_t>(point.day) ^ 0x80000000u) << 32) |
+         (static_cast<std::uint32_t>(point.id) ^ 0x80000000u);
+}
+
+// The points of `day` in [first, last) of points sorted by date: a range.
+struct Block {
+  const HistoryPoint* begin = nullptr;
+  const HistoryPoint* end = nullptr;
+  int day = 0;
+  bool empty() const { return begin == end; }
+};
+
+// The points of the last date before `day` in sorted `points`.
+Block DateBefore(const HistoryPoint* first, const HistoryPoint* last, int day) {
+  const HistoryPoint* before = std::lower_bound(
+      first, last, day, [](const HistoryPoint& point, int d) { return point.day < d; });
+  if (before == first) return {};
+  const int previous = before[-1].day;
+  const HistoryPoint* start = std::lower_bound(
+      first, before, previous, [](const HistoryPoint& point, int d) { return point.day < d; });
+  return {start, before, previous};
+}
+
+}  // namespace
+
 void History::Add(PointBatch batch) {
   LargeVector<HistoryPoint>& added = batch.points_;
   // By date and ID, and in the order added among the points of one member
-  // and date: a batch point's name is its number in the order added.
-  std::sort(added.begin(), added.end(), [](const HistoryPoint& a, const HistoryPoint& b) {
-    return PointBefore(a, b) || (SameKey(a, b) && a.name < b.name);
-  });
+  // and date: the radix sort keeps the order of equal keys.
+  {
+    LargeVector<HistoryPoint> scratch;
+    RadixSortBy(added, scratch, KeyOf);
+  }
   // Of the points of one member and date, the last added is kept.
   std::size_t kept = 0;
   for (std::size_t i = 0; i < added.size(); ++i) {
     if (i + 1 < added.size() && SameKey(added[i], added[i + 1])) continue;
-    HistoryPoint& point = added[kept++] = added[i];
-    const NameRef ref = batch.names_[point.name];
-    point.name = names_.Intern(std::string_view(batch.name_bytes_.data() + ref.offset, ref.length));
+    added[kept++] = added[i];
   }
   added.resize(kept);
   if (added.empty()) return;
+
+  // The names.  A first snapshot's are taken over whole.  Otherwise each
+  // date's points are walked beside those of the date before (in the
+  // history or earlier in the batch, whichever is later), both in ID order:
+  // a member named as it was then keeps that name's number, and only a new
+  // or changed name is stored.
+  const auto batch_name = [&batch](const HistoryPoint& point) {
+    const NameRef ref = batch.names_[point.name];
+    return std::string_view(batch.name_bytes_.data() + ref.offset, ref.length);
+  };
+  if (points_.empty() && names_.empty() && added.front().day == added.back().day) {
+    names_.Adopt(std::move(batch.name_bytes_), std::move(batch.names_));
+  } else {
+    Block earlier;  // the batch's date before the one being named
+    for (std::size_t at = 0; at < added.size();) {
+      const int day = added[at].day;
+      std::size_t end = at;
+      while (end < added.size() && added[end].day == day) ++end;
+      Block before = DateBefore(points_.data(), points_.data() + points_.size(), day);
+      if (!earlier.empty() && (before.empty() || earlier.day > before.day)) before = earlier;
+      const HistoryPoint* previous = before.begin;
+      for (std::size_t i = at; i < end; ++i) {
+        HistoryPoint& point = added[i];
+        while (previous != before.end && previous->id < point.id) ++previous;
+        const std::string_view name = batch_name(point);
+        if (previous != before.end && previous->id == point.id && names_[previous->name] == name) {
+          point.name = previous->name;
+        } else {
+          point.name = names_.Append(name);
+        }
+      }
+      earlier = {added.data() + at, added.data() + end, day};
+      at = end;
+    }
+  }
 
   // A table of a date after every other (the weekly UPDATE) goes at the
   // end; a first one is the history.

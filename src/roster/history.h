@@ -39,25 +39,27 @@ inline bool PointBefore(const HistoryPoint& a, const HistoryPoint& b) {
 // the date `day`; its name is set apart.
 HistoryPoint PointOf(int day, const Member& member);
 
-// Names kept once each: the same name stored again gets the number it got
-// the first time.
+// The history's names, by number.  A member's name is stored again only
+// when it differs from its name at the date before (History::Add), so that a
+// name that comes back week after week is kept once.
 class NameStore {
  public:
-  std::uint32_t Intern(std::string_view name);
+  // Stores `name`; returns its number.
+  std::uint32_t Append(std::string_view name);
   std::string_view operator[](std::uint32_t index) const {
     const NameRef ref = refs_[index];
     return std::string_view(bytes_.data() + ref.offset, ref.length);
   }
+  bool empty() const { return refs_.empty(); }
   std::size_t size() const { return refs_.size(); }
   // The bytes the names take.
   std::size_t Bytes() const { return bytes_.size() + refs_.size() * sizeof(NameRef); }
+  // An empty store takes these names over whole, their numbers kept.
+  void Adopt(LargeVector<char>&& bytes, LargeVector<NameRef>&& refs);
 
  private:
-  void Rehash(std::size_t slots);
-
-  LargeVector<char> bytes_;           // every name, one after another
-  LargeVector<NameRef> refs_;         // where each name lies, by number
-  LargeVector<std::uint64_t> slots_;  // open addressing: hash and number + 1 (history.cpp); 0 free
+  LargeVector<char> bytes_;    // every name, one after another
+  LargeVector<NameRef> refs_;  // where each name lies, by number
 };
 
 // Points gathered apart from a history (a stat table being read, a save
@@ -70,7 +72,12 @@ class PointBatch {
   std::size_t size() const { return points_.size(); }
   bool empty() const { return points_.empty(); }
   // Makes room for `points` points in all.
-  void Reserve(std::size_t points) { points_.reserve(points); }
+  // Makes room for `points` points and `name_bytes` bytes of names in all.
+  void Reserve(std::size_t points, std::size_t name_bytes = 0) {
+    points_.reserve(points);
+    names_.reserve(points);
+    name_bytes_.reserve(name_bytes);
+  }
 
  private:
   friend class History;

@@ -50,7 +50,12 @@ class Roster {
   // Removes every member and releases the memory they took.
   void Clear();
   // Makes room for `members` members in all without moving them again.
-  void Reserve(std::size_t members) { members_.reserve(members); }
+  // Makes room for `members` members and `name_bytes` bytes of names in
+  // all without moving them again.
+  void Reserve(std::size_t members, std::size_t name_bytes = 0) {
+    members_.reserve(members);
+    names_.reserve(name_bytes);
+  }
 
   // Equal when they hold the same members in the same order: the same
   // names and every stat alike, bit for bit (a NaN read from a damaged file

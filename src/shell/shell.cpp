@@ -34,6 +34,15 @@ Next OnRoster(Main& main) {
   return Next::kStay;
 }
 
+// LOAD and UPDATE, which replace the members and the history with ones read
+// aside: the step keeps the replaced ones, handed over, rather than a copy.
+template <bool (*Run)(Console&, Session&, Session*), const char* Word>
+Next Replacing(Main& main) {
+  RunAsReplacingStep(main.undo, main.session, Word,
+                     [&main](Session* before) { return Run(main.console, main.session, before); });
+  return Next::kStay;
+}
+
 // The words UNDO names its steps by.
 constexpr char kList[] = "LIST", kEdit[] = "EDIT", kDelete[] = "DELETE", kAdd[] = "ADD",
                kLoad[] = "LOAD", kSnap[] = "SNAP", kUpdate[] = "UPDATE";
@@ -89,14 +98,14 @@ const Command<Handler<Main>> kMainCommands[] = {
     {"edit", OnRoster<Edit, kEdit>},
     {"delete", OnRoster<Delete, kDelete>},
     {"add", OnRoster<Add, kAdd>},
-    {"load", Stay<Load, kLoad>},
+    {"load", Replacing<Load, kLoad>},
     {"save",
      [](Main& m) {
        Save(m.console, m.session);
        return Next::kStay;
      }},
     {"snap", OnRoster<Snap, kSnap>},
-    {"update", Stay<Update, kUpdate>},
+    {"update", Replacing<Update, kUpdate>},
     {"quit", [](Main& m) { return Quit(m.console, m.session) ? Next::kLeave : Next::kStay; }},
     {"find",
      [](Main& m) {

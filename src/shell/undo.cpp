@@ -9,6 +9,13 @@ SessionCopy::SessionCopy(const Session& session, bool members)
   }
 }
 
+SessionCopy SessionCopy::Taking(Session&& replaced) {
+  SessionCopy copy(replaced, false);
+  copy.roster_.emplace(std::move(replaced.roster));
+  copy.history_.emplace(std::move(replaced.history));
+  return copy;
+}
+
 std::size_t SessionCopy::BytesOf(const Session& session, bool members) {
   return sizeof(SessionCopy) +
          (members ? session.roster.CopyBytes() + session.history.CopyBytes() : 0);

@@ -17,6 +17,8 @@
 class SessionCopy {
  public:
   SessionCopy(const Session& session, bool members);
+  // The parts a command replaced and handed over, taken as they are.
+  static SessionCopy Taking(Session&& replaced);
 
   // The bytes a copy of `session` takes (its members' when `members`).
   static std::size_t BytesOf(const Session& session, bool members);
@@ -85,6 +87,26 @@ void RunAsStep(UndoSteps& steps, Session& session, const char* word, bool member
   command();
   if (step.before.SameAs(session)) return;
   if (session.saved.clean_points == step.saved.clean_points) session.saved.unsaved = true;
+  steps.Push(std::move(step));
+}
+
+// Runs `command(&before)` on the session as one step UNDO can take back, for
+// a command that replaces the members and history wholesale (LOAD, UPDATE)
+// and hands the replaced parts over in `before` instead of their being
+// copied first: it returns whether it replaced them.  When they fit the
+// budget they become the newest step; otherwise the earlier steps go too.
+template <typename Run>
+void RunAsReplacingStep(UndoSteps& steps, Session& session, const char* word, Run command) {
+  const SaveState saved = session.saved;
+  Session before;
+  if (!command(&before)) return;
+  UndoStep step{word, SessionCopy::Taking(std::move(before)), saved};
+  if (step.before.SameAs(session)) return;
+  if (session.saved.clean_points == saved.clean_points) session.saved.unsaved = true;
+  if (!steps.MakeRoom(step.before.Bytes())) {
+    steps.Clear();
+    return;
+  }
   steps.Push(std::move(step));
 }
 

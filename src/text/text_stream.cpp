@@ -3,9 +3,13 @@
 #include "text/text_stream.h"
 
 #include <sys/stat.h>
+#ifdef __linux__
+#include <sys/mman.h>
+#endif
 
 #include <algorithm>
 #include <cerrno>
+#include <cstdint>
 #include <cstring>
 #include <filesystem>
 #include <system_error>
@@ -13,8 +17,23 @@
 #include "text/characters.h"
 
 namespace {
+
 constexpr std::size_t kBlock = 1 << 16;
+
+// Asks Linux to back the 2 MiB pages inside [memory, memory + size) with
+// huge pages: a large file read whole then takes a few dozen page faults
+// instead of one for every 4 KiB.  Elsewhere, or for less, nothing.
+void BackWithHugePages([[maybe_unused]] char* memory, [[maybe_unused]] std::size_t size) {
+#ifdef __linux__
+  constexpr std::uintptr_t kHugePage = std::uintptr_t{2} << 20;
+  const auto start = reinterpret_cast<std::uintptr_t>(memory);
+  const std::uintptr_t first = (start + kHugePage - 1) & ~(kHugePage - 1);
+  const std::uintptr_t last = (start + size) & ~(kHugePage - 1);
+  if (last > first) madvise(reinterpret_cast<void*>(first), last - first, MADV_HUGEPAGE);
+#endif
 }
+
+}  // namespace
 
 TextStream::TextStream(std::FILE* source, FilePtr owned, std::unique_ptr<LineSource> lines)
     : owned_(std::move(owned)), source_(source), lines_(std::move(lines)) {}
@@ -37,6 +56,7 @@ bool ReadWholeFile(std::FILE* file, std::string& bytes) {
   struct stat info;
   if (fstat(fileno(file), &info) == 0 && S_ISREG(info.st_mode) && info.st_size > 0) {
     bytes.reserve(static_cast<std::size_t>(info.st_size) + 1);
+    BackWithHugePages(&bytes[0], bytes.capacity());
   }
   for (;;) {
     const std::size_t had = bytes.size();
@@ -130,6 +150,22 @@ StreamChar TextStream::GetMultibyte(int lead) {
 
 void TextStream::Unget(const StreamChar& c) {
   for (std::size_t i = c.length; i > 0; --i) Unget(static_cast<unsigned char>(c.bytes[i - 1]));
+}
+
+std::size_t TextStream::LinesAhead() const {
+  // Lines end in LF, CR LF or (in stat tables) a lone CR.
+  const auto count = [this](char end) {
+    std::size_t found = 0;
+    const char* at = buffer_.data() + pos_;
+    const char* const stop = buffer_.data() + buffer_.size();
+    while ((at = static_cast<const char*>(
+                std::memchr(at, end, static_cast<std::size_t>(stop - at)))) != nullptr) {
+      ++found;
+      ++at;
+    }
+    return found;
+  };
+  return std::max(count('\n'), count('\r')) + 1;
 }
 
 int TextStream::Peek() {

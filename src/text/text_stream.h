@@ -74,6 +74,12 @@ class TextStream {
   // the line feed (CR LF folded as Get folds it); the bytes of a file's
   // line are copied at once.  False at the end of the stream.
   bool GetLine(std::string& line);
+  // At most how many lines are left in what has been read into memory (a
+  // whole file, for a stream over one): a reader's hint of how much room
+  // to make.
+  std::size_t LinesAhead() const;
+  // How many bytes are left in what has been read into memory.
+  std::size_t BytesAhead() const { return buffer_.size() - pos_; }
   int Peek();  // the next byte without consuming it
   // Puts a byte back (kEnd is ignored).  When the byte before the read
   // position is the same byte, the position just steps back over it: that
