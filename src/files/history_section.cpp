@@ -157,8 +157,11 @@ bool WriteHistorySection(AtomicFile& out, const History& history) {
   if (history.empty()) return true;
   std::string block = kHistoryMark;
   block += '\n';
-  for (const HistoryPoint& point : history) {
-    AppendHistoryLine(block, point, history.NameOf(point));
+  constexpr std::ptrdiff_t kAhead = 32;
+  for (const HistoryPoint* point = history.begin(); point != history.end(); ++point) {
+    if (history.end() - point > kAhead) history.FetchNamePlace(point[kAhead]);
+    if (history.end() - point > kAhead / 2) history.FetchName(point[kAhead / 2]);
+    AppendHistoryLine(block, *point, history.NameOf(*point));
     if (block.size() >= kBlock) {
       out.Write(block);
       block.clear();

@@ -64,8 +64,9 @@ void WriteTable(TableWriter& writer, const TableContent& content) {
   writer.BeginTable(table);
   if (content.order == nullptr) return;
 
-  // A sorted list visits the members all over memory: the members a few
-  // rows ahead are fetched while this one is written.
+  // A sorted list visits the members and their names all over memory: the
+  // member a few rows ahead is fetched while this row is written, and its
+  // name once the member is at hand, half way there.
   const Roster& roster = content.roster;
   const MemberOrder& order = *content.order;
   const std::size_t rows =
@@ -73,6 +74,9 @@ void WriteTable(TableWriter& writer, const TableContent& content) {
   constexpr std::size_t kAhead = 16;
   for (std::size_t row = 0; row < rows; ++row) {
     if (row + kAhead < rows) __builtin_prefetch(&roster[order[row + kAhead]]);
+    if (row + kAhead / 2 < rows) {
+      __builtin_prefetch(roster.NameOf(roster[order[row + kAhead / 2]]).data());
+    }
     const Member& member = roster[order[row]];
     writer.Row({roster.NameOf(member), &member, &content.weights});
     if (InterruptRequested()) break;
