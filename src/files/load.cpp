@@ -45,6 +45,9 @@ std::optional<TextStream> ReadNamed(Console& console, const std::string& name,
                                     const ReadFailures& failures) {
   std::string bytes;
   FileStatus status;
+  // A FIFO or a slow file may keep the read waiting: the prompt answered by
+  // type-ahead, held until now, is shown first.
+  console.Flush();
   {
     InterruptibleWait wait;
     status = ReadFile(name, bytes);

@@ -29,6 +29,7 @@ bool AskAndSave(Console& console, Session& session, const char* prompt) {
     case FileAnswer::kName: break;
   }
   if (!MaySaveOver(console, session, name)) return false;
+  console.Flush();  // a FIFO may keep the save waiting: the prompt is shown first
   const FileStatus status = WriteSaveFile(name, session, console);
   if (status.failure == FileFailure::kInterrupted) {
     console.ReportInterrupt();

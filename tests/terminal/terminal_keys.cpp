@@ -236,7 +236,9 @@ TEST(TerminalTest, CtrlCStopsCommandsAndTabQuotesFileNames) {
   ASSERT_TRUE(terminal.Then(kMain, "load big.txt\r"));
   ASSERT_TRUE(terminal.Then("Member 20000 ", "", false));
   ASSERT_TRUE(terminal.Then(kMain, "load pipe\r"));
-  ASSERT_TRUE(stop(""));
+  ASSERT_TRUE(stop("[KORVELIN-LOAD]\r\n >>> "));  // shown while the FIFO waits
+  ASSERT_TRUE(terminal.Then(kMain, "save pipe\r"));
+  ASSERT_TRUE(stop("[KORVELIN-SAVE]\r\n >>> "));
   ASSERT_TRUE(terminal.Then(kMain, "find member 20000\r"));
   ASSERT_TRUE(terminal.Then("[1 FOUND]", "", false));
   ASSERT_TRUE(terminal.Then(kMain, "list\r"));
