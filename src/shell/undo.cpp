@@ -3,10 +3,7 @@
 
 SessionCopy::SessionCopy(const Session& session, bool members)
     : list_(session.list), columns_(session.columns) {
-  if (members) {
-    roster_.emplace(session.roster);
-    history_.emplace(session.history);
-  }
+  if (members) roster_.emplace(session.roster);
 }
 
 SessionCopy SessionCopy::Taking(Session&& replaced) {
@@ -17,8 +14,7 @@ SessionCopy SessionCopy::Taking(Session&& replaced) {
 }
 
 std::size_t SessionCopy::BytesOf(const Session& session, bool members) {
-  return sizeof(SessionCopy) +
-         (members ? session.roster.CopyBytes() + session.history.CopyBytes() : 0);
+  return sizeof(SessionCopy) + (members ? session.roster.CopyBytes() : 0);
 }
 
 std::size_t SessionCopy::Bytes() const {

@@ -12,8 +12,11 @@
 // What a save writes, copied before a command so that it can be compared
 // with the session after it and put back by UNDO.  The members are copied
 // only for a command that may change them (the List protocol changes only
-// the settings and columns).  A part that SAVE writes is one more field
-// here, copied, compared and put back with the others.
+// the settings and columns).  The history is never copied here: only LOAD
+// and UPDATE change it, and they hand over the one they replace (Taking),
+// so a season's history does not make every ADD or EDIT cost its size.
+// A part that SAVE writes is one more field here, compared and put back
+// with the others.
 class SessionCopy {
  public:
   SessionCopy(const Session& session, bool members);
@@ -30,7 +33,7 @@ class SessionCopy {
 
  private:
   std::optional<Roster> roster_;
-  std::optional<History> history_;  // copied with the members: UPDATE and LOAD change both
+  std::optional<History> history_;  // the one LOAD or UPDATE replaced
   ListSettings list_;
   ColumnSet columns_;
 };

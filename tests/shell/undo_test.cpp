@@ -81,4 +81,20 @@ TEST(UndoStepsTest, TwentyStepsAtMostWithinTheirBytes) {
   EXPECT_EQ(small.size(), 1u);
 }
 
+// A command on the members alone keeps a step the size of the roster,
+// however long the history is: it fits a budget the history alone exceeds.
+TEST(UndoStepsTest, AStepOnTheMembersLeavesTheHistoryOut) {
+  Session session;
+  session.roster.Append(Member{}, "Ann");
+  UndoSteps steps(4 * SessionCopy::BytesOf(session, true));
+  PointBatch season;
+  for (int day = 0; day < 1000; ++day) season.Add({0.0, day, 1, 1, 1, 1, 1, 1, 1, 0}, "Ann");
+  session.history.Add(std::move(season));
+  const History history = session.history;
+  RunAsStep(steps, session, "ADD", true, [&session] { session.roster.Append(Member{}, "Bo"); });
+  EXPECT_STREQ(UndoLastStep(steps, session), "ADD");
+  EXPECT_EQ(session.roster.size(), 1u);
+  EXPECT_EQ(session.history, history);
+}
+
 }  // namespace
