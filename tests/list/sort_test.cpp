@@ -2,7 +2,6 @@
 // infinities, the fallback and the size it must cope with.
 #include "list/sort.h"
 
-#include <chrono>
 #include <climits>
 #include <cmath>
 #include <functional>
@@ -201,26 +200,27 @@ TEST_F(SortTest, OptionsOutsideTheTableFallBackToAscendingIds) {
   }
 }
 
-// A quadratic sort would take minutes here; a stable n log n sort takes a
-// fraction of a second even in a sanitizer build.
-TEST_F(SortTest, LargeRostersSortQuickly) {
+// A large roster with long runs of equal keys: level 2 first, then 1, then
+// 0, each run in reverse roster order.  (How fast it sorts is measured by
+// the benchmark, not here.)
+TEST_F(SortTest, LargeRostersKeepEqualKeysInReverseRosterOrder) {
   constexpr int kMembers = 200000;
   roster.Reserve(kMembers);
   for (int i = 0; i < kMembers; ++i) {
     Member member;
     member.id = i;
-    member.level = i % 3;  // long runs of equal keys
+    member.level = i % 3;
     roster.Append(member, "");
   }
-  const auto start = std::chrono::steady_clock::now();
   const MemberOrder order = sorter.Sort(roster, session.list.weights, OptionByNumber(25), kDown);
-  const double seconds =
-      std::chrono::duration<double>(std::chrono::steady_clock::now() - start).count();
-  EXPECT_LT(seconds, 5.0);
-  // Level 2 first, each run in reverse roster order.
   ASSERT_EQ(order.size(), static_cast<std::size_t>(kMembers));
   EXPECT_EQ(roster[order.front()].id, kMembers - 3);  // 199997, the last of level 2
-  EXPECT_EQ(roster[order.back()].id, 0);
+  for (std::size_t i = 1; i < order.size(); ++i) {
+    const Member& before = roster[order[i - 1]];
+    const Member& after = roster[order[i]];
+    ASSERT_TRUE(before.level > after.level || (before.level == after.level && before.id > after.id))
+        << "at " << i;
+  }
 }
 
 }  // namespace
