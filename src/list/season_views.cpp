@@ -3,6 +3,7 @@
 // member's points, the gang's sums by date, or every point.  Both are views
 // (table_writer.h) and go wherever OUTPUT sends tables.
 #include <algorithm>
+#include <array>
 #include <charconv>
 #include <cmath>
 #include <cstdint>
@@ -278,6 +279,24 @@ const Command<Handler<ListVisit>> kTrendStats[] = {
 
 std::int64_t TotalOf(const HistoryPoint& p) { return std::int64_t{p.speed} + p.power + p.strength; }
 
+// A point's five stats and begging skill fill six columns from `first` on,
+// in this order in both HISTORY views.
+constexpr int kPointStats = 6;
+std::array<double, kPointStats> StatsOf(const HistoryPoint& p) {
+  return {double(p.speed),  double(p.power), double(p.strength),
+          double(p.health), double(p.intel), p.beg};
+}
+void MeasureStats(ViewShape& view, std::size_t first, const HistoryPoint& p) {
+  const auto stats = StatsOf(p);
+  for (int s = 0; s < kPointStats; ++s) MeasureColumn(view.columns[first + s], stats[s]);
+}
+void SetStats(std::vector<ViewCell>& cells, std::size_t first, const HistoryPoint& p) {
+  const auto stats = StatsOf(p);
+  for (int s = 0; s < kPointStats; ++s) {
+    SetNumber(cells[first + s], stats[s], s == kPointStats - 1 ? 2 : 0);  // the beg: 2 decimals
+  }
+}
+
 // One member's points, oldest first, with the change of its total from the
 // point before.
 void ShowMember(ListVisit& visit, int id) {
@@ -303,9 +322,8 @@ void ShowMember(ListVisit& visit, int id) {
     const HistoryPoint& p = *points[i];
     view.chart.labels.push_back(DateText(p.day));
     view.chart.values.push_back(static_cast<double>(TotalOf(p)));
-    const double stats[] = {double(p.speed), double(p.power), double(p.strength), double(p.health),
-                            double(p.intel), p.beg,           double(TotalOf(p))};
-    for (int s = 0; s < 7; ++s) MeasureColumn(view.columns[3 + s], stats[s]);
+    MeasureStats(view, 3, p);
+    MeasureColumn(view.columns[9], static_cast<double>(TotalOf(p)));
     if (i == 0) continue;
     const double change = static_cast<double>(TotalOf(p) - TotalOf(*points[i - 1]));
     MeasureColumn(view.columns[10], change);
@@ -317,10 +335,7 @@ void ShowMember(ListVisit& visit, int id) {
       SetDate(cells[0], p.day);
       cells[1].text = history.NameOf(p);
       SetNumber(cells[2], p.level);
-      const double stats[] = {double(p.speed), double(p.power), double(p.strength),
-                              double(p.health), double(p.intel)};
-      for (int s = 0; s < 5; ++s) SetNumber(cells[3 + s], stats[s]);
-      SetNumber(cells[8], p.beg, 2);
+      SetStats(cells, 3, p);
       SetNumber(cells[9], static_cast<double>(TotalOf(p)));
       if (i == 0) return;
       const double change = static_cast<double>(TotalOf(p) - TotalOf(*points[i - 1]));
@@ -395,9 +410,7 @@ Next ShowAll(ListVisit& visit) {
                   Column("Beg", 6, ViewKind::kStat)},
                  {}};
   for (const HistoryPoint& p : history) {
-    const double stats[] = {double(p.speed),  double(p.power), double(p.strength),
-                            double(p.health), double(p.intel), p.beg};
-    for (int s = 0; s < 6; ++s) MeasureColumn(view.columns[4 + s], stats[s]);
+    MeasureStats(view, 4, p);
   }
   ShowTable(visit, [&](TableWriter& writer) {
     WriteView(writer, view, history.size(), [&](std::size_t i, std::vector<ViewCell>& cells) {
@@ -406,10 +419,7 @@ Next ShowAll(ListVisit& visit) {
       SetNumber(cells[1], p.id);
       cells[2].text = history.NameOf(p);
       SetNumber(cells[3], p.level);
-      const double stats[] = {double(p.speed), double(p.power), double(p.strength),
-                              double(p.health), double(p.intel)};
-      for (int s = 0; s < 5; ++s) SetNumber(cells[4 + s], stats[s]);
-      SetNumber(cells[9], p.beg, 2);
+      SetStats(cells, 4, p);
     });
   });
   return Next::kLeave;
