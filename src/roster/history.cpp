@@ -50,24 +50,13 @@ std::uint32_t NameStore::Append(std::string_view name) {
   return static_cast<std::uint32_t>(refs_.size() - 1);
 }
 
-void NameStore::Adopt(LargeVector<char>&& bytes, LargeVector<NameRef>&& refs) {
-  bytes_ = std::move(bytes);
-  refs_ = std::move(refs);
-}
-
 // ---------------------------------------------------------------------------
 // PointBatch and History
 // ---------------------------------------------------------------------------
 
 void PointBatch::Add(const HistoryPoint& point, std::string_view name) {
-  name = Kept(name);
-  NameRef ref;
-  ref.offset = name_bytes_.size();
-  ref.length = name.size();
-  name_bytes_.insert(name_bytes_.end(), name.begin(), name.end());
-  names_.push_back(ref);
   points_.push_back(point);
-  points_.back().name = static_cast<std::uint32_t>(names_.size() - 1);
+  points_.back().name = names_.Append(Kept(name));
 }
 
 std::vector<History::Date> History::Dates() const {
@@ -143,12 +132,8 @@ void History::Add(PointBatch batch) {
   // history or earlier in the batch, whichever is later), both in ID order:
   // a member named as it was then keeps that name's number, and only a new
   // or changed name is stored.
-  const auto batch_name = [&batch](const HistoryPoint& point) {
-    const NameRef ref = batch.names_[point.name];
-    return std::string_view(batch.name_bytes_.data() + ref.offset, ref.length);
-  };
   if (points_.empty() && names_.empty() && added.front().day == added.back().day) {
-    names_.Adopt(std::move(batch.name_bytes_), std::move(batch.names_));
+    names_ = std::move(batch.names_);
   } else {
     Block earlier;  // the batch's date before the one being named
     for (std::size_t at = 0; at < added.size();) {
@@ -161,7 +146,7 @@ void History::Add(PointBatch batch) {
       for (std::size_t i = at; i < end; ++i) {
         HistoryPoint& point = added[i];
         while (previous != before.end && previous->id < point.id) ++previous;
-        const std::string_view name = batch_name(point);
+        const std::string_view name = batch.names_[point.name];
         if (previous != before.end && previous->id == point.id && names_[previous->name] == name) {
           point.name = previous->name;
         } else {

@@ -60,8 +60,11 @@ class NameStore {
   void FetchBytes(std::uint32_t index) const {
     __builtin_prefetch(bytes_.data() + refs_[index].offset);
   }
-  // An empty store takes these names over whole, their numbers kept.
-  void Adopt(LargeVector<char>&& bytes, LargeVector<NameRef>&& refs);
+  // Makes room for `names` names of `bytes` bytes in all.
+  void Reserve(std::size_t names, std::size_t bytes) {
+    refs_.reserve(names);
+    bytes_.reserve(bytes);
+  }
 
  private:
   LargeVector<char> bytes_;    // every name, one after another
@@ -80,15 +83,13 @@ class PointBatch {
   // Makes room for `points` points and `name_bytes` bytes of names in all.
   void Reserve(std::size_t points, std::size_t name_bytes = 0) {
     points_.reserve(points);
-    names_.reserve(points);
-    name_bytes_.reserve(name_bytes);
+    names_.Reserve(points, name_bytes);
   }
 
  private:
   friend class History;
-  LargeVector<HistoryPoint> points_;  // in the order added; name: the index in names_
-  LargeVector<char> name_bytes_;      // on large pages: History::Add reads them in ID order
-  LargeVector<NameRef> names_;
+  LargeVector<HistoryPoint> points_;  // in the order added; name: the number in names_
+  NameStore names_;                   // one a point: History::Add reads them in ID order
 };
 
 // A stat table's snapshot while the table is read: the points of one date.
