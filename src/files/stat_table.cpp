@@ -132,41 +132,78 @@ struct Place {
   std::uint32_t index;
 };
 
-// The slot where an open-addressing table of 2^(64 - shift) slots starts
-// looking for `id`: the high bits of a multiplicative hash, so that IDs
-// close together land apart.
-std::size_t HomeSlot(int id, int shift) {
-  return static_cast<std::size_t>(
-      (static_cast<std::uint64_t>(static_cast<std::uint32_t>(id)) * 0x9E3779B97F4A7C15u) >> shift);
-}
+// An open-addressing table keyed by member ID: linear probing from a slot
+// picked by the high bits of a multiplicative hash (so that IDs close
+// together land apart), doubled when half full.  A `Slot` holds an `id`
+// and says whether it is used.
+template <typename Slot>
+class IdSlots {
+ public:
+  explicit IdSlots(std::size_t capacity) { Resize(capacity); }
+  // The slot holding `id`, or the free one where it would go.
+  Slot& operator[](int id) { return slots_[Find(id)]; }
+  const Slot& operator[](int id) const { return slots_[Find(id)]; }
+  // Hints that `id` will be looked up soon.
+  void Prefetch(int id) const { __builtin_prefetch(&slots_[Home(id)]); }
+  // Counts a slot just filled; the table grows when half of it is used,
+  // which moves every slot.
+  void Filled() {
+    if (++count_ * 2 > slots_.size()) Grow();
+  }
+
+ private:
+  std::size_t Home(int id) const {
+    return static_cast<std::size_t>(
+        (static_cast<std::uint64_t>(static_cast<std::uint32_t>(id)) * 0x9E3779B97F4A7C15u) >>
+        shift_);
+  }
+  std::size_t Find(int id) const {
+    const std::size_t mask = slots_.size() - 1;
+    std::size_t i = Home(id);
+    while (slots_[i].used() && slots_[i].id != id) i = (i + 1) & mask;
+    return i;
+  }
+  void Resize(std::size_t capacity) {
+    slots_.assign(capacity, Slot());
+    shift_ = 64;
+    for (std::size_t c = capacity; c > 1; c /= 2) --shift_;
+  }
+  void Grow() {
+    LargeVector<Slot> old;
+    old.swap(slots_);
+    Resize(old.size() * 2);
+    for (const Slot& slot : old) {
+      if (slot.used()) slots_[Find(slot.id)] = slot;
+    }
+  }
+  LargeVector<Slot> slots_;  // a power of two of them
+  int shift_ = 64;           // 64 less the bits of a slot number
+  std::size_t count_ = 0;
+};
 
 // The first member in roster order with each ID, as a walk from the front
-// would find it: an open-addressing table, one probe in the usual case.
+// would find it: one probe in the usual case.
 class FirstWithId {
  public:
   // Room for `members` and for a table's new members as many again as a
   // quarter of them without growing.
-  explicit FirstWithId(std::size_t members) {
-    std::size_t capacity = 16;
-    while (capacity < 2 * (members + members / 4)) capacity *= 2;
-    Resize(capacity);
-  }
+  explicit FirstWithId(std::size_t members) : slots_(Capacity(members)) {}
   // False when no member has the ID.
   bool Find(int id, Place& place) const {
-    const Slot& slot = slots_[SlotOf(id)];
-    if (slot.place == 0) return false;
+    const Slot& slot = slots_[id];
+    if (!slot.used()) return false;
     place = {(slot.place - 1) % 2 != 0, (slot.place - 1) / 2};
     return true;
   }
   // Hints that `id` will be looked up soon.
-  void Prefetch(int id) const { __builtin_prefetch(&slots_[Home(id)]); }
+  void Prefetch(int id) const { slots_.Prefetch(id); }
   // Records `place` for `id` unless an earlier member already has the ID
   // (false then).
   bool Add(int id, Place place) {
-    Slot& slot = slots_[SlotOf(id)];
-    if (slot.place != 0) return false;
+    Slot& slot = slots_[id];
+    if (slot.used()) return false;
     slot = {id, place.index * 2 + (place.added ? 1u : 0u) + 1};
-    if (++count_ * 2 > slots_.size()) Grow();
+    slots_.Filled();
     return true;
   }
 
@@ -176,33 +213,14 @@ class FirstWithId {
   struct Slot {
     std::int32_t id = 0;
     std::uint32_t place = 0;
+    bool used() const { return place != 0; }
   };
-  std::size_t Home(int id) const { return HomeSlot(id, shift_); }
-  void Resize(std::size_t capacity) {
-    slots_.assign(capacity, Slot());
-    shift_ = 64;
-    for (std::size_t c = capacity; c > 1; c /= 2) --shift_;
+  static std::size_t Capacity(std::size_t members) {
+    std::size_t capacity = 16;
+    while (capacity < 2 * (members + members / 4)) capacity *= 2;
+    return capacity;
   }
-  std::size_t SlotOf(int id) const {
-    const std::size_t mask = slots_.size() - 1;
-    std::size_t i = Home(id);
-    while (slots_[i].place != 0 && slots_[i].id != id) i = (i + 1) & mask;
-    return i;
-  }
-  void Grow() {
-    LargeVector<Slot> old;
-    old.swap(slots_);
-    Resize(old.size() * 2);
-    count_ = 0;
-    for (const Slot& slot : old) {
-      if (slot.place == 0) continue;
-      slots_[SlotOf(slot.id)] = slot;
-      ++count_;
-    }
-  }
-  LargeVector<Slot> slots_;  // a power of two of them
-  int shift_ = 64;           // 64 less the bits of a slot number
-  std::size_t count_ = 0;
+  IdSlots<Slot> slots_;
 };
 
 // Reads every row of a table and hands it to `taker`, in file order, which
@@ -246,43 +264,28 @@ void ReadRows(TextStream& in, TextSink& echo, Taker& taker, TableReport& report)
   }
 }
 
-// The IDs of a table's rows, which are never 0: an open-addressing table
-// of the IDs themselves, 0 marking a free slot, four bytes a slot.
+// The IDs of a table's rows, which are never 0: the IDs themselves, 0
+// marking a free slot, four bytes a slot.
 class IdSet {
  public:
-  IdSet() { Resize(std::size_t{1} << 12); }
+  IdSet() : slots_(std::size_t{1} << 12) {}
   // Hints that `id` will be looked up soon.
-  void Prefetch(int id) const { __builtin_prefetch(&slots_[HomeSlot(id, shift_)]); }
+  void Prefetch(int id) const { slots_.Prefetch(id); }
   // Adds `id`; false when the set holds it already.
   bool Insert(int id) {
-    const std::size_t mask = slots_.size() - 1;
-    std::size_t i = HomeSlot(id, shift_);
-    for (; slots_[i] != 0; i = (i + 1) & mask) {
-      if (slots_[i] == id) return false;
-    }
-    slots_[i] = id;
-    if (++count_ * 2 > slots_.size()) Grow();
+    Slot& slot = slots_[id];
+    if (slot.used()) return false;
+    slot.id = id;
+    slots_.Filled();
     return true;
   }
 
  private:
-  void Resize(std::size_t capacity) {
-    slots_.assign(capacity, 0);
-    shift_ = 64;
-    for (std::size_t c = capacity; c > 1; c /= 2) --shift_;
-  }
-  void Grow() {
-    LargeVector<int> old;
-    old.swap(slots_);
-    Resize(old.size() * 2);
-    count_ = 0;
-    for (int id : old) {
-      if (id != 0) Insert(id);
-    }
-  }
-  LargeVector<int> slots_;  // a power of two of them
-  int shift_ = 64;          // 64 less the bits of a slot number
-  std::size_t count_ = 0;
+  struct Slot {
+    int id = 0;
+    bool used() const { return id != 0; }
+  };
+  IdSlots<Slot> slots_;
 };
 
 // LOAD's taker: each ID's first row joins the roster at the end (and the
