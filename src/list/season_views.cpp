@@ -99,6 +99,9 @@ bool Cancel(Context&, const std::string& word, Next& next) {
 // TREND
 // ---------------------------------------------------------------------------
 
+// A point's total: speed, power and strength, as the roster's totals are.
+std::int64_t TotalOf(const HistoryPoint& p) { return std::int64_t{p.speed} + p.power + p.strength; }
+
 enum class TrendStat { kTotal, kSpeed, kPower, kStrength, kHealth, kWTotal };
 // The words that ask for them, in the same order.
 const char* const kTrendWords[] = {"total", "speed", "power", "strength", "health", "wtotal"};
@@ -106,8 +109,7 @@ const char* const kTrendWords[] = {"total", "speed", "power", "strength", "healt
 // The stat's value at a point; WTOTAL under the current weights.
 double StatOf(TrendStat stat, const HistoryPoint& p, const Weights& w) {
   switch (stat) {
-    case TrendStat::kTotal:
-      return static_cast<double>(std::int64_t{p.speed} + p.power + p.strength);
+    case TrendStat::kTotal: return static_cast<double>(TotalOf(p));
     case TrendStat::kSpeed: return p.speed;
     case TrendStat::kPower: return p.power;
     case TrendStat::kStrength: return p.strength;
@@ -237,12 +239,10 @@ void ShowTrendOf(ListVisit& visit, TrendStat stat, const char* word) {
       // the member has come.
       constexpr std::size_t kAhead = 16;
       if (i + kAhead < rows.size()) {
-        __builtin_prefetch(&roster[rows[i + kAhead].member]);
+        roster.Fetch(rows[i + kAhead].member);
         __builtin_prefetch(&values[rows[i + kAhead].values * k]);
       }
-      if (i + kAhead / 2 < rows.size()) {
-        __builtin_prefetch(roster.NameOf(roster[rows[i + kAhead / 2].member]).data());
-      }
+      if (i + kAhead / 2 < rows.size()) roster.FetchName(rows[i + kAhead / 2].member);
       const TrendRow& row = rows[i];
       const Member& member = roster[row.member];
       const double* v = &values[row.values * k];
@@ -276,8 +276,6 @@ const Command<Handler<ListVisit>> kTrendStats[] = {
 // ---------------------------------------------------------------------------
 // HISTORY
 // ---------------------------------------------------------------------------
-
-std::int64_t TotalOf(const HistoryPoint& p) { return std::int64_t{p.speed} + p.power + p.strength; }
 
 // A point's five stats and begging skill fill six columns from `first` on,
 // in this order in both HISTORY views.

@@ -73,10 +73,8 @@ void WriteTable(TableWriter& writer, const TableContent& content) {
       std::min(order.size(), static_cast<std::size_t>(std::max(content.rows, 0)));
   constexpr std::size_t kAhead = 16;
   for (std::size_t row = 0; row < rows; ++row) {
-    if (row + kAhead < rows) __builtin_prefetch(&roster[order[row + kAhead]]);
-    if (row + kAhead / 2 < rows) {
-      __builtin_prefetch(roster.NameOf(roster[order[row + kAhead / 2]]).data());
-    }
+    if (row + kAhead < rows) roster.Fetch(order[row + kAhead]);
+    if (row + kAhead / 2 < rows) roster.FetchName(order[row + kAhead / 2]);
     const Member& member = roster[order[row]];
     writer.Row({roster.NameOf(member), &member, &content.weights});
     if (InterruptRequested()) break;

@@ -31,6 +31,12 @@ class Roster {
   std::string_view NameOf(const Member& member) const {
     return std::string_view(names_.data() + member.name.offset, member.name.length);
   }
+  // Ask the processor for the member at `position` ahead of reading it, and
+  // for its name once the member is at hand: for walks out of roster order.
+  void Fetch(std::size_t position) const { __builtin_prefetch(&members_[position]); }
+  void FetchName(std::size_t position) const {
+    __builtin_prefetch(names_.data() + members_[position].name.offset);
+  }
   // The position of the first member in roster order with this ID, or
   // kNotFound.
   std::size_t Find(int id) const;
