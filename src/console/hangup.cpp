@@ -16,6 +16,8 @@
 #include <unistd.h>
 #endif
 
+#include "console/interrupt.h"
+
 namespace {
 
 volatile std::sig_atomic_t hang_up = 0;  // the signal that came; 0: none
@@ -69,12 +71,8 @@ void WatchForHangUp(bool terminal) {
 #else
   empty_input = open("/dev/null", O_RDONLY | O_CLOEXEC);
   // No SA_RESTART: a read waiting for a typed line is broken off (EINTR).
-  struct sigaction action {};
-  action.sa_handler = OnHangUp;
-  sigemptyset(&action.sa_mask);
-  action.sa_flags = 0;
-  sigaction(SIGHUP, &action, nullptr);
-  sigaction(SIGTERM, &action, nullptr);
+  InstallSignalHandler(SIGHUP, OnHangUp, false);
+  InstallSignalHandler(SIGTERM, OnHangUp, false);
 #endif
 }
 

@@ -48,16 +48,6 @@ void OnAlarm(int) {
   if (waiting != 0 && requested != 0) alarm(kAlarmSeconds);
 }
 
-// `restart`: a call the signal breaks off is resumed (SA_RESTART) instead
-// of failing with EINTR.
-void Install(int number, void (*handler)(int), bool restart, struct sigaction* previous) {
-  struct sigaction action {};
-  action.sa_handler = handler;
-  sigemptyset(&action.sa_mask);
-  action.sa_flags = restart ? SA_RESTART : 0;
-  sigaction(number, &action, previous);
-}
-
 bool Catching() {
   struct sigaction current {};
   return sigaction(SIGINT, nullptr, &current) == 0 && current.sa_handler == OnInterrupt;
@@ -65,12 +55,21 @@ bool Catching() {
 
 }  // namespace
 
-void CatchInterrupts() { Install(SIGINT, OnInterrupt, true, nullptr); }
+void InstallSignalHandler(int number, void (*handler)(int), bool restart,
+                          struct sigaction* previous) {
+  struct sigaction action {};
+  action.sa_handler = handler;
+  sigemptyset(&action.sa_mask);
+  action.sa_flags = restart ? SA_RESTART : 0;
+  sigaction(number, &action, previous);
+}
+
+void CatchInterrupts() { InstallSignalHandler(SIGINT, OnInterrupt, true); }
 
 InterruptibleWait::InterruptibleWait() : active_(Catching() && waiting == 0) {
   if (!active_) return;
-  Install(SIGALRM, OnAlarm, false, &alarm_before_);
-  Install(SIGINT, OnInterrupt, false, nullptr);
+  InstallSignalHandler(SIGALRM, OnAlarm, false, &alarm_before_);
+  InstallSignalHandler(SIGINT, OnInterrupt, false);
   waiting = 1;
   // Ctrl-C pressed just before: the wait that follows is broken off soon.
   if (requested != 0) alarm(kAlarmSeconds);
@@ -80,7 +79,7 @@ InterruptibleWait::~InterruptibleWait() {
   if (!active_) return;
   waiting = 0;
   alarm(0);
-  Install(SIGINT, OnInterrupt, true, nullptr);
+  InstallSignalHandler(SIGINT, OnInterrupt, true);
   sigaction(SIGALRM, &alarm_before_, nullptr);
 }
 

@@ -13,6 +13,14 @@
 #include <signal.h>
 #endif
 
+#ifndef _WIN32
+// Sets `handler` for the signal `number`, the previous action kept in
+// `previous` when it is given.  `restart`: a call the signal breaks off is
+// resumed (SA_RESTART) instead of failing with EINTR.
+void InstallSignalHandler(int number, void (*handler)(int), bool restart,
+                          struct sigaction* previous = nullptr);
+#endif
+
 // Catches SIGINT from now on.  A write that it interrupts resumes where it
 // was, so nothing printed is ever lost.
 void CatchInterrupts();
