@@ -11,6 +11,7 @@
 
 #include "console/history.h"
 #include "files/save_file.h"
+#include "text/dates.h"
 #include "text/format.h"
 
 namespace fs = std::filesystem;
@@ -41,13 +42,8 @@ bool IsKeptWork(const fs::path::string_type& name) {
 std::string Stem(const std::string& name) { return name.substr(0, name.size() - 4); }
 
 std::string Now() {
-  const std::time_t now = std::time(nullptr);
   std::tm local{};
-#ifdef _WIN32
-  localtime_s(&local, &now);
-#else
-  localtime_r(&now, &local);
-#endif
+  LocalTime(std::time(nullptr), local);
   char text[32];
   std::strftime(text, sizeof text, "%Y%m%d-%H%M%S", &local);
   return text;

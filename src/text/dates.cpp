@@ -95,13 +95,17 @@ bool FindDate(std::string_view text, int& day) {
   return false;
 }
 
+bool LocalTime(std::time_t time, std::tm& local) {
+#ifdef _WIN32
+  return localtime_s(&local, &time) == 0;
+#else
+  return localtime_r(&time, &local) != nullptr;
+#endif
+}
+
 bool LocalDay(std::time_t time, int& day) {
   std::tm local{};
-#ifdef _WIN32
-  if (localtime_s(&local, &time) != 0) return false;
-#else
-  if (localtime_r(&time, &local) == nullptr) return false;
-#endif
+  if (!LocalTime(time, local)) return false;
   const int year = local.tm_year + 1900;
   if (!IsRealDate(year, local.tm_mon + 1, local.tm_mday)) return false;
   day = DayOf(year, local.tm_mon + 1, local.tm_mday);

@@ -28,6 +28,8 @@ bool ParseDate(std::string_view text, int& day);
 // or "2026-11-170"); false when there is none.
 bool FindDate(std::string_view text, int& day);
 
+// `time` in local time, on every system; false when the system cannot say.
+bool LocalTime(std::time_t time, std::tm& local);
 // The date of `time` in local time; false when the system cannot say or it
 // falls outside the years above.
 bool LocalDay(std::time_t time, int& day);
