@@ -13,6 +13,7 @@
 #include <vector>
 
 #include "list/table_writer.h"
+#include "text/ascii.h"
 
 namespace {
 
@@ -235,11 +236,8 @@ class HtmlReport : public TableWriter {
     started_ = true;
     columns_ = table.columns;
     members_.clear();
-    line_ = "<table>\n<caption>";
-    for (const char* c = table.name; *c != '\0'; ++c) {
-      line_ += (*c >= 'a' && *c <= 'z') ? static_cast<char>(*c - 32) : *c;
-    }
-    line_ += "</caption>\n<thead>\n<tr><th scope=\"col\">" + PlainHeading(nullptr) + "</th>";
+    line_ = "<table>\n<caption>" + UpperCase(table.name) +
+            "</caption>\n<thead>\n<tr><th scope=\"col\">" + PlainHeading(nullptr) + "</th>";
     for (const OptionInfo* option : columns_) {
       line_ += "<th scope=\"col\" class=\"n\">";
       AppendEscaped(line_, PlainHeading(option));
@@ -289,9 +287,7 @@ class HtmlReport : public TableWriter {
     view_ = &view;
     line_.clear();
     AppendChart(line_, view.chart);
-    line_ += "<table>\n<caption>";
-    for (char c : view.name) line_ += (c >= 'a' && c <= 'z') ? static_cast<char>(c - 32) : c;
-    line_ += "</caption>\n<thead>\n<tr>";
+    line_ += "<table>\n<caption>" + UpperCase(view.name) + "</caption>\n<thead>\n<tr>";
     for (const ViewColumn& column : view.columns) {
       line_ += IsNumeric(column.kind) ? "<th scope=\"col\" class=\"n\">" : "<th scope=\"col\">";
       AppendEscaped(line_, column.heading);

@@ -4,6 +4,7 @@
 #include <string>
 
 #include "list/table_writer.h"
+#include "text/ascii.h"
 
 namespace {
 
@@ -38,14 +39,6 @@ void AppendCellText(std::string& out, const std::string& name) {
   }
 }
 
-std::string Upper(const char* name) {
-  std::string upper = name;
-  for (char& c : upper) {
-    if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 32);
-  }
-  return upper;
-}
-
 class MarkdownTables : public TableWriter {
  public:
   using TableWriter::TableWriter;
@@ -53,7 +46,7 @@ class MarkdownTables : public TableWriter {
   void BeginTable(const TableShape& table) override {
     columns_ = table.columns;
     line_ = tables_++ == 0 ? "" : "\n";
-    line_ += "### " + Upper(table.name) + "\n\n| " + PlainHeading(nullptr) + " |";
+    line_ += "### " + UpperCase(table.name) + "\n\n| " + PlainHeading(nullptr) + " |";
     for (const OptionInfo* option : columns_) line_ += ' ' + PlainHeading(option) + " |";
     line_ += "\n| --- |";
     for (std::size_t i = 0; i < columns_.size(); ++i) line_ += " ---: |";
@@ -64,7 +57,7 @@ class MarkdownTables : public TableWriter {
   void BeginView(const ViewShape& view) override {
     kinds_.clear();
     line_ = tables_++ == 0 ? "" : "\n";
-    line_ += "### " + Upper(view.name.c_str()) + "\n\n|";
+    line_ += "### " + UpperCase(view.name) + "\n\n|";
     for (const ViewColumn& column : view.columns) line_ += ' ' + column.heading + " |";
     line_ += "\n|";
     for (const ViewColumn& column : view.columns) {

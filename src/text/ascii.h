@@ -13,6 +13,16 @@ constexpr char FoldCase(char c) {
 }
 constexpr int FoldCase(int c) { return c >= 'A' && c <= 'Z' ? c - 'A' + 'a' : c; }
 
+// `text` with a-z made A-Z, as table names are shown in headings; every
+// other byte stays as it is.
+inline std::string UpperCase(std::string_view text) {
+  std::string upper(text);
+  for (char& c : upper) {
+    if (c >= 'a' && c <= 'z') c = static_cast<char>(c - 'a' + 'A');
+  }
+  return upper;
+}
+
 // Folds the first `limit` bytes of `word` in place.
 inline void FoldCase(std::string& word, std::size_t limit = std::string::npos) {
   for (std::size_t i = 0; i < word.size() && i < limit; ++i) word[i] = FoldCase(word[i]);
