@@ -105,6 +105,22 @@ void ReportAbsent(Console& console, const Roster& roster, const std::vector<std:
   }
 }
 
+// Hands what a LOAD or UPDATE is about to replace over to `before` (UNDO's
+// step; nothing when null): the roster, moved, the settings and columns,
+// and the history, moved when it is replaced whole, copied when a
+// snapshot is about to join it in place.
+void HandOver(Session& session, Session* before, bool history_replaced) {
+  if (before == nullptr) return;
+  before->roster = std::move(session.roster);
+  if (history_replaced) {
+    before->history = std::move(session.history);
+  } else {
+    before->history = session.history;
+  }
+  before->list = session.list;
+  before->columns = session.columns;
+}
+
 // The list settings a stat-table import starts from.
 void ResetListSettings(Session& session) {
   session.columns = kDefaultColumns;
@@ -121,14 +137,6 @@ void ResetListSettings(Session& session) {
 // after a save of that file.
 bool LoadFrom(Console& console, Session& session, TextStream& file, const std::string& name,
               Session* before) {
-  // The parts replaced, moved rather than copied.
-  const auto hand_over = [&session, before] {
-    if (before == nullptr) return;
-    before->roster = std::move(session.roster);
-    before->history = std::move(session.history);
-    before->list = session.list;
-    before->columns = session.columns;
-  };
   if (TakeSaveHeader(file)) {
     Session loaded;
     loaded.list = session.list;
@@ -138,7 +146,7 @@ bool LoadFrom(Console& console, Session& session, TextStream& file, const std::s
       console.ReportInterrupt();
       return false;
     }
-    hand_over();
+    HandOver(session, before, true);
     session.roster = std::move(loaded.roster);
     session.list = loaded.list;
     session.columns = loaded.columns;
@@ -166,7 +174,7 @@ bool LoadFrom(Console& console, Session& session, TextStream& file, const std::s
     console.PrintLine("   [NO MEMBERS IN THAT FILE.  LOAD ABORTED]");
     return false;
   }
-  hand_over();
+  HandOver(session, before, true);
   session.roster = std::move(imported);
   ResetListSettings(session);
   session.history = History();
@@ -211,14 +219,7 @@ bool Update(Console& console, Session& session, Session* before) {
     console.PrintLine("   [NO MEMBERS IN THAT FILE.  UPDATE ABORTED]");
     return false;
   }
-  // The roster replaced is handed over whole; the history, which the
-  // snapshot joins in place, as a copy.
-  if (before != nullptr) {
-    before->roster = std::move(session.roster);
-    before->history = session.history;
-    before->list = session.list;
-    before->columns = session.columns;
-  }
+  HandOver(session, before, false);
   session.roster = std::move(updated);
   session.history.Add(std::move(snapshot.points));
   ReportAbsent(console, session.roster, report.absent);
