@@ -3,6 +3,8 @@
 
 #include <csignal>
 
+#include "console/console.h"
+
 #ifndef _WIN32
 #include <unistd.h>
 #endif
@@ -20,11 +22,16 @@ bool InterruptRequested() { return requested != 0; }
 
 void ClearInterrupt() { requested = 0; }
 
+InterruptibleWait::InterruptibleWait(Console& console) {
+  console.Flush();
+  Begin();
+}
+
 #ifdef _WIN32
 
 // The Windows build has no line editor: Ctrl-C keeps its default action.
 void CatchInterrupts() {}
-InterruptibleWait::InterruptibleWait() = default;
+void InterruptibleWait::Begin() {}
 InterruptibleWait::~InterruptibleWait() = default;
 
 #else
@@ -66,7 +73,8 @@ void InstallSignalHandler(int number, void (*handler)(int), bool restart,
 
 void CatchInterrupts() { InstallSignalHandler(SIGINT, OnInterrupt, true); }
 
-InterruptibleWait::InterruptibleWait() : active_(Catching() && waiting == 0) {
+void InterruptibleWait::Begin() {
+  active_ = Catching() && waiting == 0;
   if (!active_) return;
   InstallSignalHandler(SIGALRM, OnAlarm, false, &alarm_before_);
   InstallSignalHandler(SIGINT, OnInterrupt, false);

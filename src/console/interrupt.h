@@ -21,6 +21,8 @@ void InstallSignalHandler(int number, void (*handler)(int), bool restart,
                           struct sigaction* previous = nullptr);
 #endif
 
+class Console;
+
 // Catches SIGINT from now on.  A write that it interrupts resumes where it
 // was, so nothing printed is ever lost.
 void CatchInterrupts();
@@ -38,12 +40,16 @@ void ClearInterrupt();
 // CatchInterrupts it changes nothing.
 class InterruptibleWait {
  public:
-  InterruptibleWait();
+  InterruptibleWait() { Begin(); }
+  // Shows what `console` holds first (a prompt answered by type-ahead): the
+  // wait may be long, and nothing reaches the screen during it.
+  explicit InterruptibleWait(Console& console);
   ~InterruptibleWait();
   InterruptibleWait(const InterruptibleWait&) = delete;
   InterruptibleWait& operator=(const InterruptibleWait&) = delete;
 
  private:
+  void Begin();
   bool active_ = false;  // the handlers were changed and are put back after
 #ifndef _WIN32
   struct sigaction alarm_before_ {};  // SIGALRM's action before

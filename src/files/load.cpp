@@ -45,11 +45,8 @@ std::optional<TextStream> ReadNamed(Console& console, const std::string& name,
                                     const ReadFailures& failures) {
   std::string bytes;
   FileStatus status;
-  // A FIFO or a slow file may keep the read waiting: the prompt answered by
-  // type-ahead, held until now, is shown first.
-  console.Flush();
   {
-    InterruptibleWait wait;
+    InterruptibleWait wait(console);  // a FIFO or a slow file may keep the read waiting
     status = ReadFile(name, bytes);
   }
   if (console.ReportInterrupt()) return std::nullopt;

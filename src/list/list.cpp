@@ -19,11 +19,8 @@ void ShowTable(ListVisit& visit, const std::function<void(TableWriter&)>& write)
   }
   bool saved = false;
   {
-    // A FIFO that no one reads holds the writing up, and its closing too;
-    // nothing goes to the screen meanwhile, so what was printed is shown
-    // first.
-    console.Flush();
-    InterruptibleWait wait;
+    // A FIFO that no one reads holds the writing up, and its closing too.
+    InterruptibleWait wait(console);
     write(visit.file->writer());
     // A table is reported as saved only once it is really in the file.
     saved = visit.file->Flush();
@@ -55,8 +52,7 @@ void OutputToScreen(ListVisit& visit) {
   if (!visit.file) return;
   bool written = false;
   {
-    visit.console.Flush();
-    InterruptibleWait wait;  // as in Show
+    InterruptibleWait wait(visit.console);  // as in ShowTable
     written = visit.file->Finish();
     visit.file.reset();
   }
@@ -132,8 +128,7 @@ Next ChooseOutput(ListVisit& visit) {
     return Next::kStay;
   }
   if (answer == FileNameRead::kName) {
-    console.Flush();         // what was printed is shown before the wait
-    InterruptibleWait wait;  // a FIFO that no one reads
+    InterruptibleWait wait(console);  // a FIFO that no one reads
     visit.file = TableFile::Open(name);
   }
   visit.file_name = name;
