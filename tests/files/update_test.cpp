@@ -72,6 +72,35 @@ TEST_F(UpdateTest, ASecondRowWithTheSameIdIsNotTaken) {
   EXPECT_EQ(eve.newspeed, 10);
 }
 
+// Tables large enough that the ID tables grow while they are read: every
+// repeated ID is still found, and the first row with it counts.
+TEST_F(UpdateTest, RepeatedIdsAreFoundInLargeTables) {
+  std::string table, again;
+  for (int id = 1; id <= 5000; ++id) {
+    table += "A (" + std::to_string(id) + ") 1 1 1 1 1\n";
+    again += "B (" + std::to_string(id) + ") 2 2 2 2 2\n";
+  }
+  Write("big.txt", table + again);
+  EXPECT_NE(LoadFile("big.txt").find("[SKIPPED 5000 ROWS WITH A REPEATED ID]"), std::string::npos);
+  ASSERT_EQ(roster.size(), 5000u);
+  EXPECT_EQ(NameOf(roster[4999]), "A ");
+  // 5,000 more IDs join the 5,000, each row twice: the first one counts.
+  table.clear();
+  again.clear();
+  for (int id = 1; id <= 10000; ++id) {
+    table += "C (" + std::to_string(id) + ") 3 3 3 3 3\n";
+    again += "D (" + std::to_string(id) + ") 4 4 4 4 4\n";
+  }
+  Write("week2.txt", table + again);
+  EXPECT_NE(UpdateFrom("week2.txt").find("[SKIPPED 10000 ROWS WITH A REPEATED ID]"),
+            std::string::npos);
+  ASSERT_EQ(roster.size(), 10000u);
+  for (const Member& member : roster) {
+    ASSERT_EQ(NameOf(member), "C ");
+    ASSERT_EQ(member.level, 3);
+  }
+}
+
 TEST_F(UpdateTest, ARowCutShortKeepsTheNewStatsItLacks) {
   Write("short.txt", "Bob (2) 21\n");
   UpdateFrom("short.txt");

@@ -244,6 +244,8 @@ TEST(TerminalTest, CtrlCStopsCommandsAndTabQuotesFileNames) {
   ASSERT_TRUE(terminal.Then(kMain, "list\r"));
   ASSERT_TRUE(terminal.Then(kList, "list\r"));
   ASSERT_TRUE(stop("|Member 1   "));
+  ASSERT_TRUE(terminal.Then(kList, "output pipe\r"));
+  ASSERT_TRUE(stop("[KORVELIN-LIST-OUTPUT]\r\n >>> "));
   ASSERT_TRUE(terminal.Then(kList, "done\r"));
   ASSERT_TRUE(terminal.Then(kMain, "save old.sav\r"));
   ASSERT_TRUE(stop("|Member 1   "));
