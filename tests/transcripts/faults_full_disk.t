@@ -93,15 +93,5 @@ expect-listing folder full full.json gang4.txt
  >>> «done»
    [ERROR WRITING FILE.  OUTPUT SET TO SCREEN]
 
-   [KORVELIN-MAIN]
- >>> «quit»
-   [ARE YOU SURE? 'Y' TO CONFIRM]
-   [KORVELIN-QUIT-CONFIRM]
- >>> «y»
-   [FILE TO SAVE TO? '\' TO QUIT WITHOUT SAVING]
-   [KORVELIN-QUIT-SAVE]
- >>> «\»
-
-
-Have a Nice Day :D
+{{quit_without_saving}}
 

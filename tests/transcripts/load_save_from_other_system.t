@@ -53,15 +53,5 @@ SAVED
 |Bob the Builder               :      2 :   20  :      110   :      210   :      310  :            :    0.00  :      110   :      210   :      310   :            :    0.00  |
 }
 
-   [KORVELIN-MAIN]
- >>> «quit»
-   [ARE YOU SURE? 'Y' TO CONFIRM]
-   [KORVELIN-QUIT-CONFIRM]
- >>> «y»
-   [FILE TO SAVE TO? '\' TO QUIT WITHOUT SAVING]
-   [KORVELIN-QUIT-SAVE]
- >>> «\»
-
-
-Have a Nice Day :D
+{{quit_without_saving}}
 

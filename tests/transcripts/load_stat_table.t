@@ -21,15 +21,5 @@ Bob                            :     12 :   3 :     4 :     5 :     6 :      7 .
 Mr (X) Man                     :     77 :   5 :     1 :     2 :     3 :      4 . . . . . . .   .done
    Leading Spaces              :      8 :   9 :    10 :    11 :    12 :     13 . . . . . . .   .done
 
-   [KORVELIN-MAIN]
- >>> «quit»
-   [ARE YOU SURE? 'Y' TO CONFIRM]
-   [KORVELIN-QUIT-CONFIRM]
- >>> «y»
-   [FILE TO SAVE TO? '\' TO QUIT WITHOUT SAVING]
-   [KORVELIN-QUIT-SAVE]
- >>> «\»
-
-
-Have a Nice Day :D
+{{quit_without_saving}}
 

@@ -37,9 +37,10 @@
 // The body is the console as the user sees it.  Text between « and » is
 // typed: it goes to standard input and is not part of the output; when » is
 // directly followed by a line end, that line end is typed too.  {{NAME}} is
-// replaced, in the output and in here-documents, by include/NAME.txt, which
-// may include others in turn (a line end directly after it is dropped: the
-// included text brings its own).  Input is given only once all the output
+// replaced, in the body (typed text included) and in here-documents, by
+// include/NAME.txt, which may include others in turn (a line end directly
+// after it is dropped: the included text brings its own).  Input is given
+// only once all the output
 // before it has arrived, so a prompt that is not flushed before the program
 // waits fails the run.
 #include <fcntl.h>
@@ -181,6 +182,42 @@ std::string HereDoc(const std::vector<std::string>& words, std::size_t first,
   return utf16.empty() ? content : Utf16(content, utf16 == "utf16be");
 }
 
+// Splits a body into the outputs and the typed inputs between them, onto
+// the output `t` is gathering; an include is split in place, so that it may
+// hold typed text too.  A line end after an input is typed only when it
+// follows it in the same file.
+void SplitBody(const std::string& body, const fs::path& dir, Transcript& t) {
+  const std::string open = "\xC2\xAB", close = "\xC2\xBB";
+  std::size_t pos = 0;
+  for (;;) {
+    const std::size_t a = body.find(open, pos);
+    const std::size_t include = body.find("{{", pos);
+    if (include < a) {
+      const std::size_t end = body.find("}}", include);
+      if (end == std::string::npos) Fail("unclosed {{");
+      t.outputs.back() += body.substr(pos, include - pos);
+      SplitBody(ReadFile(dir / "include" / (body.substr(include + 2, end - include - 2) + ".txt")),
+                dir, t);
+      pos = end + 2;
+      if (pos < body.size() && body[pos] == '\n') ++pos;
+      continue;
+    }
+    if (a == std::string::npos) break;
+    const std::size_t b = body.find(close, a);
+    if (b == std::string::npos) Fail("unclosed input");
+    t.outputs.back() += body.substr(pos, a - pos);
+    std::string input = body.substr(a + open.size(), b - a - open.size());
+    pos = b + close.size();
+    if (pos < body.size() && body[pos] == '\n') {
+      input += '\n';
+      ++pos;
+    }
+    t.inputs.push_back(input);
+    t.outputs.emplace_back();
+  }
+  t.outputs.back() += body.substr(pos);
+}
+
 Transcript Parse(const fs::path& path) {
   const fs::path dir = path.parent_path();
   // A leading line end lets the header be empty.
@@ -231,24 +268,8 @@ Transcript Parse(const fs::path& path) {
       Fail("unknown header line: " + lines[i]);
     }
   }
-  const std::string body = text.substr(split + 5);
-  const std::string open = "\xC2\xAB", close = "\xC2\xBB";
-  std::size_t pos = 0;
-  for (;;) {
-    const std::size_t a = body.find(open, pos);
-    if (a == std::string::npos) break;
-    const std::size_t b = body.find(close, a);
-    if (b == std::string::npos) Fail("unclosed input");
-    t.outputs.push_back(ExpandIncludes(body.substr(pos, a - pos), dir));
-    std::string input = body.substr(a + open.size(), b - a - open.size());
-    pos = b + close.size();
-    if (pos < body.size() && body[pos] == '\n') {
-      input += '\n';
-      ++pos;
-    }
-    t.inputs.push_back(input);
-  }
-  t.outputs.push_back(ExpandIncludes(body.substr(pos), dir));
+  t.outputs.emplace_back();
+  SplitBody(text.substr(split + 5), dir, t);
   return t;
 }
 

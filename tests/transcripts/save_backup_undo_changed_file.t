@@ -93,15 +93,5 @@ Ann                            :      1 :  10 :   100 :   200 :   300 :    400 .
 |Ann                           :      1 :   10  :      100   :      200   :      300  :    1000    :    2.00  :      100   :      200   :      300   :    1000    :    2.00  |
 }
 
-   [KORVELIN-MAIN]
- >>> «quit»
-   [ARE YOU SURE? 'Y' TO CONFIRM]
-   [KORVELIN-QUIT-CONFIRM]
- >>> «y»
-   [FILE TO SAVE TO? '\' TO QUIT WITHOUT SAVING]
-   [KORVELIN-QUIT-SAVE]
- >>> «\»
-
-
-Have a Nice Day :D
+{{quit_without_saving}}
 

@@ -263,15 +263,5 @@ Eve                            :      5 :   1 :   100 :   100 :   100 :     50 .
 |Robert                        :      2 :   21  :     2000   :     2000   :     2000  :    1000    :    2.00  :     2120   :     2080   :     2000   :    1000    :    2.00  |
 }
 
-   [KORVELIN-MAIN]
- >>> «quit»
-   [ARE YOU SURE? 'Y' TO CONFIRM]
-   [KORVELIN-QUIT-CONFIRM]
- >>> «y»
-   [FILE TO SAVE TO? '\' TO QUIT WITHOUT SAVING]
-   [KORVELIN-QUIT-SAVE]
- >>> «\»
-
-
-Have a Nice Day :D
+{{quit_without_saving}}
 

@@ -66,15 +66,5 @@ Dee                            :      4 :   5 :    50 :    60 :    70 :     80 .
 |Cid                           :      3 :   30  :      120   :      220   :      320  :    1000    :    2.00  :      120   :      220   :      320   :    1000    :    2.00  |
 }
 
-   [KORVELIN-MAIN]
- >>> «quit»
-   [ARE YOU SURE? 'Y' TO CONFIRM]
-   [KORVELIN-QUIT-CONFIRM]
- >>> «y»
-   [FILE TO SAVE TO? '\' TO QUIT WITHOUT SAVING]
-   [KORVELIN-QUIT-SAVE]
- >>> «\»
-
-
-Have a Nice Day :D
+{{quit_without_saving}}
 
