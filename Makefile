@@ -21,18 +21,18 @@ run: build
 test: test-native test-sanitize test-fuzz test-windows test-package
 
 test-native:
-	cmake -S . -B build-test -DCMAKE_BUILD_TYPE=Debug -DKORVELIN_WINDOWS_EXE= >/dev/null
+	cmake -S . -B build-test -DCMAKE_BUILD_TYPE=Debug -DKORVELIN_WERROR=ON -DKORVELIN_WINDOWS_EXE= >/dev/null
 	cmake --build build-test -j$(JOBS)
 	$(CTEST) --test-dir build-test
 
 test-sanitize:
-	cmake -S . -B build-asan -DCMAKE_BUILD_TYPE=Debug -DKORVELIN_SANITIZE=address,undefined >/dev/null
+	cmake -S . -B build-asan -DCMAKE_BUILD_TYPE=Debug -DKORVELIN_SANITIZE=address,undefined -DKORVELIN_WERROR=ON >/dev/null
 	cmake --build build-asan -j$(JOBS)
 	$(CTEST) --test-dir build-asan
 
 FUZZ_SECONDS ?= 20
 FUZZ_CONFIGURE = cmake -S . -B build-fuzz -DCMAKE_CXX_COMPILER=clang++ \
-	-DCMAKE_BUILD_TYPE=RelWithDebInfo -DKORVELIN_TESTS=OFF -DKORVELIN_FUZZ=ON \
+	-DCMAKE_BUILD_TYPE=RelWithDebInfo -DKORVELIN_TESTS=OFF -DKORVELIN_FUZZ=ON -DKORVELIN_WERROR=ON \
 	-DKORVELIN_SANITIZE=address,undefined -DKORVELIN_FUZZ_SECONDS=$(FUZZ_SECONDS) >/dev/null
 
 test-fuzz:
@@ -60,9 +60,9 @@ test-windows:
 	@if command -v x86_64-w64-mingw32-g++ >/dev/null && command -v wine >/dev/null; then \
 	  set -e; \
 	  cmake -S . -B build-windows -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64.cmake \
-	        -DCMAKE_BUILD_TYPE=Release >/dev/null; \
+	        -DCMAKE_BUILD_TYPE=Release -DKORVELIN_WERROR=ON >/dev/null; \
 	  cmake --build build-windows -j$(JOBS); \
-	  cmake -S . -B build-wine -DCMAKE_BUILD_TYPE=Debug \
+	  cmake -S . -B build-wine -DCMAKE_BUILD_TYPE=Debug -DKORVELIN_WERROR=ON \
 	        -DKORVELIN_WINDOWS_EXE=$(CURDIR)/build-windows/korvelin.exe >/dev/null; \
 	  cmake --build build-wine -j$(JOBS) --target transcript_runner; \
 	  $(CTEST) --test-dir build-wine -L windows; \
@@ -92,7 +92,7 @@ package:
 	@if command -v x86_64-w64-mingw32-g++ >/dev/null && command -v mandoc >/dev/null; then \
 	  set -e; \
 	  cmake -S . -B build-windows -DCMAKE_TOOLCHAIN_FILE=cmake/mingw-w64.cmake \
-	        -DCMAKE_BUILD_TYPE=Release >/dev/null; \
+	        -DCMAKE_BUILD_TYPE=Release -DKORVELIN_WERROR=OFF >/dev/null; \
 	  cmake --build build-windows -j$(JOBS); \
 	  cd build-windows && cpack -D CPACK_OUTPUT_FILE_PREFIX=$(CURDIR)/dist; \
 	else \

@@ -1,6 +1,6 @@
 // Times every roster operation at 100 to 1,000,000 members with Google
 // Benchmark, and TREND, HISTORY 0 and SAVE over a season of eight weekly
-// snapshots (reporting the bytes the history adds to the save per snapshot).  The tables come from
+// snapshots (reporting the bytes the season adds to the save per snapshot).  The tables come from
 // gen_tables, in the folder named by KORVELIN_BENCH_DATA (table-N.txt and newer-N.txt); what the
 // commands print goes to /dev/null, as in a session whose screen is not watched, and what the
 // readers and writers echo goes nowhere.
@@ -27,10 +27,11 @@
 #include "list/visit.h"
 #include "maintenance/maintenance.h"
 #include "roster/options.h"
-#include "roster/save_header.h"
 #include "roster/session.h"
 #include "text/dates.h"
+#include "text/save_header.h"
 
+namespace korvelin {
 namespace {
 
 std::string Data(const char* kind, int n) {
@@ -102,8 +103,8 @@ void LoadTable(benchmark::State& state) {
     TextStream in = Table("table", n);
     Snapshot snapshot{0, {}};
     ImportStatTable(in, roster, echo, &snapshot);
-    History history;
-    history.Add(std::move(snapshot.points));
+    Season season;
+    season.Add(std::move(snapshot.points));
   }
 }
 
@@ -211,9 +212,9 @@ void Update(benchmark::State& state) {
     TextStream in = Table("newer", n);
     if (n >= kColdFrom) Evict();
     state.ResumeTiming();
-    Snapshot snapshot{session->history.Dates().back().day + 7, {}};
+    Snapshot snapshot{session->season.Dates().back().day + 7, {}};
     UpdateFromStatTable(in, session->roster, echo, &snapshot);
-    session->history.Add(std::move(snapshot.points));
+    session->season.Add(std::move(snapshot.points));
     state.PauseTiming();
     session.reset();
     state.ResumeTiming();
@@ -226,7 +227,7 @@ void Update(benchmark::State& state) {
 constexpr int kSeasonWeeks = 8;
 void Seasoned(Session& session, int n) {
   Loaded(session, n);
-  const int first = session.history.Dates().front().day;
+  const int first = session.season.Dates().front().day;
   for (int week = 1; week < kSeasonWeeks; ++week) {
     Snapshot snapshot{first + 7 * week, {}};
     for (Member member : session.roster) {
@@ -235,7 +236,7 @@ void Seasoned(Session& session, int n) {
       member.newstren += member.newstren / 60 * week;
       snapshot.Add(member, session.roster.NameOf(member));
     }
-    session.history.Add(std::move(snapshot.points));
+    session.season.Add(std::move(snapshot.points));
   }
 }
 
@@ -260,7 +261,7 @@ void SeasonView(benchmark::State& state, Next (*command)(ListVisit&), const char
 void TrendCommand(benchmark::State& state) { SeasonView(state, ShowTrend, "total\n"); }
 void GangHistory(benchmark::State& state) { SeasonView(state, ShowHistory, "0\n"); }
 
-// SAVE of the season, and what its history adds to the file: the bytes per
+// SAVE of the season, and what its season adds to the file: the bytes per
 // snapshot and per point.
 void SaveSeason(benchmark::State& state) {
   const int n = static_cast<int>(state.range(0));
@@ -273,7 +274,7 @@ void SaveSeason(benchmark::State& state) {
   }
   std::string with, without;
   ReadFile("bench.sav", with);
-  session.history = History();
+  session.season = Season();
   WriteSaveFile("bench.sav", session, echo);
   ReadFile("bench.sav", without);
   std::remove("bench.sav");
@@ -346,5 +347,7 @@ BENCHMARK(TrendCommand)->Apply(Sizes);
 BENCHMARK(GangHistory)->Apply(Sizes);
 BENCHMARK(SaveSeason)->Apply(Sizes);
 BENCHMARK(Derive)->Apply(Sizes);
+
+}  // namespace korvelin
 
 BENCHMARK_MAIN();

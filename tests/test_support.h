@@ -9,16 +9,18 @@
 #include <cstring>
 #include <string>
 
+#include "base/large_memory.h"
 #include "console/console.h"
 #include "roster/columns.h"
 #include "roster/derived.h"
-#include "roster/memory.h"
 #include "roster/options.h"
 #include "roster/session.h"
 #include "shell/shell.h"
 #include "text/format.h"
 #include "text/numbers.h"
 #include "text/text_stream.h"
+
+namespace korvelin {
 
 // A text stream reading exactly `bytes`.
 inline TextStream StreamOf(const std::string& bytes) {
@@ -91,3 +93,5 @@ class RosterTest : public ::testing::Test {
   Session session;
   Roster& roster = session.roster;
 };
+
+}  // namespace korvelin

@@ -8,6 +8,8 @@
 
 #include "text/ascii.h"
 
+namespace korvelin {
+
 namespace {
 
 // The entries of the folder named by `prefix` up to its last "/" that begin
@@ -76,3 +78,5 @@ std::string CompletionText(const Completion& completion, const std::vector<std::
   if (matches.size() == 1 && !folder) text += quoted ? "\" " : " ";
   return text;
 }
+
+}  // namespace korvelin

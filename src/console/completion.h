@@ -7,6 +7,8 @@
 #include <string>
 #include <vector>
 
+namespace korvelin {
+
 struct Completion {
   enum class Kind { kNothing, kWords, kFileNames };
   Kind kind = Kind::kNothing;
@@ -33,3 +35,5 @@ std::string SharedStart(const std::vector<std::string>& matches);
 // with the one completion that is not a folder.
 std::string CompletionText(const Completion& completion, const std::vector<std::string>& matches,
                            bool quoted);
+
+}  // namespace korvelin

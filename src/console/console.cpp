@@ -10,6 +10,8 @@
 #include "text/ascii.h"
 #include "text/numbers.h"
 
+namespace korvelin {
+
 const char* const kValuePrompt = "\n   [INPUT VALUE]\n   [KORVELIN-GET VALUE]\n >>> ";
 
 // The console's input stream asks the console for each line, so that the
@@ -185,7 +187,7 @@ bool Console::StillOpen() {
 bool Console::ReadWord(std::string& word, std::size_t limit, const Completion& offered) {
   if (ended_) return false;
   Offering offer(offered_, offered);
-  if (!::ReadWord(*in_, word, limit)) {
+  if (!korvelin::ReadWord(*in_, word, limit)) {
     ended_ = true;
     return false;
   }
@@ -322,3 +324,5 @@ bool Console::ReadName(std::string& name) {
   name.erase(name.find_last_not_of(' ') + 1);
   return true;
 }
+
+}  // namespace korvelin

@@ -15,6 +15,8 @@
 #include "text/text_sink.h"
 #include "text/text_stream.h"
 
+namespace korvelin {
+
 // Where typed lines come from when the line editor reads them.
 class LineReader {
  public:
@@ -158,3 +160,5 @@ class Console : public TextSink {
   std::string prompt_;                   // the last full line printed and the unfinished one
   bool ended_ = false;
 };
+
+}  // namespace korvelin

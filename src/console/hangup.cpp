@@ -18,6 +18,8 @@
 
 #include "console/interrupt.h"
 
+namespace korvelin {
+
 namespace {
 
 volatile std::sig_atomic_t hang_up = 0;  // the signal that came; 0: none
@@ -97,3 +99,5 @@ void EndAfterHangUp() {
   _exit(128 + signal);
 #endif
 }
+
+}  // namespace korvelin

@@ -9,6 +9,8 @@
 // work and calls EndAfterHangUp().
 #pragma once
 
+namespace korvelin {
+
 // Starts watching for hang-ups (once, at start-up).  `terminal`: standard
 // input is a terminal, whose going away (a window closed) is a hang-up too,
 // even before its signal arrives.
@@ -20,3 +22,5 @@ bool HungUp();
 // Ends the program as the hang-up would have ended it (its signal's own
 // action), after the work has been kept.
 [[noreturn]] void EndAfterHangUp();
+
+}  // namespace korvelin

@@ -9,6 +9,8 @@
 #include <unistd.h>
 #endif
 
+namespace korvelin {
+
 namespace {
 
 // A signal handler reaches nothing but static storage: this flag (and
@@ -92,3 +94,5 @@ InterruptibleWait::~InterruptibleWait() {
 }
 
 #endif
+
+}  // namespace korvelin

@@ -13,6 +13,8 @@
 #include <signal.h>
 #endif
 
+namespace korvelin {
+
 #ifndef _WIN32
 // Sets `handler` for the signal `number`, the previous action kept in
 // `previous` when it is given.  `restart`: a call the signal breaks off is
@@ -55,3 +57,5 @@ class InterruptibleWait {
   struct sigaction alarm_before_ {};  // SIGALRM's action before
 #endif
 };
+
+}  // namespace korvelin

@@ -4,7 +4,11 @@
 
 #ifndef KORVELIN_LINE_EDITOR
 
+namespace korvelin {
+
 bool StartLineEditor(Console&) { return false; }
+
+}  // namespace korvelin
 
 #else
 
@@ -23,8 +27,10 @@ bool StartLineEditor(Console&) { return false; }
 
 #include "console/completion.h"
 #include "console/hangup.h"
-#include "console/history.h"
 #include "console/interrupt.h"
+#include "console/line_history.h"
+
+namespace korvelin {
 
 namespace {
 
@@ -60,7 +66,7 @@ class EditedLines : public LineReader {
 EditedLines::EditedLines()
     : editor_(el_init("korvelin", stdin, stdout, stderr)),
       recall_(history_init()),
-      kept_(HistoryPath(std::getenv("XDG_STATE_HOME"), std::getenv("HOME"))) {
+      kept_(LineHistoryPath(std::getenv("XDG_STATE_HOME"), std::getenv("HOME"))) {
   HistEvent event;
   history(recall_, &event, H_SETSIZE, static_cast<int>(LineHistory::kMostLines));
   for (const std::string& line : kept_.Lines()) Recall(line);
@@ -219,5 +225,7 @@ bool StartLineEditor(Console& console) {
   console.UseLineReader(std::make_unique<EditedLines>());
   return true;
 }
+
+}  // namespace korvelin
 
 #endif

@@ -1,9 +1,11 @@
 // The line editor: on a terminal, lines are typed with editing keys, recalled
-// from the history (console/history.h) with Up and Down, and completed with
+// from the typed-line history (console/line_history.h) with Up and Down, and completed with
 // Tab by what the prompt being answered takes (console/completion.h).
 #pragma once
 
 #include "console/console.h"
+
+namespace korvelin {
 
 // When the program was built with the line editor and standard input and
 // output are both a terminal: `console` reads every line through the editor
@@ -11,3 +13,5 @@
 // the line being typed; while a command runs it stops the command, as
 // console/interrupt.h tells).  Otherwise changes nothing.  Tells which.
 bool StartLineEditor(Console& console);
+
+}  // namespace korvelin

@@ -10,6 +10,8 @@
 #include "console/completion.h"
 #include "console/console.h"
 
+namespace korvelin {
+
 // What a command tells the loop that ran it.
 enum class Next { kStay, kLeave };
 
@@ -94,3 +96,5 @@ void RunProtocol(Console& console, Context& context,
     if (next == Next::kLeave || console.Ended()) return;
   }
 }
+
+}  // namespace korvelin

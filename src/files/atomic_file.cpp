@@ -20,6 +20,8 @@
 #include <cerrno>
 #include <system_error>
 
+namespace korvelin {
+
 namespace fs = std::filesystem;
 
 namespace {
@@ -428,3 +430,5 @@ void AtomicFile::Abandon() {
   if (!temporary_.empty()) RemoveFile(temporary_);
   temporary_.clear();
 }
+
+}  // namespace korvelin

@@ -7,7 +7,9 @@
 #include <string>
 #include <string_view>
 
-#include "text/file_status.h"
+#include "base/file_status.h"
+
+namespace korvelin {
 
 // The new contents go to a temporary file beside the old one, reach the
 // disk, and only then take the old file's place; the folder is flushed
@@ -61,3 +63,5 @@ class AtomicFile {
 // is any other name.
 std::uint64_t LeftoverWriter(const std::filesystem::path& file,
                              const std::filesystem::path& target);
+
+}  // namespace korvelin

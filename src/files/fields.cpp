@@ -3,6 +3,8 @@
 
 #include <string>
 
+namespace korvelin {
+
 namespace {
 
 // Whether the stream goes on with `word` (nothing is consumed).
@@ -67,3 +69,5 @@ Skip SkipToReal(TextStream& in) {
   if (skip == Skip::kAtNumber && minus) in.Unget('-');
   return skip;
 }
+
+}  // namespace korvelin

@@ -4,6 +4,8 @@
 
 #include "text/text_stream.h"
 
+namespace korvelin {
+
 // Where a skip stopped.
 enum class Skip {
   kAtNumber,   // before a number, which is left to be read
@@ -24,3 +26,5 @@ Skip SkipToTableNumber(TextStream& in);
 // which stand for reals too: a real field written as a word is then read in
 // its place instead of taking the next field's number.
 Skip SkipToReal(TextStream& in);
+
+}  // namespace korvelin

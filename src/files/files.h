@@ -7,10 +7,12 @@
 #include "console/console.h"
 #include "roster/session.h"
 
+namespace korvelin {
+
 // LOAD: asks for a file and reads it as a save file or, when it does not
 // begin with the save-file header, as a stat table.  A file read marks the
 // session saved (session.h's SaveState) and is remembered.
-// When it replaces the session's roster, history, settings and columns,
+// When it replaces the session's roster, season, settings and columns,
 // the replaced ones are moved into `*before` (when given), for UNDO; true
 // then.
 bool Load(Console& console, Session& session, Session* before = nullptr);
@@ -19,7 +21,7 @@ bool Load(Console& console, Session& session, Session* before = nullptr);
 void LoadFile(Console& console, Session& session, const std::string& name);
 
 // UPDATE: asks for a stat table and applies it to the roster.
-// When it changes the roster, the roster and history as they were are put
+// When it changes the roster, the roster and season as they were are put
 // into `*before` (when given), for UNDO; true then.
 bool Update(Console& console, Session& session, Session* before = nullptr);
 
@@ -43,3 +45,5 @@ enum class FileAnswer {
 // Prints `prompt` and reads a file name (long names and quoted names with
 // spaces included).
 FileAnswer AskFileName(Console& console, const char* prompt, std::string& name);
+
+}  // namespace korvelin

@@ -8,10 +8,12 @@
 #include "files/files.h"
 #include "files/save_file.h"
 #include "files/stat_table.h"
-#include "roster/save_header.h"
 #include "text/dates.h"
 #include "text/format.h"
+#include "text/save_header.h"
 #include "text/utf16.h"
+
+namespace korvelin {
 
 FileAnswer AskFileName(Console& console, const char* prompt, std::string& name) {
   console.Print(prompt);
@@ -104,15 +106,15 @@ void ReportAbsent(Console& console, const Roster& roster, const std::vector<std:
 
 // Hands what a LOAD or UPDATE is about to replace over to `before` (UNDO's
 // step; nothing when null): the roster, moved, the settings and columns,
-// and the history, moved when it is replaced whole, copied when a
+// and the season, moved when it is replaced whole, copied when a
 // snapshot is about to join it in place.
-void HandOver(Session& session, Session* before, bool history_replaced) {
+void HandOver(Session& session, Session* before, bool season_replaced) {
   if (before == nullptr) return;
   before->roster = std::move(session.roster);
-  if (history_replaced) {
-    before->history = std::move(session.history);
+  if (season_replaced) {
+    before->season = std::move(session.season);
   } else {
-    before->history = session.history;
+    before->season = session.season;
   }
   before->list = session.list;
   before->columns = session.columns;
@@ -127,9 +129,9 @@ void ResetListSettings(Session& session) {
 }
 
 // The file `name`, read into `file`, is read aside and replaces the roster,
-// settings, columns and history only once it is whole: a load that Ctrl-C
+// settings, columns and season only once it is whole: a load that Ctrl-C
 // stops, or a table that yields no member (an empty file, a spreadsheet's
-// export), leaves the session as it was.  A stat table starts a new history
+// export), leaves the session as it was.  A stat table starts a new season
 // of its snapshot.  A load that replaced them leaves the session as right
 // after a save of that file.
 bool LoadFrom(Console& console, Session& session, TextStream& file, const std::string& name,
@@ -147,9 +149,9 @@ bool LoadFrom(Console& console, Session& session, TextStream& file, const std::s
     session.roster = std::move(loaded.roster);
     session.list = loaded.list;
     session.columns = loaded.columns;
-    session.history = std::move(loaded.history);
+    session.season = std::move(loaded.season);
     static const Format kDamaged("   [SKIPPED %d DAMAGED HISTORY LINES]\n");
-    if (report.damaged_history_lines != 0) console.Print(kDamaged({report.damaged_history_lines}));
+    if (report.damaged_season_lines != 0) console.Print(kDamaged({report.damaged_season_lines}));
     session.saved.Clean(StampFile(name));
     return true;
   }
@@ -174,8 +176,8 @@ bool LoadFrom(Console& console, Session& session, TextStream& file, const std::s
   HandOver(session, before, true);
   session.roster = std::move(imported);
   ResetListSettings(session);
-  session.history = History();
-  session.history.Add(std::move(snapshot.points));
+  session.season = Season();
+  session.season.Add(std::move(snapshot.points));
   session.saved.Clean(StampFile(name));
   return true;
 }
@@ -202,7 +204,7 @@ bool Update(Console& console, Session& session, Session* before) {
   if (!file) return false;
   console.PrintLine("   [LOADING]");
   // A copy is updated and replaces the roster once whole, and the table's
-  // snapshot joins the history then: an update that Ctrl-C stops, or a
+  // snapshot joins the season then: an update that Ctrl-C stops, or a
   // table without a row taken, changes nothing.
   Roster updated = session.roster;
   Snapshot snapshot{TableDate(name), {}};
@@ -218,7 +220,9 @@ bool Update(Console& console, Session& session, Session* before) {
   }
   HandOver(session, before, false);
   session.roster = std::move(updated);
-  session.history.Add(std::move(snapshot.points));
+  session.season.Add(std::move(snapshot.points));
   ReportAbsent(console, session.roster, report.absent);
   return true;
 }
+
+}  // namespace korvelin

@@ -2,6 +2,8 @@
 #include "files/files.h"
 #include "files/save_file.h"
 
+namespace korvelin {
+
 namespace {
 
 void SaveFailed(Console& console) { console.PrintLine("   [ERROR SAVING FILE.  SAVE ABORTED]"); }
@@ -63,3 +65,5 @@ bool Quit(Console& console, Session& session) {
       console, session,
       "   [FILE TO SAVE TO? '\\' TO QUIT WITHOUT SAVING]\n   [KORVELIN-QUIT-SAVE]\n >>> ");
 }
+
+}  // namespace korvelin

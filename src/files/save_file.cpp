@@ -14,8 +14,8 @@
 //   6. ": health : speed : power : strength weight (six decimals each) :
 //      sort option : sort direction " on a line of its own;
 //   7. "}".
-// Earlier versions stop reading there.  What follows is the history
-// (history_section.cpp), written only when there is one:
+// Earlier versions stop reading there.  What follows is the season
+// (season_section.cpp), written only when there is one:
 //   8. "HISTORY 1";
 //   9. one line per point, by date, then by ID: the date as YYYY-MM-DD, the
 //      ID, level, speed, power, strength, health and intelligence as plain
@@ -32,11 +32,13 @@
 #include "console/interrupt.h"
 #include "files/atomic_file.h"
 #include "files/fields.h"
-#include "files/history_section.h"
+#include "files/season_section.h"
 #include "roster/options.h"
-#include "roster/save_header.h"
 #include "text/format.h"
 #include "text/numbers.h"
+#include "text/save_header.h"
+
+namespace korvelin {
 
 namespace {
 
@@ -87,7 +89,7 @@ bool WriteContents(AtomicFile& out, const Session& session, TextSink& echo) {
                  list.sort_option, SavedNumberOf(list.sort_direction)});
   settings += "}\n";
   out.Write(settings);
-  if (!WriteHistorySection(out, session.history)) return false;
+  if (!WriteSeasonSection(out, session.season)) return false;
   echo.Write("}\n");
   return true;
 }
@@ -153,7 +155,7 @@ SaveFileReport ReadSaveFile(TextStream& in, Session& session, TextSink& echo) {
   SaveFileReport report;
   Roster& roster = session.roster;
   roster.Clear();
-  session.history = History();
+  session.season = Season();
   // The line end after the header, the titles, the rule and the empty line.
   for (int i = 0; i < 4; ++i) SkipLine(in);
 
@@ -212,8 +214,10 @@ SaveFileReport ReadSaveFile(TextStream& in, Session& session, TextSink& echo) {
   int direction = SavedNumberOf(list.sort_direction);
   NextInt(in, direction);
   list.sort_direction = SortDirectionOf(direction);
-  const HistorySectionReport history = ReadHistorySection(in, session.history);
-  report.damaged_history_lines = history.damaged;
-  report.interrupted = history.interrupted || InterruptRequested();
+  const SeasonSectionReport season = ReadSeasonSection(in, session.season);
+  report.damaged_season_lines = season.damaged;
+  report.interrupted = season.interrupted || InterruptRequested();
   return report;
 }
+
+}  // namespace korvelin

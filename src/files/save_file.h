@@ -4,13 +4,15 @@
 
 #include <string>
 
+#include "base/file_status.h"
 #include "roster/columns.h"
 #include "roster/session.h"
-#include "text/file_status.h"
 #include "text/text_sink.h"
 #include "text/text_stream.h"
 
-// Writes the roster, the custom columns, the list settings and the history
+namespace korvelin {
+
+// Writes the roster, the custom columns, the list settings and the season
 // to the save file `name`, echoing every row and the closing "}" to `echo`.  The file
 // holds the old save or the new one, whole, even after a power cut; a
 // failure leaves any earlier file as it was, and so does Ctrl-C, which
@@ -19,15 +21,15 @@ FileStatus WriteSaveFile(const std::string& name, const Session& session, TextSi
 
 // What reading a save file came to.
 struct SaveFileReport {
-  int damaged_history_lines = 0;  // lines of the history that could not be read whole
-  bool interrupted = false;       // Ctrl-C stopped the reading (console/interrupt.h)
+  int damaged_season_lines = 0;  // lines of the season that could not be read whole
+  bool interrupted = false;      // Ctrl-C stopped the reading (console/interrupt.h)
 };
 
 // Reads a save file positioned after its header, echoing every row:
-// replaces the roster, the custom columns and the history and restores the
+// replaces the roster, the custom columns and the season and restores the
 // weights and sort settings.  A damaged file that ends among the rows keeps
-// the columns and settings as they were; a file without a history (an
-// earlier version's) leaves the history empty.  Ctrl-C stops the reading
+// the columns and settings as they were; a file without a season (an
+// earlier version's) leaves the season empty.  Ctrl-C stops the reading
 // after the row being read: the session is then half read.
 SaveFileReport ReadSaveFile(TextStream& in, Session& session, TextSink& echo);
 
@@ -36,3 +38,5 @@ SaveFileReport ReadSaveFile(TextStream& in, Session& session, TextSink& echo);
 // cannot be read leaving its column hidden.
 void WriteColumnFlags(const ColumnSet& columns, std::string& out);
 ColumnSet ReadColumnFlags(TextStream& in);
+
+}  // namespace korvelin

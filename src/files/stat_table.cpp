@@ -4,12 +4,14 @@
 #include <cstdint>
 #include <vector>
 
+#include "base/large_memory.h"
 #include "console/interrupt.h"
 #include "files/fields.h"
-#include "roster/memory.h"
 #include "text/characters.h"
 #include "text/format.h"
 #include "text/numbers.h"
+
+namespace korvelin {
 
 namespace {
 
@@ -407,3 +409,5 @@ UpdateReport UpdateFromStatTable(TextStream& in, Roster& roster, TextSink& echo,
   if (report.rows > 0 && !report.interrupted) update.Finish(report.absent);
   return report;
 }
+
+}  // namespace korvelin

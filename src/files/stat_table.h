@@ -6,11 +6,13 @@
 #include <string>
 #include <vector>
 
-#include "roster/history.h"
 #include "roster/member.h"
 #include "roster/roster.h"
+#include "roster/season.h"
 #include "text/text_sink.h"
 #include "text/text_stream.h"
+
+namespace korvelin {
 
 // The numbers a full row carries after its ID: the level and four stats.
 constexpr int kRowFields = 5;
@@ -74,3 +76,5 @@ struct UpdateReport : TableReport {
 // Ctrl-C stops it after the row being read, `roster` then changed part-way.
 UpdateReport UpdateFromStatTable(TextStream& in, Roster& roster, TextSink& echo,
                                  Snapshot* snapshot = nullptr);
+
+}  // namespace korvelin

@@ -16,6 +16,8 @@
 
 #include "list/table_writer.h"
 
+namespace korvelin {
+
 namespace {
 
 enum class Dialect { kCsv, kTsv };
@@ -129,3 +131,5 @@ std::unique_ptr<TableWriter> MakeCsvTable(std::FILE* stream) {
 std::unique_ptr<TableWriter> MakeTsvTable(std::FILE* stream) {
   return std::make_unique<DelimitedTable>(stream, Dialect::kTsv);
 }
+
+}  // namespace korvelin

@@ -15,6 +15,8 @@
 #include "list/table_writer.h"
 #include "text/ascii.h"
 
+namespace korvelin {
+
 namespace {
 
 const char kPageStart[] =
@@ -363,3 +365,5 @@ class HtmlReport : public TableWriter {
 std::unique_ptr<TableWriter> MakeHtmlReport(std::FILE* stream) {
   return std::make_unique<HtmlReport>(stream);
 }
+
+}  // namespace korvelin

@@ -7,6 +7,8 @@
 
 #include "list/table_writer.h"
 
+namespace korvelin {
+
 namespace {
 
 void AppendString(std::string& out, const std::string& text) {
@@ -125,3 +127,5 @@ class JsonTables : public TableWriter {
 std::unique_ptr<TableWriter> MakeJsonTables(std::FILE* stream) {
   return std::make_unique<JsonTables>(stream);
 }
+
+}  // namespace korvelin

@@ -7,8 +7,10 @@
 #include "console/protocol.h"
 #include "list/visit.h"
 #include "roster/options.h"
-#include "roster/save_header.h"
 #include "text/format.h"
+#include "text/save_header.h"
+
+namespace korvelin {
 
 void ShowTable(ListVisit& visit, const std::function<void(TableWriter&)>& write) {
   Console& console = visit.console;
@@ -290,3 +292,5 @@ void List(Console& console, Session& session) {
   // DONE, BACK and the end of the input alike.
   OutputToScreen(visit);
 }
+
+}  // namespace korvelin

@@ -5,7 +5,11 @@
 #include "console/console.h"
 #include "roster/session.h"
 
+namespace korvelin {
+
 // The List protocol, from the LIST command to DONE or BACK (or the end of
 // the input).  Refuses an empty roster.  Changes only the session's list
 // settings and custom columns.
 void List(Console& console, Session& session);
+
+}  // namespace korvelin

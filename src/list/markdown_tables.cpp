@@ -6,6 +6,8 @@
 #include "list/table_writer.h"
 #include "text/ascii.h"
 
+namespace korvelin {
+
 namespace {
 
 // A name as the text of a cell: the characters that would start a link,
@@ -108,3 +110,5 @@ class MarkdownTables : public TableWriter {
 std::unique_ptr<TableWriter> MakeMarkdownTables(std::FILE* stream) {
   return std::make_unique<MarkdownTables>(stream);
 }
+
+}  // namespace korvelin

@@ -1,4 +1,4 @@
-// TREND and HISTORY in the List protocol: the season as the history keeps
+// TREND and HISTORY in the List protocol: the season as the season keeps
 // it, one stat of every member over the last eight snapshot dates, one
 // member's points, the gang's sums by date, or every point.  Both are views
 // (table_writer.h) and go wherever OUTPUT sends tables.
@@ -16,6 +16,8 @@
 #include "list/visit.h"
 #include "text/dates.h"
 #include "text/numbers.h"
+
+namespace korvelin {
 
 namespace {
 
@@ -81,8 +83,8 @@ void MeasureColumn(ViewColumn& column, double value) {
 }
 
 // Without a single snapshot there is nothing to show.
-bool HasHistory(ListVisit& visit) {
-  if (!visit.session.history.empty()) return true;
+bool HasSeason(ListVisit& visit) {
+  if (!visit.session.season.empty()) return true;
   visit.console.PrintLine("   [NO HISTORY YET.  LOAD OR UPDATE FROM A STAT TABLE]");
   return false;
 }
@@ -100,14 +102,14 @@ bool Cancel(Context&, const std::string& word, Next& next) {
 // ---------------------------------------------------------------------------
 
 // A point's total: speed, power and strength, as the roster's totals are.
-std::int64_t TotalOf(const HistoryPoint& p) { return std::int64_t{p.speed} + p.power + p.strength; }
+std::int64_t TotalOf(const SeasonPoint& p) { return std::int64_t{p.speed} + p.power + p.strength; }
 
 enum class TrendStat { kTotal, kSpeed, kPower, kStrength, kHealth, kWTotal };
 // The words that ask for them, in the same order.
 const char* const kTrendWords[] = {"total", "speed", "power", "strength", "health", "wtotal"};
 
 // The stat's value at a point; WTOTAL under the current weights.
-double StatOf(TrendStat stat, const HistoryPoint& p, const Weights& w) {
+double StatOf(TrendStat stat, const SeasonPoint& p, const Weights& w) {
   switch (stat) {
     case TrendStat::kTotal: return static_cast<double>(TotalOf(p));
     case TrendStat::kSpeed: return p.speed;
@@ -133,10 +135,10 @@ struct TrendRow {
 // with its values there (NaN without a point) in `values`, a row of
 // dates.size() values per member.
 LargeVector<TrendRow> TrendRows(const Session& session, TrendStat stat,
-                                const std::vector<History::Date>& dates,
+                                const std::vector<Season::Date>& dates,
                                 LargeVector<double>& values) {
   const Roster& roster = session.roster;
-  const History& history = session.history;
+  const Season& season = session.season;
   const std::size_t k = dates.size();
   // The roster by ID, so that each date's points (by ID) meet it in one
   // walk, and the values are written one after another.
@@ -147,7 +149,7 @@ LargeVector<TrendRow> TrendRows(const Session& session, TrendStat stat,
   for (std::size_t j = 0; j < k; ++j) {
     std::size_t m = 0;
     for (std::size_t p = dates[j].begin; p < dates[j].end && m < by_id.size(); ++p) {
-      const HistoryPoint& point = history[p];
+      const SeasonPoint& point = season[p];
       while (m < by_id.size() && by_id[m].first < point.id) ++m;
       const double value = StatOf(stat, point, session.list.weights);
       // Members that share an ID share its points.
@@ -207,7 +209,7 @@ void AppendSparkline(std::string& out, const double* values, std::size_t k) {
 
 void ShowTrendOf(ListVisit& visit, TrendStat stat, const char* word) {
   const Session& session = visit.session;
-  std::vector<History::Date> dates = session.history.Dates();
+  std::vector<Season::Date> dates = session.season.Dates();
   if (dates.size() > kTrendDates) dates.erase(dates.begin(), dates.end() - kTrendDates);
   const std::size_t k = dates.size();
   LargeVector<double> values;  // on large pages: the rows reach them all over
@@ -217,7 +219,7 @@ void ShowTrendOf(ListVisit& visit, TrendStat stat, const char* word) {
   const int decimals = 0;  // WTOTAL too is shown in whole numbers, as in WC
   ViewShape view{
       std::string("trend ") + word, {NameColumn(), {"ID", "ID #", 6, ViewKind::kNumber}}, {}};
-  for (const History::Date& date : dates) {
+  for (const Season::Date& date : dates) {
     const std::string heading = DateText(date.day);
     view.columns.push_back({heading, heading.substr(5), 8, ViewKind::kStat});
   }
@@ -280,15 +282,15 @@ const Command<Handler<ListVisit>> kTrendStats[] = {
 // A point's five stats and begging skill fill six columns from `first` on,
 // in this order in both HISTORY views.
 constexpr int kPointStats = 6;
-std::array<double, kPointStats> StatsOf(const HistoryPoint& p) {
+std::array<double, kPointStats> StatsOf(const SeasonPoint& p) {
   return {double(p.speed),  double(p.power), double(p.strength),
           double(p.health), double(p.intel), p.beg};
 }
-void MeasureStats(ViewShape& view, std::size_t first, const HistoryPoint& p) {
+void MeasureStats(ViewShape& view, std::size_t first, const SeasonPoint& p) {
   const auto stats = StatsOf(p);
   for (int s = 0; s < kPointStats; ++s) MeasureColumn(view.columns[first + s], stats[s]);
 }
-void SetStats(std::vector<ViewCell>& cells, std::size_t first, const HistoryPoint& p) {
+void SetStats(std::vector<ViewCell>& cells, std::size_t first, const SeasonPoint& p) {
   const auto stats = StatsOf(p);
   for (int s = 0; s < kPointStats; ++s) {
     SetNumber(cells[first + s], stats[s], s == kPointStats - 1 ? 2 : 0);  // the beg: 2 decimals
@@ -298,10 +300,10 @@ void SetStats(std::vector<ViewCell>& cells, std::size_t first, const HistoryPoin
 // One member's points, oldest first, with the change of its total from the
 // point before.
 void ShowMember(ListVisit& visit, int id) {
-  const History& history = visit.session.history;
-  std::vector<const HistoryPoint*> points;
-  for (const History::Date& date : history.Dates()) {
-    if (const HistoryPoint* point = history.Find(date, id)) points.push_back(point);
+  const Season& season = visit.session.season;
+  std::vector<const SeasonPoint*> points;
+  for (const Season::Date& date : season.Dates()) {
+    if (const SeasonPoint* point = season.Find(date, id)) points.push_back(point);
   }
   if (points.empty()) {
     visit.console.PrintLine("   [NO HISTORY FOR THAT ID]");
@@ -315,9 +317,9 @@ void ShowMember(ListVisit& visit, int id) {
                   Column("Beg", 6, ViewKind::kStat), Column("Total", 9, ViewKind::kStat),
                   Column("Change", 8, ViewKind::kStat), Column("Per Week", 8, ViewKind::kStat)},
                  {}};
-  view.chart.title = "Total of " + PlainName(history.NameOf(*points.back())) + " by date";
+  view.chart.title = "Total of " + PlainName(season.NameOf(*points.back())) + " by date";
   for (std::size_t i = 0; i < points.size(); ++i) {
-    const HistoryPoint& p = *points[i];
+    const SeasonPoint& p = *points[i];
     view.chart.labels.push_back(DateText(p.day));
     view.chart.values.push_back(static_cast<double>(TotalOf(p)));
     MeasureStats(view, 3, p);
@@ -329,9 +331,9 @@ void ShowMember(ListVisit& visit, int id) {
   }
   ShowTable(visit, [&](TableWriter& writer) {
     WriteView(writer, view, points.size(), [&](std::size_t i, std::vector<ViewCell>& cells) {
-      const HistoryPoint& p = *points[i];
+      const SeasonPoint& p = *points[i];
       SetDate(cells[0], p.day);
-      cells[1].text = history.NameOf(p);
+      cells[1].text = season.NameOf(p);
       SetNumber(cells[2], p.level);
       SetStats(cells, 3, p);
       SetNumber(cells[9], static_cast<double>(TotalOf(p)));
@@ -346,17 +348,17 @@ void ShowMember(ListVisit& visit, int id) {
 // The gang by date: the points of each date, the sums of their stats and
 // the change of the total from the date before.
 Next ShowGang(ListVisit& visit) {
-  const History& history = visit.session.history;
+  const Season& season = visit.session.season;
   struct Sums {
     int day;
     std::size_t members;
     std::int64_t stats[5];  // speed, power, strength, health, total
   };
   std::vector<Sums> sums;
-  for (const History::Date& date : history.Dates()) {
+  for (const Season::Date& date : season.Dates()) {
     Sums s{date.day, date.end - date.begin, {0, 0, 0, 0, 0}};
     for (std::size_t i = date.begin; i < date.end; ++i) {
-      const HistoryPoint& p = history[i];
+      const SeasonPoint& p = season[i];
       s.stats[0] += p.speed;
       s.stats[1] += p.power;
       s.stats[2] += p.strength;
@@ -394,7 +396,7 @@ Next ShowGang(ListVisit& visit) {
 
 // Every point, by date, then ID: the long table that spreadsheets pivot.
 Next ShowAll(ListVisit& visit) {
-  const History& history = visit.session.history;
+  const Season& season = visit.session.season;
   ViewShape view{"history all",
                  {Column("Date", 10, ViewKind::kText),
                   {"ID", "ID #", 6, ViewKind::kNumber},
@@ -407,15 +409,15 @@ Next ShowAll(ListVisit& visit) {
                   Column("Intel", 6, ViewKind::kStat),
                   Column("Beg", 6, ViewKind::kStat)},
                  {}};
-  for (const HistoryPoint& p : history) {
+  for (const SeasonPoint& p : season) {
     MeasureStats(view, 4, p);
   }
   ShowTable(visit, [&](TableWriter& writer) {
-    WriteView(writer, view, history.size(), [&](std::size_t i, std::vector<ViewCell>& cells) {
-      const HistoryPoint& p = history[i];
+    WriteView(writer, view, season.size(), [&](std::size_t i, std::vector<ViewCell>& cells) {
+      const SeasonPoint& p = season[i];
       SetDate(cells[0], p.day);
       SetNumber(cells[1], p.id);
-      cells[2].text = history.NameOf(p);
+      cells[2].text = season.NameOf(p);
       SetNumber(cells[3], p.level);
       SetStats(cells, 4, p);
     });
@@ -443,7 +445,7 @@ bool HistoryOfId(ListVisit& visit, const std::string& word, Next& next) {
 }  // namespace
 
 Next ShowTrend(ListVisit& visit) {
-  if (!HasHistory(visit)) return Next::kStay;
+  if (!HasSeason(visit)) return Next::kStay;
   RunProtocol(visit.console, visit,
               [](ListVisit& v) {
                 v.console.Print(
@@ -455,7 +457,7 @@ Next ShowTrend(ListVisit& visit) {
 }
 
 Next ShowHistory(ListVisit& visit) {
-  if (!HasHistory(visit)) return Next::kStay;
+  if (!HasSeason(visit)) return Next::kStay;
   RunProtocol(
       visit.console, visit,
       [](ListVisit& v) {
@@ -466,3 +468,5 @@ Next ShowHistory(ListVisit& visit) {
       kHistoryWords, WordRule{}, {HistoryOfId, nullptr});
   return Next::kStay;
 }
+
+}  // namespace korvelin

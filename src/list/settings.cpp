@@ -7,6 +7,8 @@
 #include "roster/options.h"
 #include "text/format.h"
 
+namespace korvelin {
+
 // ---------------------------------------------------------------------------
 // Columns of the custom list
 // ---------------------------------------------------------------------------
@@ -159,3 +161,5 @@ void SetWeights(Console& console, Weights& weights) {
       },
       kWeightWords);
 }
+
+}  // namespace korvelin

@@ -16,6 +16,8 @@
 #include <cmath>
 #include <cstring>
 
+namespace korvelin {
+
 namespace {
 
 constexpr std::uint64_t kSignBit = std::uint64_t{1} << 63;
@@ -70,3 +72,5 @@ MemberOrder Sorter::Sort(const Roster& roster, const Weights& weights, const Opt
 const OptionInfo* CustomSortOption(int number) {
   return number >= 1 && number <= kOptionCount ? &OptionByNumber(number) : nullptr;
 }
+
+}  // namespace korvelin

@@ -5,11 +5,13 @@
 #include <cstdint>
 #include <vector>
 
-#include "roster/memory.h"
+#include "base/large_memory.h"
+#include "base/radix_sort.h"
 #include "roster/options.h"
-#include "roster/radix_sort.h"
 #include "roster/roster.h"
 #include "roster/settings.h"
+
+namespace korvelin {
 
 // Members of a roster by position, in the order of a sort.  Valid while the
 // roster keeps its members.
@@ -35,3 +37,5 @@ class Sorter {
 // The option the custom list is sorted by: `number` when it is one (1-35),
 // otherwise null, and the list is then sorted by ID, ascending.
 const OptionInfo* CustomSortOption(int number);
+
+}  // namespace korvelin

@@ -6,6 +6,8 @@
 #include "list/visit.h"
 #include "roster/options.h"
 
+namespace korvelin {
+
 namespace {
 
 // The direction prompt's state: the direction chosen, or the prompt
@@ -101,3 +103,5 @@ void ChooseSort(ListVisit& visit) {
               },
               kSortWords, WordRule{}, {SortByKeyword, OptionKeywords});
 }
+
+}  // namespace korvelin

@@ -12,6 +12,8 @@
 #include "text/characters.h"
 #include "text/format.h"
 
+namespace korvelin {
+
 namespace {
 
 // The formats by the extension of the output file's name (compared without
@@ -118,3 +120,5 @@ bool IsStatOption(const OptionInfo& option) {
 std::string PlainCell(ViewKind kind, const ViewCell& cell) {
   return kind == ViewKind::kName ? PlainName(cell.text) : cell.text;
 }
+
+}  // namespace korvelin

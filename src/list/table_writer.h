@@ -17,6 +17,8 @@
 #include "roster/settings.h"
 #include "text/text_stream.h"
 
+namespace korvelin {
+
 // What a table shows besides its rows.
 struct TableShape {
   const char* name;                        // "list", "default", "percent", "wc", ...
@@ -171,3 +173,5 @@ inline bool IsNumeric(ViewKind kind) {
 // A view cell's text as the exports write it: a name as PlainName gives
 // it, any other text as it is.
 std::string PlainCell(ViewKind kind, const ViewCell& cell);
+
+}  // namespace korvelin

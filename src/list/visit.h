@@ -12,6 +12,8 @@
 #include "list/table_writer.h"
 #include "roster/session.h"
 
+namespace korvelin {
+
 // One visit to the List protocol; all of it but the session ends with the
 // visit.
 struct ListVisit {
@@ -51,3 +53,5 @@ void ToggleColumns(Console& console, Session& session);
 void SetWeights(Console& console, Weights& weights);
 // Prints the list of sort and column keywords.
 void PrintOptionList(Console& console);
+
+}  // namespace korvelin

@@ -5,6 +5,8 @@
 #include "maintenance/maintenance.h"
 #include "text/format.h"
 
+namespace korvelin {
+
 namespace {
 
 using M = Member;
@@ -83,3 +85,5 @@ void Add(Console& console, Roster& roster) {
     }
   }
 }
+
+}  // namespace korvelin

@@ -3,6 +3,8 @@
 #include "maintenance/maintenance.h"
 #include "text/format.h"
 
+namespace korvelin {
+
 void Delete(Console& console, Roster& roster) {
   for (;;) {
     console.PrintLine("   [ENTER ID NUMBER.  '0' TO CANCEL]");
@@ -56,3 +58,5 @@ void Snap(Console& console, Roster& roster) {
   }
   console.PrintLine("   [ALL VALUES SUCESSFULLY UPDATED TO MATCH LATEST VALUES]\n");
 }
+
+}  // namespace korvelin

@@ -7,6 +7,8 @@
 #include "maintenance/maintenance.h"
 #include "text/format.h"
 
+namespace korvelin {
+
 namespace {
 
 using M = Member;
@@ -160,3 +162,5 @@ void Edit(Console& console, Roster& roster) {
       },
       kEditCommands);
 }
+
+}  // namespace korvelin

@@ -6,6 +6,8 @@
 #include "text/ascii.h"
 #include "text/format.h"
 
+namespace korvelin {
+
 void Find(Console& console, const Roster& roster) {
   console.Print("\n   [NAME OR PART OF A NAME? '\\' TO CANCEL]\n   [KORVELIN-FIND]\n >>> ");
   std::string part;
@@ -31,3 +33,5 @@ void Find(Console& console, const Roster& roster) {
   static const Format kFound("   [%d FOUND]\n");
   console.Print(kFound({found}));
 }
+
+}  // namespace korvelin

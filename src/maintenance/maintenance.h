@@ -6,6 +6,8 @@
 #include "console/console.h"
 #include "roster/roster.h"
 
+namespace korvelin {
+
 // ADD: asks for an ID (0 cancels silently); an ID already in the roster is
 // refused.  Asks the name, level and six stats (each stored in both
 // snapshots) and shows them for confirmation: 'y' puts the member in at the
@@ -27,3 +29,5 @@ void Edit(Console& console, Roster& roster);
 // FIND: asks for a part of a name ('\' cancels) and lists, in roster order,
 // every member whose name contains it (A-Z and a-z alike), with ID and level.
 void Find(Console& console, const Roster& roster);
+
+}  // namespace korvelin

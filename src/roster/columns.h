@@ -9,6 +9,8 @@
 
 #include "roster/options.h"
 
+namespace korvelin {
+
 class ColumnSet {
  public:
   constexpr ColumnSet() = default;
@@ -51,3 +53,5 @@ constexpr ColumnSet kWCColumns =
 constexpr ColumnSet kPercentColumns =
     ColumnSet::Of({"id", "totalgain", "speedgain", "powergain", "strengain", "intelgain", "beggain",
                    "totalp", "speedp", "powerp", "strenp", "intelp", "begp"});
+
+}  // namespace korvelin

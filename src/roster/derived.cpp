@@ -4,6 +4,8 @@
 #include <cmath>
 #include <limits>
 
+namespace korvelin {
+
 namespace derived {
 
 namespace {
@@ -100,3 +102,5 @@ double WeightedTotal(const Member& m, const Weights& w) {
 }
 
 }  // namespace derived
+
+}  // namespace korvelin

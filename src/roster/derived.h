@@ -13,6 +13,8 @@
 #include "roster/member.h"
 #include "roster/settings.h"
 
+namespace korvelin {
+
 namespace derived {
 
 std::int64_t OldTotal(const Member& m);  // oldspeed + oldpower + oldstren
@@ -46,3 +48,5 @@ double WeightedHealth(const Member& m, const Weights& w);
 double WeightedTotal(const Member& m, const Weights& w);
 
 }  // namespace derived
+
+}  // namespace korvelin

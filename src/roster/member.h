@@ -8,6 +8,8 @@
 #include <cstddef>
 #include <cstdint>
 
+namespace korvelin {
+
 // A name holds at most this many characters (text/characters.h: a UTF-8
 // character or a single byte), and so at most four times as many bytes.
 // Every read, cut and padding of a name counts by this one constant.
@@ -38,3 +40,5 @@ struct Member {
   NameRef name{0, 0};
 };
 static_assert(sizeof(Member) == 72, "a member is 72 bytes: a million take 72 MB");
+
+}  // namespace korvelin

@@ -6,6 +6,8 @@
 
 #include "text/format.h"
 
+namespace korvelin {
+
 using option_table::kOptions;
 
 const OptionInfo& OptionByNumber(int number) { return kOptions[number - 1]; }
@@ -70,3 +72,5 @@ void OptionAppendCell(std::string& line, const OptionInfo& option, const OptionV
     cell.AppendTo(line, {static_cast<long long>(value.integer)});
   }
 }
+
+}  // namespace korvelin

@@ -12,6 +12,8 @@
 #include "roster/member.h"
 #include "roster/settings.h"
 
+namespace korvelin {
+
 enum class OptionKind { kInteger, kReal };
 
 // One sortable and displayable variable: a stat of the member or a derived
@@ -143,3 +145,5 @@ int OptionDecimals(const OptionInfo& option);
 std::string OptionHeader(const OptionInfo& option);
 // The member's cell as printed, appended to a line.
 void OptionAppendCell(std::string& line, const OptionInfo& option, const OptionValue& value);
+
+}  // namespace korvelin

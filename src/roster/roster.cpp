@@ -5,6 +5,8 @@
 #include <cstddef>
 #include <cstring>
 
+namespace korvelin {
+
 namespace {
 
 // A name as the roster keeps it: up to its first NUL byte, and at most
@@ -116,3 +118,5 @@ void Roster::Clear() {
   std::string().swap(names_);
   unused_ = 0;
 }
+
+}  // namespace korvelin

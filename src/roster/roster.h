@@ -6,8 +6,10 @@
 #include <string>
 #include <string_view>
 
+#include "base/large_memory.h"
 #include "roster/member.h"
-#include "roster/memory.h"
+
+namespace korvelin {
 
 // The members in roster order.  Names are kept together in one store of
 // bytes, each member holding where its own lies, so that a million members
@@ -80,3 +82,5 @@ class Roster {
   std::string names_;       // every member's name, one after another
   std::size_t unused_ = 0;  // bytes of names_ that no member holds
 };
+
+}  // namespace korvelin

@@ -6,7 +6,7 @@
 //   roster    LOAD and UPDATE (files/), ADD, DELETE, SNAP and EDIT (maintenance/)
 //   list      LOAD (both kinds of file); the List protocol's SORT and SET WEIGHTS (list/)
 //   columns   LOAD (both kinds of file); the List protocol's SET OPTIONS (list/)
-//   history   LOAD (both kinds of file) and UPDATE (files/)
+//   season    LOAD (both kinds of file) and UPDATE (files/)
 //   saved     LOAD and SAVE (files/), OUTPUT (list/), the main protocol (shell/)
 // SAVE writes the first four; the List protocol's tables and FIND only read
 // them.  A new part that SAVE writes also joins SessionCopy (shell/undo.h),
@@ -15,11 +15,13 @@
 
 #include <cstdint>
 
+#include "base/file_stamp.h"
 #include "roster/columns.h"
-#include "roster/history.h"
 #include "roster/roster.h"
+#include "roster/season.h"
 #include "roster/settings.h"
-#include "text/file_stamp.h"
+
+namespace korvelin {
 
 // What the session knows of its saves; none of it is saved.
 struct SaveState {
@@ -43,7 +45,7 @@ struct Session {
   Roster roster;      // the members, in roster order
   ListSettings list;  // the custom list's sort and the weights
   ColumnSet columns;  // the custom list's columns; none at start-up
-  History history;    // every stat table read, dated; none at start-up
+  Season season;      // every stat table read, dated; none at start-up
   SaveState saved;    // not saved: whether it has changed since its last save
 };
 
@@ -56,3 +58,5 @@ inline bool HasUnsavedChanges(const Session& session) {
 
 static_assert(OptionNumber("healthp") == ListSettings{}.sort_option,
               "a new session sorts by healthp, as the program always has");
+
+}  // namespace korvelin

@@ -4,6 +4,8 @@
 
 #include <cstring>
 
+namespace korvelin {
+
 // The custom list's sort direction.  The save file stores it as a number:
 // 0 descending and any other value ascending.  A session that was never
 // loaded has kStartUp, which sorts ascending and is saved as 3, as the
@@ -58,3 +60,5 @@ inline bool operator==(const ListSettings& a, const ListSettings& b) {
          a.weights == b.weights;
 }
 inline bool operator!=(const ListSettings& a, const ListSettings& b) { return !(a == b); }
+
+}  // namespace korvelin

@@ -1,6 +1,8 @@
 // The about pages.
 #include "shell/shell.h"
 
+namespace korvelin {
+
 namespace {
 
 const char* const kPages[] = {
@@ -74,3 +76,5 @@ void ShowAbout(Console& console) {
   }
   console.PrintLine(kPages[3]);
 }
+
+}  // namespace korvelin

@@ -13,6 +13,8 @@
 #include "console/line_editor.h"
 #include "shell/shell.h"
 
+namespace korvelin {
+
 namespace {
 
 const char kUsage[] =
@@ -71,3 +73,5 @@ int RunCommandLine(int argc, const char* const* argv, Console& console, Session&
   WatchForHangUp(terminal);
   return RunProgram(console, session, file, terminal);
 }
+
+}  // namespace korvelin

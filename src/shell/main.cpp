@@ -9,7 +9,7 @@ int main(int argc, char** argv) {
   // Output is written in large blocks; every read of the console flushes it.
   static char buffer[1 << 16];
   std::setvbuf(stdout, buffer, _IOFBF, sizeof buffer);
-  Console console(stdin, stdout);
-  Session session;
-  return RunCommandLine(argc, argv, console, session);
+  korvelin::Console console(stdin, stdout);
+  korvelin::Session session;
+  return korvelin::RunCommandLine(argc, argv, console, session);
 }

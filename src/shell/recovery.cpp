@@ -9,10 +9,12 @@
 #include <system_error>
 #include <vector>
 
-#include "console/history.h"
+#include "console/line_history.h"
 #include "files/save_file.h"
 #include "text/dates.h"
 #include "text/format.h"
+
+namespace korvelin {
 
 namespace fs = std::filesystem;
 
@@ -58,8 +60,9 @@ fs::path RecoveryFolder() {
   return fs::path(local) / "korvelin";
 #else
   // The folder the line editor keeps its history in.
-  const std::string history = HistoryPath(std::getenv("XDG_STATE_HOME"), std::getenv("HOME"));
-  return history.empty() ? fs::path() : fs::path(history).parent_path();
+  const std::string line_history =
+      LineHistoryPath(std::getenv("XDG_STATE_HOME"), std::getenv("HOME"));
+  return line_history.empty() ? fs::path() : fs::path(line_history).parent_path();
 #endif
 }
 
@@ -116,3 +119,5 @@ void AnnounceKeptWork(Console& console, const fs::path& folder) {
   fs::rename(fresh, list, error);
   if (error) fs::remove(fresh, error);
 }
+
+}  // namespace korvelin

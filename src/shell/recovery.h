@@ -8,6 +8,8 @@
 #include "console/console.h"
 #include "roster/session.h"
 
+namespace korvelin {
+
 // Where the work is kept: $XDG_STATE_HOME/korvelin (~/.local/state/korvelin
 // when it is unset; on Windows %LOCALAPPDATA%\korvelin).  Empty when none of
 // them gives a place.
@@ -25,3 +27,5 @@ std::filesystem::path KeepUnsavedWork(const Session& session, const std::filesys
 // that no later start tells of them again.  The files stay.
 constexpr int kMostTold = 3;
 void AnnounceKeptWork(Console& console, const std::filesystem::path& folder);
+
+}  // namespace korvelin

@@ -10,6 +10,8 @@
 #include "shell/undo.h"
 #include "text/format.h"
 
+namespace korvelin {
+
 namespace {
 
 // What the main protocol's commands work on.
@@ -34,7 +36,7 @@ Next OnRoster(Main& main) {
   return Next::kStay;
 }
 
-// LOAD and UPDATE, which replace the members and the history with ones read
+// LOAD and UPDATE, which replace the members and the season with ones read
 // aside: the step keeps the replaced ones, handed over, rather than a copy.
 template <bool (*Run)(Console&, Session&, Session*), const char* Word>
 Next Replacing(Main& main) {
@@ -148,3 +150,5 @@ void PrintBanner(Console& console) {
   console.PrintLine("-Brackenhollowindustrie");
   console.PrintLine("Type 'help' at any time for a list of available commands");
 }
+
+}  // namespace korvelin

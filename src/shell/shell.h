@@ -8,6 +8,8 @@
 #include "console/console.h"
 #include "roster/session.h"
 
+namespace korvelin {
+
 // The program's command line: --help and --version print and return 0, an
 // argument that is not an option is a file to load at start-up, anything
 // else prints the usage to standard error and returns 2.  A session reads
@@ -29,3 +31,5 @@ int RunProgram(Console& console, Session& session,
 void PrintBanner(Console& console);
 // Prints the about pages, asking between them whether to go on.
 void ShowAbout(Console& console);
+
+}  // namespace korvelin

@@ -1,6 +1,8 @@
 // UNDO's steps.
 #include "shell/undo.h"
 
+namespace korvelin {
+
 SessionCopy::SessionCopy(const Session& session, bool members)
     : list_(session.list), columns_(session.columns) {
   if (members) roster_.emplace(session.roster);
@@ -9,7 +11,7 @@ SessionCopy::SessionCopy(const Session& session, bool members)
 SessionCopy SessionCopy::Taking(Session&& replaced) {
   SessionCopy copy(replaced, false);
   copy.roster_.emplace(std::move(replaced.roster));
-  copy.history_.emplace(std::move(replaced.history));
+  copy.season_.emplace(std::move(replaced.season));
   return copy;
 }
 
@@ -19,11 +21,11 @@ std::size_t SessionCopy::BytesOf(const Session& session, bool members) {
 
 std::size_t SessionCopy::Bytes() const {
   return sizeof(SessionCopy) + (roster_ ? roster_->CopyBytes() : 0) +
-         (history_ ? history_->CopyBytes() : 0);
+         (season_ ? season_->CopyBytes() : 0);
 }
 
 bool SessionCopy::SameAs(const Session& session) const {
-  return (!roster_ || *roster_ == session.roster) && (!history_ || *history_ == session.history) &&
+  return (!roster_ || *roster_ == session.roster) && (!season_ || *season_ == session.season) &&
          list_ == session.list && columns_ == session.columns;
 }
 
@@ -32,9 +34,9 @@ void SessionCopy::MoveInto(Session& session) {
     session.roster = std::move(*roster_);
     roster_.reset();
   }
-  if (history_) {
-    session.history = std::move(*history_);
-    history_.reset();
+  if (season_) {
+    session.season = std::move(*season_);
+    season_.reset();
   }
   session.list = list_;
   session.columns = columns_;
@@ -82,3 +84,5 @@ const char* UndoLastStep(UndoSteps& steps, Session& session) {
   saved.unsaved = saved.clean_points != step->saved.clean_points || step->saved.unsaved;
   return step->command;
 }
+
+}  // namespace korvelin

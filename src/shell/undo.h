@@ -9,12 +9,14 @@
 
 #include "roster/session.h"
 
+namespace korvelin {
+
 // What a save writes, copied before a command so that it can be compared
 // with the session after it and put back by UNDO.  The members are copied
 // only for a command that may change them (the List protocol changes only
-// the settings and columns).  The history is never copied here: only LOAD
+// the settings and columns).  The season is never copied here: only LOAD
 // and UPDATE change it, and they hand over the one they replace (Taking),
-// so a season's history does not make every ADD or EDIT cost its size.
+// so a season does not make every ADD or EDIT cost its size.
 // A part that SAVE writes is one more field here, compared and put back
 // with the others.
 class SessionCopy {
@@ -33,7 +35,7 @@ class SessionCopy {
 
  private:
   std::optional<Roster> roster_;
-  std::optional<History> history_;  // the one LOAD or UPDATE replaced
+  std::optional<Season> season_;  // the one LOAD or UPDATE replaced
   ListSettings list_;
   ColumnSet columns_;
 };
@@ -94,7 +96,7 @@ void RunAsStep(UndoSteps& steps, Session& session, const char* word, bool member
 }
 
 // Runs `command(&before)` on the session as one step UNDO can take back, for
-// a command that replaces the members and history wholesale (LOAD, UPDATE)
+// a command that replaces the members and season wholesale (LOAD, UPDATE)
 // and hands the replaced parts over in `before` instead of their being
 // copied first: it returns whether it replaced them.  When they fit the
 // budget they become the newest step; otherwise the earlier steps go too.
@@ -117,3 +119,5 @@ void RunAsReplacingStep(UndoSteps& steps, Session& session, const char* word, Ru
 // is back where the last LOAD or SAVE left it.  Names the command taken
 // back; null when there was none.
 const char* UndoLastStep(UndoSteps& steps, Session& session);
+
+}  // namespace korvelin

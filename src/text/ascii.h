@@ -7,6 +7,8 @@
 #include <string>
 #include <string_view>
 
+namespace korvelin {
+
 // The one case fold: A-Z become a-z; every other byte stays as it is.
 constexpr char FoldCase(char c) {
   return c >= 'A' && c <= 'Z' ? static_cast<char>(c - 'A' + 'a') : c;
@@ -50,3 +52,5 @@ inline std::size_t FindFolded(std::string_view text, std::string_view part) {
   }
   return std::string_view::npos;
 }
+
+}  // namespace korvelin

@@ -1,6 +1,8 @@
 // The UTF-8 decoder: a character is a valid sequence or a single byte.
 #include "text/characters.h"
 
+namespace korvelin {
+
 namespace {
 
 bool IsContinuation(unsigned char byte) { return (byte & 0xC0) == 0x80; }
@@ -98,3 +100,5 @@ std::string ToUtf8(std::string_view bytes) {
   }
   return out;
 }
+
+}  // namespace korvelin

@@ -9,6 +9,8 @@
 #include <string>
 #include <string_view>
 
+namespace korvelin {
+
 // One character: its code and the bytes it takes.
 struct Character {
   char32_t code;
@@ -52,3 +54,5 @@ void AppendUtf8(std::string& out, char32_t code);
 // The text as UTF-8: valid sequences as they are, every other byte as the
 // character of the same code (a Latin-1 "é" byte becomes "é").
 std::string ToUtf8(std::string_view bytes);
+
+}  // namespace korvelin

@@ -5,6 +5,8 @@
 
 #include "text/text_stream.h"
 
+namespace korvelin {
+
 namespace {
 
 // The days of 1970-01-01 counted from 0000-03-01, the start of an era of
@@ -132,3 +134,5 @@ int TableDate(const std::string& path) {
   if (stat(path.c_str(), &info) == 0 && LocalDay(info.st_mtime, day)) return day;
   return Today();
 }
+
+}  // namespace korvelin

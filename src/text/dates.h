@@ -1,4 +1,4 @@
-// Calendar dates as day numbers: the dates of the history's snapshots, read
+// Calendar dates as day numbers: the dates of the season's snapshots, read
 // from a stat table's file name or from the time it was last modified, and
 // written as YYYY-MM-DD.
 #pragma once
@@ -6,6 +6,8 @@
 #include <ctime>
 #include <string>
 #include <string_view>
+
+namespace korvelin {
 
 // A date is the number of days since 1970-01-01 (negative before it) in the
 // Gregorian calendar, of the years 1 to 9999: the years four digits write.
@@ -41,3 +43,5 @@ int Today();
 // modified, in local time, else today.  A table copied from elsewhere keeps
 // the week its name gives it.
 int TableDate(const std::string& path);
+
+}  // namespace korvelin

@@ -13,6 +13,8 @@
 #include "text/characters.h"
 #include "text/width.h"
 
+namespace korvelin {
+
 namespace {
 
 [[noreturn]] void Unsupported(const char* format) {
@@ -184,3 +186,5 @@ std::string Format::operator()(std::initializer_list<Arg> args) const {
   AppendTo(out, args);
   return out;
 }
+
+}  // namespace korvelin

@@ -7,6 +7,8 @@
 #include <string_view>
 #include <vector>
 
+namespace korvelin {
+
 // A printf format built from the conversions this program prints with:
 // %[-][width][.precision] followed by d, lld, f, lf or s, and %%.  It is read
 // once and then rendered without the C library's parser, giving exactly what
@@ -61,3 +63,5 @@ class Format {
   std::vector<Piece> pieces_;
   Unit unit_;
 };
+
+}  // namespace korvelin

@@ -5,6 +5,8 @@
 
 #include <string>
 
+namespace korvelin {
+
 class LineSource {
  public:
   virtual ~LineSource() = default;
@@ -13,3 +15,5 @@ class LineSource {
   // appended.  Called only once everything read before has been used up.
   virtual bool ReadLine(std::string& line) = 0;
 };
+
+}  // namespace korvelin

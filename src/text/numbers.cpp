@@ -9,6 +9,8 @@
 #include "text/ascii.h"
 #include "text/characters.h"
 
+namespace korvelin {
+
 namespace {
 
 // How a number's digits may be grouped by thousands.
@@ -245,3 +247,5 @@ bool ReadFileReal(TextStream& in, double& field) {
   field = value;
   return true;
 }
+
+}  // namespace korvelin

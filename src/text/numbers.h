@@ -7,6 +7,8 @@
 
 #include "text/text_stream.h"
 
+namespace korvelin {
+
 // A number as read by a "%d" conversion.
 struct IntToken {
   enum Status { kNone, kNumber, kOutOfRange } status;
@@ -41,3 +43,5 @@ bool ReadTableInt(TextStream& in, int& field);
 // largest finite double with its sign, so that no infinity enters from a
 // file; "nan" is consumed and leaves the field as it was.
 bool ReadFileReal(TextStream& in, double& field);
+
+}  // namespace korvelin

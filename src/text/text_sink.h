@@ -6,6 +6,8 @@
 #include <string>
 #include <string_view>
 
+namespace korvelin {
+
 class TextSink {
  public:
   virtual ~TextSink() = default;
@@ -28,3 +30,5 @@ class NullSink : public TextSink {
  public:
   void Write(std::string_view) override {}
 };
+
+}  // namespace korvelin

@@ -9,13 +9,10 @@
 #include <string_view>
 #include <vector>
 
-#include "text/file_status.h"
+#include "base/read_file.h"
 #include "text/line_source.h"
 
-struct FileCloser {
-  void operator()(std::FILE* file) const { std::fclose(file); }
-};
-using FilePtr = std::unique_ptr<std::FILE, FileCloser>;
+namespace korvelin {
 
 constexpr int kEnd = -1;  // returned at the end of a stream
 
@@ -113,14 +110,6 @@ class TextStream {
   std::vector<unsigned char> pushback_;  // the top is read next
 };
 
-// Reads the rest of `file` into `bytes`.  False when reading failed (an
-// error, not the end of the file); `bytes` then holds what was read.
-bool ReadWholeFile(std::FILE* file, std::string& bytes);
-
-// Reads the whole file `name` into `bytes`.  A folder counts as a file that
-// cannot be opened: it opens on some systems and would read as empty.
-FileStatus ReadFile(const std::string& name, std::string& bytes);
-
 // Skips a UTF-8 byte-order mark (EF BB BF) when the stream starts with one.
 void SkipByteOrderMark(TextStream& in);
 
@@ -132,3 +121,5 @@ void SkipSpace(TextStream& in);
 bool ReadWord(TextStream& in, std::string& word, std::size_t limit);
 // Consumes characters up to the next white space (which stays).
 void SkipWordRest(TextStream& in);
+
+}  // namespace korvelin

@@ -3,6 +3,8 @@
 
 #include "text/characters.h"
 
+namespace korvelin {
+
 namespace {
 constexpr char32_t kReplacement = 0xFFFD;
 
@@ -36,3 +38,5 @@ bool DecodeUtf16(std::string& bytes) {
   bytes.swap(text);
   return true;
 }
+
+}  // namespace korvelin

@@ -7,6 +7,8 @@
 
 #include "text/width_table.h"
 
+namespace korvelin {
+
 namespace {
 
 // The search needs the ranges in order and apart.
@@ -52,3 +54,5 @@ void AppendColumns(std::string& out, std::string_view text, std::size_t width, s
   out.append(text.substr(0, taken));
   if (left) out.append(fill, ' ');
 }
+
+}  // namespace korvelin

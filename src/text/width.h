@@ -10,6 +10,8 @@
 
 #include "text/characters.h"
 
+namespace korvelin {
+
 // The columns `c` takes: none for a combining or enclosing mark, a format
 // character (general categories Mn, Me, Cf) and a Hangul medial vowel or
 // final consonant (U+1160..U+11FF); two for an East Asian wide or fullwidth
@@ -24,3 +26,5 @@ int CharacterWidth(Character c);
 // therefore leaves a space there when `width` equals `most`.
 void AppendColumns(std::string& out, std::string_view text, std::size_t width, std::size_t most,
                    bool left);
+
+}  // namespace korvelin

@@ -3,6 +3,8 @@
 // edit it; run the script again.
 #pragma once
 
+namespace korvelin {
+
 // Code points first to last take `width` columns.
 struct WidthRange {
   char32_t first;
@@ -136,3 +138,5 @@ constexpr WidthRange kWidthRanges[] = {
     {0x30000, 0x3FFFD, 2}, {0xE0001, 0xE0001, 0}, {0xE0020, 0xE007F, 0}, {0xE0100, 0xE01EF, 0},
 };
 // clang-format on
+
+}  // namespace korvelin

@@ -6,6 +6,8 @@
 
 #include "files/files_support.h"
 
+namespace korvelin {
+
 namespace {
 
 using Names = std::vector<std::string>;
@@ -36,3 +38,5 @@ TEST(CompleteWords, SeveralShareTheirStartAsTheFirstSpellsIt) {
 }
 
 }  // namespace
+
+}  // namespace korvelin

@@ -4,6 +4,8 @@
 #include "test_support.h"
 #include "text/ascii.h"
 
+namespace korvelin {
+
 namespace {
 
 const std::string kValue = "\n   [INPUT VALUE]\n   [KORVELIN-GET VALUE]\n >>> ";
@@ -165,3 +167,5 @@ TEST(ConsoleNames, Utf8CharactersCountOneAndTheirBytesAreNoControlCharacters) {
 }
 
 }  // namespace
+
+}  // namespace korvelin

@@ -6,6 +6,8 @@
 
 #include "files/files_support.h"
 
+namespace korvelin {
+
 namespace {
 
 // What the source saw when asked for a line.
@@ -92,3 +94,5 @@ TEST_F(LineSourceTest, ThePromptGoesToTheSourceAndEachOffersItsOwnWords) {
 }
 
 }  // namespace
+
+}  // namespace korvelin

@@ -7,6 +7,8 @@
 
 #include "files_support.h"
 
+namespace korvelin {
+
 namespace {
 
 using AtomicFileTest = FilesTest;
@@ -94,3 +96,5 @@ TEST_F(AtomicFileTest, OnlyTheLeftoversOfEndedSavesOfTheTargetAreRemoved) {
 }
 
 }  // namespace
+
+}  // namespace korvelin

@@ -5,6 +5,8 @@
 
 #include "test_support.h"
 
+namespace korvelin {
+
 namespace {
 
 std::string Rest(TextStream& in) {
@@ -68,3 +70,5 @@ TEST(SkipToNumber, TheTableFormSkipsTabsLikeSpaces) {
 }
 
 }  // namespace
+
+}  // namespace korvelin

@@ -16,8 +16,10 @@
 #include "files/save_file.h"
 #include "files/stat_table.h"
 #include "list/list.h"
-#include "roster/save_header.h"
 #include "test_support.h"
+#include "text/save_header.h"
+
+namespace korvelin {
 
 namespace fs = std::filesystem;
 
@@ -124,3 +126,5 @@ class FilesTest : public RosterTest {
   fs::path dir_;
   fs::path home_;
 };
+
+}  // namespace korvelin

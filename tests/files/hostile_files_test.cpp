@@ -8,6 +8,8 @@
 
 #include "files_support.h"
 
+namespace korvelin {
+
 namespace {
 
 class HostileFilesTest : public FilesTest {};
@@ -90,3 +92,5 @@ TEST_F(HostileFilesTest, ThirtyDigitNumbersSaturate) {
 }
 
 }  // namespace
+
+}  // namespace korvelin

@@ -6,6 +6,8 @@
 
 #include "files_support.h"
 
+namespace korvelin {
+
 namespace {
 
 // Reads the first row of `table`, returning its echo.
@@ -264,3 +266,5 @@ TEST_F(ImportTest, OnlyTheExactHeaderMakesASaveFile) {
 }
 
 }  // namespace
+
+}  // namespace korvelin

@@ -8,6 +8,8 @@
 #include "files_support.h"
 #include "text/characters.h"
 
+namespace korvelin {
+
 namespace {
 
 class PropertyTest : public FilesTest {
@@ -167,3 +169,5 @@ TEST_F(PropertyTest, AnImportChangesOnlyTheRosterAndItsSettings) {
 }
 
 }  // namespace
+
+}  // namespace korvelin

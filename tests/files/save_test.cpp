@@ -13,6 +13,8 @@
 
 #include "files_support.h"
 
+namespace korvelin {
+
 namespace {
 
 const std::string kTitles =
@@ -386,3 +388,5 @@ TEST_F(SaveTest, AReadOnlyFolderIsNotWritten) {
 }
 
 }  // namespace
+
+}  // namespace korvelin

@@ -5,6 +5,8 @@
 
 #include "files_support.h"
 
+namespace korvelin {
+
 namespace {
 
 class UpdateTest : public FilesTest {
@@ -161,3 +163,5 @@ TEST_F(UpdateTest, AUtf8NameReplacesTheOldOneWhole) {
 }
 
 }  // namespace
+
+}  // namespace korvelin

@@ -5,6 +5,7 @@
 
 #include "fuzz_support.h"
 
+namespace korvelin {
 namespace {
 
 const char kTable[] =
@@ -20,8 +21,10 @@ void Tidy() {
 }
 
 }  // namespace
+}  // namespace korvelin
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+  using namespace korvelin;  // NOLINT: the entry point libFuzzer calls stands outside it
   fuzz::EnterPrivateFolder();
   static bool prepared = false;
   if (!prepared) {

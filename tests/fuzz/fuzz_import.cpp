@@ -2,6 +2,7 @@
 #include "fuzz_support.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+  using namespace korvelin;  // NOLINT: the entry point libFuzzer calls stands outside it
   const std::string table = fuzz::Bytes(data, size);
   Roster roster;
   Member old;

@@ -1,27 +1,28 @@
 // Fuzzes the save-file reader through LOAD: any bytes behind the header.
-// The history read is in order, one point per member and date, and each of
+// The season read is in order, one point per member and date, and each of
 // its points is written as a line that reads back as the same line.
-#include "files/history_section.h"
+#include "files/season_section.h"
 #include "fuzz_support.h"
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+  using namespace korvelin;  // NOLINT: the entry point libFuzzer calls stands outside it
   fuzz::EnterPrivateFolder();
   fuzz::WriteFile("s", std::string(kSaveHeader) + fuzz::Bytes(data, size));
   fuzz::QuietConsole console("s\n");
   Session session;
   Load(console, session);
   fuzz::CheckRoster(session.roster);
-  const History& history = session.history;
+  const Season& season = session.season;
   std::string line, again, name;
-  HistoryPoint point;
-  for (std::size_t i = 0; i < history.size(); ++i) {
-    if (i > 0 && !PointBefore(history[i - 1], history[i])) std::abort();
+  SeasonPoint point;
+  for (std::size_t i = 0; i < season.size(); ++i) {
+    if (i > 0 && !PointBefore(season[i - 1], season[i])) std::abort();
     line.clear();
-    AppendHistoryLine(line, history[i], history.NameOf(history[i]));
+    AppendSeasonLine(line, season[i], season.NameOf(season[i]));
     line.pop_back();  // the line end
-    if (!ReadHistoryLine(line, point, name) || name != history.NameOf(history[i])) std::abort();
+    if (!ReadSeasonLine(line, point, name) || name != season.NameOf(season[i])) std::abort();
     again.clear();
-    AppendHistoryLine(again, point, name);
+    AppendSeasonLine(again, point, name);
     again.pop_back();
     if (again != line) std::abort();
   }

@@ -16,10 +16,12 @@
 #include "console/console.h"
 #include "files/files.h"
 #include "files/stat_table.h"
-#include "roster/save_header.h"
 #include "roster/session.h"
 #include "shell/shell.h"
+#include "text/save_header.h"
 #include "text/utf16.h"
+
+namespace korvelin {
 
 namespace fuzz {
 
@@ -121,3 +123,5 @@ inline bool SameStats(const Member& member, const Member& expected) {
 }
 
 }  // namespace fuzz
+
+}  // namespace korvelin

@@ -4,6 +4,7 @@
 
 #include "fuzz_support.h"
 
+namespace korvelin {
 namespace {
 
 const char kGang[] =
@@ -29,8 +30,10 @@ void Apply(Model& model, const TableRow& row) {
 }
 
 }  // namespace
+}  // namespace korvelin
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+  using namespace korvelin;  // NOLINT: the entry point libFuzzer calls stands outside it
   fuzz::EnterPrivateFolder();
   const std::string newer = fuzz::Bytes(data, size);
   fuzz::WriteFile("gang", kGang);

@@ -7,7 +7,8 @@ layers='shell
 files list maintenance
 console
 roster
-text'
+text
+base'
 
 src=$1
 failed=0

@@ -12,6 +12,8 @@
 
 #include "text/characters.h"
 
+namespace korvelin {
+
 namespace export_readers {
 
 using Rows = std::vector<std::vector<std::string>>;
@@ -195,3 +197,5 @@ inline bool ReadJson(const std::string& text, std::size_t& at, Json& value) {
 }
 
 }  // namespace export_readers
+
+}  // namespace korvelin

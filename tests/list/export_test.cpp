@@ -9,6 +9,8 @@
 #include "list/list.h"
 #include "list/table_writer.h"
 
+namespace korvelin {
+
 namespace {
 
 using namespace export_readers;
@@ -191,3 +193,5 @@ TEST_F(ExportTest, AnUnwritableFolderKeepsTheTablesOnTheScreen) {
 }
 
 }  // namespace
+
+}  // namespace korvelin

@@ -18,6 +18,8 @@
 #include "roster/roster.h"
 #include "roster/settings.h"
 
+namespace korvelin {
+
 namespace reference {
 
 // Members by their position in the roster.
@@ -70,3 +72,5 @@ inline Order InsertionOrder(const Roster& roster, const Weights& weights, const 
 }
 
 }  // namespace reference
+
+}  // namespace korvelin

@@ -10,6 +10,8 @@
 
 #include "test_support.h"
 
+namespace korvelin {
+
 namespace {
 
 namespace fs = std::filesystem;
@@ -84,3 +86,5 @@ TEST_F(ListFileTest, EachOutputStartsItsFileAfresh) {
 }
 
 }  // namespace
+
+}  // namespace korvelin

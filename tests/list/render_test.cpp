@@ -9,6 +9,8 @@
 #include "list/table_writer.h"
 #include "test_support.h"
 
+namespace korvelin {
+
 namespace {
 
 const std::string kNameHeading = "| NAME:                        :";
@@ -186,3 +188,5 @@ TEST_F(RenderTest, AFailedWriteIsNeverReportedAsSaved) {
 }
 
 }  // namespace
+
+}  // namespace korvelin

@@ -13,6 +13,7 @@
 #include "list/sort.h"
 #include "roster/session.h"
 
+namespace korvelin {
 namespace {
 
 TextStream Read(const char* path) {
@@ -25,8 +26,10 @@ TextStream Read(const char* path) {
 }
 
 }  // namespace
+}  // namespace korvelin
 
 int main(int argc, char** argv) {
+  using namespace korvelin;  // NOLINT: main stands outside the program's namespace
   if (argc < 2) {
     std::fprintf(stderr, "usage: sort_order_check TABLE [NEWER]\n");
     return 2;

@@ -9,6 +9,8 @@
 #include "list/list.h"
 #include "test_support.h"
 
+namespace korvelin {
+
 namespace {
 
 constexpr SortDirection kDown = SortDirection::kDescending;
@@ -224,3 +226,5 @@ TEST_F(SortTest, LargeRostersKeepEqualKeysInReverseRosterOrder) {
 }
 
 }  // namespace
+
+}  // namespace korvelin

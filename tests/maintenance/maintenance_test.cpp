@@ -8,6 +8,8 @@
 
 #include "test_support.h"
 
+namespace korvelin {
+
 namespace {
 
 // ADD's answers after the ID: name, level, six stats, confirmation.
@@ -174,3 +176,5 @@ TEST_F(FindTest, OnlyAToZFoldTheirCase) {
 }
 
 }  // namespace
+
+}  // namespace korvelin

@@ -7,6 +7,8 @@
 #include "files/save_file.h"
 #include "test_support.h"
 
+namespace korvelin {
+
 namespace {
 
 std::set<std::string> Shown(const ColumnSet& columns) {
@@ -72,3 +74,5 @@ TEST(ColumnSet, EachOptionTogglesOnlyItsOwnColumnAndSurvivesTheSaveFlags) {
 }
 
 }  // namespace
+
+}  // namespace korvelin

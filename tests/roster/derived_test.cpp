@@ -4,6 +4,8 @@
 
 #include "test_support.h"
 
+namespace korvelin {
+
 namespace {
 
 using namespace derived;
@@ -139,3 +141,5 @@ TEST_F(DerivedTest, WeightsOfZeroZeroEveryWeightedStat) {
 }
 
 }  // namespace
+
+}  // namespace korvelin

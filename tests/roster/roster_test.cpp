@@ -6,6 +6,8 @@
 
 #include "test_support.h"
 
+namespace korvelin {
+
 namespace {
 
 class RosterListTest : public RosterTest {
@@ -267,3 +269,5 @@ TEST(OptionTable, NonFiniteRealsPrintAsWordsInTheirWidth) {
 }
 
 }  // namespace
+
+}  // namespace korvelin

@@ -7,7 +7,9 @@
 #include <vector>
 
 #include "files/files_support.h"
-#include "roster/save_header.h"
+#include "text/save_header.h"
+
+namespace korvelin {
 
 namespace {
 
@@ -142,3 +144,5 @@ TEST_F(SessionTest, AHundredThousandCommandsHoldNoMoreMemoryThanTenThousand) {
 }
 
 }  // namespace
+
+}  // namespace korvelin

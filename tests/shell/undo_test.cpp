@@ -5,6 +5,8 @@
 
 #include "files/files_support.h"
 
+namespace korvelin {
+
 namespace {
 
 using UndoTest = FilesTest;
@@ -39,8 +41,8 @@ TEST_F(UndoTest, EachKindOfCommandIsOneStepAndNothingElseIs) {
   EXPECT_EQ(session.roster, expected.roster);
   EXPECT_EQ(session.list, expected.list);
   EXPECT_EQ(session.columns, expected.columns);
-  EXPECT_EQ(session.history, expected.history);  // UPDATE's snapshot went with it
-  EXPECT_TRUE(session.saved.unsaved);            // the EDIT after the LOAD is still there
+  EXPECT_EQ(session.season, expected.season);  // UPDATE's snapshot went with it
+  EXPECT_TRUE(session.saved.unsaved);          // the EDIT after the LOAD is still there
 }
 
 // Unsaved: after a change, not after UNDO back to the LOAD, again after
@@ -82,19 +84,21 @@ TEST(UndoStepsTest, TwentyStepsAtMostWithinTheirBytes) {
 }
 
 // A command on the members alone keeps a step the size of the roster,
-// however long the history is: it fits a budget the history alone exceeds.
+// however long the season is: it fits a budget the season alone exceeds.
 TEST(UndoStepsTest, AStepOnTheMembersLeavesTheHistoryOut) {
   Session session;
   session.roster.Append(Member{}, "Ann");
   UndoSteps steps(4 * SessionCopy::BytesOf(session, true));
-  PointBatch season;
-  for (int day = 0; day < 1000; ++day) season.Add({0.0, day, 1, 1, 1, 1, 1, 1, 1, 0}, "Ann");
-  session.history.Add(std::move(season));
-  const History history = session.history;
+  PointBatch points;
+  for (int day = 0; day < 1000; ++day) points.Add({0.0, day, 1, 1, 1, 1, 1, 1, 1, 0}, "Ann");
+  session.season.Add(std::move(points));
+  const Season season = session.season;
   RunAsStep(steps, session, "ADD", true, [&session] { session.roster.Append(Member{}, "Bo"); });
   EXPECT_STREQ(UndoLastStep(steps, session), "ADD");
   EXPECT_EQ(session.roster.size(), 1u);
-  EXPECT_EQ(session.history, history);
+  EXPECT_EQ(session.season, season);
 }
 
 }  // namespace
+
+}  // namespace korvelin

@@ -8,6 +8,8 @@
 #include "test_support.h"
 #include "text/utf16.h"
 
+namespace korvelin {
+
 namespace {
 
 // The codes of the characters of `bytes`, in order.
@@ -103,3 +105,5 @@ TEST(Characters, Utf16FilesBecomeUtf8BrokenUnitsTheReplacementCharacter) {
 }
 
 }  // namespace
+
+}  // namespace korvelin

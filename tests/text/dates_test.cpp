@@ -9,6 +9,8 @@
 
 #include "files/files_support.h"
 
+namespace korvelin {
+
 namespace {
 
 TEST(Dates, DayNumbersCountFromTheStartOf1970) {
@@ -68,3 +70,5 @@ TEST_F(TableDateTest, ANameWithoutARealDateTakesTheModificationDate) {
 }
 
 }  // namespace
+
+}  // namespace korvelin

@@ -11,6 +11,8 @@
 
 #include "test_support.h"
 
+namespace korvelin {
+
 namespace {
 
 // Every format with a conversion that the program prints through Format.
@@ -172,3 +174,5 @@ TEST(Format, NamesArePaddedAndCutByCharacters) {
 }
 
 }  // namespace
+
+}  // namespace korvelin

@@ -8,6 +8,8 @@
 #include "files/fields.h"
 #include "test_support.h"
 
+namespace korvelin {
+
 namespace {
 
 std::string Rest(TextStream& in) {
@@ -289,3 +291,5 @@ TEST(TableNumbers, ThousandsSeparatorsContinueOnlyAGroupOfThree) {
 }
 
 }  // namespace
+
+}  // namespace korvelin

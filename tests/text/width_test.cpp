@@ -5,6 +5,8 @@
 
 #include "test_support.h"
 
+namespace korvelin {
+
 namespace {
 
 // The width of `code` as the program meets it: encoded, then decoded.
@@ -57,3 +59,5 @@ TEST(Width, NamesArePaddedAndCutByColumns) {
 }
 
 }  // namespace
+
+}  // namespace korvelin

@@ -6,6 +6,8 @@
 #include <cstdint>
 #include <string>
 
+namespace korvelin {
+
 struct FileStamp {
   std::string path;           // the file's full name, links followed; empty: no file
   std::uint64_t volume = 0;   // with `index`, which file it is: the device (the
@@ -27,3 +29,5 @@ FileStamp StampFile(const std::string& name);
 // links followed) and that name now holds a changed file: one written since,
 // or another file put in its place.  False when either has no file.
 bool ChangedSince(const FileStamp& stamp, const std::string& name);
+
+}  // namespace korvelin

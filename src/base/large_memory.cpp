@@ -1,5 +1,5 @@
 // Large arrays, on huge pages where Linux offers them.
-#include "roster/memory.h"
+#include "base/large_memory.h"
 
 #include <cstdint>
 #include <new>
@@ -7,6 +7,8 @@
 #ifdef __linux__
 #include <sys/mman.h>
 #endif
+
+namespace korvelin {
 
 // Under the address sanitizer large arrays come from the ordinary allocator,
 // which the leak checker watches and which catches a use after release.
@@ -60,3 +62,5 @@ void ReleaseLarge(void* memory, [[maybe_unused]] std::size_t bytes) {
 #endif
   ::operator delete(memory);
 }
+
+}  // namespace korvelin

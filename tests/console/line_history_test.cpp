@@ -1,18 +1,20 @@
 // The history file: where it is kept, which lines it keeps and how many, and
 // that a file that cannot be written changes nothing else.
-#include "console/history.h"
+#include "console/line_history.h"
 
 #include <string>
 
 #include "files/files_support.h"
 
+namespace korvelin {
+
 namespace {
 
-TEST(HistoryPath, StateFolderThenHomeAbsolutePathsOnly) {
-  EXPECT_EQ(HistoryPath("/state", "/home/u"), "/state/korvelin/history");
-  EXPECT_EQ(HistoryPath("", "/home/u"), "/home/u/.local/state/korvelin/history");
-  EXPECT_EQ(HistoryPath("state", "/home/u"), "/home/u/.local/state/korvelin/history");
-  EXPECT_EQ(HistoryPath(nullptr, nullptr), "");
+TEST(LineHistoryPath, StateFolderThenHomeAbsolutePathsOnly) {
+  EXPECT_EQ(LineHistoryPath("/state", "/home/u"), "/state/korvelin/history");
+  EXPECT_EQ(LineHistoryPath("", "/home/u"), "/home/u/.local/state/korvelin/history");
+  EXPECT_EQ(LineHistoryPath("state", "/home/u"), "/home/u/.local/state/korvelin/history");
+  EXPECT_EQ(LineHistoryPath(nullptr, nullptr), "");
 }
 
 using HistoryTest = FilesTest;
@@ -47,3 +49,5 @@ TEST_F(HistoryTest, AFileThatCannotBeWrittenIsPassedOver) {
 }
 
 }  // namespace
+
+}  // namespace korvelin

@@ -4,6 +4,8 @@
 
 #include <string>
 
+namespace korvelin {
+
 enum class FileFailure {
   kNone,         // success
   kCannotOpen,   // the file could not be opened (or is a folder, or its name is refused)
@@ -23,3 +25,5 @@ struct FileStatus {
   }
   bool ok() const { return failure == FileFailure::kNone; }
 };
+
+}  // namespace korvelin

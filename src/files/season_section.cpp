@@ -1,5 +1,5 @@
-// The history section of the save file: its lines written and read back.
-#include "files/history_section.h"
+// The season section of the save file: its lines written and read back.
+#include "files/season_section.h"
 
 #include <charconv>
 #include <cstdint>
@@ -9,7 +9,9 @@
 #include "text/characters.h"
 #include "text/dates.h"
 
-const char kHistoryMark[] = "HISTORY 1";
+namespace korvelin {
+
+const char kSeasonMark[] = "HISTORY 1";
 
 namespace {
 
@@ -125,7 +127,7 @@ bool ReadLine(TextStream& in, std::string& line) {
 
 }  // namespace
 
-void AppendHistoryLine(std::string& out, const HistoryPoint& point, std::string_view name) {
+void AppendSeasonLine(std::string& out, const SeasonPoint& point, std::string_view name) {
   AppendDate(out, point.day);
   for (std::int32_t value : {point.id, point.level, point.speed, point.power, point.strength,
                              point.health, point.intel}) {
@@ -141,8 +143,8 @@ void AppendHistoryLine(std::string& out, const HistoryPoint& point, std::string_
   out += '\n';
 }
 
-bool ReadHistoryLine(std::string_view line, HistoryPoint& point, std::string& name) {
-  point = HistoryPoint{};
+bool ReadSeasonLine(std::string_view line, SeasonPoint& point, std::string& name) {
+  point = SeasonPoint{};
   int day = 0;
   if (!ParseDate(NextField(line), day)) return false;
   point.day = day;
@@ -153,15 +155,15 @@ bool ReadHistoryLine(std::string_view line, HistoryPoint& point, std::string& na
   return ReadReal(NextField(line), point.beg) && ReadQuoted(line, name);
 }
 
-bool WriteHistorySection(AtomicFile& out, const History& history) {
-  if (history.empty()) return true;
-  std::string block = kHistoryMark;
+bool WriteSeasonSection(AtomicFile& out, const Season& season) {
+  if (season.empty()) return true;
+  std::string block = kSeasonMark;
   block += '\n';
   constexpr std::ptrdiff_t kAhead = 32;
-  for (const HistoryPoint* point = history.begin(); point != history.end(); ++point) {
-    if (history.end() - point > kAhead) history.FetchNamePlace(point[kAhead]);
-    if (history.end() - point > kAhead / 2) history.FetchName(point[kAhead / 2]);
-    AppendHistoryLine(block, *point, history.NameOf(*point));
+  for (const SeasonPoint* point = season.begin(); point != season.end(); ++point) {
+    if (season.end() - point > kAhead) season.FetchNamePlace(point[kAhead]);
+    if (season.end() - point > kAhead / 2) season.FetchName(point[kAhead / 2]);
+    AppendSeasonLine(block, *point, season.NameOf(*point));
     if (block.size() >= kBlock) {
       out.Write(block);
       block.clear();
@@ -172,13 +174,13 @@ bool WriteHistorySection(AtomicFile& out, const History& history) {
   return !InterruptRequested();
 }
 
-HistorySectionReport ReadHistorySection(TextStream& in, History& history) {
-  HistorySectionReport report;
+SeasonSectionReport ReadSeasonSection(TextStream& in, Season& season) {
+  SeasonSectionReport report;
   std::string line;
   bool marked = false;
-  while (!marked && ReadLine(in, line)) marked = line == kHistoryMark;
+  while (!marked && ReadLine(in, line)) marked = line == kSeasonMark;
   PointBatch points;
-  HistoryPoint point;
+  SeasonPoint point;
   std::string name;
   std::size_t lines = 0;
   while (marked && ReadLine(in, line)) {
@@ -187,13 +189,15 @@ HistorySectionReport ReadHistorySection(TextStream& in, History& history) {
       return report;
     }
     if (line.empty()) continue;
-    if (ReadHistoryLine(line, point, name)) {
+    if (ReadSeasonLine(line, point, name)) {
       points.Add(point, name);
     } else {
       ++report.damaged;
     }
   }
-  history = History();
-  history.Add(std::move(points));
+  season = Season();
+  season.Add(std::move(points));
   return report;
 }
+
+}  // namespace korvelin

@@ -1,4 +1,4 @@
-// The history: every stat table LOAD and UPDATE have read, kept as a dated
+// The season: every stat table LOAD and UPDATE have read, kept as a dated
 // snapshot of the members it held, so that TREND and HISTORY can look back
 // over a season and not only at the roster's two snapshots.
 #pragma once
@@ -9,14 +9,16 @@
 #include <string_view>
 #include <vector>
 
+#include "base/large_memory.h"
 #include "roster/member.h"
-#include "roster/memory.h"
+
+namespace korvelin {
 
 // One member as a stat table left it on one date.  A million members over
 // eight dates are eight million points: the name is a number into the
-// history's own store, where a name that comes back week after week is
+// season's own store, where a name that comes back week after week is
 // kept once.
-struct HistoryPoint {
+struct SeasonPoint {
   double beg;          // begging skill
   std::int32_t day;    // the snapshot's date (text/dates.h)
   std::int32_t id;     // game ID
@@ -26,21 +28,21 @@ struct HistoryPoint {
   std::int32_t strength;
   std::int32_t health;
   std::int32_t intel;
-  std::uint32_t name;  // in its history's (or batch's) name store
+  std::uint32_t name;  // in its season's (or batch's) name store
 };
-static_assert(sizeof(HistoryPoint) <= 48, "a point takes at most 48 bytes");
+static_assert(sizeof(SeasonPoint) <= 48, "a point takes at most 48 bytes");
 
-// Whether `a` comes before `b` in a history: by date, then by ID.
-inline bool PointBefore(const HistoryPoint& a, const HistoryPoint& b) {
+// Whether `a` comes before `b` in a season: by date, then by ID.
+inline bool PointBefore(const SeasonPoint& a, const SeasonPoint& b) {
   return a.day != b.day ? a.day < b.day : a.id < b.id;
 }
 
 // The point of `member` as it now stands (ID, level and its new stats) on
 // the date `day`; its name is set apart.
-HistoryPoint PointOf(int day, const Member& member);
+SeasonPoint PointOf(int day, const Member& member);
 
-// The history's names, by number.  A member's name is stored again only
-// when it differs from its name at the date before (History::Add), so that a
+// The season's names, by number.  A member's name is stored again only
+// when it differs from its name at the date before (Season::Add), so that a
 // name that comes back week after week is kept once.
 class NameStore {
  public:
@@ -71,13 +73,13 @@ class NameStore {
   LargeVector<NameRef> refs_;  // where each name lies, by number
 };
 
-// Points gathered apart from a history (a stat table being read, a save
-// file's history section) and added to it in one step once they are whole.
+// Points gathered apart from a season (a stat table being read, a save
+// file's season section) and added to it in one step once they are whole.
 class PointBatch {
  public:
-  // Adds a point and its name (as a history keeps names: up to a NUL byte,
+  // Adds a point and its name (as a season keeps names: up to a NUL byte,
   // at most kNameBytes, without the spaces that pad its end).
-  void Add(const HistoryPoint& point, std::string_view name);
+  void Add(const SeasonPoint& point, std::string_view name);
   std::size_t size() const { return points_.size(); }
   bool empty() const { return points_.empty(); }
   // Makes room for `points` points and `name_bytes` bytes of names in all.
@@ -87,9 +89,9 @@ class PointBatch {
   }
 
  private:
-  friend class History;
-  LargeVector<HistoryPoint> points_;  // in the order added; name: the number in names_
-  NameStore names_;                   // one a point: History::Add reads them in ID order
+  friend class Season;
+  LargeVector<SeasonPoint> points_;  // in the order added; name: the number in names_
+  NameStore names_;                  // one a point: Season::Add reads them in ID order
 };
 
 // A stat table's snapshot while the table is read: the points of one date.
@@ -101,9 +103,9 @@ struct Snapshot {
 };
 
 // The points, ordered by date, then ID: at most one for a member and date.
-class History {
+class Season {
  public:
-  // The points of one date: [begin, end) of the history.
+  // The points of one date: [begin, end) of the season.
   struct Date {
     int day;
     std::size_t begin;
@@ -112,19 +114,19 @@ class History {
 
   bool empty() const { return points_.empty(); }
   std::size_t size() const { return points_.size(); }
-  const HistoryPoint& operator[](std::size_t index) const { return points_[index]; }
-  const HistoryPoint* begin() const { return points_.data(); }
-  const HistoryPoint* end() const { return points_.data() + points_.size(); }
-  std::string_view NameOf(const HistoryPoint& point) const { return names_[point.name]; }
+  const SeasonPoint& operator[](std::size_t index) const { return points_[index]; }
+  const SeasonPoint* begin() const { return points_.data(); }
+  const SeasonPoint* end() const { return points_.data() + points_.size(); }
+  std::string_view NameOf(const SeasonPoint& point) const { return names_[point.name]; }
   // The names of points read in order lie wherever their members were first
   // stored: a walk of the points fetches them ahead with these.
-  void FetchNamePlace(const HistoryPoint& point) const { names_.FetchPlace(point.name); }
-  void FetchName(const HistoryPoint& point) const { names_.FetchBytes(point.name); }
+  void FetchNamePlace(const SeasonPoint& point) const { names_.FetchPlace(point.name); }
+  void FetchName(const SeasonPoint& point) const { names_.FetchBytes(point.name); }
 
   // The dates that have points, oldest first.
   std::vector<Date> Dates() const;
   // The point of the member `id` on `date`, or null.
-  const HistoryPoint* Find(const Date& date, int id) const;
+  const SeasonPoint* Find(const Date& date, int id) const;
 
   // Adds the batch's points: each replaces the point of its member and date
   // when there is one (of two in the batch, the later wins), so that a
@@ -133,12 +135,14 @@ class History {
   void Add(PointBatch batch);
 
   // The same points, names included.
-  bool operator==(const History& other) const;
-  bool operator!=(const History& other) const { return !(*this == other); }
+  bool operator==(const Season& other) const;
+  bool operator!=(const Season& other) const { return !(*this == other); }
   // The bytes a copy takes.
-  std::size_t CopyBytes() const { return points_.size() * sizeof(HistoryPoint) + names_.Bytes(); }
+  std::size_t CopyBytes() const { return points_.size() * sizeof(SeasonPoint) + names_.Bytes(); }
 
  private:
-  LargeVector<HistoryPoint> points_;
+  LargeVector<SeasonPoint> points_;
   NameStore names_;
 };
+
+}  // namespace korvelin

@@ -1,13 +1,15 @@
 // The history file: read at start-up, written again after every line kept.
-#include "console/history.h"
+#include "console/line_history.h"
 
 #include <filesystem>
 #include <fstream>
 #include <system_error>
 
+namespace korvelin {
+
 namespace fs = std::filesystem;
 
-std::string HistoryPath(const char* xdg_state_home, const char* home) {
+std::string LineHistoryPath(const char* xdg_state_home, const char* home) {
   const auto absolute = [](const char* path) { return path != nullptr && path[0] == '/'; };
   if (absolute(xdg_state_home)) return std::string(xdg_state_home) + "/korvelin/history";
   if (absolute(home)) return std::string(home) + "/.local/state/korvelin/history";
@@ -62,3 +64,5 @@ void LineHistory::Write() const {
   fs::rename(fresh, path_, error);
   if (error) fs::remove(fresh, error);
 }
+
+}  // namespace korvelin

@@ -5,6 +5,8 @@
 
 #include "test_support.h"
 
+namespace korvelin {
+
 #if defined(__SANITIZE_ADDRESS__)
 #define KORVELIN_TEST_ASAN 1
 #elif defined(__has_feature)
@@ -55,3 +57,5 @@ TEST(LargeMemoryDeathTest, AnArrayUsedAfterItsReleaseIsReported) {
 }
 
 }  // namespace
+
+}  // namespace korvelin

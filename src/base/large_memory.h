@@ -5,6 +5,8 @@
 #include <cstdint>
 #include <vector>
 
+namespace korvelin {
+
 // Memory for large arrays (a million members' worth): on Linux, from 2 MiB
 // on, backed by huge pages, so that reaching any element of it costs one
 // memory access rather than a page-table walk as well.
@@ -31,3 +33,5 @@ struct LargeAllocator {
 };
 template <typename T>
 using LargeVector = std::vector<T, LargeAllocator<T>>;
+
+}  // namespace korvelin

@@ -1,11 +1,13 @@
 // The save-file header and the tests for it.
-#include "roster/save_header.h"
+#include "text/save_header.h"
 
 #include <cstdio>
 #include <filesystem>
 #include <system_error>
 
 #include "text/utf16.h"
+
+namespace korvelin {
 
 const char kSaveHeader[] =
     "****************************************\n"
@@ -42,3 +44,5 @@ bool IsSaveFile(const std::string& path) {
   SkipByteOrderMark(in);  // LOAD reads a marked save file as a save file too
   return TakeSaveHeader(in);
 }
+
+}  // namespace korvelin

@@ -1,5 +1,5 @@
 // File stamps: the system's own identity, size and time of a file.
-#include "text/file_stamp.h"
+#include "base/file_stamp.h"
 
 #include <filesystem>
 #include <system_error>
@@ -12,6 +12,8 @@
 #else
 #include <sys/stat.h>
 #endif
+
+namespace korvelin {
 
 namespace fs = std::filesystem;
 
@@ -79,3 +81,5 @@ bool ChangedSince(const FileStamp& stamp, const std::string& name) {
   const FileStamp now = StampFile(name);
   return now.path == stamp.path && !now.SameFileAs(stamp);
 }
+
+}  // namespace korvelin

@@ -1,5 +1,5 @@
 // The one radix sort of the program: items ordered by 64-bit keys, which the
-// sort engine (list/sort.h) and the history (roster/history.h) build from
+// sort engine (list/sort.h) and the season (roster/season.h) build from
 // their own values.
 #pragma once
 
@@ -9,7 +9,9 @@
 #include <cstdint>
 #include <vector>
 
-#include "roster/memory.h"
+#include "base/large_memory.h"
+
+namespace korvelin {
 
 // Sorts `items` by `key_of(item)` (a 64-bit unsigned key), smallest first,
 // keeping the order of equal keys: one pass per 11-bit digit of the key,
@@ -55,3 +57,5 @@ struct KeyedPosition {
 inline void RadixSort(LargeVector<KeyedPosition>& items, LargeVector<KeyedPosition>& scratch) {
   RadixSortBy(items, scratch, [](const KeyedPosition& item) { return item.key; });
 }
+
+}  // namespace korvelin

@@ -1,27 +1,29 @@
-// The history in the save file: names escaped and read back, damaged lines
+// The season in the save file: names escaped and read back, damaged lines
 // skipped and counted, a save read back and saved again byte for byte; and
-// the history's long table exported and read back.
+// the season's long table exported and read back.
+#include "files/season_section.h"
+
 #include "files/files_support.h"
-#include "files/history_section.h"
 #include "list/export_readers.h"
 #include "text/dates.h"
+
+namespace korvelin {
 
 namespace {
 
 TEST(HistoryLine, QuotesBackslashesAndControlCharactersAreEscapedAndReadBack) {
-  const HistoryPoint point{2.5, DayOf(2026, 11, 17), 439563, 44, 11776, -10011, 9746, 8700, 1000,
-                           0};
+  const SeasonPoint point{2.5, DayOf(2026, 11, 17), 439563, 44, 11776, -10011, 9746, 8700, 1000, 0};
   // A tab, BEL, DEL and a lone C1 byte are escaped; U+0085 written in UTF-8
   // and a Latin-1 "é" byte are not.
   const std::string name = "Say \"hi\" \\ tab\t\x07\x7F lone \x85 nel \xC2\x85 \xE9";
   std::string line;
-  AppendHistoryLine(line, point, name);
+  AppendSeasonLine(line, point, name);
   EXPECT_EQ(line,
             "2026-11-17 439563 44 11776 -10011 9746 8700 1000 2.500000 \"Say \\\"hi\\\" \\\\ "
             "tab\\x09\\x07\\x7f lone \\x85 nel \xC2\x85 \xE9\"\n");
-  HistoryPoint back{};
+  SeasonPoint back{};
   std::string read;
-  ASSERT_TRUE(ReadHistoryLine(line.substr(0, line.size() - 1), back, read));
+  ASSERT_TRUE(ReadSeasonLine(line.substr(0, line.size() - 1), back, read));
   EXPECT_EQ(read, name);
   EXPECT_EQ(std::tie(back.day, back.id, back.power, back.beg),
             std::tie(point.day, point.id, point.power, point.beg));
@@ -58,7 +60,7 @@ TEST_F(HistoryFileTest, DamagedLinesAreSkippedAndCountedAndTheRestSavedAgainByte
   SaveTo(Path("c.sav"));
   EXPECT_EQ(Read("c.sav"), saved);
   EXPECT_EQ(LoadFile("c.sav").find("DAMAGED"), std::string::npos);
-  // A table without members changes nothing, the history included.
+  // A table without members changes nothing, the season included.
   Write("empty.txt", "no members here\n");
   LoadFile("empty.txt");
   SaveTo(Path("d.sav"));
@@ -97,3 +99,5 @@ TEST_F(HistoryFileTest, TheLongTableReadsBackFromCsvAndTheTrendFromJson) {
 }
 
 }  // namespace
+
+}  // namespace korvelin

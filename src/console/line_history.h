@@ -1,4 +1,4 @@
-// History: the lines typed at a terminal, kept between runs in a file of one
+// LineHistory: the lines typed at a terminal, kept between runs in a file of one
 // line each, oldest first.  The file is an aid, never a condition: one that
 // cannot be read or written is passed over in silence.
 #pragma once
@@ -7,10 +7,12 @@
 #include <deque>
 #include <string>
 
+namespace korvelin {
+
 // Where the history is kept: $XDG_STATE_HOME/korvelin/history, or
 // $HOME/.local/state/korvelin/history when XDG_STATE_HOME is unset, empty or
 // not an absolute path.  Empty when neither gives a place.
-std::string HistoryPath(const char* xdg_state_home, const char* home);
+std::string LineHistoryPath(const char* xdg_state_home, const char* home);
 
 class LineHistory {
  public:
@@ -34,3 +36,5 @@ class LineHistory {
   std::string path_;
   std::deque<std::string> lines_;  // oldest first
 };
+
+}  // namespace korvelin

@@ -1,19 +1,19 @@
-// The history's points and its store of names.
-#include "roster/history.h"
+// The season's points and its store of names.
+#include "roster/season.h"
 
 #include <algorithm>
 #include <cstddef>
 #include <cstring>
 
-#include "roster/radix_sort.h"
+#include "base/radix_sort.h"
+
+namespace korvelin {
 
 namespace {
 
-bool SameKey(const HistoryPoint& a, const HistoryPoint& b) {
-  return a.day == b.day && a.id == b.id;
-}
+bool SameKey(const SeasonPoint& a, const SeasonPoint& b) { return a.day == b.day && a.id == b.id; }
 
-// A name as a history keeps it: as the roster would (up to its first NUL,
+// A name as a season keeps it: as the roster would (up to its first NUL,
 // at most kNameBytes), without the spaces that pad its end.
 std::string_view Kept(std::string_view name) {
   name = name.substr(0, std::min(name.find('\0'), kNameBytes));
@@ -23,8 +23,8 @@ std::string_view Kept(std::string_view name) {
 
 }  // namespace
 
-HistoryPoint PointOf(int day, const Member& member) {
-  HistoryPoint point{};
+SeasonPoint PointOf(int day, const Member& member) {
+  SeasonPoint point{};
   point.beg = member.newbeg;
   point.day = day;
   point.id = member.id;
@@ -51,21 +51,21 @@ std::uint32_t NameStore::Append(std::string_view name) {
 }
 
 // ---------------------------------------------------------------------------
-// PointBatch and History
+// PointBatch and Season
 // ---------------------------------------------------------------------------
 
-void PointBatch::Add(const HistoryPoint& point, std::string_view name) {
+void PointBatch::Add(const SeasonPoint& point, std::string_view name) {
   points_.push_back(point);
   points_.back().name = names_.Append(Kept(name));
 }
 
-std::vector<History::Date> History::Dates() const {
+std::vector<Season::Date> Season::Dates() const {
   std::vector<Date> dates;
   for (std::size_t at = 0; at < points_.size();) {
     const int day = points_[at].day;
     const auto after =
         std::upper_bound(points_.begin() + static_cast<std::ptrdiff_t>(at), points_.end(), day,
-                         [](int d, const HistoryPoint& point) { return d < point.day; });
+                         [](int d, const SeasonPoint& point) { return d < point.day; });
     const std::size_t end = static_cast<std::size_t>(after - points_.begin());
     dates.push_back({day, at, end});
     at = end;
@@ -73,49 +73,49 @@ std::vector<History::Date> History::Dates() const {
   return dates;
 }
 
-const HistoryPoint* History::Find(const Date& date, int id) const {
+const SeasonPoint* Season::Find(const Date& date, int id) const {
   const auto first = points_.begin() + static_cast<std::ptrdiff_t>(date.begin);
   const auto last = points_.begin() + static_cast<std::ptrdiff_t>(date.end);
-  const auto found = std::lower_bound(
-      first, last, id, [](const HistoryPoint& point, int i) { return point.id < i; });
+  const auto found = std::lower_bound(first, last, id,
+                                      [](const SeasonPoint& point, int i) { return point.id < i; });
   return found != last && found->id == id ? &*found : nullptr;
 }
 
 namespace {
 
-// A point's place in a history: by date, then ID, as unsigned numbers.
-std::uint64_t KeyOf(const HistoryPoint& point) {
+// A point's place in a season: by date, then ID, as unsigned numbers.
+std::uint64_t KeyOf(const SeasonPoint& point) {
   return (static_cast<std::uint64_t>(static_cast<std::uint32_t>(point.day) ^ 0x80000000u) << 32) |
          (static_cast<std::uint32_t>(point.id) ^ 0x80000000u);
 }
 
 // The points of `day` in [first, last) of points sorted by date: a range.
 struct Block {
-  const HistoryPoint* begin = nullptr;
-  const HistoryPoint* end = nullptr;
+  const SeasonPoint* begin = nullptr;
+  const SeasonPoint* end = nullptr;
   int day = 0;
   bool empty() const { return begin == end; }
 };
 
 // The points of the last date before `day` in sorted `points`.
-Block DateBefore(const HistoryPoint* first, const HistoryPoint* last, int day) {
-  const HistoryPoint* before = std::lower_bound(
-      first, last, day, [](const HistoryPoint& point, int d) { return point.day < d; });
+Block DateBefore(const SeasonPoint* first, const SeasonPoint* last, int day) {
+  const SeasonPoint* before = std::lower_bound(
+      first, last, day, [](const SeasonPoint& point, int d) { return point.day < d; });
   if (before == first) return {};
   const int previous = before[-1].day;
-  const HistoryPoint* start = std::lower_bound(
-      first, before, previous, [](const HistoryPoint& point, int d) { return point.day < d; });
+  const SeasonPoint* start = std::lower_bound(
+      first, before, previous, [](const SeasonPoint& point, int d) { return point.day < d; });
   return {start, before, previous};
 }
 
 }  // namespace
 
-void History::Add(PointBatch batch) {
-  LargeVector<HistoryPoint>& added = batch.points_;
+void Season::Add(PointBatch batch) {
+  LargeVector<SeasonPoint>& added = batch.points_;
   // By date and ID, and in the order added among the points of one member
   // and date: the radix sort keeps the order of equal keys.
   {
-    LargeVector<HistoryPoint> scratch;
+    LargeVector<SeasonPoint> scratch;
     RadixSortBy(added, scratch, KeyOf);
   }
   // Of the points of one member and date, the last added is kept.
@@ -129,7 +129,7 @@ void History::Add(PointBatch batch) {
 
   // The names.  A first snapshot's are taken over whole.  Otherwise each
   // date's points are walked beside those of the date before (in the
-  // history or earlier in the batch, whichever is later), both in ID order:
+  // season or earlier in the batch, whichever is later), both in ID order:
   // a member named as it was then keeps that name's number, and only a new
   // or changed name is stored.
   if (points_.empty() && names_.empty() && added.front().day == added.back().day) {
@@ -142,9 +142,9 @@ void History::Add(PointBatch batch) {
       while (end < added.size() && added[end].day == day) ++end;
       Block before = DateBefore(points_.data(), points_.data() + points_.size(), day);
       if (!earlier.empty() && (before.empty() || earlier.day > before.day)) before = earlier;
-      const HistoryPoint* previous = before.begin;
+      const SeasonPoint* previous = before.begin;
       for (std::size_t i = at; i < end; ++i) {
-        HistoryPoint& point = added[i];
+        SeasonPoint& point = added[i];
         while (previous != before.end && previous->id < point.id) ++previous;
         const std::string_view name = batch.names_[point.name];
         if (previous != before.end && previous->id == point.id && names_[previous->name] == name) {
@@ -159,7 +159,7 @@ void History::Add(PointBatch batch) {
   }
 
   // A table of a date after every other (the weekly UPDATE) goes at the
-  // end; a first one is the history.
+  // end; a first one is the season.
   if (points_.empty()) {
     points_.swap(added);
     return;
@@ -168,7 +168,7 @@ void History::Add(PointBatch batch) {
     points_.insert(points_.end(), added.begin(), added.end());
     return;
   }
-  LargeVector<HistoryPoint> merged;
+  LargeVector<SeasonPoint> merged;
   merged.reserve(points_.size() + added.size());
   std::size_t a = 0, b = 0;
   while (a < points_.size() || b < added.size()) {
@@ -182,18 +182,20 @@ void History::Add(PointBatch batch) {
   points_.swap(merged);
 }
 
-bool History::operator==(const History& other) const {
+bool Season::operator==(const Season& other) const {
   // A point's fields before its name are compared as bytes, so that a
   // begging skill read as NaN equals itself.
-  static_assert(offsetof(HistoryPoint, name) == sizeof(double) + 8 * sizeof(std::int32_t),
+  static_assert(offsetof(SeasonPoint, name) == sizeof(double) + 8 * sizeof(std::int32_t),
                 "a point's values are compared as bytes");
   if (size() != other.size()) return false;
   for (std::size_t i = 0; i < size(); ++i) {
-    const HistoryPoint& a = points_[i];
-    const HistoryPoint& b = other.points_[i];
-    if (std::memcmp(&a, &b, offsetof(HistoryPoint, name)) != 0 || NameOf(a) != other.NameOf(b)) {
+    const SeasonPoint& a = points_[i];
+    const SeasonPoint& b = other.points_[i];
+    if (std::memcmp(&a, &b, offsetof(SeasonPoint, name)) != 0 || NameOf(a) != other.NameOf(b)) {
       return false;
     }
   }
   return true;
 }
+
+}  // namespace korvelin

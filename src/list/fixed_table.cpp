@@ -13,6 +13,8 @@
 #include "list/table_writer.h"
 #include "text/width.h"
 
+namespace korvelin {
+
 namespace {
 
 // The name heading: a bar and 31 characters.
@@ -100,3 +102,5 @@ class FixedTable : public TableWriter {
 std::unique_ptr<TableWriter> MakeFixedTable(std::FILE* stream) {
   return std::make_unique<FixedTable>(stream);
 }
+
+}  // namespace korvelin

@@ -1,9 +1,11 @@
 // Telling a save file by its header, as OUTPUT must before it empties a file.
-#include "roster/save_header.h"
+#include "text/save_header.h"
 
 #include <string>
 
 #include "files/files_support.h"
+
+namespace korvelin {
 
 namespace {
 
@@ -30,3 +32,5 @@ TEST_F(SaveHeaderTest, SaveFilesAreKnownWhateverTheirLineEndsOrMark) {
 }
 
 }  // namespace
+
+}  // namespace korvelin

@@ -7,6 +7,8 @@
 
 #include "text/text_stream.h"
 
+namespace korvelin {
+
 // The first 199 characters of every save file.  Written to disk: must never
 // change.
 extern const char kSaveHeader[];
@@ -20,3 +22,5 @@ bool TakeSaveHeader(TextStream& in);
 // save-file header (whatever its line ends, after a byte-order mark, and in
 // UTF-16 too).
 bool IsSaveFile(const std::string& path);
+
+}  // namespace korvelin
