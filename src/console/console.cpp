@@ -138,6 +138,8 @@ void Console::InvalidInput() {
 
 void Console::Farewell() { PrintLine("\n\nHave a Nice Day :D\n"); }
 
+bool Console::CtrlC::Requested() { return InterruptRequested(); }
+
 bool Console::ReportInterrupt() {
   if (!InterruptRequested()) return false;
   ClearInterrupt();

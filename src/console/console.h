@@ -11,6 +11,7 @@
 #include <string>
 #include <string_view>
 
+#include "base/stop_request.h"
 #include "console/completion.h"
 #include "text/text_sink.h"
 #include "text/text_stream.h"
@@ -84,6 +85,9 @@ class Console : public TextSink {
   // typed ahead, as the terminal forgets what was typed after it, and tells
   // the command to return to its prompt (true).  False otherwise.
   bool ReportInterrupt();
+  // Ctrl-C as the engines see it: requested once Ctrl-C has asked the
+  // running command to stop, until ReportInterrupt forgets it.
+  StopRequest& Stop() { return stop_; }
   // The output stream, anything held back written first: for text written
   // straight to it, such as a table.
   std::FILE* Out();
@@ -150,6 +154,12 @@ class Console : public TextSink {
   template <typename Take>
   bool AskNumber(const char* prompt, Take take);
 
+  // Ctrl-C's request (console/interrupt.h), as the engines are handed it.
+  class CtrlC final : public StopRequest {
+   public:
+    bool Requested() override;
+  };
+
   std::FILE* input_;
   std::FILE* output_;
   std::optional<TextStream> in_;
@@ -159,6 +169,7 @@ class Console : public TextSink {
   std::function<bool()> unsaved_;        // AskBeforeEnd's: asked at the end of the input
   std::string prompt_;                   // the last full line printed and the unfinished one
   bool ended_ = false;
+  CtrlC stop_;
 };
 
 }  // namespace korvelin
