@@ -34,6 +34,8 @@
 namespace korvelin {
 namespace {
 
+NeverStop never;  // the benchmarks run to the end
+
 std::string Data(const char* kind, int n) {
   const char* folder = std::getenv("KORVELIN_BENCH_DATA");
   return std::string(folder != nullptr ? folder : "bench-data") + "/" + kind + "-" +
@@ -102,7 +104,7 @@ void LoadTable(benchmark::State& state) {
     Cold(state);
     TextStream in = Table("table", n);
     Snapshot snapshot{0, {}};
-    ImportStatTable(in, roster, echo, &snapshot);
+    ImportStatTable(in, roster, echo, never, &snapshot);
     Season season;
     season.Add(std::move(snapshot.points));
   }
@@ -182,7 +184,7 @@ void Save(benchmark::State& state) {
   NullSink echo;
   for (auto _ : state) {
     Cold(state);
-    WriteSaveFile("bench.sav", session, echo);
+    WriteSaveFile("bench.sav", session, echo, never);
   }
 }
 
@@ -191,13 +193,13 @@ void LoadSave(benchmark::State& state) {
   Session session;
   Loaded(session, static_cast<int>(state.range(0)));
   NullSink echo;
-  WriteSaveFile("bench.sav", session, echo);
+  WriteSaveFile("bench.sav", session, echo, never);
   for (auto _ : state) {
     Cold(state);
     std::string bytes;
     ReadFile("bench.sav", bytes);
     TextStream in = TextStream::Memory(std::move(bytes));
-    if (TakeSaveHeader(in)) ReadSaveFile(in, session, echo);
+    if (TakeSaveHeader(in)) ReadSaveFile(in, session, echo, never);
   }
   std::remove("bench.sav");
 }
@@ -213,7 +215,7 @@ void Update(benchmark::State& state) {
     if (n >= kColdFrom) Evict();
     state.ResumeTiming();
     Snapshot snapshot{session->season.Dates().back().day + 7, {}};
-    UpdateFromStatTable(in, session->roster, echo, &snapshot);
+    UpdateFromStatTable(in, session->roster, echo, never, &snapshot);
     session->season.Add(std::move(snapshot.points));
     state.PauseTiming();
     session.reset();
@@ -270,12 +272,12 @@ void SaveSeason(benchmark::State& state) {
   NullSink echo;
   for (auto _ : state) {
     Cold(state);
-    WriteSaveFile("bench.sav", session, echo);
+    WriteSaveFile("bench.sav", session, echo, never);
   }
   std::string with, without;
   ReadFile("bench.sav", with);
   session.season = Season();
-  WriteSaveFile("bench.sav", session, echo);
+  WriteSaveFile("bench.sav", session, echo, never);
   ReadFile("bench.sav", without);
   std::remove("bench.sav");
   const double per_snapshot = static_cast<double>(with.size() - without.size()) / kSeasonWeeks;

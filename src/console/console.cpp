@@ -141,7 +141,7 @@ void Console::Farewell() { PrintLine("\n\nHave a Nice Day :D\n"); }
 bool Console::CtrlC::Requested() { return InterruptRequested(); }
 
 bool Console::ReportInterrupt() {
-  if (!InterruptRequested()) return false;
+  if (!stop_->Requested()) return false;
   ClearInterrupt();
   PrintLine("   [INTERRUPTED]");
   in_.emplace(TextStream::Console(std::make_unique<TypedLines>(*this)));

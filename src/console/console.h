@@ -80,14 +80,18 @@ class Console : public TextSink {
   void InvalidInput();
   // The farewell printed when the program ends.
   void Farewell();
-  // When Ctrl-C has asked the running command to stop (console/interrupt.h):
+  // When Ctrl-C (or StopWith's request) has asked the running command to
+  // stop (console/interrupt.h):
   // prints "   [INTERRUPTED]", forgets the request and the rest of the line
   // typed ahead, as the terminal forgets what was typed after it, and tells
   // the command to return to its prompt (true).  False otherwise.
   bool ReportInterrupt();
-  // Ctrl-C as the engines see it: requested once Ctrl-C has asked the
-  // running command to stop, until ReportInterrupt forgets it.
-  StopRequest& Stop() { return stop_; }
+  // The stop request the engines are handed: Ctrl-C, requested once Ctrl-C
+  // has asked the running command to stop, until ReportInterrupt forgets it.
+  StopRequest& Stop() { return *stop_; }
+  // Hands the engines `request` instead of Ctrl-C (null: Ctrl-C again), as
+  // a test does to stop a command part-way.
+  void StopWith(StopRequest* request) { stop_ = request != nullptr ? request : &ctrl_c_; }
   // The output stream, anything held back written first: for text written
   // straight to it, such as a table.
   std::FILE* Out();
@@ -169,7 +173,8 @@ class Console : public TextSink {
   std::function<bool()> unsaved_;        // AskBeforeEnd's: asked at the end of the input
   std::string prompt_;                   // the last full line printed and the unfinished one
   bool ended_ = false;
-  CtrlC stop_;
+  CtrlC ctrl_c_;
+  StopRequest* stop_ = &ctrl_c_;
 };
 
 }  // namespace korvelin

@@ -140,7 +140,7 @@ bool LoadFrom(Console& console, Session& session, TextStream& file, const std::s
     Session loaded;
     loaded.list = session.list;
     loaded.columns = session.columns;
-    const SaveFileReport report = ReadSaveFile(file, loaded, console);
+    const SaveFileReport report = ReadSaveFile(file, loaded, console, console.Stop());
     if (report.interrupted) {
       console.ReportInterrupt();
       return false;
@@ -162,7 +162,7 @@ bool LoadFrom(Console& console, Session& session, TextStream& file, const std::s
   {
     // The file's bytes go once it is read, before the snapshot is sorted in.
     TextStream table = std::move(file);
-    report = ImportStatTable(table, imported, console, &snapshot);
+    report = ImportStatTable(table, imported, console, console.Stop(), &snapshot);
   }
   if (report.interrupted) {
     console.ReportInterrupt();
@@ -208,7 +208,8 @@ bool Update(Console& console, Session& session, Session* before) {
   // table without a row taken, changes nothing.
   Roster updated = session.roster;
   Snapshot snapshot{TableDate(name), {}};
-  const UpdateReport report = UpdateFromStatTable(*file, updated, console, &snapshot);
+  const UpdateReport report =
+      UpdateFromStatTable(*file, updated, console, console.Stop(), &snapshot);
   if (report.interrupted) {
     console.ReportInterrupt();
     return false;

@@ -32,7 +32,7 @@ bool AskAndSave(Console& console, Session& session, const char* prompt) {
   }
   if (!MaySaveOver(console, session, name)) return false;
   console.Flush();  // a FIFO may keep the save waiting: the prompt is shown first
-  const FileStatus status = WriteSaveFile(name, session, console);
+  const FileStatus status = WriteSaveFile(name, session, console, console.Stop());
   if (status.failure == FileFailure::kInterrupted) {
     console.ReportInterrupt();
     return false;

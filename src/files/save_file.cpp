@@ -59,8 +59,8 @@ const Format kSavedEcho(
 const Format kSettings("\n: %lf : %lf : %lf : %lf : %d : %d \n");
 
 // Writes the whole file, echoing every row and the closing "}".  False
-// when Ctrl-C stopped it after a row.
-bool WriteContents(AtomicFile& out, const Session& session, TextSink& echo) {
+// when the stop request stopped it after a row.
+bool WriteContents(AtomicFile& out, const Session& session, TextSink& echo, StopRequest& stop) {
   out.Write(kSaveHeader);
   out.Write("\n");
   out.Write(kTitles);
@@ -79,7 +79,7 @@ bool WriteContents(AtomicFile& out, const Session& session, TextSink& echo) {
     kSavedEcho.AppendTo(line, {name, r.id, r.level, r.oldspeed, r.oldpower, r.oldstren, r.oldintel,
                                r.oldbeg, r.newspeed, r.newpower, r.newstren, r.newintel, r.newbeg});
     echo.Write(line);
-    if (InterruptRequested()) return false;
+    if (stop.Requested()) return false;
   }
   std::string settings = "}\n";
   WriteColumnFlags(session.columns, settings);
@@ -89,7 +89,7 @@ bool WriteContents(AtomicFile& out, const Session& session, TextSink& echo) {
                  list.sort_option, SavedNumberOf(list.sort_direction)});
   settings += "}\n";
   out.Write(settings);
-  if (!WriteSeasonSection(out, session.season)) return false;
+  if (!WriteSeasonSection(out, session.season, stop)) return false;
   echo.Write("}\n");
   return true;
 }
@@ -119,7 +119,8 @@ const Format kLoadedEcho(
 
 }  // namespace
 
-FileStatus WriteSaveFile(const std::string& name, const Session& session, TextSink& echo) {
+FileStatus WriteSaveFile(const std::string& name, const Session& session, TextSink& echo,
+                         StopRequest& stop) {
   AtomicFile file;
   FileStatus opened;
   {
@@ -127,7 +128,7 @@ FileStatus WriteSaveFile(const std::string& name, const Session& session, TextSi
     opened = file.Open(name);
   }
   // A file not committed is abandoned, its temporary file removed.
-  if (InterruptRequested() || (opened.ok() && !WriteContents(file, session, echo))) {
+  if (stop.Requested() || (opened.ok() && !WriteContents(file, session, echo, stop))) {
     return FileStatus::Failed(FileFailure::kInterrupted, name, 0);
   }
   if (!opened.ok()) return opened;
@@ -135,14 +136,14 @@ FileStatus WriteSaveFile(const std::string& name, const Session& session, TextSi
 }
 
 void WriteColumnFlags(const ColumnSet& columns, std::string& out) {
-  for (int number = 1; number <= kOptionCount; ++number) {
+  for (int number = 1; number <= kSavedColumnFlags; ++number) {
     out += columns.Shows(OptionByNumber(number)) ? "  0  :  " : "  1  :  ";
   }
 }
 
 ColumnSet ReadColumnFlags(TextStream& in) {
   ColumnSet columns;
-  for (int number = 1; number <= kOptionCount; ++number) {
+  for (int number = 1; number <= kSavedColumnFlags; ++number) {
     SkipToNumber(in);
     int flag = 1;  // a flag that cannot be read leaves its column hidden
     ReadFileInt(in, flag);
@@ -151,7 +152,7 @@ ColumnSet ReadColumnFlags(TextStream& in) {
   return columns;
 }
 
-SaveFileReport ReadSaveFile(TextStream& in, Session& session, TextSink& echo) {
+SaveFileReport ReadSaveFile(TextStream& in, Session& session, TextSink& echo, StopRequest& stop) {
   SaveFileReport report;
   Roster& roster = session.roster;
   roster.Clear();
@@ -161,7 +162,7 @@ SaveFileReport ReadSaveFile(TextStream& in, Session& session, TextSink& echo) {
 
   std::string name, line;
   for (;;) {
-    if (InterruptRequested()) {
+    if (stop.Requested()) {
       report.interrupted = true;
       return report;
     }
@@ -214,9 +215,9 @@ SaveFileReport ReadSaveFile(TextStream& in, Session& session, TextSink& echo) {
   int direction = SavedNumberOf(list.sort_direction);
   NextInt(in, direction);
   list.sort_direction = SortDirectionOf(direction);
-  const SeasonSectionReport season = ReadSeasonSection(in, session.season);
+  const SeasonSectionReport season = ReadSeasonSection(in, session.season, stop);
   report.damaged_season_lines = season.damaged;
-  report.interrupted = season.interrupted || InterruptRequested();
+  report.interrupted = season.interrupted || stop.Requested();
   return report;
 }
 

@@ -5,7 +5,6 @@
 #include <cstdint>
 #include <limits>
 
-#include "console/interrupt.h"
 #include "text/characters.h"
 #include "text/dates.h"
 
@@ -16,7 +15,7 @@ const char kSeasonMark[] = "HISTORY 1";
 namespace {
 
 // Lines are gathered in blocks of about this size before they are written,
-// and Ctrl-C is looked at once a block.
+// and the stop request is looked at once a block.
 constexpr std::size_t kBlock = 1 << 16;
 
 void AppendInt(std::string& out, std::int32_t value) {
@@ -155,7 +154,7 @@ bool ReadSeasonLine(std::string_view line, SeasonPoint& point, std::string& name
   return ReadReal(NextField(line), point.beg) && ReadQuoted(line, name);
 }
 
-bool WriteSeasonSection(AtomicFile& out, const Season& season) {
+bool WriteSeasonSection(AtomicFile& out, const Season& season, StopRequest& stop) {
   if (season.empty()) return true;
   std::string block = kSeasonMark;
   block += '\n';
@@ -167,14 +166,14 @@ bool WriteSeasonSection(AtomicFile& out, const Season& season) {
     if (block.size() >= kBlock) {
       out.Write(block);
       block.clear();
-      if (InterruptRequested()) return false;
+      if (stop.Requested()) return false;
     }
   }
   out.Write(block);
-  return !InterruptRequested();
+  return !stop.Requested();
 }
 
-SeasonSectionReport ReadSeasonSection(TextStream& in, Season& season) {
+SeasonSectionReport ReadSeasonSection(TextStream& in, Season& season, StopRequest& stop) {
   SeasonSectionReport report;
   std::string line;
   bool marked = false;
@@ -184,7 +183,7 @@ SeasonSectionReport ReadSeasonSection(TextStream& in, Season& season) {
   std::string name;
   std::size_t lines = 0;
   while (marked && ReadLine(in, line)) {
-    if (++lines % 4096 == 0 && InterruptRequested()) {
+    if (++lines % 4096 == 0 && stop.Requested()) {
       report.interrupted = true;
       return report;
     }

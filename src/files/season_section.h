@@ -6,6 +6,7 @@
 #include <string>
 #include <string_view>
 
+#include "base/stop_request.h"
 #include "files/atomic_file.h"
 #include "roster/season.h"
 #include "text/text_stream.h"
@@ -24,18 +25,18 @@ void AppendSeasonLine(std::string& out, const SeasonPoint& point, std::string_vi
 bool ReadSeasonLine(std::string_view line, SeasonPoint& point, std::string& name);
 
 // Writes the section: nothing for an empty season, else kSeasonMark and a
-// line per point, by date, then ID.  False when Ctrl-C stopped it.
-bool WriteSeasonSection(AtomicFile& out, const Season& season);
+// line per point, by date, then ID.  False when the stop request stopped it.
+bool WriteSeasonSection(AtomicFile& out, const Season& season, StopRequest& stop);
 
 // What reading the section came to.
 struct SeasonSectionReport {
   int damaged = 0;           // lines skipped because they could not be read whole
-  bool interrupted = false;  // Ctrl-C stopped the reading; the season is then unchanged
+  bool interrupted = false;  // the stop request stopped the reading; the season is unchanged
 };
 // Reads what follows the settings line: the lines up to kSeasonMark are
 // passed over (a file without it has no season), then every line is a
 // point, in any order; empty lines are passed over.  Replaces `season`
 // with the points read.
-SeasonSectionReport ReadSeasonSection(TextStream& in, Season& season);
+SeasonSectionReport ReadSeasonSection(TextStream& in, Season& season, StopRequest& stop);
 
 }  // namespace korvelin

@@ -5,7 +5,6 @@
 #include <vector>
 
 #include "base/large_memory.h"
-#include "console/interrupt.h"
 #include "files/fields.h"
 #include "text/characters.h"
 #include "text/format.h"
@@ -234,12 +233,13 @@ class FirstWithId {
 // PrefetchMore a few rows later): a large table names members all over the
 // roster.  The rows read ahead wait in a ring of kAhead + 1 rows, reused.
 template <class Taker>
-void ReadRows(TextStream& in, TextSink& echo, Taker& taker, TableReport& report) {
+void ReadRows(TextStream& in, TextSink& echo, Taker& taker, StopRequest& stop,
+              TableReport& report) {
   constexpr std::size_t kAhead = 16;
   std::vector<TableRow> ring(kAhead + 1);
   std::size_t first = 0, waiting = 0;
   for (;;) {
-    if (InterruptRequested()) {
+    if (stop.Requested()) {
       report.interrupted = true;
       return;
     }
@@ -386,7 +386,8 @@ class RosterUpdate {
 
 }  // namespace
 
-TableReport ImportStatTable(TextStream& in, Roster& roster, TextSink& echo, Snapshot* snapshot) {
+TableReport ImportStatTable(TextStream& in, Roster& roster, TextSink& echo, StopRequest& stop,
+                            Snapshot* snapshot) {
   roster.Clear();
   // Room for a member on every line, and for names as long as the file,
   // made at once: growing by steps would copy a large roster again and
@@ -396,16 +397,16 @@ TableReport ImportStatTable(TextStream& in, Roster& roster, TextSink& echo, Snap
   if (snapshot != nullptr) snapshot->points.Reserve(lines, in.BytesAhead());
   RosterImport import(roster, snapshot);
   TableReport report;
-  ReadRows(in, echo, import, report);
+  ReadRows(in, echo, import, stop, report);
   return report;
 }
 
-UpdateReport UpdateFromStatTable(TextStream& in, Roster& roster, TextSink& echo,
+UpdateReport UpdateFromStatTable(TextStream& in, Roster& roster, TextSink& echo, StopRequest& stop,
                                  Snapshot* snapshot) {
   RosterUpdate update(roster, snapshot);
   if (snapshot != nullptr) snapshot->points.Reserve(in.LinesAhead(), in.BytesAhead());
   UpdateReport report;
-  ReadRows(in, echo, update, report);
+  ReadRows(in, echo, update, stop, report);
   if (report.rows > 0 && !report.interrupted) update.Finish(report.absent);
   return report;
 }

@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "base/stop_request.h"
 #include "roster/member.h"
 #include "roster/roster.h"
 #include "roster/season.h"
@@ -51,14 +52,14 @@ struct TableReport {
   int skipped = 0;           // lines without an ID, and rows of ID 0
   int repeated = 0;          // rows whose ID an earlier row of the table had
   int incomplete = 0;        // rows taken without their level or one of their stats
-  bool interrupted = false;  // Ctrl-C stopped the reading (console/interrupt.h)
+  bool interrupted = false;  // the stop request stopped the reading
 };
 
 // Empties `roster` and fills it with the rows taken, in file order, echoing
-// each, and adds each member taken to `snapshot` when one is given.  Ctrl-C
-// stops the reading after the row being read, `roster` then holding part of
-// the table.
-TableReport ImportStatTable(TextStream& in, Roster& roster, TextSink& echo,
+// each, and adds each member taken to `snapshot` when one is given.  A stop
+// request stops the reading after the row being read, `roster` then
+// holding part of the table.
+TableReport ImportStatTable(TextStream& in, Roster& roster, TextSink& echo, StopRequest& stop,
                             Snapshot* snapshot = nullptr);
 
 // UPDATE's report: also who the table left out.
@@ -73,8 +74,9 @@ struct UpdateReport : TableReport {
 // carries (the old snapshot, intelligence and beg stay: gains are measured
 // against them); an unknown ID joins the roster at the front.  Echoes each,
 // and adds the member as the row left it to `snapshot` when one is given.
-// Ctrl-C stops it after the row being read, `roster` then changed part-way.
-UpdateReport UpdateFromStatTable(TextStream& in, Roster& roster, TextSink& echo,
+// A stop request stops it after the row being read, `roster` then changed
+// part-way.
+UpdateReport UpdateFromStatTable(TextStream& in, Roster& roster, TextSink& echo, StopRequest& stop,
                                  Snapshot* snapshot = nullptr);
 
 }  // namespace korvelin

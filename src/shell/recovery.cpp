@@ -78,7 +78,8 @@ fs::path KeepUnsavedWork(const Session& session, const fs::path& folder) {
     file = folder / (stem + "-" + std::to_string(number) + kSuffix);
   }
   NullSink quiet;
-  return WriteSaveFile(file.string(), session, quiet).ok() ? file : fs::path();
+  NeverStop unstopped;  // the program is ending: nothing is left to stop it for
+  return WriteSaveFile(file.string(), session, quiet, unstopped).ok() ? file : fs::path();
 }
 
 void AnnounceKeptWork(Console& console, const fs::path& folder) {

@@ -72,7 +72,8 @@ class FilesTest : public RosterTest {
   // Writes a save file as SAVE does, returning the echo.
   std::string SaveTo(const std::string& path, FileStatus* status = nullptr) {
     StringSink echo;
-    const FileStatus saved = WriteSaveFile(path, session, echo);
+    NeverStop never;
+    const FileStatus saved = WriteSaveFile(path, session, echo, never);
     if (status != nullptr) *status = saved;
     return echo.text();
   }

@@ -9,12 +9,13 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
   old.id = 1;
   roster.Append(old, "replaced by the import");
   NullSink quiet;
+  NeverStop never;
   // As LOAD reads a file: UTF-16 as UTF-8, a byte-order mark skipped.
   std::string text = table;
   DecodeUtf16(text);
   TextStream in = TextStream::Memory(text);
   SkipByteOrderMark(in);
-  const TableReport report = ImportStatTable(in, roster, quiet);
+  const TableReport report = ImportStatTable(in, roster, quiet, never);
   fuzz::CheckRoster(roster);
   // The roster holds the first row of each ID, in file order, and nothing
   // else.

@@ -37,11 +37,12 @@ int main(int argc, char** argv) {
   Session session;
   session.list.weights = kDefaultWeights;  // as a stat-table import sets them
   NullSink quiet;
+  NeverStop never;
   TextStream table = Read(argv[1]);
-  ImportStatTable(table, session.roster, quiet);
+  ImportStatTable(table, session.roster, quiet, never);
   if (argc > 2) {
     TextStream newer = Read(argv[2]);
-    UpdateFromStatTable(newer, session.roster, quiet);
+    UpdateFromStatTable(newer, session.roster, quiet, never);
   }
   int i = 0;
   for (Member& r : session.roster) {
