@@ -12,10 +12,10 @@
 
 namespace korvelin {
 
-void ShowTable(ListVisit& visit, const std::function<void(TableWriter&)>& write) {
+void ShowTable(ListVisit& visit, const Table& table) {
   Console& console = visit.console;
   if (!visit.file) {
-    write(*MakeFixedTable(console.Out()));
+    WriteTable(*MakeFixedTable(console.Out()), table, console.Stop());
     if (!console.ReportInterrupt()) console.Print("\n");
     return;
   }
@@ -23,7 +23,7 @@ void ShowTable(ListVisit& visit, const std::function<void(TableWriter&)>& write)
   {
     // A FIFO that no one reads holds the writing up, and its closing too.
     InterruptibleWait wait(console);
-    write(visit.file->writer());
+    WriteTable(visit.file->writer(), table, console.Stop());
     // A table is reported as saved only once it is really in the file.
     saved = visit.file->Flush();
     if (!saved) visit.file.reset();
@@ -43,8 +43,8 @@ namespace {
 void Show(ListVisit& visit, const char* name, int rows, const MemberOrder& order,
           const ColumnSet& columns) {
   const Session& session = visit.session;
-  const TableContent content{name, session.roster, session.list.weights, columns, &order, rows};
-  ShowTable(visit, [&content](TableWriter& writer) { WriteTable(writer, content); });
+  ShowTable(visit,
+            *OptionTable({name, session.roster, session.list.weights, columns, &order, rows}));
 }
 
 // The list output returns to the screen.  A file's document is completed

@@ -53,7 +53,8 @@ const Command<Handler<ColumnChoice>> kOptionWords[] = {
        // The header of the custom list as it would now appear, and no row.
        const Session& s = c.session;
        WriteTable(*MakeFixedTable(c.console.Out()),
-                  {"list", s.roster, s.list.weights, s.columns, nullptr, 0});
+                  *OptionTable({"list", s.roster, s.list.weights, s.columns, nullptr, 0}),
+                  c.console.Stop());
        return Next::kStay;
      }},
     {"default",

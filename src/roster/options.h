@@ -14,6 +14,8 @@
 
 namespace korvelin {
 
+class Format;
+
 enum class OptionKind { kInteger, kReal };
 
 // One sortable and displayable variable: a stat of the member or a derived
@@ -143,6 +145,8 @@ OptionValue OptionRead(const OptionInfo& option, const Member& member, const Wei
 int OptionDecimals(const OptionInfo& option);
 // The heading as printed ("%%" shown as "%").
 std::string OptionHeader(const OptionInfo& option);
+// The printf format of the option's cells, read once.
+const Format& OptionCellFormat(const OptionInfo& option);
 // The member's cell as printed, appended to a line.
 void OptionAppendCell(std::string& line, const OptionInfo& option, const OptionValue& value);
 

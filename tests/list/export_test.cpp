@@ -26,8 +26,9 @@ class ExportTest : public FilesTest {
     const Weights& weights = session.list.weights;
     const MemberOrder order = Sorter().Sort(roster, weights, OptionByNumber(OptionNumber("id")),
                                             SortDirection::kAscending);
-    WriteTable(*writer, {"list", roster, weights, every, &order, 99});
-    WriteTable(*writer, {"wc", roster, weights, kWCColumns, &order, 99});
+    NeverStop never;
+    WriteTable(*writer, *OptionTable({"list", roster, weights, every, &order, 99}), never);
+    WriteTable(*writer, *OptionTable({"wc", roster, weights, kWCColumns, &order, 99}), never);
     writer->EndFile();
     std::string text = Contents(file);
     std::fclose(file);
