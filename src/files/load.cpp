@@ -105,17 +105,14 @@ void ReportAbsent(Console& console, const Roster& roster, const std::vector<std:
 }
 
 // Hands what a LOAD or UPDATE is about to replace over to `before` (UNDO's
-// step; nothing when null): the roster, moved, the settings and columns,
-// and the season, moved when it is replaced whole, copied when a
-// snapshot is about to join it in place.
-void HandOver(Session& session, Session* before, bool season_replaced) {
+// step; nothing when null): the roster and season moved, the settings and
+// columns copied.  It asks for no memory: everything that may run out of
+// it is done before, so that a command abandoned for want of it leaves the
+// session as it was.
+void HandOver(Session& session, Session* before) {
   if (before == nullptr) return;
   before->roster = std::move(session.roster);
-  if (season_replaced) {
-    before->season = std::move(session.season);
-  } else {
-    before->season = session.season;
-  }
+  before->season = std::move(session.season);
   before->list = session.list;
   before->columns = session.columns;
 }
@@ -145,14 +142,15 @@ bool LoadFrom(Console& console, Session& session, TextStream& file, const std::s
       console.ReportInterrupt();
       return false;
     }
-    HandOver(session, before, true);
+    static const Format kDamaged("   [SKIPPED %d DAMAGED HISTORY LINES]\n");
+    if (report.damaged_season_lines != 0) console.Print(kDamaged({report.damaged_season_lines}));
+    FileStamp stamp = StampFile(name);
+    HandOver(session, before);
     session.roster = std::move(loaded.roster);
     session.list = loaded.list;
     session.columns = loaded.columns;
     session.season = std::move(loaded.season);
-    static const Format kDamaged("   [SKIPPED %d DAMAGED HISTORY LINES]\n");
-    if (report.damaged_season_lines != 0) console.Print(kDamaged({report.damaged_season_lines}));
-    session.saved.Clean(StampFile(name));
+    session.saved.Clean(std::move(stamp));
     return true;
   }
   console.PrintLine("   [LOADING]");
@@ -173,12 +171,14 @@ bool LoadFrom(Console& console, Session& session, TextStream& file, const std::s
     console.PrintLine("   [NO MEMBERS IN THAT FILE.  LOAD ABORTED]");
     return false;
   }
-  HandOver(session, before, true);
+  Season season;
+  season.Add(std::move(snapshot.points));
+  FileStamp stamp = StampFile(name);
+  HandOver(session, before);
   session.roster = std::move(imported);
   ResetListSettings(session);
-  session.season = Season();
-  session.season.Add(std::move(snapshot.points));
-  session.saved.Clean(StampFile(name));
+  session.season = std::move(season);
+  session.saved.Clean(std::move(stamp));
   return true;
 }
 
@@ -219,10 +219,14 @@ bool Update(Console& console, Session& session, Session* before) {
     console.PrintLine("   [NO MEMBERS IN THAT FILE.  UPDATE ABORTED]");
     return false;
   }
-  HandOver(session, before, false);
+  ReportAbsent(console, updated, report.absent);
+  // The season with the table's snapshot is made aside too, the one it
+  // replaces going to UNDO.
+  Season season = session.season;
+  season.Add(std::move(snapshot.points));
+  HandOver(session, before);
   session.roster = std::move(updated);
-  session.season.Add(std::move(snapshot.points));
-  ReportAbsent(console, session.roster, report.absent);
+  session.season = std::move(season);
   return true;
 }
 

@@ -35,7 +35,7 @@ class DelimitedTable : public TableWriter {
   void Begin(const Table& table) override {
     columns_ = &table.columns();
     line_.clear();
-    if (tables_++ > 0) {
+    if (tables_ > 0) {
       line_ += line_end_;
     } else if (dialect_ == Dialect::kCsv) {
       line_ += "\xEF\xBB\xBF";
@@ -46,6 +46,7 @@ class DelimitedTable : public TableWriter {
     }
     line_ += line_end_;
     Write(line_);
+    ++tables_;
   }
 
   // Texts are written as names are, numbers as they stand.

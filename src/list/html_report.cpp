@@ -235,7 +235,6 @@ class HtmlReport : public TableWriter {
     MeasureBars(table);
     line_.clear();
     if (!started_) line_ = kPageStart;
-    started_ = true;
     AppendChart(line_, table.chart());
     line_ += "<table>\n<caption>" + UpperCase(table.name()) + "</caption>\n<thead>\n<tr>";
     for (const Column& column : *columns_) {
@@ -245,6 +244,7 @@ class HtmlReport : public TableWriter {
     }
     line_ += "</tr>\n</thead>\n<tbody>\n";
     Write(line_);
+    started_ = true;
   }
 
   void Row(const Cell* cells) override {

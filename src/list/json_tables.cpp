@@ -41,7 +41,7 @@ class JsonTables : public TableWriter {
   void Begin(const Table& table) override {
     columns_ = &table.columns();
     rows_ = 0;
-    line_ = tables_++ == 0 ? "[\n" : ",\n";
+    line_ = tables_ == 0 ? "[\n" : ",\n";
     line_ += "{\"table\": ";
     AppendString(line_, table.name());
     line_ += ", \"columns\": [";
@@ -51,6 +51,7 @@ class JsonTables : public TableWriter {
     }
     line_ += "], \"rows\": [";
     Write(line_);
+    ++tables_;
   }
 
   // A row is an object keyed by the columns' keys.  JSON has no numbers

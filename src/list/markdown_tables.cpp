@@ -47,13 +47,14 @@ class MarkdownTables : public TableWriter {
 
   void Begin(const Table& table) override {
     columns_ = &table.columns();
-    line_ = tables_++ == 0 ? "" : "\n";
+    line_ = tables_ == 0 ? "" : "\n";
     line_ += "### " + UpperCase(table.name()) + "\n\n|";
     for (const Column& column : *columns_) line_ += ' ' + column.heading + " |";
     line_ += "\n|";
     for (const Column& column : *columns_) line_ += IsNumeric(column.kind) ? " ---: |" : " --- |";
     line_ += '\n';
     Write(line_);
+    ++tables_;
   }
 
   void Row(const Cell* cells) override {

@@ -86,9 +86,10 @@ bool SortByKeyword(ListVisit& visit, const std::string& word, Next& next) {
   ListSettings& list = visit.session.list;
   SortDirection direction = SortDirection::kDescending;
   if (AskSortDirection(visit.console, direction)) {
+    // Sorted first: a sort abandoned for want of memory changes nothing.
+    visit.custom = visit.sorter.Sort(visit.session.roster, list.weights, *option, direction);
     list.sort_option = option->number;
     list.sort_direction = direction;
-    visit.custom = visit.sorter.Sort(visit.session.roster, list.weights, *option, direction);
   }
   next = Next::kLeave;
   return true;

@@ -32,7 +32,9 @@ class TableWriter {
   TableWriter(const TableWriter&) = delete;
   TableWriter& operator=(const TableWriter&) = delete;
 
-  // Heads `table`, which outlives its rows and its End.
+  // Heads `table`, which outlives its rows and its End.  Begin and Row
+  // build what they write whole first: when that runs out of memory,
+  // nothing of it is written and the document stays as it was.
   virtual void Begin(const Table& table) = 0;
   // Writes a row of the table begun: `cells`, one per column.
   virtual void Row(const Cell* cells) = 0;

@@ -1,6 +1,10 @@
 // Start-up and the main protocol.
 #include "shell/shell.h"
 
+#include <cstdio>
+#include <cstdlib>
+#include <new>
+
 #include "console/hangup.h"
 #include "console/protocol.h"
 #include "files/files.h"
@@ -119,14 +123,17 @@ const Command<Handler<Main>> kMainCommands[] = {
 
 }  // namespace
 
-int RunProgram(Console& console, Session& session, const std::optional<std::string>& file,
-               bool terminal) {
+namespace {
+
+// The main protocol from the banner to the farewell.
+void RunSession(Console& console, Session& session, const std::optional<std::string>& file,
+                bool terminal) {
   PrintBanner(console);
   if (terminal) {
     AnnounceKeptWork(console, RecoveryFolder());
     console.AskBeforeEnd([&session] { return HasUnsavedChanges(session); });
   }
-  if (file) LoadFile(console, session, *file);
+  if (file) RunCommand(console, [&] { LoadFile(console, session, *file); });
   Main main{console, session, UndoSteps()};
   RunProtocol(
       console, main, [](Main& m) { m.console.Print("\n   [KORVELIN-MAIN]\n >>> "); }, kMainCommands,
@@ -138,6 +145,35 @@ int RunProgram(Console& console, Session& session, const std::optional<std::stri
   }
   console.Farewell();
   console.Flush();
+}
+
+// The program cannot go on for want of memory: what the abandoned command
+// had changed is back, the unsaved work is kept as on a hang-up, and the
+// program ends, saying why with what needs no memory.
+int EndWithoutMemory(Console& console, const Session& session) {
+  try {
+    if (HasUnsavedChanges(session)) KeepUnsavedWork(session, RecoveryFolder());
+  } catch (const std::bad_alloc&) {
+    // Not even that could be done.
+  }
+  std::FILE* out = console.Out();
+  std::fputs(kOutOfMemoryMessage, out);
+  std::fputs("\n", out);
+  std::fflush(out);
+  return EXIT_FAILURE;
+}
+
+}  // namespace
+
+int RunProgram(Console& console, Session& session, const std::optional<std::string>& file,
+               bool terminal) {
+  try {
+    RunSession(console, session, file, terminal);
+  } catch (const OutOfMemory&) {
+    return EndWithoutMemory(console, session);
+  } catch (const std::bad_alloc&) {
+    return EndWithoutMemory(console, session);  // outside any command
+  }
   return 0;
 }
 

@@ -30,11 +30,12 @@ int Number(const char*& p) {
 
 // Collects what a format prints in a buffer of its own and appends it to
 // the line in one step: a table cell or an echo is a few short pieces, and
-// appending each to the line would cost more than printing it.
+// appending each to the line would cost more than printing it.  The last
+// piece goes with Flushed(), not in a destructor: appending may run out of
+// memory, and a destructor may not throw.
 class Builder {
  public:
   explicit Builder(std::string& out) : out_(out) {}
-  ~Builder() { Flush(); }
   Builder(const Builder&) = delete;
   Builder& operator=(const Builder&) = delete;
 
@@ -179,6 +180,7 @@ void Format::AppendTo(std::string& line, std::initializer_list<Arg> args) const 
     }
     ++arg;
   }
+  out.Flushed();
 }
 
 std::string Format::operator()(std::initializer_list<Arg> args) const {
