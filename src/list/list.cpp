@@ -169,7 +169,9 @@ Next SetEntries(ListVisit& visit) {
 }
 
 // The SET words in the order they are compared.  kLeave goes back to the
-// List prompt; kStay shows the SET prompt again.
+// List prompt; kStay shows the SET prompt again.  To add one: an entry of
+// its word in lower case (at most 30 characters) and its handler, and a
+// line in the help below and in the SET prompt.
 const Command<Handler<ListVisit>> kSetCommands[] = {
     {"entries", SetEntries},
     {"weights",
@@ -237,7 +239,10 @@ const char kListHelp[] =
     "options, and number of displayed entries.\nDONE     : Return to the main protocol.\nBACK    "
     " : Return to the main protocol.";
 
-// The List commands in the order they are compared.
+// The List commands in the order they are compared.  To add one: an entry
+// of its word in lower case and its handler; a new table is one table
+// definition (list/table.h) that the handler hands to ShowTable.  Its line
+// goes into kListHelp above, the README's command reference and the manual.
 const Command<Handler<ListVisit>> kListCommands[] = {
     {"help",
      [](ListVisit& v) {

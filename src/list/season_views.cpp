@@ -192,7 +192,9 @@ Next Trend(ListVisit& visit) {
   return Next::kLeave;
 }
 
-// The stats TREND shows, as typed, in any case.
+// The stats TREND shows, as typed, in any case.  To add one: its TrendStat,
+// its word in kTrendWords, its value in StatOf, an entry here and its word
+// in the TREND prompt.
 const Command<Handler<ListVisit>> kTrendStats[] = {
     {kTrendWords[0], Trend<TrendStat::kTotal>},  {kTrendWords[1], Trend<TrendStat::kSpeed>},
     {kTrendWords[2], Trend<TrendStat::kPower>},  {kTrendWords[3], Trend<TrendStat::kStrength>},
@@ -380,7 +382,9 @@ Next ShowAll(ListVisit& visit) {
   return Next::kLeave;
 }
 
-// The HISTORY answers other than an ID; 0 is the gang.
+// The HISTORY answers other than an ID; 0 is the gang.  To add one: an
+// entry of its word in lower case and the function that shows its table,
+// and the word in the HISTORY prompt.
 const Command<Handler<ListVisit>> kHistoryWords[] = {
     {"0", ShowGang},
     {"all", ShowAll},

@@ -34,7 +34,9 @@ struct ColumnChoice {
 
 Next LeaveColumns(ColumnChoice&) { return Next::kLeave; }
 
-// The option-set words other than the 35 column keywords.
+// The option-set words other than the 35 column keywords, which the option
+// table gives (roster/options.h).  To add one: an entry of its word in
+// lower case and its handler, and a line in the help above.
 const Command<Handler<ColumnChoice>> kOptionWords[] = {
     {"help",
      [](ColumnChoice& c) {
@@ -123,7 +125,9 @@ Next SetWeight(WeightChoice& choice) {
 
 Next LeaveWeights(WeightChoice&) { return Next::kLeave; }
 
-// The weight words, in any case.
+// The weight words, in any case.  To add one (a weight is a field of
+// Weights, saved in the save file's settings line): an entry of its word and
+// SetWeight of its field, with its range in the help above.
 const Command<Handler<WeightChoice>> kWeightWords[] = {
     {"help",
      [](WeightChoice& c) {

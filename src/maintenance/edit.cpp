@@ -109,7 +109,10 @@ Next EditId(Editing& e) {
 template <double M::*Field>
 constexpr Handler<Editing> EditReal = EditField<double, Field>;
 
-// The keywords in the order they are compared.
+// The keywords in the order they are compared.  To add one: an entry of its
+// word in lower case and its handler (EditInt or EditReal of a member's
+// field, which a save then writes: the save file's rows have a fixed set of
+// fields, docs/save-format.md), and its word in kEditHelp above.
 const Command<Handler<Editing>> kEditCommands[] = {
     {"help", ShowHelp},
     {"display", ShowFields},

@@ -87,7 +87,12 @@ const char kMainHelp[] =
     "update from files containing nothing but a stat table without header row, and only load "
     "from such a file or from an unedited file saved by KORVELIN\n";
 
-// The main protocol's commands, in the order they are compared.
+// The main protocol's commands, in the order they are compared.  To add
+// one: an entry of its word in lower case (typed in any case, at most 19
+// characters; Tab offers it) and its handler; a command that may change
+// what a save writes runs through Stay, OnRoster or Replacing, so that UNDO
+// can take it back.  Its line goes into kMainHelp above, the README's
+// command reference and the manual.
 const Command<Handler<Main>> kMainCommands[] = {
     {"help",
      [](Main& m) {
