@@ -262,7 +262,7 @@ class HtmlReport : public TableWriter {
       }
       line_ += "<td>";
       if (column.kind == CellKind::kSparkline) {
-        AppendSparkline(line_, cell.series, cell.points);
+        AppendSparkline(line_, cell.series(), cell.points());
       } else {
         AppendPlain(text_, column, cell);
         AppendEscaped(line_, text_);

@@ -40,6 +40,19 @@ Column OptionColumn(const OptionInfo& option) {
   return column;
 }
 
+// How a column of an option table reads its cell: the name, or an
+// option's value through the option's own read under the table's weights.
+// The row loop calls it directly, a call of the option's read per cell.
+struct MemberRead {
+  const OptionInfo* option;  // null for the name column
+  Weights weights;
+  Cell operator()(const MemberRow& row) const {
+    if (option == nullptr) return Cell::Text(row.name);
+    if (option->kind == OptionKind::kReal) return Cell::Real(option->real(*row.member, weights));
+    return Cell::Integer(option->integer(*row.member, weights));
+  }
+};
+
 }  // namespace
 
 std::unique_ptr<Table> OptionTable(const TableContent& content) {
@@ -51,7 +64,7 @@ std::unique_ptr<Table> OptionTable(const TableContent& content) {
     order.assign(content.order->begin(), content.order->begin() + rows);
   }
   const std::size_t rows = order.size();
-  auto table = std::make_unique<TableOf<MemberRow>>(
+  auto table = std::make_unique<TableOf<MemberRow, MemberRead>>(
       content.name, rows, [&roster, order = std::move(order)](std::size_t row) {
         // A sorted list visits the members and their names all over memory:
         // the member a few rows ahead is fetched while this row is written,
@@ -62,18 +75,10 @@ std::unique_ptr<Table> OptionTable(const TableContent& content) {
         const Member& member = roster[order[row]];
         return MemberRow{&member, roster.NameOf(member)};
       });
-  table->Add(MemberNameColumn(), [](const MemberRow& row) { return Cell::Text(row.name); });
-  const Weights weights = content.weights;
+  table->Add(MemberNameColumn(), MemberRead{nullptr, {}});
   for (const OptionInfo* option : OptionsInDisplayOrder()) {
-    if (!content.columns.Shows(*option)) continue;
-    if (option->kind == OptionKind::kReal) {
-      table->Add(OptionColumn(*option), [read = option->real, weights](const MemberRow& row) {
-        return Cell::Real(read(*row.member, weights));
-      });
-    } else {
-      table->Add(OptionColumn(*option), [read = option->integer, weights](const MemberRow& row) {
-        return Cell::Integer(read(*row.member, weights));
-      });
+    if (content.columns.Shows(*option)) {
+      table->Add(OptionColumn(*option), MemberRead{option, content.weights});
     }
   }
   return table;

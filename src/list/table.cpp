@@ -68,28 +68,28 @@ Column ViewColumn(const char* heading, std::size_t width, CellKind kind, bool ba
 Column NameColumn() { return ViewColumn("Name", kNameLength, CellKind::kName, false, 0, "NAME:"); }
 
 void AppendPlain(std::string& out, const Column& column, const Cell& cell) {
-  if (cell.empty) return;
+  if (cell.empty()) return;
   switch (column.kind) {
-    case CellKind::kName: out += PlainName(cell.text); break;
-    case CellKind::kText: out += cell.text; break;
-    case CellKind::kDate: AppendDate(out, static_cast<int>(cell.integer)); break;
+    case CellKind::kName: out += PlainName(cell.text()); break;
+    case CellKind::kText: out += cell.text(); break;
+    case CellKind::kDate: AppendDate(out, static_cast<int>(cell.integer())); break;
     case CellKind::kInteger: {
       char text[24];
-      out.append(text, std::to_chars(text, text + sizeof text, cell.integer).ptr);
+      out.append(text, std::to_chars(text, text + sizeof text, cell.integer()).ptr);
       break;
     }
-    case CellKind::kReal: AppendReal(out, cell.real, column.decimals, column.minus_zero); break;
-    case CellKind::kSparkline: AppendSparkline(out, cell.series, cell.points); break;
+    case CellKind::kReal: AppendReal(out, cell.real(), column.decimals, column.minus_zero); break;
+    case CellKind::kSparkline: AppendSparkline(out, cell.series(), cell.points()); break;
   }
 }
 
 bool HasNoNumber(const Column& column, const Cell& cell) {
-  return cell.empty || (column.kind == CellKind::kReal && !std::isfinite(cell.real));
+  return cell.empty() || (column.kind == CellKind::kReal && !std::isfinite(cell.real()));
 }
 
 double NumberOf(const Column& column, const Cell& cell) {
-  if (cell.empty) return 0.0;
-  return column.kind == CellKind::kReal ? cell.real : static_cast<double>(cell.integer);
+  if (cell.empty()) return 0.0;
+  return column.kind == CellKind::kReal ? cell.real() : static_cast<double>(cell.integer());
 }
 
 void AppendFixedHeading(std::string& line, const Column& column, bool first) {
@@ -106,25 +106,17 @@ void AppendFixedHeading(std::string& line, const Column& column, bool first) {
   line += " :";
 }
 
-void AppendFixedCell(std::string& line, const Column& column, const Cell& cell, bool first) {
-  if (column.format != nullptr) {
-    if (column.kind == CellKind::kReal) {
-      column.format->AppendTo(line, {cell.real});
-    } else {
-      column.format->AppendTo(line, {static_cast<long long>(cell.integer)});
-    }
-    return;
-  }
+void AppendPaddedCell(std::string& line, const Column& column, const Cell& cell, bool first) {
   if (!first || column.kind != CellKind::kName) line += ' ';
   if (column.kind == CellKind::kName || column.kind == CellKind::kText) {
     const bool name = column.kind == CellKind::kName;
-    AppendColumns(line, cell.text, column.width, name ? column.width : std::string::npos, true);
+    AppendColumns(line, cell.text(), column.width, name ? column.width : std::string::npos, true);
   } else {
     // Numbers, dates and block characters: each character one column.
     const std::size_t start = line.size();
     AppendPlain(line, column, cell);
     const std::size_t used =
-        column.kind == CellKind::kSparkline && !cell.empty ? cell.points : line.size() - start;
+        column.kind == CellKind::kSparkline && !cell.empty() ? cell.points() : line.size() - start;
     if (used < column.width) {
       if (IsNumeric(column.kind)) {
         line.insert(start, column.width - used, ' ');

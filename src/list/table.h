@@ -55,26 +55,67 @@ inline bool IsNumeric(CellKind kind) {
   return kind == CellKind::kInteger || kind == CellKind::kReal;
 }
 
-// One cell's value, read by its column's kind.  Valid while the table is.
-struct Cell {
-  bool empty = false;              // no value: an empty cell, null in JSON
-  std::int64_t integer = 0;        // kInteger; the day of a kDate
-  double real = 0.0;               // kReal
-  std::string_view text;           // kName, kText
-  const double* series = nullptr;  // kSparkline: `points` values, NaN where there is none
-  std::size_t points = 0;
-
-  static Cell Integer(std::int64_t value) { return {false, value, 0.0, {}, nullptr, 0}; }
-  static Cell Real(double value) { return {false, 0, value, {}, nullptr, 0}; }
-  // Empty where `value` is NaN, which stands for no value there.
-  static Cell RealOrNone(double value) { return {std::isnan(value), 0, value, {}, nullptr, 0}; }
-  static Cell Text(std::string_view text) { return {false, 0, 0.0, text, nullptr, 0}; }
-  static Cell Date(int day) { return {false, day, 0.0, {}, nullptr, 0}; }
-  static Cell Series(const double* values, std::size_t points) {
-    return {false, 0, 0.0, {}, values, points};
+// One cell's value, read by its column's kind (the reads of another kind
+// are not its own).  Sixteen bytes, passed about in two registers: a table
+// of a million rows fills several million of them.  Valid while the table
+// is.
+class Cell {
+ public:
+  Cell() : integer_(0) {}
+  static Cell Integer(std::int64_t value) {
+    Cell cell;
+    cell.integer_ = value;
+    return cell;
   }
-  static Cell None() { return {true, 0, 0.0, {}, nullptr, 0}; }
+  static Cell Real(double value) {
+    Cell cell;
+    cell.real_ = value;
+    return cell;
+  }
+  // Empty where `value` is NaN, which stands for no value there.
+  static Cell RealOrNone(double value) {
+    Cell cell = Real(value);
+    cell.empty_ = std::isnan(value) ? 1 : 0;
+    return cell;
+  }
+  static Cell Text(std::string_view text) {
+    Cell cell;
+    cell.text_ = text.data();
+    cell.size_ = static_cast<std::uint32_t>(text.size());
+    return cell;
+  }
+  static Cell Date(int day) { return Integer(day); }
+  // A sparkline: `points` values, NaN where there is none.
+  static Cell Series(const double* values, std::size_t points) {
+    Cell cell;
+    cell.series_ = values;
+    cell.size_ = static_cast<std::uint32_t>(points);
+    return cell;
+  }
+  static Cell None() {
+    Cell cell;
+    cell.empty_ = 1;
+    return cell;
+  }
+
+  bool empty() const { return empty_; }                     // no value: an empty cell, null in JSON
+  std::int64_t integer() const { return integer_; }         // kInteger; the day of a kDate
+  double real() const { return real_; }                     // kReal
+  std::string_view text() const { return {text_, size_}; }  // kName, kText
+  const double* series() const { return series_; }          // kSparkline
+  std::size_t points() const { return size_; }
+
+ private:
+  union {
+    std::int64_t integer_;
+    double real_;
+    const char* text_;
+    const double* series_;
+  };
+  std::uint32_t size_ = 0;   // of the text; the sparkline's points
+  std::uint32_t empty_ = 0;  // a word, not a bool: a cell is then copied as two words
 };
+static_assert(sizeof(Cell) == 16, "a cell is two words");
 
 struct Column {
   std::string key;      // heads it in CSV, TSV and JSON: "name", "wtotal", "Per Week"
@@ -140,12 +181,14 @@ class Table {
 };
 
 // A table whose rows are each a `Row`, given by a function of the row's
-// number; each column reads its cell from the Row.
-template <typename Row>
+// number; each column reads its cell from the Row with its `Read`, any
+// function of a Row that gives a Cell.  A table of many rows and columns
+// may name a Read type of its own, which the row loop then calls directly
+// (the option tables read each cell through their option).
+template <typename Row, typename Read = std::function<Cell(const Row&)>>
 class TableOf final : public Table {
  public:
   using RowAt = std::function<Row(std::size_t)>;
-  using Read = std::function<Cell(const Row&)>;
 
   TableOf(std::string name, std::size_t rows, RowAt row_at)
       : Table(std::move(name)), rows_(rows), row_at_(std::move(row_at)) {}
@@ -185,10 +228,20 @@ bool HasNoNumber(const Column& column, const Cell& cell);
 double NumberOf(const Column& column, const Cell& cell);
 
 // The fixed table, cell by cell: the heading cell and a row's cell of a
-// column, appended to a line.  A name that starts the row (`first`)
-// follows the bar directly, without the space before other cells.
+// column, appended to a line (AppendPaddedCell: a cell of a column without
+// a format).  A name that starts the row (`first`) follows the bar
+// directly, without the space before other cells.
 void AppendFixedHeading(std::string& line, const Column& column, bool first);
-void AppendFixedCell(std::string& line, const Column& column, const Cell& cell, bool first);
+void AppendPaddedCell(std::string& line, const Column& column, const Cell& cell, bool first);
+inline void AppendFixedCell(std::string& line, const Column& column, const Cell& cell, bool first) {
+  if (column.format == nullptr) {
+    AppendPaddedCell(line, column, cell, first);
+  } else if (column.kind == CellKind::kReal) {
+    column.format->AppendTo(line, {cell.real()});
+  } else {
+    column.format->AppendTo(line, {static_cast<long long>(cell.integer())});
+  }
+}
 
 // The member's name as UTF-8, without the padding spaces at its end.
 std::string PlainName(std::string_view name);
