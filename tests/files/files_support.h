@@ -23,6 +23,14 @@ namespace korvelin {
 
 namespace fs = std::filesystem;
 
+// What a save file holds after its rows' "}": the flag line, a settings line
+// and the closing "}", without which a load asks whether to take a file cut short.
+inline std::string SaveTrailer() {
+  std::string trailer;
+  WriteColumnFlags(ColumnSet(), trailer);
+  return trailer + "\n: 1 : 1 : 1 : 1 : 17 : 1 \n}\n";
+}
+
 // A roster test with a private folder that is removed afterwards.
 class FilesTest : public RosterTest {
  protected:

@@ -70,7 +70,7 @@ class SaveTest : public FilesTest {
     a.newhealth = 20;
     a.newintel = 21;
     a.newbeg = 2.123456;
-    Member& b = AddMember("J\xE9r\xF4me  (the) \xFF-", 0);
+    Member& b = AddMember("J\xE9r\xF4me  (the) \xFF-", 8);
     b.newbeg = 1e-7;  // below six decimals: comes back as 0
     Member& c = AddMember("  spaced out  ", 7);
     c.oldbeg = 123456.654321;
@@ -195,7 +195,8 @@ TEST_F(SaveTest, SingleByteNamesOfOldSaveFilesReadExactlyAsBefore) {
     rows += "|" + name + std::string(29 - name.size(), ' ') +
             " : 7 : 1 : 2 : 3 : 4 : 5 : 6 : 1.5 : 8 : 9 : 10 : 11 : 12 : 2.5 |\n";
   }
-  Write("old.sav", std::string(kSaveHeader) + "\n| titles\n___|\n\n" + rows + "}\n");
+  Write("old.sav",
+        std::string(kSaveHeader) + "\n| titles\n___|\n\n" + rows + "}\n" + SaveTrailer());
   LoadFile("old.sav");
   ASSERT_EQ(roster.size(), 3u);
   for (std::size_t i = 0; i < 3; ++i) {
@@ -284,8 +285,9 @@ TEST_F(SaveTest, SaveOnAnEmptyRosterAsksNothing) {
 TEST_F(SaveTest, FoldersThatAreMissingOrNamedGiveTheMessageAndWriteNothing) {
   ImportedBob();
   fs::create_directory("folder");
-  EXPECT_EQ(SaveCommand("nowhere/x.sav"), "   [ERROR SAVING FILE.  SAVE ABORTED]\n");
-  EXPECT_EQ(SaveCommand("folder"), "   [ERROR SAVING FILE.  SAVE ABORTED]\n");
+  EXPECT_EQ(SaveCommand("nowhere/x.sav"),
+            "   [ERROR SAVING FILE.  SAVE ABORTED]\n   [No such file or directory]\n");
+  EXPECT_EQ(SaveCommand("folder"), "   [ERROR SAVING FILE.  SAVE ABORTED]\n   [Is a directory]\n");
   // What the writer told the command: the failure, the name and the error.
   FileStatus status;
   EXPECT_EQ(SaveTo("nowhere/x.sav", &status), "");
@@ -334,7 +336,9 @@ TEST_F(SaveTest, AFullDiskKeepsTheDeviceAndSaysSo) {
   EXPECT_FALSE(status.ok());
   const std::string echo = SaveCommand("full");
   // The echo is printed whole, then the failure.
-  EXPECT_TRUE(EndsWith(echo, "  |\n}\n   [ERROR SAVING FILE.  SAVE ABORTED]\n")) << echo;
+  EXPECT_TRUE(EndsWith(
+      echo, "  |\n}\n   [ERROR SAVING FILE.  SAVE ABORTED]\n   [No space left on device]\n"))
+      << echo;
   EXPECT_EQ(echo.rfind("|Bob", 0), 0u);
   struct stat st {};
   ASSERT_EQ(lstat("full", &st), 0);
@@ -359,7 +363,9 @@ TEST_F(SaveTest, AFailedWriteKeepsThePreviousSave) {
   setrlimit(RLIMIT_FSIZE, &old_limit);
   EXPECT_EQ(status.failure, FileFailure::kCannotWrite);
   EXPECT_EQ(status.error, EFBIG);
-  EXPECT_TRUE(EndsWith(echo, "  |\n}\n   [ERROR SAVING FILE.  SAVE ABORTED]\n")) << echo;
+  EXPECT_TRUE(
+      EndsWith(echo, "  |\n}\n   [ERROR SAVING FILE.  SAVE ABORTED]\n   [File too large]\n"))
+      << echo;
   EXPECT_EQ(Read("game.sav"), "the previous save");
   EXPECT_EQ(Listing(), std::vector<std::string>{"game.sav"});
 }
@@ -376,7 +382,8 @@ TEST_F(SaveTest, AReadOnlyFolderIsNotWritten) {
     SaveTo("locked/game.sav", &status);
     const bool ok = status.failure == FileFailure::kCannotWrite &&
                     status.file == "locked/game.sav" && status.error != 0 &&
-                    SaveCommand("locked/game.sav") == "   [ERROR SAVING FILE.  SAVE ABORTED]\n";
+                    SaveCommand("locked/game.sav") ==
+                        "   [ERROR SAVING FILE.  SAVE ABORTED]\n   [Permission denied]\n";
     std::ifstream in("locked/game.sav");
     std::string kept;
     std::getline(in, kept);
