@@ -258,6 +258,43 @@ TEST_F(SaveTest, TruncatedFilesLoadWhatTheyHold) {
   }
 }
 
+// A save file cut at the end of any line before its closing "}" asks
+// before it loads and, not confirmed, changes nothing.  (Cut among the
+// season's lines, or right after that "}", it reads as a whole file of
+// fewer points.)  A row short of its last two fields is a damaged line: it
+// takes nothing from the line after it.
+TEST_F(SaveTest, AFileCutAtAnyLineOrWithAShortRowAsksBeforeItLoads) {
+  Write("gang-2026-11-03.txt", "Ann (1) 3 10 20 30 40\nBob (2) 4 50 60 70 80\n");
+  Write("gang-2026-11-10.txt", "Ann (1) 3 15 25 35 45\n");
+  LoadFile("gang-2026-11-03.txt");
+  UpdateFrom("gang-2026-11-10.txt");
+  SaveTo("whole.sav");
+  const std::string whole = Read("whole.sav");
+  const std::size_t closed = whole.find("}\nHISTORY 1\n") + 2;
+  for (std::size_t end = kSaveHeaderLength - 1; end + 1 < whole.size();
+       end = whole.find('\n', end + 1)) {
+    Write("cut.sav", whole.substr(0, end + 1));
+    roster.Clear();
+    AddMember("Kept", 9);
+    const bool asked =
+        LoadFile("cut.sav").find("   [THAT SAVE FILE IS DAMAGED: ") != std::string::npos;
+    EXPECT_EQ(asked, end + 1 < closed) << end;
+    EXPECT_EQ(roster.size(), asked ? 1u : 2u) << end;
+  }
+  std::string cut = whole;
+  cut.replace(cut.find(" : 1000 : 2.000000 |", cut.find("|Bob")), 20, " |");
+  Write("short.sav", cut);
+  ConsoleCapture console("short.sav y\n");
+  Load(console, session);
+  EXPECT_NE(
+      console.Printed().find("|\n   [THAT SAVE FILE IS DAMAGED: 1 MEMBERS READ, 1 LINES DAMAGED.  "
+                             "LOAD WHAT WAS READ? 'Y' TO CONFIRM]\n >>> "),
+      std::string::npos);
+  ASSERT_EQ(roster.size(), 1u);
+  EXPECT_EQ(roster[0].id, 1);
+  EXPECT_EQ(session.season.Dates().size(), 2u);
+}
+
 TEST_F(SaveTest, DamagedFilesLoadWithoutHangingOrCrashing) {
   VariedRoster();
   SaveTo("whole.sav");
