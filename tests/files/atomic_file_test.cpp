@@ -71,20 +71,21 @@ TEST_F(AtomicFileTest, FiveBackupsRotateAndARotationThatCannotRunMovesNothing) {
     return file.Commit().ok();
   };
   for (char version = '1'; version <= '7'; ++version) ASSERT_TRUE(save(version));
-  const std::vector<std::string> names = {"game.sav",      "game.sav.bak",  "game.sav.bak2",
-                                          "game.sav.bak3", "game.sav.bak4", "game.sav.bak5"};
-  auto held = [&names, this] {
+  auto held = [this] {
     std::string versions;
-    for (const std::string& name : names) versions += fs::is_directory(name) ? "/" : Read(name);
+    for (const char* backup : {"", ".bak", ".bak2", ".bak3", ".bak4", ".bak5"}) {
+      const std::string name = std::string("game.sav") + backup;
+      versions += fs::is_directory(name) ? "/" : Read(name);
+    }
     return versions;
   };
   EXPECT_EQ(held(), "765432");
-  EXPECT_EQ(Listing(), names);
+  EXPECT_EQ(Listing().size(), 6u);
   fs::remove("game.sav.bak3");
   fs::create_directory("game.sav.bak3");
   EXPECT_FALSE(save('8'));
   EXPECT_EQ(held(), "765/32");
-  EXPECT_EQ(Listing(), names);
+  EXPECT_EQ(Listing().size(), 6u);
 }
 
 // Leftovers of ended saves of the target go, from the target's folder only;

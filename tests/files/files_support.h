@@ -23,8 +23,7 @@ namespace korvelin {
 
 namespace fs = std::filesystem;
 
-// What a save file holds after its rows' "}": the flag line, a settings line
-// and the closing "}", without which a load asks whether to take a file cut short.
+// A save file's flag line, settings line and closing "}", after its rows.
 inline std::string SaveTrailer() {
   std::string trailer;
   WriteColumnFlags(ColumnSet(), trailer);

@@ -1,16 +1,12 @@
 # Nothing of a season goes without a word.  A save file cut short, whose
 # second row lacks its last two fields, reads the rows it holds whole
-# (Bob's takes nothing from Cat's line) and asks first: "n" loads nothing,
-# "y" takes what was read.  A save over a save file holding more dates or
-# members asks, in SAVE and in QUIT's save: "n" keeps the file.  An edit in
-# place of the file last loaded, its size and time put back, is noticed.
+# (Bob's takes nothing from Cat's line) and asks first: "n" loads nothing.
+# A save over a save file holding more dates or members asks, in SAVE and
+# in QUIT's save: "n" keeps the file.  An edit in place of the file last
+# loaded, its size and time put back, is noticed.
 file season.sav <<END
 {{gang4_sav}}
-HISTORY 1
-2024-02-26 101 10 1000 2000 3000 4000 1000 2.000000 "Ann"
-2024-03-04 101 10 1000 2000 3000 4000 1000 2.000000 "Ann"
-2024-03-11 101 10 1000 2000 3000 4000 1000 2.000000 "Ann"
-2024-03-18 101 10 1000 2000 3000 4000 1000 2.000000 "Ann"
+{{season4_history}}
 END
 file cut.sav <<END
 {{save_head}}
@@ -23,11 +19,7 @@ file gang-2024-03-25.txt <<END
 END
 expect-file season.sav <<END
 {{gang4_sav}}
-HISTORY 1
-2024-02-26 101 10 1000 2000 3000 4000 1000 2.000000 "Ann"
-2024-03-04 101 10 1000 2000 3000 4000 1000 2.000000 "Ann"
-2024-03-11 101 10 1000 2000 3000 4000 1000 2.000000 "Ann"
-2024-03-18 101 10 1000 2000 3000 4000 1000 2.000000 "Ann"
+{{season4_history}}
 END
 ---
 {{banner}}
@@ -72,15 +64,6 @@ END
    [NOT SAVED]
 
    [KORVELIN-MAIN]
- >>> «load cut.sav»
-   [FILE TO LOAD? '\' TO CANCEL]
-   [KORVELIN-LOAD]
- >>> |Ann                           :    101 :  10 :   1000 :   2000 :   3000 :   4000 : 1000  :   2.00 :   1000 :   2000 :   3000 :   4000 :  1000 :   2.00 |
-|Cat                           :    103 :  30 :   3000 :   4000 :   1000 :   2000 : 1000  :   2.00 :   3000 :   4000 :   1000 :   2000 :  1000 :   2.00 |
-   [THAT SAVE FILE IS DAMAGED: 2 MEMBERS READ, 1 LINES DAMAGED.  LOAD WHAT WAS READ? 'Y' TO CONFIRM]
- >>> «y»
-
-   [KORVELIN-MAIN]
  >>> «quit»
    [ARE YOU SURE? 'Y' TO CONFIRM]
    [KORVELIN-QUIT-CONFIRM]
@@ -88,7 +71,7 @@ END
    [FILE TO SAVE TO? '\' TO QUIT WITHOUT SAVING]
    [KORVELIN-QUIT-SAVE]
  >>> «season.sav»
-   [THAT FILE HOLDS 4 DATES AND 4 MEMBERS, THIS SAVE 0 DATES AND 2 MEMBERS.  SAVE OVER IT? 'Y' TO CONFIRM]
+   [THAT FILE HOLDS 4 DATES AND 4 MEMBERS, THIS SAVE 1 DATES AND 4 MEMBERS.  SAVE OVER IT? 'Y' TO CONFIRM]
  >>> «n»
    [NOT SAVED]
 
