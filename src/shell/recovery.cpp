@@ -224,7 +224,7 @@ void WorkKeeper::Loaded(Session& session) {
   restored_ = loaded;
   session.saved.unsaved = true;
   session.saved.save_file = from;
-  pending_ = true;
+  pending_ = false;  // the work is in that file already
 }
 
 void WorkKeeper::Saved() {
