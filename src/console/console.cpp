@@ -203,8 +203,7 @@ bool Console::ReadCommand(std::string& word, std::size_t limit, const Completion
 }
 
 FileNameRead Console::ReadFileName(std::string& name) {
-  const Completion file_names{Completion::Kind::kFileNames, {}};
-  Offering offer(offered_, file_names);
+  Offering offer(offered_, FileNames());
   name.clear();
   if (ended_) return FileNameRead::kEnded;
   TextStream& in = *in_;

@@ -109,25 +109,29 @@ Next EditId(Editing& e) {
 template <double M::*Field>
 constexpr Handler<Editing> EditReal = EditField<double, Field>;
 
-// The keywords in the order they are compared.
+// After a keyword that reads a value, the keywords again.
+constexpr Then kValue = AnyWordThen<EditKeywords>;
+
+// The keywords in the order they are compared, with what follows each on a
+// line typed ahead (a name takes the rest of the line).
 const Command<Handler<Editing>> kEditCommands[] = {
-    {"help", ShowHelp},
-    {"display", ShowFields},
+    {"help", ShowHelp, EditKeywords},
+    {"display", ShowFields, EditKeywords},
     {"name", Rename},
-    {"id", EditId},
-    {"oldintel", EditInt<&M::oldintel>},
-    {"oldpower", EditInt<&M::oldpower>},
-    {"oldstren", EditInt<&M::oldstren>},
-    {"oldspeed", EditInt<&M::oldspeed>},
-    {"newintel", EditInt<&M::newintel>},
-    {"oldhealth", EditInt<&M::oldhealth>},
-    {"newhealth", EditInt<&M::newhealth>},
-    {"newpower", EditInt<&M::newpower>},
-    {"newstren", EditInt<&M::newstren>},
-    {"newspeed", EditInt<&M::newspeed>},
-    {"level", EditInt<&M::level>},
-    {"oldbeg", EditReal<&M::oldbeg>},
-    {"newbeg", EditReal<&M::newbeg>},
+    {"id", EditId, kValue},
+    {"oldintel", EditInt<&M::oldintel>, kValue},
+    {"oldpower", EditInt<&M::oldpower>, kValue},
+    {"oldstren", EditInt<&M::oldstren>, kValue},
+    {"oldspeed", EditInt<&M::oldspeed>, kValue},
+    {"newintel", EditInt<&M::newintel>, kValue},
+    {"oldhealth", EditInt<&M::oldhealth>, kValue},
+    {"newhealth", EditInt<&M::newhealth>, kValue},
+    {"newpower", EditInt<&M::newpower>, kValue},
+    {"newstren", EditInt<&M::newstren>, kValue},
+    {"newspeed", EditInt<&M::newspeed>, kValue},
+    {"level", EditInt<&M::level>, kValue},
+    {"oldbeg", EditReal<&M::oldbeg>, kValue},
+    {"newbeg", EditReal<&M::newbeg>, kValue},
     {"done", Leave},
     {"back", Leave},
 };
@@ -149,6 +153,11 @@ std::size_t ChooseMember(Console& console, const Roster& roster) {
 }
 
 }  // namespace
+
+const Completion& EditKeywords() {
+  static const Completion offered = WordsOf(kEditCommands, Fallback<Editing>{});
+  return offered;
+}
 
 void Edit(Console& console, Roster& roster) {
   const std::size_t found = ChooseMember(console, roster);
