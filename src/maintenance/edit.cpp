@@ -13,6 +13,10 @@ namespace {
 
 using M = Member;
 
+// What Tab offers for a value or an ID on a line typed ahead: nothing, then
+// the keywords again.
+constexpr Then kValue = AnyWordThen<EditKeywords>;
+
 // The member being edited.
 struct Editing {
   Console& console;
@@ -88,7 +92,7 @@ Next Leave(Editing&) { return Next::kLeave; }
 template <typename Value, Value M::*Field>
 Next EditField(Editing& e) {
   Value value{};
-  if (e.console.AskValue(value)) e.member().*Field = value;
+  if (e.console.AskValue(value, kValue())) e.member().*Field = value;
   return Next::kStay;
 }
 template <int M::*Field>
@@ -98,7 +102,7 @@ constexpr Handler<Editing> EditInt = EditField<int, Field>;
 // member with it could never be chosen again.
 Next EditId(Editing& e) {
   int id = 0;
-  if (!e.console.AskValue(id)) return Next::kStay;
+  if (!e.console.AskValue(id, kValue())) return Next::kStay;
   if (id == 0) {
     e.console.InvalidInput();
   } else {
@@ -108,9 +112,6 @@ Next EditId(Editing& e) {
 }
 template <double M::*Field>
 constexpr Handler<Editing> EditReal = EditField<double, Field>;
-
-// After a keyword that reads a value, the keywords again.
-constexpr Then kValue = AnyWordThen<EditKeywords>;
 
 // The keywords in the order they are compared, with what follows each on a
 // line typed ahead (a name takes the rest of the line).
@@ -142,7 +143,7 @@ std::size_t ChooseMember(Console& console, const Roster& roster) {
   for (;;) {
     int id = 0;
     if (!console.AskInt("\n   [ID OF PLAYER TO EDIT?( '0' TO CANCEL)]\n   [KORVELIN-EDIT]\n >>> ",
-                        id) ||
+                        id, kValue()) ||
         id == 0) {
       return Roster::kNotFound;
     }
