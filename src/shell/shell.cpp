@@ -114,32 +114,36 @@ const char kMainHelp[] =
     "update from files containing nothing but a stat table without header row, and only load "
     "from such a file or from an unedited file saved by KORVELIN\n";
 
-// The main protocol's commands, in the order they are compared.
+// The main protocol's commands, in the order they are compared, with what
+// Tab offers after each on a line typed ahead.
 const Command<Handler<Main>> kMainCommands[] = {
     {"help",
      [](Main& m) {
        m.console.PrintLine(kMainHelp);
        return Next::kStay;
      }},
-    {"list", Stay<List, kList, false>},
+    {"list", Stay<List, kList, false>, ListPrompt},
     {"about",
      [](Main& m) {
        ShowAbout(m.console);
        if (!m.console.Ended()) PrintBanner(m.console);
        return Next::kStay;
      }},
-    {"edit", OnRoster<Edit, kEdit>},
+    {"edit", OnRoster<Edit, kEdit>, AnyWordThen<EditKeywords>},
     {"delete", OnRoster<Delete, kDelete>},
     {"add", OnRoster<Add, kAdd>},
-    {"load", Replacing<Load, kLoad>},
+    {"load", Replacing<Load, kLoad>, FileNames},
     {"save",
      [](Main& m) {
        Saving<false>(m);
        return Next::kStay;
-     }},
+     },
+     FileNames},
     {"snap", OnRoster<Snap, kSnap>},
-    {"update", Replacing<Update, kUpdate>},
-    {"quit", [](Main& m) { return Saving<true>(m) ? Next::kLeave : Next::kStay; }},
+    {"update", Replacing<Update, kUpdate>, FileNames},
+    // QUIT's confirmation, then the file to save to.
+    {"quit", [](Main& m) { return Saving<true>(m) ? Next::kLeave : Next::kStay; },
+     AnyWordThen<FileNames>},
     {"find",
      [](Main& m) {
        Find(m.console, m.session.roster);

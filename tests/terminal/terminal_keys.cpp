@@ -228,6 +228,41 @@ TEST(TerminalTest, CompletionKeysAndHistoryAcrossTwoRuns) {
   EXPECT_EQ(history(), kept);
 }
 
+// Tab completes each word of a line by the prompt it will answer: a file
+// name after LOAD and OUTPUT, a sort variable after SORT and a direction
+// after that, an option keyword after SET OPTIONS.
+TEST(TerminalTest, TabCompletesEveryWordOfALine) {
+  char name[] = "/tmp/korvelin-terminal-XXXXXX";
+  ASSERT_NE(mkdtemp(name), nullptr);
+  const fs::path folder = name;
+  const std::unique_ptr<const char, void (*)(const char*)> removed(
+      name, [](const char* path) { fs::remove_all(path); });
+  std::ofstream(folder / "myteam.txt") << "Ann(101) 10 1000 2000 3000 4000\n";
+  std::ofstream(folder / "scores.md").close();
+  Terminal terminal(folder);
+  ASSERT_TRUE(terminal.Then(kMain, "load my\t\r"));
+  ASSERT_TRUE(terminal.Then("Ann                            :    101", "", false));
+  ASSERT_TRUE(terminal.Then(kMain, "list\r"));
+  ASSERT_TRUE(terminal.Then(kList, "sort wt\tdesc\t"));
+  ASSERT_TRUE(terminal.Then("desc  descending", "\r", false));
+  ASSERT_TRUE(terminal.Then(kList, "set options new\t"));
+  ASSERT_TRUE(terminal.Then("newbeg  newhealth  newintel  newpower  newspeed  newstren  newtotal",
+                            "spe\t\r", false));
+  ASSERT_TRUE(terminal.Then("[KORVELIN-LIST-SET-OPTION]\r\n >>> ", "done\r"));
+  ASSERT_TRUE(terminal.Then(kList, "output s\t"));
+  ASSERT_TRUE(terminal.Then("scores.md  state/", "c\t\r", false));  // the history's folder
+  ASSERT_TRUE(terminal.Then(kList, "wc\r"));
+  ASSERT_TRUE(terminal.Then("[DATA SAVED SUCESSFULLY]", "", false));
+  ASSERT_TRUE(terminal.Then(kList, "done\r"));
+  ASSERT_TRUE(terminal.Then(kMain, "\x04"));
+  ASSERT_TRUE(terminal.Then("QUIT WITHOUT SAVING? 'Y' TO CONFIRM]\r\n >>> ", "y\r"));
+  EXPECT_EQ(terminal.ExitStatus(), 0);
+  EXPECT_EQ(terminal.Screen().find("[INVALID DATA INPUT]"), std::string::npos);
+  std::ostringstream table;
+  table << std::ifstream(folder / "scores.md").rdbuf();
+  EXPECT_NE(table.str().find("| Ann "), std::string::npos) << table.str();
+}
+
 // Ctrl-C stops a running command and returns to its prompt: LOAD during
 // its echo and LOAD of a FIFO no one writes to leave the roster as it was,
 // LIST stops after a few rows, SAVE leaves the earlier file whole and no
