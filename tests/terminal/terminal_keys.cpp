@@ -376,6 +376,10 @@ TEST(TerminalTest, UnsavedChangesAreAskedForAndKept) {
   EXPECT_NE(Bytes(kept[0]).find("|Ann                           : 1 : 7 : 100 :"),
             std::string::npos);
   const std::string told = ") WAS KEPT IN " + kept[0].string() + "]";
+  const fs::path state = folder / "state" / "korvelin";  // and beside it, no save files:
+  std::ofstream(state / "recovered-1.sav") << "random bytes";
+  std::ofstream(state / "recovered-2.sav").close();
+  fs::create_directory(state / "recovered-3.sav");
   for (const bool saved : {false, true}) {
     Terminal terminal(folder);
     ASSERT_TRUE(terminal.Then("[UNSAVED WORK OF AN EARLIER RUN (NO FILE, ", "", false));
@@ -385,10 +389,12 @@ TEST(TerminalTest, UnsavedChangesAreAskedForAndKept) {
       ASSERT_TRUE(terminal.Then(kMain, "save again.sav\r"));
     }
     End(terminal);
+    EXPECT_EQ(terminal.Screen().find("[UNSAVED WORK", terminal.Screen().find(told)),
+              std::string::npos);
   }
   EXPECT_NE(Bytes(folder / "again.sav").find("|Ann                           : 1 : 7 : 100 :"),
             std::string::npos);
-  EXPECT_TRUE(KeptWork(folder).empty());
+  EXPECT_EQ(KeptWork(folder).size(), 3u);  // the others, left alone
   {
     Terminal terminal(folder);
     ASSERT_TRUE(terminal.Then(kMain, "load gang.txt\r"));
@@ -397,7 +403,7 @@ TEST(TerminalTest, UnsavedChangesAreAskedForAndKept) {
     EXPECT_EQ(terminal.ExitStatus(), 128 + SIGTERM);
     EXPECT_EQ(terminal.Screen().find("[UNSAVED WORK"), std::string::npos);
   }
-  EXPECT_TRUE(KeptWork(folder).empty());
+  EXPECT_EQ(KeptWork(folder).size(), 3u);
 }
 
 // Work is kept a minute (here a second) after the last keeping, from the
