@@ -336,11 +336,10 @@ std::string Bytes(const fs::path& file) {
   return text.str();
 }
 
-// Unsaved changes: Ctrl-D asks ("n" goes back to the prompt, "y" ends);
-// the window closing keeps them in a save file, told of at every start
-// until a SAVE of it, once loaded back, removes it; SIGTERM without unsaved
-// changes keeps nothing.  UNDO after a SAVE leaves changes unsaved; LOAD and
-// SAVE leave none.
+// Unsaved changes: Ctrl-D asks ("n" goes back to the prompt, "y" ends); the
+// window closing keeps them in a save file, told of at every start until a
+// SAVE of it, loaded back, removes it; SIGTERM without unsaved changes keeps
+// nothing.  UNDO after a SAVE leaves changes unsaved; LOAD and SAVE none.
 TEST(TerminalTest, UnsavedChangesAreAskedForAndKept) {
   char name[] = "/tmp/korvelin-terminal-XXXXXX";
   ASSERT_NE(mkdtemp(name), nullptr);

@@ -1,9 +1,7 @@
-# Nothing of a season goes without a word.  A save file cut short, whose
-# second row lacks its last two fields, reads the rows it holds whole
-# (Bob's takes nothing from Cat's line) and asks first: "n" loads nothing.
-# A save over a save file holding more dates or members asks, in SAVE and
-# in QUIT's save: "n" keeps the file.  An edit in place of the file last
-# loaded, its size and time put back, is noticed.
+# A save file cut short, Bob's row two fields short (it takes none of Cat's),
+# asks first: "n" loads nothing.  A save over a save file holding more
+# dates or members asks (SAVE, QUIT): "n" keeps it.  An edit in place of
+# the file last loaded, its size and time put back, is noticed.
 file season.sav <<END
 {{gang4_sav}}
 {{season4_history}}
