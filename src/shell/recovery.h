@@ -63,6 +63,9 @@ class WorkKeeper {
   // is unsaved work again, of the save file the note names; that recovery
   // file stays until the session is saved.
   void Loaded(Session& session);
+  // UNDO took a LOAD back: a session restored from a recovery file is gone,
+  // and that file stays.
+  void LoadTakenBack() { restored_.clear(); }
   // SAVE has written the whole session: the run's recovery file goes, and
   // the one the session was restored from.
   void Saved();

@@ -82,6 +82,7 @@ constexpr char kList[] = "LIST", kEdit[] = "EDIT", kDelete[] = "DELETE", kAdd[] 
 Next Undo(Main& m) {
   if (const char* command = UndoLastStep(m.undo, m.session)) {
     m.keeper.Changed();
+    if (command == kLoad) m.keeper.LoadTakenBack();
     static const Format kUndone("   [UNDONE: %s]\n");
     m.console.Print(kUndone({command}));
   } else {
