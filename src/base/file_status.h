@@ -26,4 +26,8 @@ struct FileStatus {
   bool ok() const { return failure == FileFailure::kNone; }
 };
 
+// The system's own words for `error` (an errno value), such as "Permission
+// denied" or "No space left on device"; empty for 0.
+std::string SystemReason(int error);
+
 }  // namespace korvelin

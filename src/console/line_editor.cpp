@@ -72,7 +72,10 @@ EditedLines::EditedLines()
   for (const std::string& line : kept_.Lines()) Recall(line);
   el_set(editor_, EL_CLIENTDATA, this);
   el_set(editor_, EL_EDITOR, "emacs");
-  el_set(editor_, EL_SIGNAL, 1);
+  // The editor's own signal handling would pass a SIGTERM or a hang-up on
+  // to the whole process group, the shell that started the program
+  // included: console/hangup.h restores the terminal instead.
+  el_set(editor_, EL_SIGNAL, 0);
   el_set(editor_, EL_HIST, history, recall_);
   el_set(editor_, EL_PROMPT, &EditedLines::Prompt);
   // Ctrl-C comes to the editor as a key rather than as a signal.
@@ -103,6 +106,7 @@ bool EditedLines::ReadLine(std::string& line, const std::string& prompt,
   for (;;) {
     interrupted_ = false;
     int count = 0;
+    el_resize(editor_);  // the window may have changed size since the last line
     const char* typed = el_gets(editor_, &count);
     if (typed == nullptr) {
       // A signal that broke off the read is not the end of the input,
@@ -204,6 +208,7 @@ bool StartLineEditor(Console& console) {
   // At a prompt Ctrl-C is the editor's key; while a command runs it asks
   // the command to stop (console/interrupt.h).
   CatchInterrupts();
+  RestoreTerminalOnHangUp();
   console.UseLineReader(std::make_unique<EditedLines>());
   return true;
 }

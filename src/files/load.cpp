@@ -53,7 +53,9 @@ std::optional<TextStream> ReadNamed(Console& console, const std::string& name,
   }
   if (console.ReportInterrupt()) return std::nullopt;
   if (!status.ok()) {
-    console.PrintLine(status.failure == FileFailure::kCannotRead ? failures.read : failures.open);
+    ReportFailure(console,
+                  status.failure == FileFailure::kCannotRead ? failures.read : failures.open,
+                  status);
     return std::nullopt;
   }
   // A file written as UTF-16 is read as the same text in UTF-8.
@@ -120,6 +122,20 @@ void HandOver(Session& session, Session* before, bool season_replaced) {
   before->columns = session.columns;
 }
 
+// A save file cut short, or holding rows that could not be read, is taken
+// only once the user has seen how much was read and said yes.
+bool TakeDamaged(Console& console, const SaveFileReport& report) {
+  if (!report.Damaged()) return true;
+  static const Format kAsk(
+      "   [THAT SAVE FILE IS DAMAGED: %d MEMBERS READ, %d LINES DAMAGED.  LOAD WHAT WAS READ? 'Y' "
+      "TO CONFIRM]\n >>> ");
+  console.Print(kAsk({report.members, report.damaged_rows + report.damaged_season_lines}));
+  bool yes = false;
+  if (!console.ReadYes(yes)) return false;
+  if (!yes) console.PrintLine("   [LOAD ABORTED]");
+  return yes;
+}
+
 // The list settings a stat-table import starts from.
 void ResetListSettings(Session& session) {
   session.columns = kDefaultColumns;
@@ -145,14 +161,18 @@ bool LoadFrom(Console& console, Session& session, TextStream& file, const std::s
       console.ReportInterrupt();
       return false;
     }
+    if (!TakeDamaged(console, report)) return false;
     HandOver(session, before, true);
     session.roster = std::move(loaded.roster);
     session.list = loaded.list;
     session.columns = loaded.columns;
     session.season = std::move(loaded.season);
     static const Format kDamaged("   [SKIPPED %d DAMAGED HISTORY LINES]\n");
-    if (report.damaged_season_lines != 0) console.Print(kDamaged({report.damaged_season_lines}));
+    if (report.damaged_season_lines != 0 && !report.Damaged()) {
+      console.Print(kDamaged({report.damaged_season_lines}));
+    }
     session.saved.Clean(StampFile(name));
+    session.saved.save_file = session.saved.file.path;
     return true;
   }
   console.PrintLine("   [LOADING]");
@@ -179,10 +199,17 @@ bool LoadFrom(Console& console, Session& session, TextStream& file, const std::s
   session.season = Season();
   session.season.Add(std::move(snapshot.points));
   session.saved.Clean(StampFile(name));
+  session.saved.save_file.clear();
   return true;
 }
 
 }  // namespace
+
+void ReportFailure(Console& console, const char* message, const FileStatus& status) {
+  console.PrintLine(message);
+  const std::string reason = SystemReason(status.error);
+  if (!reason.empty()) console.PrintLine("   [" + reason + "]");
+}
 
 bool Load(Console& console, Session& session, Session* before) {
   std::string name;

@@ -1,6 +1,10 @@
 // Start-up and the main protocol.
 #include "shell/shell.h"
 
+#include <chrono>
+#include <cstdint>
+#include <optional>
+
 #include "console/hangup.h"
 #include "console/protocol.h"
 #include "files/files.h"
@@ -18,6 +22,7 @@ namespace {
 struct Main {
   Console& console;
   Session& session;
+  WorkKeeper& keeper;  // the unsaved work, kept in the run's recovery file
   UndoSteps undo;
 };
 
@@ -26,13 +31,18 @@ struct Main {
 // members (only the List protocol does not).
 template <void (*Run)(Console&, Session&), const char* Word, bool Members = true>
 Next Stay(Main& main) {
-  RunAsStep(main.undo, main.session, Word, Members, [&main] { Run(main.console, main.session); });
+  if (RunAsStep(main.undo, main.session, Word, Members,
+                [&main] { Run(main.console, main.session); })) {
+    main.keeper.Changed();
+  }
   return Next::kStay;
 }
 template <void (*Run)(Console&, Roster&), const char* Word>
 Next OnRoster(Main& main) {
-  RunAsStep(main.undo, main.session, Word, true,
-            [&main] { Run(main.console, main.session.roster); });
+  if (RunAsStep(main.undo, main.session, Word, true,
+                [&main] { Run(main.console, main.session.roster); })) {
+    main.keeper.Changed();
+  }
   return Next::kStay;
 }
 
@@ -40,9 +50,29 @@ Next OnRoster(Main& main) {
 // aside: the step keeps the replaced ones, handed over, rather than a copy.
 template <bool (*Run)(Console&, Session&, Session*), const char* Word>
 Next Replacing(Main& main) {
-  RunAsReplacingStep(main.undo, main.session, Word,
-                     [&main](Session* before) { return Run(main.console, main.session, before); });
+  const std::uint64_t reads = main.session.saved.clean_points;
+  if (RunAsReplacingStep(main.undo, main.session, Word, [&main](Session* before) {
+        return Run(main.console, main.session, before);
+      })) {
+    main.keeper.Changed();
+  }
+  if (main.session.saved.clean_points != reads) main.keeper.Loaded(main.session);
   return Next::kStay;
+}
+
+// SAVE, and QUIT, which may save: a save leaves no unsaved work to keep.
+// True when QUIT ends the program.
+template <bool Quitting>
+bool Saving(Main& m) {
+  const std::uint64_t saves = m.session.saved.clean_points;
+  bool leave = false;
+  if (Quitting) {
+    leave = Quit(m.console, m.session);
+  } else {
+    Save(m.console, m.session);
+  }
+  if (m.session.saved.clean_points != saves) m.keeper.Saved();
+  return leave;
 }
 
 // The words UNDO names its steps by.
@@ -51,6 +81,8 @@ constexpr char kList[] = "LIST", kEdit[] = "EDIT", kDelete[] = "DELETE", kAdd[] 
 
 Next Undo(Main& m) {
   if (const char* command = UndoLastStep(m.undo, m.session)) {
+    m.keeper.Changed();
+    if (command == kLoad) m.keeper.LoadTakenBack();
     static const Format kUndone("   [UNDONE: %s]\n");
     m.console.Print(kUndone({command}));
   } else {
@@ -104,14 +136,14 @@ const Command<Handler<Main>> kMainCommands[] = {
     {"load", Replacing<Load, kLoad>, FileNames},
     {"save",
      [](Main& m) {
-       Save(m.console, m.session);
+       Saving<false>(m);
        return Next::kStay;
      },
      FileNames},
     {"snap", OnRoster<Snap, kSnap>},
     {"update", Replacing<Update, kUpdate>, FileNames},
     // QUIT's confirmation, then the file to save to.
-    {"quit", [](Main& m) { return Quit(m.console, m.session) ? Next::kLeave : Next::kStay; },
+    {"quit", [](Main& m) { return Saving<true>(m) ? Next::kLeave : Next::kStay; },
      AnyWordThen<FileNames>},
     {"find",
      [](Main& m) {
@@ -126,20 +158,33 @@ const Command<Handler<Main>> kMainCommands[] = {
 int RunProgram(Console& console, Session& session, const std::optional<std::string>& file,
                bool terminal) {
   PrintBanner(console);
+  // At a terminal the work is kept every minute too; input from a file or
+  // a pipe can be given again.
+  WorkKeeper keeper(RecoveryFolder(), terminal
+                                          ? std::optional<std::chrono::seconds>(KeepingInterval())
+                                          : std::nullopt);
   if (terminal) {
     AnnounceKeptWork(console, RecoveryFolder());
     console.AskBeforeEnd([&session] { return HasUnsavedChanges(session); });
   }
-  if (file) LoadFile(console, session, *file);
-  Main main{console, session, UndoSteps()};
+  if (file) {
+    LoadFile(console, session, *file);
+    if (session.saved.clean_points != 0) keeper.Loaded(session);
+  }
+  Main main{console, session, keeper, UndoSteps()};
   RunProtocol(
-      console, main, [](Main& m) { m.console.Print("\n   [KORVELIN-MAIN]\n >>> "); }, kMainCommands,
-      WordRule{kCommandLength, true});
+      console, main,
+      [](Main& m) {
+        m.keeper.KeepIfDue(m.session);
+        m.console.Print("\n   [KORVELIN-MAIN]\n >>> ");
+      },
+      kMainCommands, WordRule{kCommandLength, true});
   if (HungUp()) {
-    if (HasUnsavedChanges(session)) KeepUnsavedWork(session, RecoveryFolder());
+    if (HasUnsavedChanges(session)) keeper.KeepUnsavedWork(session);
     console.Flush();
     EndAfterHangUp();
   }
+  keeper.Discard();
   console.Farewell();
   console.Flush();
   return 0;

@@ -78,21 +78,23 @@ class UndoSteps {
 // newest step.  `members`: the command may change the members.  A session
 // too large to copy runs the command all the same and, as it may have
 // changed, is marked unsaved; the earlier steps go, since putting one back
-// would silently undo this command too.
+// would silently undo this command too.  True when the command changed (or,
+// too large to tell, may have changed) what a save writes.
 template <typename Run>
-void RunAsStep(UndoSteps& steps, Session& session, const char* word, bool members, Run command) {
+bool RunAsStep(UndoSteps& steps, Session& session, const char* word, bool members, Run command) {
   const std::size_t bytes = SessionCopy::BytesOf(session, members);
   if (!steps.MakeRoom(bytes)) {
     command();
     session.saved.unsaved = true;
     steps.Clear();
-    return;
+    return true;
   }
   UndoStep step{word, SessionCopy(session, members), session.saved};
   command();
-  if (step.before.SameAs(session)) return;
+  if (step.before.SameAs(session)) return false;
   if (session.saved.clean_points == step.saved.clean_points) session.saved.unsaved = true;
   steps.Push(std::move(step));
+  return true;
 }
 
 // Runs `command(&before)` on the session as one step UNDO can take back, for
@@ -100,19 +102,21 @@ void RunAsStep(UndoSteps& steps, Session& session, const char* word, bool member
 // and hands the replaced parts over in `before` instead of their being
 // copied first: it returns whether it replaced them.  When they fit the
 // budget they become the newest step; otherwise the earlier steps go too.
+// True when the session changed.
 template <typename Run>
-void RunAsReplacingStep(UndoSteps& steps, Session& session, const char* word, Run command) {
+bool RunAsReplacingStep(UndoSteps& steps, Session& session, const char* word, Run command) {
   const SaveState saved = session.saved;
   Session before;
-  if (!command(&before)) return;
+  if (!command(&before)) return false;
   UndoStep step{word, SessionCopy::Taking(std::move(before)), saved};
-  if (step.before.SameAs(session)) return;
+  if (step.before.SameAs(session)) return false;
   if (session.saved.clean_points == saved.clean_points) session.saved.unsaved = true;
   if (!steps.MakeRoom(step.before.Bytes())) {
     steps.Clear();
-    return;
+    return true;
   }
   steps.Push(std::move(step));
+  return true;
 }
 
 // UNDO: puts the newest step's copy back.  The session is unsaved unless it

@@ -81,8 +81,8 @@ TEST_F(HostileFilesTest, ThirtyDigitNumbersSaturate) {
 
   // In a save file too, with the sign kept.
   Write("big.sav", std::string(kSaveHeader) + "\n\n\n\n|Neg" + std::string(26, ' ') + " : -" +
-                       huge + " : " + huge +
-                       " : 1 : 1 : 1 : 1 : 1 : 1e999 : 1 : 1 : 1 : 1 : 1 : " + "2.5 |\n}\n");
+                       huge + " : " + huge + " : 1 : 1 : 1 : 1 : 1 : 1e999 : 1 : 1 : 1 : 1 : 1 : " +
+                       "2.5 |\n}\n" + SaveTrailer());
   LoadFile("big.sav");
   ASSERT_EQ(roster.size(), 1u);
   EXPECT_EQ(roster[0].id, INT_MIN);

@@ -217,8 +217,8 @@ TEST_F(ImportTest, FilesThatCannotBeOpenedChangeNothing) {
   const std::string failure =
       "   [FILE TO LOAD? '\\' TO CANCEL]\n   [KORVELIN-LOAD]\n >>> "
       "   [ERROR OPENING FILE.  LOAD ABORTED]\n";
-  EXPECT_EQ(LoadFile("missing.txt"), failure);
-  EXPECT_EQ(LoadFile("folder"), failure);
+  EXPECT_EQ(LoadFile("missing.txt"), failure + "   [No such file or directory]\n");
+  EXPECT_EQ(LoadFile("folder"), failure + "   [Is a directory]\n");
   EXPECT_EQ(roster.size(), 1u);
   EXPECT_EQ(NameOf(roster[0]), "Kept");
   // What the reader told the command: the failure, the name and the error.
@@ -236,7 +236,7 @@ TEST_F(ImportTest, OnlyTheExactHeaderMakesASaveFile) {
   const std::string header = kSaveHeader;
   const std::string rest = "\n| titles\n___|\n\n}\n";
 
-  Write("save.sav", header + rest);
+  Write("save.sav", header + rest + SaveTrailer());
   AddMember("Old", 1);
   EXPECT_EQ(LoadFile("save.sav").find("[LOADING]"), std::string::npos);
   EXPECT_EQ(roster.size(), 0u);

@@ -138,8 +138,10 @@ TEST_F(UpdateTest, CancelMissingFilesAndFoldersChangeNothing) {
   const std::string prompt =
       "   [FILE TO UPDATE FROM? '\\' TO CANCEL]\n   [KORVELIN-UPDATE]\n >>> ";
   EXPECT_EQ(UpdateFrom("\\gang.txt"), prompt);
-  EXPECT_EQ(UpdateFrom("missing.txt"), prompt + "   [ERROR OPENING FILE.  UPDATE ABORTED]\n");
-  EXPECT_EQ(UpdateFrom("folder"), prompt + "   [ERROR OPENING FILE.  UPDATE ABORTED]\n");
+  EXPECT_EQ(UpdateFrom("missing.txt"), prompt + "   [ERROR OPENING FILE.  UPDATE ABORTED]\n" +
+                                           "   [No such file or directory]\n");
+  EXPECT_EQ(UpdateFrom("folder"),
+            prompt + "   [ERROR OPENING FILE.  UPDATE ABORTED]\n   [Is a directory]\n");
   EXPECT_EQ(Ids(), (std::vector<int>{1, 2}));
 }
 
