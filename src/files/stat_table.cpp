@@ -30,6 +30,11 @@ bool IsBlank(long code) {
 class NameBuilder {
  public:
   explicit NameBuilder(std::string& name) : name_(name) { name_.clear(); }
+  // Adds a printable ASCII character other than a space: the usual one.
+  void AddPlain(char c) {
+    if (characters_ < kNameLength) name_ += c;
+    ++characters_;
+  }
   void Add(long code, std::string_view bytes) {
     if (IsBlank(code)) {
       if (characters_ == 0) return;
@@ -75,6 +80,10 @@ enum class NameEnd {
 NameEnd ReadRowName(TextStream& in, NameBuilder& name, bool& tabbed) {
   for (;;) {
     const StreamChar c = in.GetChar();
+    if (c.code > ' ' && c.code < 0x7F && c.code != '(') {
+      name.AddPlain(c.bytes[0]);
+      continue;
+    }
     if (c.code == kEnd || c.code == '\n' || c.code == '\r') {
       return name.empty() ? NameEnd::kBlank : NameEnd::kNoId;
     }
@@ -84,23 +93,46 @@ NameEnd ReadRowName(TextStream& in, NameBuilder& name, bool& tabbed) {
   }
 }
 
-// After an ID: whether another "(" directly followed by a digit comes
-// before any other digit of the row's line, the ID read then being part of
-// the name.  It consumes the characters up to it and that "(", and puts
-// them in `between`; otherwise nothing is consumed.
-bool LaterId(TextStream& in, std::string& between) {
-  between.clear();
+// After an ID: how many bytes come up to another "(" directly followed by
+// a digit, that "(" included, when it comes before any other digit of the
+// row's line (the ID read is then part of the name); 0 when none.  Nothing
+// is consumed.
+std::size_t LaterId(TextStream& in) {
+  if (const std::optional<std::string_view> ahead = in.Ahead()) {
+    for (std::size_t at = 0; at < ahead->size();) {
+      const unsigned char byte = static_cast<unsigned char>((*ahead)[at]);
+      if (byte > ' ' && byte < 0x7F && byte != '(' && !IsDigit(byte)) {
+        ++at;  // the usual character: ")", a space, a letter
+        continue;
+      }
+      Character c{byte, 1};
+      if (byte >= 0x80) c = DecodeCharacter(ahead->substr(at));
+      const long code = static_cast<long>(c.code);
+      if (code == '(' && at + 1 < ahead->size() && IsDigit((*ahead)[at + 1])) return at + 1;
+      if (IsDigit(static_cast<int>(code)) || (IsControl(code) && code != '\t')) return 0;
+      at += c.length;
+    }
+    return 0;
+  }
+  // Bytes put back, or a stream read block by block: a character at a time.
+  std::string look;
+  std::size_t later = 0;
   for (;;) {
     const StreamChar c = in.GetChar();
-    if (c.code == '(' && IsDigit(in.Peek())) return true;
+    if (c.code == '(' && IsDigit(in.Peek())) {
+      look += '(';
+      later = look.size();
+      break;
+    }
     if (c.code == kEnd || IsDigit(static_cast<int>(c.code)) ||
         (IsControl(c.code) && c.code != '\t')) {
       in.Unget(c);
-      in.Unget(between);
-      return false;
+      break;
     }
-    between.append(c.Bytes());
+    look.append(c.Bytes());
   }
+  in.Unget(look);
+  return later;
 }
 
 // Reads a cell of a tabbed row into `cell` (its first kCellBytes): up to a
@@ -116,14 +148,7 @@ bool ReadRowCell(TextStream& in, std::string& cell) {
   }
 }
 
-// The member's field of each value a row without a header row holds, in
-// the order it holds them.
-int* RowField(Member& member, int value) {
-  int* const fields[] = {&member.level, &member.oldspeed, &member.oldpower, &member.oldstren,
-                         &member.oldhealth};
-  return fields[value];
-}
-constexpr int kRowFields = 5;
+constexpr int kRowFields = 5;  // the values a row without a header row holds
 
 // Reads a row's values after its ID.  Until a tab they are numbers
 // separated by anything but digits, each only from the row's own line: a
@@ -131,12 +156,13 @@ constexpr int kRowFields = 5;
 // consumed it, and the row ends there.  From a tab on, each cell is one.
 void ReadRowValues(TextStream& in, TableRow& row, bool tabbed) {
   Member& r = row.member;
+  int* const fields[kRowFields] = {&r.level, &r.oldspeed, &r.oldpower, &r.oldstren, &r.oldhealth};
   int value = 0;
   for (; value < kRowFields; ++value) {
     const Skip skip = SkipToTableNumber(in);
     if (skip == Skip::kAtLineEnd) return;
     if (skip == Skip::kAtTab) break;
-    ReadTableInt(in, *RowField(r, value));
+    ReadTableInt(in, *fields[value]);
     row.carried |= 1u << value;
   }
   if (value == kRowFields) {
@@ -154,7 +180,7 @@ void ReadRowValues(TextStream& in, TableRow& row, bool tabbed) {
   std::string cell;
   for (; value < kRowFields; ++value) {
     const bool more = ReadRowCell(in, cell);
-    if (ParseCellInt(cell, *RowField(r, value))) row.carried |= 1u << value;
+    if (ParseCellInt(cell, *fields[value])) row.carried |= 1u << value;
     if (!more) return;
   }
   // The cells after the health are other columns.
@@ -186,15 +212,18 @@ RowRead ReadOneRow(TextStream& in, TableRow& row, TextStream::Place& line) {
   row.wanted = kRowValues;
   row.more_numbers = false;
   // The ID, and an ID before it that turns out to be part of the name.
-  std::string id, between;
   for (;;) {
-    id.clear();
-    ReadTableInt(in, r.id, id);
-    if (!LaterId(in, between)) break;
-    name.Add(static_cast<long>('('), "(");
-    name.Add(id);
-    name.Add(between);
-    tabbed = tabbed || between.find('\t') != std::string::npos;
+    const TextStream::Place at_id = in.Here();
+    ReadTableInt(in, r.id);
+    const std::size_t later = LaterId(in);
+    if (later == 0) break;
+    // "(", the ID as written and what follows it up to the later "(".
+    const std::string_view id = in.Since(at_id);
+    std::string text = "(" + (id.empty() ? std::to_string(r.id) : std::string(id));
+    for (std::size_t i = 1; i < later; ++i) text += static_cast<char>(in.Get());
+    in.Get();
+    tabbed = tabbed || text.find('\t') != std::string::npos;
+    name.Add(text);
   }
   name.Finish();
   ReadRowValues(in, row, tabbed);

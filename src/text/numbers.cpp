@@ -232,13 +232,6 @@ bool ReadTableInt(TextStream& in, int& field) {
   return true;
 }
 
-bool ReadTableInt(TextStream& in, int& field, std::string& text) {
-  int value = 0;
-  if (LexDigits(in, Grouping::kTable, value, &text) == IntToken::kNone) return false;
-  field = value;
-  return true;
-}
-
 namespace {
 
 bool DigitAt(std::string_view text, std::size_t at) {

@@ -39,8 +39,6 @@ bool ReadFileInt(TextStream& in, int& field);
 // is not a digit, or the end) continues the number, so "11,776", "11.776"
 // and "1.234.567" are 11776, 11776 and 1234567.  Any other separator is left.
 bool ReadTableInt(TextStream& in, int& field);
-// As ReadTableInt, appending every character it consumed to `text`.
-bool ReadTableInt(TextStream& in, int& field, std::string& text);
 // The first number of a table's cell (the text between two tabs or commas):
 // its digits, grouped by thousands as ReadTableInt groups them or by an
 // ordinary space too ("4 784" is 4784), saturated beyond the int range; a

@@ -5,6 +5,7 @@
 
 #include <cstdio>
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -106,6 +107,13 @@ class TextStream {
   // empty when they no longer lie there whole (a refill or a put-back came
   // between).
   std::string_view Since(const Place& place) const;
+  // The bytes left as they lie in memory (CR LF unfolded), when they are
+  // all there and none was put back, as in a stream over bytes read whole:
+  // a reader's look far ahead.  Nothing otherwise.
+  std::optional<std::string_view> Ahead() const {
+    if (!pushback_.empty() || !source_done_) return std::nullopt;
+    return std::string_view(buffer_).substr(pos_);
+  }
   // The first byte after the white space ahead, nothing consumed: what is
   // in memory is looked at, no more (kEnd when it is all white space).
   int FirstAfterSpace() const;
