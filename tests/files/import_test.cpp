@@ -234,6 +234,15 @@ TEST_F(ImportTest, FilesThatCannotBeOpenedChangeNothing) {
   EXPECT_EQ(folder.file, "folder");
 }
 
+TEST_F(ImportTest, AFileLargerThanTheReadLimitIsRefusedWhole) {
+  Write("eleven.txt", "0123456789\n");
+  std::string bytes = "left over";
+  EXPECT_EQ(ReadFile("eleven.txt", bytes, 10).failure, FileFailure::kTooLarge);
+  EXPECT_TRUE(bytes.empty());
+  EXPECT_TRUE(ReadFile("eleven.txt", bytes, 11).ok());
+  EXPECT_EQ(bytes, "0123456789\n");
+}
+
 TEST_F(ImportTest, OnlyTheExactHeaderMakesASaveFile) {
   const std::string header = kSaveHeader;
   const std::string rest = "\n| titles\n___|\n\n}\n";

@@ -1,0 +1,86 @@
+# Tables read by their cells.  cells.txt: a browser's tabbed rows, where
+# each cell after the ID's is one value and one without a digit ("N/A",
+# an em dash, "-", an empty cell) is missing (LOAD: 0), even before cells
+# that are there, and "4 784" in one cell is one number; a title row that
+# names no ID column is no header row.  Rows without tabs: the ID is the
+# last "(" and digits before the numbers, names lose their blanks at both
+# ends, and a row with more numbers than stats (a number split in two) is
+# counted.  week2.txt: UPDATE from tabbed rows with missing cells keeps
+# the members' own values there.  SNAP and LIST then show every new stat.
+file cells.txt <<END
+Name	Level	Speed	Power	Strength	Health
+Bolt Thrower (514002)	22	N/A	6429	6154	8119
+Marla Ricket (3)	—	40	4 784	1,200	90
+Ivy Vale (4)	7	8	9	-	
+Agent (007) Bond (445566) 30 5000 5000 5000 5000
+   Leading Blanks   (8) 1 2 3 4 5
+Split Number (9) 10 20 30 4 784 50
+END
+file week2.txt <<END
+Bolt Thrower (514002)	23	N/A	6500	?	8200
+Marla Ricket (3)		41	—	1250	
+END
+---
+{{banner}}
+
+   [KORVELIN-MAIN]
+ >>> «load cells.txt»
+   [FILE TO LOAD? '\' TO CANCEL]
+   [KORVELIN-LOAD]
+ >>>    [LOADING]
+Bolt Thrower                   : 514002 :  22 :       :  6429 :  6154 :   8119   [MISSING STATS]
+Marla Ricket                   :      3 :     :    40 :  4784 :  1200 :     90   [MISSING STATS]
+Ivy Vale                       :      4 :   7 :     8 :     9   [MISSING STATS]
+Agent (007) Bond               : 445566 :  30 :  5000 :  5000 :  5000 :   5000 . . . . . . .   .done
+Leading Blanks                 :      8 :   1 :     2 :     3 :     4 :      5 . . . . . . .   .done
+Split Number                   :      9 :  10 :    20 :    30 :     4 :    784 . . . . . . .   .done
+   [SKIPPED 1 LINES WITHOUT AN ID]
+   [3 ROWS WITH MISSING STATS]
+   [1 ROWS WITH MORE NUMBERS THAN STATS]
+
+   [KORVELIN-MAIN]
+ >>> «update week2.txt»
+   [FILE TO UPDATE FROM? '\' TO CANCEL]
+   [KORVELIN-UPDATE]
+ >>>    [LOADING]
+Bolt Thrower                   : 514002 :  23 :       :  6500 :       :   8200   [MISSING STATS]
+Marla Ricket                   :      3 :     :    41 :       :  1250   [MISSING STATS]
+   [2 ROWS WITH MISSING STATS]
+   [NOT IN THIS TABLE: 4 MEMBERS]
+      Ivy Vale (4)
+      Agent (007) Bond (445566)
+      Leading Blanks (8)
+      Split Number (9)
+
+   [KORVELIN-MAIN]
+ >>> «snap»
+UPDATING                  Bolt Thrower : . . . . . .
+UPDATING                  Marla Ricket : . . . . . .
+UPDATING                      Ivy Vale : . . . . . .
+UPDATING              Agent (007) Bond : . . . . . .
+UPDATING                Leading Blanks : . . . . . .
+UPDATING                  Split Number : . . . . . .
+   [ALL VALUES SUCESSFULLY UPDATED TO MATCH LATEST VALUES]
+
+
+   [KORVELIN-MAIN]
+ >>> «list list back»
+
+   [KORVELIN-LIST]
+ >>> | NAME:                        :  ID #  : Level : Old Speed : Old Power : Old Stren : Old Health : Old Intel : Old Beg :|
+|***********************************************************************************************************************|
+|Marla Ricket                  :      3 :       :       41  :     4784  :     1250  :       90   :    1000   :    2.00 :|
+|Ivy Vale                      :      4 :    7  :        8  :        9  :           :            :    1000   :    2.00 :|
+|Leading Blanks                :      8 :    1  :        2  :        3  :        4  :        5   :    1000   :    2.00 :|
+|Split Number                  :      9 :   10  :       20  :       30  :        4  :      784   :    1000   :    2.00 :|
+|Agent (007) Bond              : 445566 :   30  :     5000  :     5000  :     5000  :     5000   :    1000   :    2.00 :|
+|Bolt Thrower                  : 514002 :   23  :           :     6500  :     6154  :     8200   :    1000   :    2.00 :|
+
+
+   [KORVELIN-LIST]
+ >>> 
+   [KORVELIN-MAIN]
+ >>> 
+
+Have a Nice Day :D
+
