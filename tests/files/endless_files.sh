@@ -1,10 +1,8 @@
 #!/bin/sh
-# Files without end: LOAD of /dev/zero and UPDATE from a FIFO that is
-# written to for ever give up at the 1 GiB read limit, under an address
-# space limit of 1.25 GiB that a reader growing past the limit would break,
-# and the roster loaded first is left as it was.  SKIPPED (status 77) under
-# the address sanitizer (whose shadow memory the limit cannot hold) and
-# where the limit or a FIFO cannot be made.
+# LOAD of /dev/zero and UPDATE from a FIFO written to for ever give up at
+# the 1 GiB read limit under a 1.25 GiB address space limit, and the roster
+# stays.  SKIPPED (77) under the address sanitizer, whose shadow memory the
+# limit cannot hold, and where the limit or a FIFO cannot be made.
 # Usage: endless_files.sh PROGRAM SANITIZERS
 program=$(cd "$(dirname "$1")" && pwd)/$(basename "$1")
 case "$2" in *address*) echo "SKIPPED: built with the address sanitizer"; exit 77 ;; esac
@@ -17,9 +15,7 @@ trap '[ -n "$writer" ] && kill $writer 2>/dev/null; rm -rf "$work"' EXIT
 cd "$work" || exit 2
 mkfifo endless 2>/dev/null || { echo "SKIPPED: no FIFO"; exit 77; }
 printf 'Ann (1) 10 100 200 300 400\n' >gang.txt
-# The writer waits for the program to open the FIFO, and ends when it is
-# closed again.
-cat /dev/zero >endless &
+cat /dev/zero >endless & # until the program has opened and closed it
 writer=$!
 printf 'load /dev/zero\nupdate endless\nlist list back\n' |
   (ulimit -v $limit && exec "$program" gang.txt) >out.txt 2>&1

@@ -91,15 +91,11 @@ inline void CheckRoster(const Roster& roster) {
   }
 }
 
-// Whether `name` is as a table's row may give it: no blank at either end,
-// at most kNameLength characters.
+// Whether `name` is as a table's row may give it: at most kNameLength
+// characters, blanks made spaces, none at either end.
 inline bool TrimmedName(std::string_view name) {
-  if (CountCharacters(name) > kNameLength) return false;
-  for (std::string_view end :
-       {name.substr(0, 1), name.substr(name.empty() ? 0 : name.size() - 1)}) {
-    if (end == " " || end == "\t" || end == "\n" || end == "\r") return false;
-  }
-  return true;
+  return CountCharacters(name) <= kNameLength && name.find_first_of("\t\n\r") == name.npos &&
+         (name.empty() || (name.front() != ' ' && name.back() != ' '));
 }
 
 // The rows a stat table yields: those a TableReader reads one by one, after

@@ -2,15 +2,14 @@
 # loaded after the banner as LOAD loads it.  It is tab-separated, with a
 # title row, a blank line, a line of spaces and a tab, and a stray line at
 # the end.  Each cell after the ID's is one value (the tab inside
-# "Big<TAB>Tom" is a space of the name, and the empty cell after his ID a
-# missing level); the title row, which names no ID column, and the stray
-# line hold no "(" directly followed by a digit, so they are skipped and
-# counted, the blank lines are skipped without a count.  UPDATE from a
-# table whose title row alone is counted, with numbers grouped by
-# thousands (the last row tab-separated): a comma directly followed by
-# exactly three digits (and then no digit) continues the number, in the
-# ID, the level and the four stats, while "1,23" and "12,3456" stay two
-# numbers each, the row's last two numbers counted as more than its stats.  A
+# "Big<TAB>Tom" is a space of the name, the empty cell after it a missing
+# level); the title row and the stray line hold no "(" directly followed
+# by a digit, so they are skipped and counted, the blank lines are
+# skipped without a count.  UPDATE from a table whose
+# title row alone is counted, with numbers grouped by thousands (the last
+# row tab-separated): a comma directly followed by exactly three digits
+# (and then no digit) continues the number, in the ID, the level and the
+# four stats, while "1,23" and "12,3456" stay two numbers each (counted).  A
 # 35-character name keeps its first 29 characters, the rest is dropped up
 # to the "(" of its ID, and the ID and stats are read from their own places.
 args browser.txt

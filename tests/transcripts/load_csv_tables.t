@@ -1,14 +1,10 @@
-# CSV, and the exports read back.  roster.csv, as a spreadsheet saves
-# it: a title line, then a header row in another order than a stat
-# table's, with extra columns (Rank, Notes) passed over; quoted names
-# holding a comma and doubled quotes, a quoted cell holding a line end,
-# the apostrophe an export puts before "=Boss" taken off, blanks around a
-# quoted name dropped, a row whose ID cell has no number skipped.
-# week2.csv: semicolons, the exports' keywords as headings, intelligence
-# and begging skill ("2,50") given too; a missing cell (N/A, empty) keeps
-# the member's value, and Padded is not in it.  SNAP and LIST show the
-# stats; that LIST written as CSV and as TSV loads and updates back with
-# the same members and stats.
+# CSV, and the exports read back.  roster.csv, as a spreadsheet saves it:
+# a title line; a header row in another order, with extra columns; quoted
+# names with a comma and doubled quotes, a quoted line end, the export's
+# apostrophe before "=Boss" taken off, blanks around a name dropped; an ID
+# cell without a number.  week2.csv: semicolons, the exports' keywords,
+# intelligence and beg too, missing cells keeping the member's values.  The
+# LIST after SNAP, written as CSV and TSV, loads and updates back alike.
 file roster.csv <<END crlf
 Week 12, as the spreadsheet keeps it
 "Rank","ID #","Name","New Power","Speed","Strength","Health","Level","Notes"
@@ -56,19 +52,6 @@ UPDATING                        Padded : . . . . . .
    [ALL VALUES SUCESSFULLY UPDATED TO MATCH LATEST VALUES]
 
 
-   [KORVELIN-MAIN]
- >>> «list list back»
-
-   [KORVELIN-LIST]
- >>> | NAME:                        :  ID #  : Level : Old Speed : Old Power : Old Stren : Old Health : Old Intel : Old Beg :|
-|***********************************************************************************************************************|
-|Rivet, "Red"                  :    101 :   11  :     1100  :     2100  :     3100  :     4100   :    1200   :    2.50 :|
-|=Boss                         :    102 :   21  :      800  :      950  :      750  :      650   :    1000   :    2.00 :|
-|Padded                        :    103 :    9  :        6  :        5  :        7  :        8   :    1000   :    2.00 :|
-
-
-   [KORVELIN-LIST]
- >>> 
    [KORVELIN-MAIN]
  >>> «list output gang.csv list output gang.tsv list back»
 

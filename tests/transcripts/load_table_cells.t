@@ -1,12 +1,8 @@
-# Tables read by their cells.  cells.txt: a browser's tabbed rows, where
-# each cell after the ID's is one value and one without a digit ("N/A",
-# an em dash, "-", an empty cell) is missing (LOAD: 0), even before cells
-# that are there, and "4 784" in one cell is one number; a title row that
-# names no ID column is no header row.  Rows without tabs: the ID is the
-# last "(" and digits before the numbers, names lose their blanks at both
-# ends, and a row with more numbers than stats (a number split in two) is
-# counted.  week2.txt: UPDATE from tabbed rows with missing cells keeps
-# the members' own values there.  SNAP and LIST then show every new stat.
+# cells.txt: tabbed rows, each cell after the ID's one value, one without
+# a digit ("N/A", an em dash, "-", empty) missing, "4 784" one number; a
+# title row naming no ID column.  Rows without tabs: an ID inside the
+# name, blanks around it, a number split in two.  week2.txt: UPDATE from
+# tabbed rows keeps the members' values of missing cells (SNAP, LIST).
 file cells.txt <<END
 Name	Level	Speed	Power	Strength	Health
 Bolt Thrower (514002)	22	N/A	6429	6154	8119

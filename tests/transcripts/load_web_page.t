@@ -1,9 +1,6 @@
-# A page saved from the browser loads its table: each <tr> a row, each
-# <td> or <th> a cell, the header row's headings saying which is which;
-# tags, links and the text outside the cells dropped, white space in a
-# cell one space, character references decoded (a no-break space groups
-# "6 154"); nothing of the script, the style sheet or the comment is a
-# row.  The row of one cell holds no ID.
+# A saved page: its table's rows read by their header row; tags, links,
+# text outside cells, the script, the style sheet and the comment dropped;
+# white space one space, references decoded ("6&nbsp;154" is 6154).
 file page.html <<END
 <!DOCTYPE html>
 <HTML><head><title>Rusty Gears &amp; Co &mdash; members</title>
@@ -12,8 +9,7 @@ file page.html <<END
   var row = "<tr><td>Fake (66)</td><td>1</td></tr>";
   if (a < b && c > d) {}
 </script></head>
-<body><h1>Members</h1>
-<!-- <tr><td>Hidden (77)</td><td>1</td></tr> -->
+<body><!-- <tr><td>Hidden (77)</td><td>1</td></tr> -->
 <table class="members">
 <thead><TR><TH>Name</TH><TH>ID</TH><TH>Level</TH><TH>Speed</TH><TH>Power</TH><TH>Strength</TH><TH>Health</TH></TR></thead>
 <tbody>
@@ -23,9 +19,7 @@ file page.html <<END
       <a href='/profile?id=7'>Ann &lt;3&gt;   &quot;Q&quot; O&#39;Ne&#x69;l</a>
     </td><td>7</td><td>5</td><td>1</td><td>&#50;</td><td>3</td><td>4</td></tr>
 <tr><td colspan="7">Showing 2 of 2 members</td></tr>
-</tbody></table>
-<p>Last update: <b>today</b></p>
-</body></HTML>
+</tbody></table><p>Last update: <b>today</b></p></body></HTML>
 END
 ---
 {{banner}}
