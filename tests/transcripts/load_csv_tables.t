@@ -12,7 +12,7 @@ Week 12, as the spreadsheet keeps it
 line end"
 2,102,'=Boss,900,800,700,600,20,
 3,N/A,"No Id",1,1,1,1,1,
-4,103,"  Padded  ",5,6,7,8,9,extra
+4,103," Padded ",5,6,7,8,9,extra
 
 END
 file week2.csv <<END

@@ -1,16 +1,13 @@
 # cells.txt: tabbed rows, each cell after the ID's one value, one without
 # a digit ("N/A", an em dash, "-", empty) missing, "4 784" one number; a
-# title row naming no ID column.  Rows without tabs: an ID inside the
-# name, blanks around it, a number split in two.  week2.txt: UPDATE from
-# tabbed rows keeps the members' values of missing cells (SNAP, LIST).
+# title row naming no ID column; an ID inside a name.  week2.txt: UPDATE
+# from tabbed rows keeps the members' values of missing cells (SNAP, LIST).
 file cells.txt <<END
 Name	Level	Speed	Power	Strength	Health
 Bolt Thrower (514002)	22	N/A	6429	6154	8119
 Marla Ricket (3)	—	40	4 784	1,200	90
 Ivy Vale (4)	7	8	9	-	
 Agent (007) Bond (445566) 30 5000 5000 5000 5000
-   Leading Blanks   (8) 1 2 3 4 5
-Split Number (9) 10 20 30 4 784 50
 END
 file week2.txt <<END
 Bolt Thrower (514002)	23	N/A	6500	?	8200
@@ -28,11 +25,8 @@ Bolt Thrower                   : 514002 :  22 :       :  6429 :  6154 :   8119  
 Marla Ricket                   :      3 :     :    40 :  4784 :  1200 :     90   [MISSING STATS]
 Ivy Vale                       :      4 :   7 :     8 :     9   [MISSING STATS]
 Agent (007) Bond               : 445566 :  30 :  5000 :  5000 :  5000 :   5000 . . . . . . .   .done
-Leading Blanks                 :      8 :   1 :     2 :     3 :     4 :      5 . . . . . . .   .done
-Split Number                   :      9 :  10 :    20 :    30 :     4 :    784 . . . . . . .   .done
    [SKIPPED 1 LINES WITHOUT AN ID]
    [3 ROWS WITH MISSING STATS]
-   [1 ROWS WITH MORE NUMBERS THAN STATS]
 
    [KORVELIN-MAIN]
  >>> «update week2.txt»
@@ -42,11 +36,9 @@ Split Number                   :      9 :  10 :    20 :    30 :     4 :    784 .
 Bolt Thrower                   : 514002 :  23 :       :  6500 :       :   8200   [MISSING STATS]
 Marla Ricket                   :      3 :     :    41 :       :  1250   [MISSING STATS]
    [2 ROWS WITH MISSING STATS]
-   [NOT IN THIS TABLE: 4 MEMBERS]
+   [NOT IN THIS TABLE: 2 MEMBERS]
       Ivy Vale (4)
       Agent (007) Bond (445566)
-      Leading Blanks (8)
-      Split Number (9)
 
    [KORVELIN-MAIN]
  >>> «snap»
@@ -54,8 +46,6 @@ UPDATING                  Bolt Thrower : . . . . . .
 UPDATING                  Marla Ricket : . . . . . .
 UPDATING                      Ivy Vale : . . . . . .
 UPDATING              Agent (007) Bond : . . . . . .
-UPDATING                Leading Blanks : . . . . . .
-UPDATING                  Split Number : . . . . . .
    [ALL VALUES SUCESSFULLY UPDATED TO MATCH LATEST VALUES]
 
 
@@ -67,8 +57,6 @@ UPDATING                  Split Number : . . . . . .
 |***********************************************************************************************************************|
 |Marla Ricket                  :      3 :       :       41  :     4784  :     1250  :       90   :    1000   :    2.00 :|
 |Ivy Vale                      :      4 :    7  :        8  :        9  :           :            :    1000   :    2.00 :|
-|Leading Blanks                :      8 :    1  :        2  :        3  :        4  :        5   :    1000   :    2.00 :|
-|Split Number                  :      9 :   10  :       20  :       30  :        4  :      784   :    1000   :    2.00 :|
 |Agent (007) Bond              : 445566 :   30  :     5000  :     5000  :     5000  :     5000   :    1000   :    2.00 :|
 |Bolt Thrower                  : 514002 :   23  :           :     6500  :     6154  :     8200   :    1000   :    2.00 :|
 
