@@ -102,7 +102,7 @@ std::size_t LaterId(TextStream& in) {
     for (std::size_t at = 0; at < ahead->size();) {
       const unsigned char byte = static_cast<unsigned char>((*ahead)[at]);
       if (byte > ' ' && byte < 0x7F && byte != '(' && !IsDigit(byte)) {
-        ++at;  // the usual character: ")", a space, a letter
+        ++at;  // the usual character: ")" or a letter
         continue;
       }
       Character c{byte, 1};
@@ -291,8 +291,10 @@ bool TableReader::Next(TableRow& row, int& skipped) {
 
 // Whether `line` (a line without an ID) is a header row, whose columns then
 // read the rows below it.  Its cells are separated by tabs, commas or
-// semicolons, tried in that order.
+// semicolons, tried in that order; its first kHeaderBytes are looked at.
 bool TableReader::TakeHeader(std::string_view line) {
+  constexpr std::size_t kHeaderBytes = 1 << 16;  // enough for any header row, as one for a name
+  line = line.substr(0, kHeaderBytes);
   for (const char separator : {'\t', ',', ';'}) {
     if (line.find(separator) == std::string_view::npos) continue;
     TextStream header = TextStream::Memory(std::string(line));

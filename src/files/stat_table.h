@@ -74,6 +74,8 @@ bool ReadTableRow(TextStream& in, TableRow& row, int& skipped);
 class TableReader {
  public:
   explicit TableReader(TextStream& in);
+  TableReader(const TableReader&) = delete;  // it may read from its own page_
+  TableReader& operator=(const TableReader&) = delete;
   // Reads the next row; false at the end of the table.  Lines without an
   // ID and rows of ID 0 are counted in `skipped`.
   bool Next(TableRow& row, int& skipped);

@@ -106,7 +106,12 @@ bool ReadRecord(TextStream& in, char separator, std::vector<std::string>& cells,
   count = 0;
   int c = in.Get();
   if (c == kEnd) return false;
-  const auto next_cell = [&cells, &count]() -> std::string& {
+  std::string dropped;  // the cells past kRecordCells, each in turn
+  const auto next_cell = [&]() -> std::string& {
+    if (count == kRecordCells) {
+      dropped.clear();
+      return dropped;
+    }
     if (count == cells.size()) cells.emplace_back();
     std::string& cell = cells[count++];
     cell.clear();

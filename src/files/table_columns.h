@@ -42,12 +42,15 @@ struct TableColumns {
 bool ReadHeadings(const std::vector<std::string>& cells, std::size_t count, char separator,
                   TableColumns& columns);
 
-// The bytes of a cell that are kept: what a value or a name needs, many
-// times over; the rest of a longer cell is dropped.
+// The bytes of a cell, and the cells of a record, that are kept: what a
+// value or a name, and a table's columns, need, many times over; the rest
+// of a longer cell or record is dropped, so that a line of a million commas
+// takes no memory.
 constexpr std::size_t kCellBytes = 1024;
+constexpr std::size_t kRecordCells = 1024;
 
 // Reads one record into the first `count` cells of `cells` (reused from
-// record to record): the cells up to the line end (LF, CR LF or a lone
+// record to record; at most kRecordCells): the cells up to the line end (LF, CR LF or a lone
 // CR), separated by `separator`.  With a comma or semicolon it is CSV: a
 // cell that begins with a double quote is quoted up to the next lone one,
 // a doubled quote inside standing for one, and may hold separators and
