@@ -54,9 +54,8 @@ const char* FailureMessage(const FileStatus& status, const ReadFailures& failure
 // Reads the whole file `name` (at most kReadLimit bytes: a device or a
 // pipe that never ends is given up there) before anything changes, so
 // that a read error leaves the roster as it was instead of half loaded.
-// Nothing when
-// it cannot be read or Ctrl-C broke the reading off (a FIFO no one writes
-// to waits for ever); the failure has then been printed.
+// Nothing when it cannot be read or Ctrl-C broke the reading off (a FIFO
+// no one writes to waits for ever); the failure has then been printed.
 std::optional<TextStream> ReadNamed(Console& console, const std::string& name,
                                     const ReadFailures& failures) {
   std::string bytes;

@@ -147,9 +147,11 @@ class TableText {
   // Decodes the character reference at a "&" in a cell; an "&" that begins
   // none is text.
   void Reference() {
-    const std::size_t end = page_.find(';', in_);
+    // Looked for close by only: a page of "&" without ";" is read once.
     constexpr std::size_t kLongest = 32;  // "&#x10FFFF;" and leading zeros
-    if (end == std::string::npos || end - in_ > kLongest) {
+    const std::size_t near = std::string_view(page_).substr(in_, kLongest + 1).find(';');
+    const std::size_t end = near == std::string_view::npos ? near : in_ + near;
+    if (end == std::string::npos) {
       ++in_;
       Text("&");
       return;
