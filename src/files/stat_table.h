@@ -68,9 +68,11 @@ bool ReadTableRow(TextStream& in, TableRow& row, int& skipped);
 // columns, as CSV when it is comma- or semicolon-separated.  In those the
 // name is the name column's (without the apostrophe an export put before a
 // name a spreadsheet would run as a formula), else the ID cell's text
-// before its "("; the ID the last "(" and digits of the ID cell, else its
-// number; a row whose ID cell has no number is a line without an ID.  The
-// table reads from `in`, whose text a web page's rows replace.
+// before its "(", else the first column no heading names; the ID the last
+// "(" and digits of the ID cell, else its number; a row whose ID cell has
+// no number is a line without an ID.  Any text is read alike (a file's,
+// or text pasted), fastest when it lies in memory whole; a web page's rows
+// replace the text of `in`.
 class TableReader {
  public:
   explicit TableReader(TextStream& in);
