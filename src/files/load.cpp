@@ -30,19 +30,32 @@ namespace {
 
 // The messages of a command that reads a file.
 struct ReadFailures {
-  const char* open;  // the file cannot be opened (or its name is refused)
-  const char* read;  // reading it failed part-way
+  const char* open;       // the file cannot be opened (or its name is refused)
+  const char* read;       // reading it failed part-way
+  const char* too_large;  // it holds more than kReadLimit (or never ends)
 };
 
 const ReadFailures kLoadFailures = {"   [ERROR OPENING FILE.  LOAD ABORTED]",
-                                    "   [ERROR READING FILE.  LOAD ABORTED]"};
+                                    "   [ERROR READING FILE.  LOAD ABORTED]",
+                                    "   [FILE TOO LARGE.  LOAD ABORTED]"};
 const ReadFailures kUpdateFailures = {"   [ERROR OPENING FILE.  UPDATE ABORTED]",
-                                      "   [ERROR READING FILE.  UPDATE ABORTED]"};
+                                      "   [ERROR READING FILE.  UPDATE ABORTED]",
+                                      "   [FILE TOO LARGE.  UPDATE ABORTED]"};
 
-// Reads the whole file `name` before anything changes, so that a read
-// error leaves the roster as it was instead of half loaded.  Nothing when
-// it cannot be read or Ctrl-C broke the reading off (a FIFO no one writes
-// to waits for ever); the failure has then been printed.
+// The message of a file that could not be read whole.
+const char* FailureMessage(const FileStatus& status, const ReadFailures& failures) {
+  switch (status.failure) {
+    case FileFailure::kCannotRead: return failures.read;
+    case FileFailure::kTooLarge: return failures.too_large;
+    default: return failures.open;
+  }
+}
+
+// Reads the whole file `name` (at most kReadLimit bytes: a device or a
+// pipe that never ends is given up there) before anything changes, so
+// that a read error leaves the roster as it was instead of half loaded.
+// Nothing when it cannot be read or Ctrl-C broke the reading off (a FIFO
+// no one writes to waits for ever); the failure has then been printed.
 std::optional<TextStream> ReadNamed(Console& console, const std::string& name,
                                     const ReadFailures& failures) {
   std::string bytes;
@@ -53,9 +66,7 @@ std::optional<TextStream> ReadNamed(Console& console, const std::string& name,
   }
   if (console.ReportInterrupt()) return std::nullopt;
   if (!status.ok()) {
-    ReportFailure(console,
-                  status.failure == FileFailure::kCannotRead ? failures.read : failures.open,
-                  status);
+    ReportFailure(console, FailureMessage(status, failures), status);
     return std::nullopt;
   }
   // A file written as UTF-16 is read as the same text in UTF-8.
@@ -79,14 +90,16 @@ std::optional<TextStream> AskAndRead(Console& console, const char* prompt,
 }
 
 // The lines after a table's rows: what was not taken, and what was taken
-// incomplete.
+// incomplete or with numbers left over (a number split in two, perhaps).
 void ReportTable(Console& console, const TableReport& report) {
   static const Format kSkipped("   [SKIPPED %d LINES WITHOUT AN ID]\n");
   static const Format kRepeated("   [SKIPPED %d ROWS WITH A REPEATED ID]\n");
   static const Format kIncomplete("   [%d ROWS WITH MISSING STATS]\n");
+  static const Format kMoreNumbers("   [%d ROWS WITH MORE NUMBERS THAN STATS]\n");
   if (report.skipped != 0) console.Print(kSkipped({report.skipped}));
   if (report.repeated != 0) console.Print(kRepeated({report.repeated}));
   if (report.incomplete != 0) console.Print(kIncomplete({report.incomplete}));
+  if (report.more_numbers != 0) console.Print(kMoreNumbers({report.more_numbers}));
 }
 
 // Who was in the roster but not in the table: often who left the gang.
@@ -203,6 +216,23 @@ bool LoadFrom(Console& console, Session& session, TextStream& file, const std::s
   return true;
 }
 
+// Whether a table of the date `day` is older than the season's latest
+// snapshot: a week that was missed, filled in afterwards.
+bool OlderThanTheHistory(const Season& season, int day) {
+  return !season.empty() && day < season[season.size() - 1].day;
+}
+
+// UPDATE from an older table: its snapshot joins the history, and the
+// roster, which HandOver gave to `before` (when given), stays as it was,
+// so that the latest stats are not put back to that week's.
+void KeepInHistoryOnly(Console& console, Session& session, const Session* before,
+                       Snapshot& snapshot) {
+  if (before != nullptr) session.roster = before->roster;
+  session.season.Add(std::move(snapshot.points));
+  static const Format kOlder("   [AN OLDER TABLE (%s): KEPT IN THE HISTORY ONLY]\n");
+  console.Print(kOlder({DateText(snapshot.day)}));
+}
+
 }  // namespace
 
 void ReportFailure(Console& console, const char* message, const FileStatus& status) {
@@ -247,6 +277,10 @@ bool Update(Console& console, Session& session, Session* before) {
     return false;
   }
   HandOver(session, before, false);
+  if (OlderThanTheHistory(session.season, snapshot.day)) {
+    KeepInHistoryOnly(console, session, before, snapshot);
+    return true;
+  }
   session.roster = std::move(updated);
   session.season.Add(std::move(snapshot.points));
   ReportAbsent(console, session.roster, report.absent);
