@@ -1,8 +1,13 @@
 // File stamps: the system's own identity, size and time of a file.
 #include "base/file_stamp.h"
 
+#include <algorithm>
+#include <cstdio>
+#include <cstring>
 #include <filesystem>
+#include <string_view>
 #include <system_error>
+#include <vector>
 
 #ifdef _WIN32
 #ifndef NOMINMAX
@@ -12,6 +17,8 @@
 #else
 #include <sys/stat.h>
 #endif
+
+#include "base/read_file.h"
 
 namespace korvelin {
 
@@ -67,19 +74,98 @@ bool Look(const fs::path& path, FileStamp& stamp) {
 
 #endif
 
+// A 64-bit checksum of a run of bytes, eight at a time, the same however
+// the run comes in pieces.
+class Checksum {
+ public:
+  void Add(std::string_view bytes) {
+    total_ += bytes.size();
+    if (held_ > 0) {
+      const std::size_t take = std::min(bytes.size(), sizeof tail_ - held_);
+      std::memcpy(tail_ + held_, bytes.data(), take);
+      held_ += take;
+      bytes.remove_prefix(take);
+      if (held_ < sizeof tail_) return;
+      Mix(Word(tail_));
+      held_ = 0;
+    }
+    for (; bytes.size() >= sizeof tail_; bytes.remove_prefix(sizeof tail_)) Mix(Word(bytes.data()));
+    std::memcpy(tail_, bytes.data(), bytes.size());
+    held_ = bytes.size();
+  }
+  std::uint64_t Value() {
+    std::memset(tail_ + held_, 0, sizeof tail_ - held_);
+    Mix(Word(tail_) ^ total_);
+    return state_ ^ (state_ >> 31);
+  }
+
+ private:
+  static std::uint64_t Word(const char* bytes) {
+    std::uint64_t word;
+    std::memcpy(&word, bytes, sizeof word);
+    return word;
+  }
+  void Mix(std::uint64_t word) {
+    state_ = (state_ ^ word) * 0x9E3779B97F4A7C15u;
+    state_ ^= state_ >> 29;
+  }
+  std::uint64_t state_ = 0x243F6A8885A308D3u;
+  std::uint64_t total_ = 0;
+  char tail_[8];
+  std::size_t held_ = 0;
+};
+
+// Reads the regular file at `path` whole into a checksum; false when it
+// cannot be read.
+bool Sum(const fs::path& path, std::uint64_t& checksum) {
+#ifdef _WIN32
+  FilePtr file(_wfopen(path.c_str(), L"rb"));
+#else
+  FilePtr file(std::fopen(path.c_str(), "rb"));
+#endif
+  if (!file) return false;
+  Checksum sum;
+  std::vector<char> block(1 << 16);
+  std::size_t got;
+  while ((got = std::fread(block.data(), 1, block.size(), file.get())) > 0) {
+    sum.Add(std::string_view(block.data(), got));
+  }
+  if (std::ferror(file.get())) return false;
+  checksum = sum.Value();
+  return true;
+}
+
+bool IsRegular(const fs::path& path) {
+  std::error_code error;
+  return fs::is_regular_file(path, error);
+}
+
+// Takes the checksum of a regular file small enough to read at each look.
+void AddChecksum(const fs::path& path, FileStamp& stamp) {
+  stamp.summed = stamp.size <= kMostSummed && IsRegular(path) && Sum(path, stamp.checksum);
+}
+
 }  // namespace
 
 FileStamp StampFile(const std::string& name) {
   FileStamp stamp;
   const fs::path path = FullName(name);
-  if (Look(path, stamp)) stamp.path = path.u8string();
+  if (!Look(path, stamp)) return stamp;
+  stamp.path = path.u8string();
+  AddChecksum(path, stamp);
   return stamp;
 }
 
 bool ChangedSince(const FileStamp& stamp, const std::string& name) {
   if (stamp.path.empty()) return false;
-  const FileStamp now = StampFile(name);
-  return now.path == stamp.path && !now.SameFileAs(stamp);
+  const fs::path path = FullName(name);
+  FileStamp now;
+  if (!Look(path, now) || path.u8string() != stamp.path) return false;
+  if (!now.SameFileAs(stamp)) return true;
+  // Same size and time: only the bytes can tell an edit in place.
+  if (!stamp.summed) return false;
+  AddChecksum(path, now);
+  return now.summed && now.checksum != stamp.checksum;
 }
 
 }  // namespace korvelin

@@ -10,6 +10,7 @@ enum class FileFailure {
   kNone,         // success
   kCannotOpen,   // the file could not be opened (or is a folder, or its name is refused)
   kCannotRead,   // reading failed part-way
+  kTooLarge,     // it holds more than a reader takes (or never ends: a device, a pipe)
   kCannotWrite,  // creating, writing, flushing or replacing it failed
   kInterrupted   // Ctrl-C stopped it; a file written is left as it was
 };
@@ -25,5 +26,9 @@ struct FileStatus {
   }
   bool ok() const { return failure == FileFailure::kNone; }
 };
+
+// The system's own words for `error` (an errno value), such as "Permission
+// denied" or "No space left on device"; empty for 0.
+std::string SystemReason(int error);
 
 }  // namespace korvelin

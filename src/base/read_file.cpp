@@ -12,6 +12,7 @@
 #include <cstdint>
 #include <filesystem>
 #include <system_error>
+#include <vector>
 
 namespace korvelin {
 
@@ -32,28 +33,64 @@ void BackWithHugePages([[maybe_unused]] char* memory, [[maybe_unused]] std::size
 #endif
 }
 
+// Reads the rest of a file of unknown size (a pipe, a device, a file that
+// grew), appending to `bytes`: in blocks that double up to kLargestBlock,
+// joined at the end, so that a file that never ends is given up at `limit`
+// having held no more than that, and not up to twice as much, as growing
+// one string would.
+FileFailure ReadBlocks(std::FILE* file, std::string& bytes, std::size_t limit) {
+  constexpr std::size_t kLargestBlock = std::size_t{64} << 20;
+  std::vector<std::string> blocks;
+  std::size_t total = bytes.size();
+  for (std::size_t size = kBlock;; size = std::min(size * 2, kLargestBlock)) {
+    // One byte past the limit is enough to know that the file is too large.
+    const std::size_t want = std::min(size, limit - std::min(total, limit) + 1);
+    std::string block(want, '\0');
+    const std::size_t got = std::fread(&block[0], 1, want, file);
+    block.resize(got);
+    total += got;
+    if (total > limit) {
+      bytes.clear();
+      bytes.shrink_to_fit();
+      return FileFailure::kTooLarge;
+    }
+    blocks.push_back(std::move(block));
+    if (got < want) break;
+  }
+  if (bytes.empty() && blocks.size() == 1) {
+    bytes = std::move(blocks[0]);
+    return std::ferror(file) ? FileFailure::kCannotRead : FileFailure::kNone;
+  }
+  bytes.reserve(total + 1);
+  for (std::string& block : blocks) {
+    bytes += block;
+    std::string().swap(block);
+  }
+  return std::ferror(file) ? FileFailure::kCannotRead : FileFailure::kNone;
+}
+
 }  // namespace
 
-bool ReadWholeFile(std::FILE* file, std::string& bytes) {
+FileFailure ReadWholeFile(std::FILE* file, std::string& bytes, std::size_t limit) {
   bytes.clear();
   // A regular file's size is known: one allocation, one read.
   struct stat info;
   if (fstat(fileno(file), &info) == 0 && S_ISREG(info.st_mode) && info.st_size > 0) {
+    if (static_cast<std::uintmax_t>(info.st_size) > limit) return FileFailure::kTooLarge;
     bytes.reserve(static_cast<std::size_t>(info.st_size) + 1);
     BackWithHugePages(&bytes[0], bytes.capacity());
+    bytes.resize(static_cast<std::size_t>(info.st_size) + 1);
+    const std::size_t got = std::fread(&bytes[0], 1, bytes.size(), file);
+    bytes.resize(got);
+    if (got < static_cast<std::size_t>(info.st_size) + 1) {
+      return std::ferror(file) ? FileFailure::kCannotRead : FileFailure::kNone;
+    }
+    // The file grew while it was read: the rest comes as from a pipe.
   }
-  for (;;) {
-    const std::size_t had = bytes.size();
-    const std::size_t want = std::max(kBlock, bytes.capacity() - had);
-    bytes.resize(had + want);
-    const std::size_t got = std::fread(&bytes[had], 1, want, file);
-    bytes.resize(had + got);
-    if (got < want) break;
-  }
-  return !std::ferror(file);
+  return ReadBlocks(file, bytes, limit);
 }
 
-FileStatus ReadFile(const std::string& name, std::string& bytes) {
+FileStatus ReadFile(const std::string& name, std::string& bytes, std::size_t limit) {
   bytes.clear();
   std::error_code error;
   if (std::filesystem::is_directory(name, error)) {
@@ -63,9 +100,8 @@ FileStatus ReadFile(const std::string& name, std::string& bytes) {
   FilePtr file(std::fopen(name.c_str(), "rb"));
   if (!file) return FileStatus::Failed(FileFailure::kCannotOpen, name, errno);
   errno = 0;
-  if (!ReadWholeFile(file.get(), bytes)) {
-    return FileStatus::Failed(FileFailure::kCannotRead, name, errno);
-  }
+  const FileFailure failure = ReadWholeFile(file.get(), bytes, limit);
+  if (failure != FileFailure::kNone) return FileStatus::Failed(failure, name, errno);
   return FileStatus::Success(name);
 }
 

@@ -1,5 +1,5 @@
 // Completion of the word before the cursor, from the words a prompt takes or
-// from the file names of a folder.
+// from the file names of a folder, at the prompt the line leads to.
 #include "console/completion.h"
 
 #include <algorithm>
@@ -31,13 +31,69 @@ void AddFileNames(const std::string& prefix, std::vector<std::string>& matches) 
   }
 }
 
+bool IsBlank(char c) { return c == ' ' || c == '\t'; }
+
+// The prompt after `word` at the prompt that offers `offered`; null for
+// nothing.
+const Completion* After(const Completion& offered, std::string_view word) {
+  Then then = offered.then;
+  if (offered.kind == Completion::Kind::kWords) {
+    for (const OfferedWord& taken : offered.words) {
+      if (std::string_view(taken.word).size() == word.size() &&
+          StartsWithFolded(taken.word, word)) {
+        then = taken.then;
+        break;
+      }
+    }
+  }
+  return then == nullptr ? nullptr : &then();
+}
+
 }  // namespace
+
+const Completion& FileNames() {
+  static const Completion offered{Completion::Kind::kFileNames, {}, nullptr};
+  return offered;
+}
+
+WordAtCursor FollowLine(const Completion& first, std::string_view line) {
+  const Completion* offered = &first;
+  std::size_t at = 0;
+  for (;;) {
+    while (at < line.size() && IsBlank(line[at])) ++at;
+    WordAtCursor cursor{offered, at, std::string(), false};
+    std::size_t end;
+    std::string_view word;
+    if (offered->kind == Completion::Kind::kFileNames && at < line.size() && line[at] == '"') {
+      // A quote closed right at the cursor still ends the word there.
+      const std::size_t close = line.find('"', at + 1);
+      cursor.quoted = true;
+      if (close == std::string_view::npos || close + 1 == line.size()) {
+        cursor.prefix =
+            line.substr(at + 1, close == std::string_view::npos ? close : close - at - 1);
+        return cursor;
+      }
+      word = line.substr(at + 1, close - at - 1);
+      end = close + 1;
+    } else {
+      end = line.find_first_of(" \t", at);
+      if (end == std::string_view::npos) {
+        cursor.prefix = line.substr(at);
+        return cursor;
+      }
+      word = line.substr(at, end - at);
+    }
+    offered = After(*offered, word);
+    if (offered == nullptr) return WordAtCursor{nullptr, line.size(), std::string(), false};
+    at = end;
+  }
+}
 
 std::vector<std::string> Complete(const Completion& completion, const std::string& prefix) {
   std::vector<std::string> matches;
   if (completion.kind == Completion::Kind::kWords) {
-    for (const char* word : completion.words) {
-      if (StartsWithFolded(word, prefix)) matches.emplace_back(word);
+    for (const OfferedWord& offered : completion.words) {
+      if (StartsWithFolded(offered.word, prefix)) matches.emplace_back(offered.word);
     }
   } else if (completion.kind == Completion::Kind::kFileNames) {
     AddFileNames(prefix, matches);

@@ -214,8 +214,7 @@ bool Console::ReadCommand(std::string& word, std::size_t limit, const Completion
 }
 
 FileNameRead Console::ReadFileName(std::string& name) {
-  const Completion file_names{Completion::Kind::kFileNames, {}};
-  Offering offer(offered_, file_names);
+  Offering offer(offered_, FileNames());
   name.clear();
   if (ended_) return FileNameRead::kEnded;
   TextStream& in = *in_;
@@ -260,7 +259,8 @@ bool Console::ReadYes(bool& yes) {
 // word was one.  A word that is not is consumed and refused, and the prompt
 // is shown again, so a field only ever receives a number.
 template <typename Take>
-bool Console::AskNumber(const char* prompt, Take take) {
+bool Console::AskNumber(const char* prompt, const Completion& offered, Take take) {
+  Offering offer(offered_, offered);
   for (;;) {
     if (ended_) return false;
     Print(prompt);
@@ -272,8 +272,8 @@ bool Console::AskNumber(const char* prompt, Take take) {
   }
 }
 
-bool Console::AskInt(const char* prompt, int& value) {
-  return AskNumber(prompt, [&value](TextStream& in) {
+bool Console::AskInt(const char* prompt, int& value, const Completion& offered) {
+  return AskNumber(prompt, offered, [&value](TextStream& in) {
     const IntToken token = LexGroupedInt(in);
     if (token.status != IntToken::kNumber) return false;
     value = token.value;
@@ -281,8 +281,8 @@ bool Console::AskInt(const char* prompt, int& value) {
   });
 }
 
-bool Console::AskReal(const char* prompt, double& value) {
-  return AskNumber(prompt, [&value](TextStream& in) {
+bool Console::AskReal(const char* prompt, double& value, const Completion& offered) {
+  return AskNumber(prompt, offered, [&value](TextStream& in) {
     const RealToken token = LexReal(in);
     if (token.status != RealToken::kNumber || !std::isfinite(token.value)) return false;
     value = token.value;

@@ -136,13 +136,18 @@ class Console : public TextSink {
   // Prints `prompt` and reads an integer, whose digits may be grouped by
   // thousands with commas ("11,776"; "1,23" is 1 and leaves ",23"); a word
   // that is not a number is consumed, answered with the invalid-input
-  // message and the prompt again.
-  bool AskInt(const char* prompt, int& value);
+  // message and the prompt again.  Tab offers `offered` (what follows the
+  // number on a line typed ahead).
+  bool AskInt(const char* prompt, int& value, const Completion& offered = {});
   // As AskInt, for a finite decimal number.
-  bool AskReal(const char* prompt, double& value);
+  bool AskReal(const char* prompt, double& value, const Completion& offered = {});
   // AskInt and AskReal with the value prompt.
-  bool AskValue(int& value) { return AskInt(kValuePrompt, value); }
-  bool AskValue(double& value) { return AskReal(kValuePrompt, value); }
+  bool AskValue(int& value, const Completion& offered = {}) {
+    return AskInt(kValuePrompt, value, offered);
+  }
+  bool AskValue(double& value, const Completion& offered = {}) {
+    return AskReal(kValuePrompt, value, offered);
+  }
   // Reads an integer (grouped as AskInt reads it) when the next word begins
   // with one; a number beyond the int range counts as the nearest int.  When
   // it does not, only the white space before it is consumed and the whole
@@ -169,7 +174,7 @@ class Console : public TextSink {
   void WriteOut(const char* text, std::size_t size);
   bool StillOpen();  // notes the end of the input when nothing is left
   template <typename Take>
-  bool AskNumber(const char* prompt, Take take);
+  bool AskNumber(const char* prompt, const Completion& offered, Take take);
 
   // Ctrl-C's request (console/interrupt.h), as the engines are handed it.
   class CtrlC final : public StopRequest {

@@ -13,6 +13,7 @@
 #include <windows.h>
 #else
 #include <fcntl.h>
+#include <termios.h>
 #include <unistd.h>
 #endif
 
@@ -48,14 +49,18 @@ BOOL WINAPI OnConsoleEvent(DWORD event) {
 
 #else
 
-int empty_input = -1;  // /dev/null, open from the start
+int empty_input = -1;                          // /dev/null, open from the start
+termios terminal_modes{};                      // RestoreTerminalOnHangUp's
+volatile std::sig_atomic_t restore_modes = 0;  // terminal_modes are to be put back
 
-// A read of standard input that has not begun yet would wait for a line
+// The terminal gets its modes back (tcsetattr is safe in a handler).  A
+// read of standard input that has not begun yet would wait for a line
 // that never comes: standard input becomes empty, and that read ends at
 // once.  One waiting already is broken off (EINTR).
 extern "C" void OnHangUp(int signal) {
   const int error = errno;
   hang_up = signal;
+  if (restore_modes != 0) tcsetattr(STDIN_FILENO, TCSANOW, &terminal_modes);
   if (empty_input >= 0) dup2(empty_input, STDIN_FILENO);
   errno = error;
 }
@@ -75,6 +80,12 @@ void WatchForHangUp(bool terminal) {
   // No SA_RESTART: a read waiting for a typed line is broken off (EINTR).
   InstallSignalHandler(SIGHUP, OnHangUp, false);
   InstallSignalHandler(SIGTERM, OnHangUp, false);
+#endif
+}
+
+void RestoreTerminalOnHangUp() {
+#ifndef _WIN32
+  if (tcgetattr(STDIN_FILENO, &terminal_modes) == 0) restore_modes = 1;
 #endif
 }
 

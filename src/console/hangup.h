@@ -16,6 +16,13 @@ namespace korvelin {
 // even before its signal arrives.
 void WatchForHangUp(bool terminal);
 
+// From now on a hang-up first puts the terminal back in the modes it has
+// now: the line editor keeps it in modes of its own while it reads a line.
+// (The editor does not watch for signals itself: its handler passes each
+// signal on to every process of the terminal's job, ending the shell that
+// started the program too.)
+void RestoreTerminalOnHangUp();
+
 // True once a hang-up has come.
 bool HungUp();
 

@@ -72,7 +72,10 @@ EditedLines::EditedLines()
   for (const std::string& line : kept_.Lines()) Recall(line);
   el_set(editor_, EL_CLIENTDATA, this);
   el_set(editor_, EL_EDITOR, "emacs");
-  el_set(editor_, EL_SIGNAL, 1);
+  // The editor's own signal handling would pass a SIGTERM or a hang-up on
+  // to the whole process group, the shell that started the program
+  // included: console/hangup.h restores the terminal instead.
+  el_set(editor_, EL_SIGNAL, 0);
   el_set(editor_, EL_HIST, history, recall_);
   el_set(editor_, EL_PROMPT, &EditedLines::Prompt);
   // Ctrl-C comes to the editor as a key rather than as a signal.
@@ -103,6 +106,7 @@ bool EditedLines::ReadLine(std::string& line, const std::string& prompt,
   for (;;) {
     interrupted_ = false;
     int count = 0;
+    el_resize(editor_);  // the window may have changed size since the last line
     const char* typed = el_gets(editor_, &count);
     if (typed == nullptr) {
       // A signal that broke off the read is not the end of the input,
@@ -149,46 +153,28 @@ std::string Narrow(const wchar_t* from, const wchar_t* to) {
   return text;
 }
 
-// Where the word before the cursor starts, as a file prompt reads words: a
-// word that opens with a double quote runs to the closing one, spaces
-// included.  `quoted`: the cursor is inside such a word, which starts at
-// its quote.
-const wchar_t* WordStart(const wchar_t* line, const wchar_t* cursor, bool& quoted) {
-  quoted = false;
-  const wchar_t* start = line;
-  for (const wchar_t* c = line; c != cursor; ++c) {
-    if (quoted) {
-      quoted = *c != L'"';
-      if (!quoted) start = c + 1;
-    } else if (*c == L' ' || *c == L'\t') {
-      start = c + 1;
-    } else if (*c == L'"' && c == start) {
-      quoted = true;
-    }
-  }
-  return start;
-}
-
-// Tab: one completion replaces the word before the cursor (a word that is
-// not a folder is followed by a space); several are listed under the line,
-// the word growing by what they share.  File names that need them come in
-// quotes (completion.h).
+// Tab: the line up to the cursor is followed to the prompt its last word
+// will answer (completion.h).  One completion replaces that word (a word
+// that is not a folder is followed by a space); several are listed under
+// the line, the word growing by what they share.  File names that need
+// them come in quotes.
 unsigned char EditedLines::CompleteWord(EditLine* editor, wint_t) {
-  const Completion& offered = *Of(editor).offered_;
   const LineInfoW* line = el_wline(editor);
-  bool quoted = false;
-  const wchar_t* start = line->cursor;
-  if (offered.kind == Completion::Kind::kFileNames) {
-    start = WordStart(line->buffer, line->cursor, quoted);
-  } else {
-    while (start != line->buffer && start[-1] != L' ' && start[-1] != L'\t') --start;
-  }
-  const int typed_length = static_cast<int>(line->cursor - start);
-  const std::string typed = Narrow(start, line->cursor);
-  const std::vector<std::string> matches = Complete(offered, typed.substr(quoted ? 1 : 0));
+  const std::string before = Narrow(line->buffer, line->cursor);
+  const WordAtCursor at = FollowLine(*Of(editor).offered_, before);
+  if (at.offered == nullptr) return CC_REFRESH_BEEP;
+  const std::vector<std::string> matches = Complete(*at.offered, at.prefix);
   if (matches.empty()) return CC_REFRESH_BEEP;
-  const std::string word = CompletionText(offered, matches, quoted);
+  const std::string word = CompletionText(*at.offered, matches, at.quoted);
+  const std::string typed = before.substr(at.start);
   if (word != typed) {
+    // The typed word's characters, counted as the editor counts them.
+    int typed_length = 0;
+    std::size_t bytes = 0;
+    for (const wchar_t* c = line->buffer; c != line->cursor; ++c) {
+      if (bytes >= at.start) ++typed_length;
+      bytes += Narrow(c, c + 1).size();
+    }
     el_deletestr(editor, typed_length);
     el_insertstr(editor, word.c_str());
   }
@@ -222,6 +208,7 @@ bool StartLineEditor(Console& console) {
   // At a prompt Ctrl-C is the editor's key; while a command runs it asks
   // the command to stop (console/interrupt.h).
   CatchInterrupts();
+  RestoreTerminalOnHangUp();
   console.UseLineReader(std::make_unique<EditedLines>());
   return true;
 }

@@ -16,16 +16,22 @@
 
 #include "console/completion.h"
 #include "console/console.h"
+#include "console/list_prompts.h"
 
 namespace korvelin {
 
 // What a command tells the loop that ran it.
 enum class Next { kStay, kLeave };
 
+// A command: its word, what it does, and what the read after its word
+// offers to Tab when the command goes on to a prompt (a file name, a number
+// followed by keywords, another protocol's words), so that Tab can complete
+// the words of a whole line typed ahead.
 template <typename Handler>
 struct Command {
   const char* word;
   Handler run;
+  Then then = nullptr;
 };
 
 // The handler of the command whose word equals `word`, or null.
@@ -55,23 +61,33 @@ template <typename Context>
 using Handler = Next (*)(Context&);
 // Offered a word that is not in the table: `take` tells whether it took the
 // word, and sets `next` when it did; `words` lists the words it takes, which
-// Tab offers beside the table's.
+// Tab offers beside the table's, and `then` what the read after one offers.
 template <typename Context>
 struct Fallback {
   bool (*take)(Context&, const std::string& word, Next& next) = nullptr;
   const std::vector<const char*>& (*words)() = nullptr;
+  Then then = nullptr;
 };
 // Prints the protocol's prompt.
 template <typename Context>
 using Prompt = void (*)(Context&);
 
-// The words of a command table and of its fallback.
-template <typename Handler, std::size_t N>
-Completion WordsOf(const Command<Handler> (&table)[N], const std::vector<const char*>& (*more)()) {
-  Completion words{Completion::Kind::kWords, {}};
-  for (const Command<Handler>& command : table) words.words.push_back(command.word);
-  if (more != nullptr) {
-    for (const char* word : more()) words.words.push_back(word);
+// The words of a command table and of its fallback, with what follows each.
+template <typename Handler, std::size_t N, typename Context>
+Completion WordsOf(const Command<Handler> (&table)[N], const Fallback<Context>& fallback) {
+  Completion words{Completion::Kind::kWords, {}, nullptr};
+  bool followed = fallback.then != nullptr;
+  for (const Command<Handler>& command : table) {
+    words.words.emplace_back(command.word, command.then);
+    followed = followed || command.then != nullptr;
+  }
+  if (fallback.words != nullptr) {
+    for (const char* word : fallback.words()) words.words.emplace_back(word, fallback.then);
+  }
+  // A table whose entries do not say what follows them takes it from the
+  // description of a prompt of the same words (console/list_prompts.h).
+  if (!followed) {
+    if (const Completion* described = DescribedPrompt(words)) return *described;
   }
   return words;
 }
@@ -100,7 +116,7 @@ void RunProtocol(Console& console, Context& context,
                  Prompt<typename protocol_detail::Same<Context>::type> prompt,
                  const Command<Handler<Context>> (&commands)[N], WordRule rule = {},
                  Fallback<typename protocol_detail::Same<Context>::type> fallback = {}) {
-  const Completion offered = WordsOf(commands, fallback.words);
+  const Completion offered = WordsOf(commands, fallback);
   std::string word;
   for (;;) {
     prompt(context);

@@ -43,7 +43,28 @@ HANDLE AsHandle(Handle handle) { return reinterpret_cast<HANDLE>(handle); }
 
 std::uint64_t ProcessNumber() { return GetCurrentProcessId(); }
 
-int SystemError() { return static_cast<int>(GetLastError()); }
+// The system's error as the errno value of the same meaning, so that its
+// reason reads as on other systems.
+int SystemError() {
+  switch (GetLastError()) {
+    case ERROR_FILE_NOT_FOUND:
+    case ERROR_PATH_NOT_FOUND:
+    case ERROR_INVALID_DRIVE:
+    case ERROR_BAD_NETPATH: return ENOENT;
+    case ERROR_ACCESS_DENIED:
+    case ERROR_SHARING_VIOLATION:
+    case ERROR_LOCK_VIOLATION: return EACCES;
+    case ERROR_WRITE_PROTECT: return EROFS;
+    case ERROR_DISK_FULL:
+    case ERROR_HANDLE_DISK_FULL: return ENOSPC;
+    case ERROR_FILE_EXISTS:
+    case ERROR_ALREADY_EXISTS: return EEXIST;
+    case ERROR_FILENAME_EXCED_RANGE: return ENAMETOOLONG;
+    case ERROR_INVALID_NAME:
+    case ERROR_DIRECTORY: return EINVAL;
+    default: return EIO;
+  }
+}
 
 // A new file, shared with no process that would delete it: while it is being
 // written, another save of the same file cannot take it for a leftover.
@@ -312,12 +333,28 @@ std::uint64_t LeftoverWriter(const fs::path& file, const fs::path& target) {
 
 AtomicFile::~AtomicFile() { Abandon(); }
 
-FileStatus AtomicFile::Open(const std::string& name) {
+FileStatus CreateNewFile(const std::string& name) {
+  bool taken = false;
+  const Handle handle = CreateNew(fs::path(name), taken);
+  if (handle == kClosed) {
+    const int error = taken ? EEXIST : SystemError();
+    return FileStatus::Failed(FileFailure::kCannotWrite, name, error);
+  }
+  CloseFile(handle);
+  return FileStatus::Success(name);
+}
+
+std::uint64_t ThisProcess() { return ProcessNumber(); }
+
+FileStatus AtomicFile::Open(const std::string& name, bool backups) {
   Abandon();
   failed_ = false;
   error_ = 0;
   buffer_.clear();
   replaces_ = false;
+  backups_ = backups;
+  rotated_.clear();
+  dropped_.clear();
   name_ = name;
   target_ = FollowLinks(name);
   std::error_code error;
@@ -350,6 +387,74 @@ FileStatus AtomicFile::Open(const std::string& name) {
 fs::path AtomicFile::TemporaryName(int attempt) const {
   return FolderOf(target_) / (LeftoverPrefix(target_) + Native(std::to_string(ProcessNumber())) +
                               Native("-" + std::to_string(attempt)));
+}
+
+fs::path AtomicFile::UnusedTemporaryName() const {
+  std::error_code error;
+  for (int attempt = 0; attempt < kMostAttempts; ++attempt) {
+    const fs::path candidate = TemporaryName(attempt);
+    if (candidate != temporary_ &&
+        fs::symlink_status(candidate, error).type() == fs::file_type::not_found) {
+      return candidate;
+    }
+  }
+  return fs::path();
+}
+
+fs::path AtomicFile::BackupName(int number) const {
+  return target_.native() + Native(number == 1 ? ".bak" : ".bak" + std::to_string(number));
+}
+
+// From the oldest to the newest, each backup takes the next one's place.
+// Only files are moved: a folder or a device of such a name is the user's,
+// and the rotation fails before it moves anything.  The oldest backup is
+// set aside, not removed, so that a rotation that fails part-way can be put
+// back whole.
+bool AtomicFile::Rotate() {
+  rotated_.clear();
+  dropped_.clear();
+  bool present[kMostBackups + 1] = {};
+  std::error_code error;
+  for (int number = 1; number <= kMostBackups; ++number) {
+    const fs::file_type type = fs::symlink_status(BackupName(number), error).type();
+    present[number] = type != fs::file_type::not_found;
+    if (present[number] && type != fs::file_type::regular && type != fs::file_type::symlink) {
+      Failed(type == fs::file_type::directory ? EISDIR : EEXIST);
+      return false;
+    }
+  }
+  if (present[kMostBackups] && present[kMostBackups - 1]) {
+    const fs::path aside = UnusedTemporaryName();
+    if (aside.empty() || !Replace(BackupName(kMostBackups), aside)) {
+      Failed(aside.empty() ? EEXIST : SystemError());
+      return false;
+    }
+    dropped_ = aside;
+  }
+  for (int number = kMostBackups - 1; number >= 1; --number) {
+    if (!present[number]) continue;
+    if (!Replace(BackupName(number), BackupName(number + 1))) {
+      Failed(SystemError());
+      return false;
+    }
+    rotated_.emplace_back(BackupName(number), BackupName(number + 1));
+  }
+  return true;
+}
+
+void AtomicFile::Unrotate() {
+  for (auto move = rotated_.rbegin(); move != rotated_.rend(); ++move) {
+    Replace(move->second, move->first);
+  }
+  rotated_.clear();
+  if (!dropped_.empty()) Replace(dropped_, BackupName(kMostBackups));
+  dropped_.clear();
+}
+
+void AtomicFile::Rotated() {
+  if (!dropped_.empty()) RemoveFile(dropped_);
+  dropped_.clear();
+  rotated_.clear();
 }
 
 // The old file takes a second name, a temporary file's (which a save killed
@@ -410,15 +515,18 @@ FileStatus AtomicFile::Commit() {
     return Failed(error_);
   }
   if (temporary_.empty()) return FileStatus::Success(name_);
-  if (replaces_ && !Backup()) {
+  if (replaces_ && backups_ && !(Rotate() && Backup())) {
+    Unrotate();
     Abandon();
     return Failed(error_);
   }
   if (!Replace(temporary_, target_)) {
     Failed(SystemError());
+    Unrotate();
     Abandon();
     return Failed(error_);
   }
+  Rotated();
   temporary_.clear();
   SyncFolder(FolderOf(target_));
   return FileStatus::Success(name_);

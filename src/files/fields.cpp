@@ -23,9 +23,9 @@ bool Ahead(TextStream& in, const char* word) {
 // The skip shared by every form; `minus` tells whether the
 // character discarded just before the digit was a minus sign.  Characters,
 // not bytes, are discarded: a byte 0x80-0x9F inside a longer character does
-// not end the skip.  With `tab_separates`, a tab is discarded like a space;
-// with `words`, "inf" and "nan" stop it as a digit does.
-Skip FindNumber(TextStream& in, bool& minus, bool tab_separates, bool words) {
+// not end the skip.  With `tab_stops`, a tab ends it as kAtTab; with
+// `words`, "inf" and "nan" stop it as a digit does.
+Skip FindNumber(TextStream& in, bool& minus, bool tab_stops, bool words) {
   minus = false;
   for (;;) {
     const StreamChar c = in.GetChar();
@@ -39,7 +39,7 @@ Skip FindNumber(TextStream& in, bool& minus, bool tab_separates, bool words) {
       if (Ahead(in, c.code == 'i' ? "inf" : "nan")) return Skip::kAtNumber;
       in.Get();
     }
-    if (IsControl(c.code) && !(tab_separates && c.code == '\t')) return Skip::kAtLineEnd;
+    if (IsControl(c.code)) return tab_stops && c.code == '\t' ? Skip::kAtTab : Skip::kAtLineEnd;
     minus = c.code == '-';
   }
 }

@@ -4,14 +4,17 @@
 
 #include <string>
 
+#include "base/file_status.h"
 #include "console/console.h"
 #include "roster/session.h"
 
 namespace korvelin {
 
 // LOAD: asks for a file and reads it as a save file or, when it does not
-// begin with the save-file header, as a stat table.  A file read marks the
-// session saved (session.h's SaveState) and is remembered.
+// begin with the save-file header, as a stat table.  A damaged save file
+// (cut short, or with rows that cannot be read) is taken only when the user
+// says yes.  A file read marks the session saved (session.h's SaveState)
+// and is remembered.
 // When it replaces the session's roster, season, settings and columns,
 // the replaced ones are moved into `*before` (when given), for UNDO; true
 // then.
@@ -26,10 +29,11 @@ void LoadFile(Console& console, Session& session, const std::string& name);
 bool Update(Console& console, Session& session, Session* before = nullptr);
 
 // SAVE: asks for a file and saves the session to it (nothing to do on an
-// empty roster).  The file replaced keeps its previous content as NAME.bak;
-// when it is the file last loaded, saved or written a list to and has
-// changed since, the user is asked first.  A save marks the session saved
-// and is remembered.
+// empty roster).  The file replaced keeps its previous content as NAME.bak,
+// the older backups moving down to NAME.bak5.  The user is asked first when
+// the file is a save file that holds more dates or more members than the
+// session, or when it is the file last loaded, saved or written a list to
+// and has changed since.  A save marks the session saved and is remembered.
 void Save(Console& console, Session& session);
 // QUIT: asks for confirmation, then offers to save as SAVE does.  True when
 // the program is to end; false to carry on (the user did not confirm, did
@@ -45,5 +49,9 @@ enum class FileAnswer {
 // Prints `prompt` and reads a file name (long names and quoted names with
 // spaces included).
 FileAnswer AskFileName(Console& console, const char* prompt, std::string& name);
+
+// Prints a command's failure `message` and, on a line of its own, the
+// system's reason for it ("   [Permission denied]"), when it gave one.
+void ReportFailure(Console& console, const char* message, const FileStatus& status);
 
 }  // namespace korvelin

@@ -30,19 +30,32 @@ namespace {
 
 // The messages of a command that reads a file.
 struct ReadFailures {
-  const char* open;  // the file cannot be opened (or its name is refused)
-  const char* read;  // reading it failed part-way
+  const char* open;       // the file cannot be opened (or its name is refused)
+  const char* read;       // reading it failed part-way
+  const char* too_large;  // it holds more than kReadLimit (or never ends)
 };
 
 const ReadFailures kLoadFailures = {"   [ERROR OPENING FILE.  LOAD ABORTED]",
-                                    "   [ERROR READING FILE.  LOAD ABORTED]"};
+                                    "   [ERROR READING FILE.  LOAD ABORTED]",
+                                    "   [FILE TOO LARGE.  LOAD ABORTED]"};
 const ReadFailures kUpdateFailures = {"   [ERROR OPENING FILE.  UPDATE ABORTED]",
-                                      "   [ERROR READING FILE.  UPDATE ABORTED]"};
+                                      "   [ERROR READING FILE.  UPDATE ABORTED]",
+                                      "   [FILE TOO LARGE.  UPDATE ABORTED]"};
 
-// Reads the whole file `name` before anything changes, so that a read
-// error leaves the roster as it was instead of half loaded.  Nothing when
-// it cannot be read or Ctrl-C broke the reading off (a FIFO no one writes
-// to waits for ever); the failure has then been printed.
+// The message of a file that could not be read whole.
+const char* FailureMessage(const FileStatus& status, const ReadFailures& failures) {
+  switch (status.failure) {
+    case FileFailure::kCannotRead: return failures.read;
+    case FileFailure::kTooLarge: return failures.too_large;
+    default: return failures.open;
+  }
+}
+
+// Reads the whole file `name` (at most kReadLimit bytes: a device or a
+// pipe that never ends is given up there) before anything changes, so
+// that a read error leaves the roster as it was instead of half loaded.
+// Nothing when it cannot be read or Ctrl-C broke the reading off (a FIFO
+// no one writes to waits for ever); the failure has then been printed.
 std::optional<TextStream> ReadNamed(Console& console, const std::string& name,
                                     const ReadFailures& failures) {
   std::string bytes;
@@ -53,7 +66,7 @@ std::optional<TextStream> ReadNamed(Console& console, const std::string& name,
   }
   if (console.ReportInterrupt()) return std::nullopt;
   if (!status.ok()) {
-    console.PrintLine(status.failure == FileFailure::kCannotRead ? failures.read : failures.open);
+    ReportFailure(console, FailureMessage(status, failures), status);
     return std::nullopt;
   }
   // A file written as UTF-16 is read as the same text in UTF-8.
@@ -77,14 +90,16 @@ std::optional<TextStream> AskAndRead(Console& console, const char* prompt,
 }
 
 // The lines after a table's rows: what was not taken, and what was taken
-// incomplete.
+// incomplete or with numbers left over (a number split in two, perhaps).
 void ReportTable(Console& console, const TableReport& report) {
   static const Format kSkipped("   [SKIPPED %d LINES WITHOUT AN ID]\n");
   static const Format kRepeated("   [SKIPPED %d ROWS WITH A REPEATED ID]\n");
   static const Format kIncomplete("   [%d ROWS WITH MISSING STATS]\n");
+  static const Format kMoreNumbers("   [%d ROWS WITH MORE NUMBERS THAN STATS]\n");
   if (report.skipped != 0) console.Print(kSkipped({report.skipped}));
   if (report.repeated != 0) console.Print(kRepeated({report.repeated}));
   if (report.incomplete != 0) console.Print(kIncomplete({report.incomplete}));
+  if (report.more_numbers != 0) console.Print(kMoreNumbers({report.more_numbers}));
 }
 
 // Who was in the roster but not in the table: often who left the gang.
@@ -117,6 +132,20 @@ void HandOver(Session& session, Session* before) {
   before->columns = session.columns;
 }
 
+// A save file cut short, or holding rows that could not be read, is taken
+// only once the user has seen how much was read and said yes.
+bool TakeDamaged(Console& console, const SaveFileReport& report) {
+  if (!report.Damaged()) return true;
+  static const Format kAsk(
+      "   [THAT SAVE FILE IS DAMAGED: %d MEMBERS READ, %d LINES DAMAGED.  LOAD WHAT WAS READ? 'Y' "
+      "TO CONFIRM]\n >>> ");
+  console.Print(kAsk({report.members, report.damaged_rows + report.damaged_season_lines}));
+  bool yes = false;
+  if (!console.ReadYes(yes)) return false;
+  if (!yes) console.PrintLine("   [LOAD ABORTED]");
+  return yes;
+}
+
 // The list settings a stat-table import starts from.
 void ResetListSettings(Session& session) {
   session.columns = kDefaultColumns;
@@ -142,15 +171,20 @@ bool LoadFrom(Console& console, Session& session, TextStream& file, const std::s
       console.ReportInterrupt();
       return false;
     }
+    if (!TakeDamaged(console, report)) return false;
     static const Format kDamaged("   [SKIPPED %d DAMAGED HISTORY LINES]\n");
-    if (report.damaged_season_lines != 0) console.Print(kDamaged({report.damaged_season_lines}));
+    if (report.damaged_season_lines != 0 && !report.Damaged()) {
+      console.Print(kDamaged({report.damaged_season_lines}));
+    }
     FileStamp stamp = StampFile(name);
+    std::string save_file = stamp.path;
     HandOver(session, before);
     session.roster = std::move(loaded.roster);
     session.list = loaded.list;
     session.columns = loaded.columns;
     session.season = std::move(loaded.season);
     session.saved.Clean(std::move(stamp));
+    session.saved.save_file = std::move(save_file);
     return true;
   }
   console.PrintLine("   [LOADING]");
@@ -179,10 +213,23 @@ bool LoadFrom(Console& console, Session& session, TextStream& file, const std::s
   ResetListSettings(session);
   session.season = std::move(season);
   session.saved.Clean(std::move(stamp));
+  session.saved.save_file.clear();
   return true;
 }
 
+// Whether a table of the date `day` is older than the season's latest
+// snapshot: a week that was missed, filled in afterwards.
+bool OlderThanTheHistory(const Season& season, int day) {
+  return !season.empty() && day < season[season.size() - 1].day;
+}
+
 }  // namespace
+
+void ReportFailure(Console& console, const char* message, const FileStatus& status) {
+  console.PrintLine(message);
+  const std::string reason = SystemReason(status.error);
+  if (!reason.empty()) console.PrintLine("   [" + reason + "]");
+}
 
 bool Load(Console& console, Session& session, Session* before) {
   std::string name;
@@ -219,11 +266,25 @@ bool Update(Console& console, Session& session, Session* before) {
     console.PrintLine("   [NO MEMBERS IN THAT FILE.  UPDATE ABORTED]");
     return false;
   }
-  ReportAbsent(console, updated, report.absent);
-  // The season with the table's snapshot is made aside too, the one it
-  // replaces going to UNDO.
+  // What may run out of memory is done before anything is replaced: the
+  // season with the table's snapshot is made aside (the one it replaces
+  // going to UNDO), so that an abandoned UPDATE changes nothing.
+  const bool older = OlderThanTheHistory(session.season, snapshot.day);
   Season season = session.season;
   season.Add(std::move(snapshot.points));
+  if (older) {
+    // An older table: its snapshot joins the history, and the roster stays
+    // as it was, so that the latest stats are not put back to that week's;
+    // UNDO's step gets a copy of it.
+    Roster kept = before != nullptr ? session.roster : Roster();
+    static const Format kOlder("   [AN OLDER TABLE (%s): KEPT IN THE HISTORY ONLY]\n");
+    console.Print(kOlder({DateText(snapshot.day)}));
+    HandOver(session, before);
+    if (before != nullptr) session.roster = std::move(kept);
+    session.season = std::move(season);
+    return true;
+  }
+  ReportAbsent(console, updated, report.absent);
   HandOver(session, before);
   session.roster = std::move(updated);
   session.season = std::move(season);

@@ -1,20 +1,43 @@
 // SAVE and QUIT.
+#include <optional>
+#include <string>
+
 #include "files/files.h"
 #include "files/save_file.h"
+#include "text/format.h"
 
 namespace korvelin {
 
 namespace {
 
-void SaveFailed(Console& console) { console.PrintLine("   [ERROR SAVING FILE.  SAVE ABORTED]"); }
+const char kSaveFailed[] = "   [ERROR SAVING FILE.  SAVE ABORTED]";
 
-// Whether to save over `name`: yes, unless it is the file this session last
-// read or wrote, another program has written it since, and the user does
-// not confirm.
+// The question before a save over a save file that holds more than the
+// session: a stat table loaded where the season's save file was meant would
+// otherwise replace weeks of history with one date.  Empty when there is
+// nothing to ask.
+std::string RicherFileQuestion(const Session& session, const std::string& name) {
+  const std::optional<SaveFileCounts> file = CountSaveFile(name);
+  const auto dates = static_cast<long long>(session.season.Dates().size());
+  const auto members = static_cast<long long>(session.roster.size());
+  if (!file || (file->dates <= dates && file->members <= members)) return std::string();
+  static const Format kAsk(
+      "   [THAT FILE HOLDS %d DATES AND %d MEMBERS, THIS SAVE %d DATES AND %d MEMBERS.  SAVE OVER "
+      "IT? 'Y' TO CONFIRM]\n >>> ");
+  return kAsk({file->dates, file->members, dates, members});
+}
+
+// Whether to save over `name`: yes, unless it holds more than the session,
+// or it is the file this session last read or wrote and another program has
+// written it since, and the user does not confirm.  One question at most.
 bool MaySaveOver(Console& console, const Session& session, const std::string& name) {
-  if (!ChangedSince(session.saved.file, name)) return true;
-  console.Print(
-      "   [THAT FILE CHANGED SINCE IT WAS LOADED OR SAVED.  SAVE OVER IT? 'Y' TO CONFIRM]\n >>> ");
+  std::string question = RicherFileQuestion(session, name);
+  if (question.empty() && ChangedSince(session.saved.file, name)) {
+    question =
+        "   [THAT FILE CHANGED SINCE IT WAS LOADED OR SAVED.  SAVE OVER IT? 'Y' TO CONFIRM]\n >>> ";
+  }
+  if (question.empty()) return true;
+  console.Print(question);
   bool yes = false;
   if (!console.ReadYes(yes)) return false;
   if (!yes) console.PrintLine("   [NOT SAVED]");
@@ -27,7 +50,7 @@ bool AskAndSave(Console& console, Session& session, const char* prompt) {
   std::string name;
   switch (AskFileName(console, prompt, name)) {
     case FileAnswer::kCancelled: return true;
-    case FileAnswer::kRefused: SaveFailed(console); return false;
+    case FileAnswer::kRefused: console.PrintLine(kSaveFailed); return false;
     case FileAnswer::kName: break;
   }
   if (!MaySaveOver(console, session, name)) return false;
@@ -38,10 +61,11 @@ bool AskAndSave(Console& console, Session& session, const char* prompt) {
     return false;
   }
   if (!status.ok()) {
-    SaveFailed(console);
+    ReportFailure(console, kSaveFailed, status);
     return false;
   }
   session.saved.Clean(StampFile(name));
+  session.saved.save_file = session.saved.file.path;
   return true;
 }
 

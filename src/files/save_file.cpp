@@ -3,7 +3,8 @@
 // The save file, which ReadSaveFile reads back by position.  It is written to
 // disk and read by earlier runs of the program: its layout must not change.
 //   1. kSaveHeader (199 characters in six lines), then an empty line;
-//   2. the column titles, a rule of 199 "_" closed by "|", an empty line;
+//   2. the column titles, a rule of 199 "_" closed by "|", an empty line
+//      (in a recovery file, a note of its work: shell/recovery.cpp);
 //   3. one row per member, in roster order:
 //      "|" name (29 characters) " : " id " : " level " : " the old speed,
 //      power, strength, health, intelligence, beg (six decimals), then the
@@ -14,6 +15,9 @@
 //   6. ": health : speed : power : strength weight (six decimals each) :
 //      sort option : sort direction " on a line of its own;
 //   7. "}".
+// Each row, the flag line and the settings line are read from their own
+// line: one that ends early is damaged, and never takes its fields from the
+// next line.
 // Earlier versions stop reading there.  What follows is the season
 // (season_section.cpp), written only when there is one:
 //   8. "HISTORY 1";
@@ -29,11 +33,16 @@
 //      read whole.
 #include "files/save_file.h"
 
+#include <filesystem>
+#include <set>
+#include <system_error>
+
 #include "console/interrupt.h"
 #include "files/atomic_file.h"
 #include "files/fields.h"
 #include "files/season_section.h"
 #include "roster/options.h"
+#include "text/dates.h"
 #include "text/format.h"
 #include "text/numbers.h"
 #include "text/save_header.h"
@@ -60,12 +69,15 @@ const Format kSettings("\n: %lf : %lf : %lf : %lf : %d : %d \n");
 
 // Writes the whole file, echoing every row and the closing "}".  False
 // when the stop request stopped it after a row.
-bool WriteContents(AtomicFile& out, const Session& session, TextSink& echo, StopRequest& stop) {
+bool WriteContents(AtomicFile& out, const Session& session, TextSink& echo, StopRequest& stop,
+                   std::string_view note) {
   out.Write(kSaveHeader);
   out.Write("\n");
   out.Write(kTitles);
   out.Write(std::string(199, '_'));
-  out.Write("|\n\n");
+  out.Write("|\n");
+  out.Write(note);
+  out.Write("\n");
   const Roster& roster = session.roster;
   std::string row, line;
   for (const Member& r : roster) {
@@ -101,16 +113,56 @@ void SkipLine(TextStream& in) {
   }
 }
 
-// The next number of the row, keeping a minus sign written before it so
-// that negative values come back as they were saved.
-void NextInt(TextStream& in, int& field) {
-  SkipToSignedNumber(in);
+// The next number of the line, keeping a minus sign written before it so
+// that negative values come back as they were saved.  False when the line
+// has none left.  ("nan" is a real's field too, which it leaves as it was.)
+bool NextInt(TextStream& in, int& field) {
+  if (SkipToSignedNumber(in) != Skip::kAtNumber) return false;
   ReadFileInt(in, field);
+  return true;
 }
 
-void NextReal(TextStream& in, double& field) {
-  SkipToReal(in);
+bool NextReal(TextStream& in, double& field) {
+  if (SkipToReal(in) != Skip::kAtNumber) return false;
   ReadFileReal(in, field);
+  return true;
+}
+
+// Reads a member's row, a line without its line end, into `r` and `name`.
+// False when the line is damaged: it ends before the name's 29 characters
+// or one of the fourteen numbers, or lacks the closing "|" (a row cut
+// within its last number).
+bool ReadRow(std::string_view line, Member& r, std::string& name) {
+  const std::size_t last = line.find_last_not_of(' ');
+  if (last == std::string_view::npos || line[last] != '|') return false;
+  TextStream in = TextStream::Memory(std::string(line));
+  in.Get();  // the "|" that opens the row
+  // The name is read as its 29 columns, padding included: 29 characters,
+  // whatever bytes each takes.
+  name.clear();
+  for (std::size_t i = 0; i < kNameLength; ++i) {
+    const StreamChar ch = in.GetChar();
+    if (ch.code == kEnd) return false;
+    name.append(ch.Bytes());
+  }
+  return NextInt(in, r.id) && NextInt(in, r.level) && NextInt(in, r.oldspeed) &&
+         NextInt(in, r.oldpower) && NextInt(in, r.oldstren) && NextInt(in, r.oldhealth) &&
+         NextInt(in, r.oldintel) && NextReal(in, r.oldbeg) && NextInt(in, r.newspeed) &&
+         NextInt(in, r.newpower) && NextInt(in, r.newstren) && NextInt(in, r.newhealth) &&
+         NextInt(in, r.newintel) && NextReal(in, r.newbeg);
+}
+
+// Reads the settings line: the four weights, the sort option and its
+// direction, each read in turn as far as the line goes.  False when the
+// line ends before the last.
+bool ReadSettings(std::string line, ListSettings& list) {
+  TextStream in = TextStream::Memory(std::move(line));
+  int direction = SavedNumberOf(list.sort_direction);
+  const bool whole = NextReal(in, list.weights.health) && NextReal(in, list.weights.speed) &&
+                     NextReal(in, list.weights.power) && NextReal(in, list.weights.strength) &&
+                     NextInt(in, list.sort_option) && NextInt(in, direction);
+  list.sort_direction = SortDirectionOf(direction);
+  return whole;
 }
 
 const Format kLoadedEcho(
@@ -120,15 +172,15 @@ const Format kLoadedEcho(
 }  // namespace
 
 FileStatus WriteSaveFile(const std::string& name, const Session& session, TextSink& echo,
-                         StopRequest& stop) {
+                         StopRequest& stop, const SaveFileWriting& how) {
   AtomicFile file;
   FileStatus opened;
   {
     InterruptibleWait wait;  // a FIFO no one reads waits for ever
-    opened = file.Open(name);
+    opened = file.Open(name, how.backups);
   }
   // A file not committed is abandoned, its temporary file removed.
-  if (stop.Requested() || (opened.ok() && !WriteContents(file, session, echo, stop))) {
+  if (stop.Requested() || (opened.ok() && !WriteContents(file, session, echo, stop, how.note))) {
     return FileStatus::Failed(FileFailure::kInterrupted, name, 0);
   }
   if (!opened.ok()) return opened;
@@ -141,12 +193,12 @@ void WriteColumnFlags(const ColumnSet& columns, std::string& out) {
   }
 }
 
-ColumnSet ReadColumnFlags(TextStream& in) {
+ColumnSet ReadColumnFlags(TextStream& in, int* read) {
   ColumnSet columns;
   for (int number = 1; number <= kSavedColumnFlags; ++number) {
     SkipToNumber(in);
     int flag = 1;  // a flag that cannot be read leaves its column hidden
-    ReadFileInt(in, flag);
+    if (ReadFileInt(in, flag) && read != nullptr) ++*read;
     if (flag == 0) columns.Show(OptionByNumber(number), true);
   }
   return columns;
@@ -160,65 +212,86 @@ SaveFileReport ReadSaveFile(TextStream& in, Session& session, TextSink& echo, St
   // The line end after the header, the titles, the rule and the empty line.
   for (int i = 0; i < 4; ++i) SkipLine(in);
 
-  std::string name, line;
+  std::string row, name, echoed;
   for (;;) {
     if (stop.Requested()) {
       report.interrupted = true;
       return report;
     }
-    const int c = in.Get();
+    row.clear();
     // A damaged file that ends among the rows keeps the settings as they were.
-    if (c == kEnd) return report;
-    if (c == '}') break;
+    if (!in.GetLine(row)) return report;
+    if (!row.empty() && row[0] == '}') break;
+    if (row.empty()) continue;
     Member r;
-    // The name is read as its 29 columns, padding included: 29 characters,
-    // whatever bytes each takes.
-    name.clear();
-    for (std::size_t i = 0; i < kNameLength; ++i) {
-      const StreamChar ch = in.GetChar();
-      if (ch.code == kEnd) break;
-      name.append(ch.Bytes());
+    // A member without an ID cannot be reached by EDIT or DELETE: no save
+    // holds one, so its row is damaged.
+    if (!ReadRow(row, r, name) || r.id == 0) {
+      ++report.damaged_rows;
+      continue;
     }
-    NextInt(in, r.id);
-    NextInt(in, r.level);
-    NextInt(in, r.oldspeed);
-    NextInt(in, r.oldpower);
-    NextInt(in, r.oldstren);
-    NextInt(in, r.oldhealth);
-    NextInt(in, r.oldintel);
-    NextReal(in, r.oldbeg);
-    NextInt(in, r.newspeed);
-    NextInt(in, r.newpower);
-    NextInt(in, r.newstren);
-    NextInt(in, r.newhealth);
-    NextInt(in, r.newintel);
-    NextReal(in, r.newbeg);
-    for (int i = 0; i < 3; ++i) in.Get();  // " |" and the line end
     const Member& member = roster.Append(r, name);
-    line.clear();
-    kLoadedEcho.AppendTo(line, {roster.NameOf(member), r.id, r.level, r.oldspeed, r.oldpower,
-                                r.oldstren, r.oldhealth, r.oldintel, r.oldbeg, r.newspeed,
-                                r.newpower, r.newstren, r.newhealth, r.newintel, r.newbeg});
-    echo.Write(line);
+    ++report.members;
+    echoed.clear();
+    kLoadedEcho.AppendTo(echoed, {roster.NameOf(member), r.id, r.level, r.oldspeed, r.oldpower,
+                                  r.oldstren, r.oldhealth, r.oldintel, r.oldbeg, r.newspeed,
+                                  r.newpower, r.newstren, r.newhealth, r.newintel, r.newbeg});
+    echo.Write(echoed);
   }
-  in.Get();  // the line end after "}"
-  session.columns = ReadColumnFlags(in);
-
-  // The settings line: the first skip stops at the line end that opens it.
-  ListSettings& list = session.list;
-  if (SkipToReal(in) == Skip::kAtLineEnd) SkipToReal(in);
-  ReadFileReal(in, list.weights.health);
-  NextReal(in, list.weights.speed);
-  NextReal(in, list.weights.power);
-  NextReal(in, list.weights.strength);
-  NextInt(in, list.sort_option);
-  int direction = SavedNumberOf(list.sort_direction);
-  NextInt(in, direction);
-  list.sort_direction = SortDirectionOf(direction);
+  // The flag line, then the settings line, each whole on its own line; the
+  // "}" that closes them must follow.
+  row.clear();
+  in.GetLine(row);
+  TextStream flags = TextStream::Memory(std::move(row));
+  int flags_read = 0;
+  session.columns = ReadColumnFlags(flags, &flags_read);
+  row.clear();
+  const bool settings = in.GetLine(row) && ReadSettings(std::move(row), session.list);
+  report.ended_early = flags_read != kSavedColumnFlags || !settings || in.Ended();
   const SeasonSectionReport season = ReadSeasonSection(in, session.season, stop);
   report.damaged_season_lines = season.damaged;
   report.interrupted = season.interrupted || stop.Requested();
   return report;
+}
+
+std::string ReadSaveFileNote(TextStream& in) {
+  std::string line;
+  for (int i = 0; i < 4; ++i) {
+    line.clear();
+    if (!in.GetLine(line)) return std::string();
+  }
+  return line;
+}
+
+std::optional<SaveFileCounts> CountSaveFile(const std::string& name) {
+  // Only a regular file is looked into: a pipe would wait for a writer.
+  std::error_code error;
+  if (!std::filesystem::is_regular_file(name, error)) return std::nullopt;
+  FilePtr file(std::fopen(name.c_str(), "rb"));
+  if (!file) return std::nullopt;
+  TextStream in = TextStream::File(std::move(file));
+  SkipByteOrderMark(in);
+  if (!TakeSaveHeader(in)) return std::nullopt;
+  SaveFileCounts counts;
+  std::string line;
+  auto next = [&in, &line] {
+    line.clear();
+    return in.GetLine(line);
+  };
+  for (int i = 0; i < 4 && next(); ++i) {
+  }
+  while (next() && (line.empty() || line[0] != '}')) {
+    if (!line.empty()) ++counts.members;
+  }
+  while (next() && line.substr(0, line.find_last_not_of(" \r") + 1) != kSeasonMark) {
+  }
+  std::set<int> days;
+  int day = 0;
+  while (next()) {
+    if (ParseDate(std::string_view(line).substr(0, line.find(' ')), day)) days.insert(day);
+  }
+  counts.dates = static_cast<long long>(days.size());
+  return counts;
 }
 
 }  // namespace korvelin

@@ -9,10 +9,61 @@
 #include "text/characters.h"
 #include "text/format.h"
 #include "text/numbers.h"
+#include "text/web_table.h"
 
 namespace korvelin {
 
+// ---------------------------------------------------------------------------
+// Names
+// ---------------------------------------------------------------------------
+
 namespace {
+
+bool IsBlank(long code) {
+  return code == ' ' || code == '\t' || code == '\n' || code == '\r' || IsUnicodeSpace(code);
+}
+
+// Builds a row's name out of its characters: the blanks before the first
+// other character are dropped and so, by Finish, are those after the last;
+// any other blank is a space; the first kNameLength characters are kept,
+// the rest dropped.
+class NameBuilder {
+ public:
+  explicit NameBuilder(std::string& name) : name_(name) { name_.clear(); }
+  // Adds a printable ASCII character other than a space: the usual one.
+  void AddPlain(char c) {
+    if (characters_ < kNameLength) name_ += c;
+    ++characters_;
+  }
+  void Add(long code, std::string_view bytes) {
+    if (IsBlank(code)) {
+      if (characters_ == 0) return;
+      bytes = " ";
+    }
+    if (characters_ < kNameLength) name_.append(bytes);
+    ++characters_;
+  }
+  // Adds each character of `text`.
+  void Add(std::string_view text) {
+    for (std::size_t at = 0; at < text.size();) {
+      const Character c = DecodeCharacter(text.substr(at));
+      Add(static_cast<long>(c.code), text.substr(at, c.length));
+      at += c.length;
+    }
+  }
+  bool empty() const { return characters_ == 0; }
+  void Finish() {
+    while (!name_.empty() && name_.back() == ' ') name_.pop_back();
+  }
+
+ private:
+  std::string& name_;
+  std::size_t characters_ = 0;  // added, blanks at the start aside
+};
+
+// ---------------------------------------------------------------------------
+// Rows without a header row
+// ---------------------------------------------------------------------------
 
 // How a row's name ended.
 enum class NameEnd {
@@ -22,80 +73,335 @@ enum class NameEnd {
 };
 
 // Reads a row's name: the characters up to the first "(" directly followed
-// by a digit, which is consumed (the digit is not).  The first 29 are kept
-// and the rest dropped, so the ID and the stats of a long name are still
-// read from their own places.  A tab or a Unicode space (a web page's
-// no-break space) is read as a space; any other character, control
-// characters included, is part of the name.  A line that ends (at LF or a
-// lone CR; the stream folds CR LF) or a stream that ends before such a "("
-// holds no row.
-NameEnd ReadRowName(TextStream& in, std::string& name) {
-  name.clear();
-  std::size_t characters = 0;
-  bool blank = true;
+// by a digit, which is consumed (the digit is not).  Any character but a
+// blank, control characters included, is part of the name.  A line that
+// ends (at LF or a lone CR; the stream folds CR LF) or a stream that ends
+// before such a "(" holds no row.  `tabbed` tells whether a tab came.
+NameEnd ReadRowName(TextStream& in, NameBuilder& name, bool& tabbed) {
   for (;;) {
-    StreamChar c = in.GetChar();
+    const StreamChar c = in.GetChar();
+    if (c.code > ' ' && c.code < 0x7F && c.code != '(') {
+      name.AddPlain(c.bytes[0]);
+      continue;
+    }
     if (c.code == kEnd || c.code == '\n' || c.code == '\r') {
-      return blank ? NameEnd::kBlank : NameEnd::kNoId;
+      return name.empty() ? NameEnd::kBlank : NameEnd::kNoId;
     }
-    if (c.code == '(' && IsDigit(in.Peek())) break;
-    if (c.code == '\t' || IsUnicodeSpace(c.code)) c = StreamChar{' ', 1, {' '}};
-    blank = blank && c.code == ' ';
-    if (characters < kNameLength) {
-      name.append(c.Bytes());
-      ++characters;
-    }
+    if (c.code == '(' && IsDigit(in.Peek())) return NameEnd::kId;
+    if (c.code == '\t') tabbed = true;
+    name.Add(c.code, c.Bytes());
   }
-  return NameEnd::kId;
+}
+
+// After an ID: how many bytes come up to another "(" directly followed by
+// a digit, that "(" included, when it comes before any other digit of the
+// row's line (the ID read is then part of the name); 0 when none.  Nothing
+// is consumed.
+std::size_t LaterId(TextStream& in) {
+  if (const std::optional<std::string_view> ahead = in.Ahead()) {
+    for (std::size_t at = 0; at < ahead->size();) {
+      const unsigned char byte = static_cast<unsigned char>((*ahead)[at]);
+      if (byte > ' ' && byte < 0x7F && byte != '(' && !IsDigit(byte)) {
+        ++at;  // the usual character: ")" or a letter
+        continue;
+      }
+      Character c{byte, 1};
+      if (byte >= 0x80) c = DecodeCharacter(ahead->substr(at));
+      const long code = static_cast<long>(c.code);
+      if (code == '(' && at + 1 < ahead->size() && IsDigit((*ahead)[at + 1])) return at + 1;
+      if (IsDigit(static_cast<int>(code)) || (IsControl(code) && code != '\t')) return 0;
+      at += c.length;
+    }
+    return 0;
+  }
+  // Bytes put back, or a stream read block by block: a character at a time.
+  std::string look;
+  std::size_t later = 0;
+  for (;;) {
+    const StreamChar c = in.GetChar();
+    if (c.code == '(' && IsDigit(in.Peek())) {
+      look += '(';
+      later = look.size();
+      break;
+    }
+    if (c.code == kEnd || IsDigit(static_cast<int>(c.code)) ||
+        (IsControl(c.code) && c.code != '\t')) {
+      in.Unget(c);
+      break;
+    }
+    look.append(c.Bytes());
+  }
+  in.Unget(look);
+  return later;
+}
+
+// Reads a cell of a tabbed row into `cell` (its first kCellBytes): up to a
+// tab, which is consumed (true), or any other control character, which is
+// consumed too, or the end (false: the row ends with it).
+bool ReadRowCell(TextStream& in, std::string& cell) {
+  cell.clear();
+  for (;;) {
+    const StreamChar c = in.GetChar();
+    if (c.code == '\t') return true;
+    if (c.code == kEnd || IsControl(c.code)) return false;
+    if (cell.size() < kCellBytes) cell.append(c.Bytes());
+  }
+}
+
+constexpr int kRowFields = 5;  // the values a row without a header row holds
+
+// Reads a row's values after its ID.  Until a tab they are numbers
+// separated by anything but digits, each only from the row's own line: a
+// skip that meets the line end (or any control character but a tab) has
+// consumed it, and the row ends there.  From a tab on, each cell is one.
+void ReadRowValues(TextStream& in, TableRow& row, bool tabbed) {
+  Member& r = row.member;
+  int* const fields[kRowFields] = {&r.level, &r.oldspeed, &r.oldpower, &r.oldstren, &r.oldhealth};
+  int value = 0;
+  for (; value < kRowFields; ++value) {
+    const Skip skip = SkipToTableNumber(in);
+    if (skip == Skip::kAtLineEnd) return;
+    if (skip == Skip::kAtTab) break;
+    ReadTableInt(in, *fields[value]);
+    row.carried |= 1u << value;
+  }
+  if (value == kRowFields) {
+    // What follows the health value on the line is ignored; numbers there
+    // are counted when the row has no tab.
+    bool numbers = false;
+    StreamChar c;
+    while ((c = in.GetChar()).code != kEnd && (!IsControl(c.code) || c.code == '\t')) {
+      if (c.code == '\t') tabbed = true;
+      numbers = numbers || IsDigit(static_cast<int>(c.code));
+    }
+    row.more_numbers = numbers && !tabbed;
+    return;
+  }
+  std::string cell;
+  for (; value < kRowFields; ++value) {
+    const bool more = ReadRowCell(in, cell);
+    if (ParseCellInt(cell, *fields[value])) row.carried |= 1u << value;
+    if (!more) return;
+  }
+  // The cells after the health are other columns.
+  while (ReadRowCell(in, cell)) {
+  }
+}
+
+// What one try at a row came to.
+enum class RowRead { kRow, kBlank, kNoId, kIdZero, kEnd };
+
+// Reads one line, or a row, by ReadTableRow's rules.  `line` is where the
+// line began.
+RowRead ReadOneRow(TextStream& in, TableRow& row, TextStream::Place& line) {
+  // A row starts after any control characters.
+  StreamChar c;
+  line = in.Here();
+  while ((c = in.GetChar()).code != kEnd && IsControl(c.code)) {
+    if (c.code == '\n' || c.code == '\r') line = in.Here();
+  }
+  if (c.code == kEnd) return RowRead::kEnd;
+  in.Unget(c);
+  NameBuilder name(row.name);
+  bool tabbed = false;
+  const NameEnd end = ReadRowName(in, name, tabbed);
+  if (end != NameEnd::kId) return end == NameEnd::kBlank ? RowRead::kBlank : RowRead::kNoId;
+  Member& r = row.member;
+  r = Member();
+  row.carried = 0;
+  row.wanted = kRowValues;
+  row.more_numbers = false;
+  // The ID, and an ID before it that turns out to be part of the name.
+  for (;;) {
+    const TextStream::Place at_id = in.Here();
+    ReadTableInt(in, r.id);
+    const std::size_t later = LaterId(in);
+    if (later == 0) break;
+    // "(", the ID as written and what follows it up to the later "(".
+    const std::string_view id = in.Since(at_id);
+    std::string text = "(" + (id.empty() ? std::to_string(r.id) : std::string(id));
+    for (std::size_t i = 1; i < later; ++i) text += static_cast<char>(in.Get());
+    in.Get();
+    tabbed = tabbed || text.find('\t') != std::string::npos;
+    name.Add(text);
+  }
+  name.Finish();
+  ReadRowValues(in, row, tabbed);
+  return r.id == 0 ? RowRead::kIdZero : RowRead::kRow;
+}
+
+// Gives a row the values tables leave out: a row with a stat has both
+// snapshots equal and, unless its table gave them, intelligence 1000 and
+// begging skill 2.0.
+void CompleteRow(TableRow& row) {
+  Member& r = row.member;
+  if (!row.HasStat()) return;
+  r.newspeed = r.oldspeed;
+  r.newpower = r.oldpower;
+  r.newstren = r.oldstren;
+  r.newhealth = r.oldhealth;
+  if (!row.Carries(TableValue::kIntel)) r.oldintel = 1000;
+  if (!row.Carries(TableValue::kBeg)) r.oldbeg = 2.0;
+  r.newintel = r.oldintel;
+  r.newbeg = r.oldbeg;
 }
 
 }  // namespace
 
 bool ReadTableRow(TextStream& in, TableRow& row, int& skipped) {
-  Member& r = row.member;
+  TextStream::Place line;
   for (;;) {
-    // A row starts after any control characters.
-    StreamChar c;
-    while ((c = in.GetChar()).code != kEnd && IsControl(c.code)) {
+    switch (ReadOneRow(in, row, line)) {
+      case RowRead::kRow: CompleteRow(row); return true;
+      case RowRead::kEnd: return false;
+      case RowRead::kNoId:
+      case RowRead::kIdZero: ++skipped; break;
+      case RowRead::kBlank: break;
     }
-    if (c.code == kEnd) return false;
-    in.Unget(c);
-    const NameEnd end = ReadRowName(in, row.name);
-    if (end != NameEnd::kId) {
-      // A line without an ID (a title row, a stray line) is not a member.
-      if (end == NameEnd::kNoId) ++skipped;
+  }
+}
+
+// ---------------------------------------------------------------------------
+// Tables in any form
+// ---------------------------------------------------------------------------
+
+TableReader::TableReader(TextStream& in) : in_(&in) {
+  if (in.FirstAfterSpace() != '<') return;
+  std::string page = in.TakeRest();
+  WebTablesToText(page);
+  page_.emplace(TextStream::Memory(std::move(page)));
+  in_ = &*page_;
+}
+
+bool TableReader::Next(TableRow& row, int& skipped) {
+  TextStream::Place line;
+  for (;;) {
+    if (columns_.separator != 0) return NextByColumns(row, skipped);
+    switch (ReadOneRow(*in_, row, line)) {
+      case RowRead::kRow: CompleteRow(row); return true;
+      case RowRead::kEnd: return false;
+      case RowRead::kNoId:
+        if (!TakeHeader(in_->Since(line))) ++skipped;
+        break;
+      case RowRead::kIdZero: ++skipped; break;
+      case RowRead::kBlank: break;
+    }
+  }
+}
+
+// Whether `line` (a line without an ID) is a header row, whose columns then
+// read the rows below it.  Its cells are separated by tabs, commas or
+// semicolons, tried in that order; its first kHeaderBytes are looked at.
+bool TableReader::TakeHeader(std::string_view line) {
+  constexpr std::size_t kHeaderBytes = 1 << 16;  // enough for any header row, as one for a name
+  line = line.substr(0, kHeaderBytes);
+  for (const char separator : {'\t', ',', ';'}) {
+    if (line.find(separator) == std::string_view::npos) continue;
+    TextStream header = TextStream::Memory(std::string(line));
+    ReadRecord(header, separator, cells_, count_);
+    if (ReadHeadings(cells_, count_, separator, columns_)) return true;
+  }
+  return false;
+}
+
+std::string_view TableReader::Cell(int column) const {
+  if (column < 0 || static_cast<std::size_t>(column) >= count_) return std::string_view();
+  return cells_[static_cast<std::size_t>(column)];
+}
+
+namespace {
+
+// The ID of an ID cell: the number after its last "(" directly followed by
+// a digit, else its first number; `before` is what comes before that "(".
+bool CellId(std::string_view cell, int& id, std::string_view& before) {
+  before = std::string_view();
+  for (std::size_t at = cell.size(); at-- > 1;) {
+    if (cell[at - 1] == '(' && IsDigit(static_cast<unsigned char>(cell[at]))) {
+      before = cell.substr(0, at - 1);
+      return ParseCellInt(cell.substr(at), id);
+    }
+  }
+  return ParseCellInt(cell, id);
+}
+
+// Whether nothing but blanks and control characters is in the cells.
+bool AllBlank(const std::vector<std::string>& cells, std::size_t count) {
+  for (std::size_t i = 0; i < count; ++i) {
+    for (std::size_t at = 0; at < cells[i].size();) {
+      const Character c = DecodeCharacter(std::string_view(cells[i]).substr(at));
+      if (!IsBlank(static_cast<long>(c.code)) && !IsControl(static_cast<long>(c.code))) {
+        return false;
+      }
+      at += c.length;
+    }
+  }
+  return true;
+}
+
+// A spreadsheet runs a cell beginning with one of these as a formula; the
+// exports write such a name after an apostrophe.
+bool AfterFormulaApostrophe(std::string_view cell) {
+  return cell.size() > 1 && cell[0] == '\'' &&
+         std::string_view("=+-@\t\r").find(cell[1]) != std::string_view::npos;
+}
+
+}  // namespace
+
+bool TableReader::NextByColumns(TableRow& row, int& skipped) {
+  Member& r = row.member;
+  std::string_view before;
+  for (;;) {
+    if (!ReadRecord(*in_, columns_.separator, cells_, count_)) return false;
+    if (!CellId(Cell(columns_.id), r.id, before)) {
+      // A header row of a table after the first (an export's), or a line
+      // without an ID.
+      if (!ReadHeadings(cells_, count_, columns_.separator, columns_) &&
+          !AllBlank(cells_, count_)) {
+        ++skipped;
+      }
       continue;
     }
-    r = Member();
-    ReadTableInt(in, r.id);
-    // The level and the stats, each only from the row's own line: a skip
-    // that meets the line end (or any control character but a tab) has
-    // consumed it, and the row ends there.
-    int* const fields[kRowFields] = {&r.level, &r.oldspeed, &r.oldpower, &r.oldstren, &r.oldhealth};
-    row.fields = 0;
-    while (row.fields < kRowFields && SkipToTableNumber(in) == Skip::kAtNumber) {
-      ReadTableInt(in, *fields[row.fields++]);
-    }
-    if (row.complete()) {
-      // What follows the health value on the line is ignored.
-      while ((c = in.GetChar()).code != kEnd && (!IsControl(c.code) || c.code == '\t')) {
-      }
-    }
     if (r.id != 0) break;
-    // A row of ID 0 is no member: EDIT and DELETE could never reach it.
     ++skipped;
   }
-  if (row.stats() > 0) {
-    // Tables carry neither intelligence nor begging skill: every member
-    // starts from 1000 and 2.0.
-    r.newspeed = r.oldspeed;
-    r.newpower = r.oldpower;
-    r.newstren = r.oldstren;
-    r.newhealth = r.oldhealth;
-    r.newintel = 1000;
-    r.oldintel = 1000;
-    r.newbeg = 2.0;
-    r.oldbeg = 2.0;
+  const int id = r.id;
+  r = Member();
+  r.id = id;
+  NameBuilder name(row.name);
+  // Without a name column, the ID cell may be the game's "Name (ID)", or
+  // else the first column no heading names is taken for the name.
+  if (columns_.name == TableColumns::kNoCell) name.Add(before);
+  if (name.empty()) {
+    std::string_view cell =
+        Cell(columns_.name != TableColumns::kNoCell ? columns_.name : columns_.unnamed);
+    if (AfterFormulaApostrophe(cell)) cell.remove_prefix(1);
+    name.Add(cell);
+  }
+  name.Finish();
+  row.carried = 0;
+  row.wanted = kRowValues;
+  row.more_numbers = false;
+  // Each value where a row without a header row puts it: the level, and
+  // the stats in the old snapshot's fields, which CompleteRow copies.
+  int* const fields[] = {&r.level,     &r.oldspeed, &r.oldpower, &r.oldstren,
+                         &r.oldhealth, &r.oldintel, nullptr};
+  const auto read = [&](int column, std::size_t value) {
+    const std::string_view cell = Cell(column);
+    return fields[value] != nullptr ? ParseCellInt(cell, *fields[value])
+                                    : ParseCellReal(cell, r.oldbeg);
+  };
+  for (std::size_t v = 0; v < kTableValues; ++v) {
+    if (columns_.value[v] == TableColumns::kNoCell) continue;
+    row.wanted |= 1u << v;
+    if (read(columns_.value[v], v)) row.carried |= 1u << v;
+  }
+  CompleteRow(row);
+  // A stat's old-snapshot column, when its new one is there too, gives the
+  // old value alone.
+  for (std::size_t v = 0; v < kTableValues; ++v) {
+    if (columns_.old_value[v] != TableColumns::kNoCell && (row.carried & (1u << v)) != 0) {
+      read(columns_.old_value[v], v);
+    }
   }
   return true;
 }
@@ -103,18 +409,33 @@ bool ReadTableRow(TextStream& in, TableRow& row, int& skipped) {
 void EchoTableRow(TableRow& row, TextSink& echo) {
   // Each value as read; a full row ends in a dot for each of the seven
   // values set.
-  static const Format kEcho("%-30.30s : %6d : %3d");
-  static const Format kStatsEcho(" : %5d : %5d : %5d : %6d . . . . . . .   .done");
-  static const Format kStatEcho(" : %5d");
+  static const Format kEcho("%-30.30s : %6d");
+  static const Format kStatsEcho(" : %3d : %5d : %5d : %5d : %6d . . . . . . .   .done");
+  static const Format kValueEcho[] = {Format(" : %3d"), Format(" : %5d"), Format(" : %5d"),
+                                      Format(" : %5d"), Format(" : %6d")};
+  static const char* const kBlankEcho[] = {" :    ", " :      ", " :      ", " :      ",
+                                           " :       "};
   const Member& r = row.member;
   row.echo.clear();
-  kEcho.AppendTo(row.echo, {row.name, r.id, r.level});
+  kEcho.AppendTo(row.echo, {row.name, r.id});
   if (row.complete()) {
-    kStatsEcho.AppendTo(row.echo, {r.oldspeed, r.oldpower, r.oldstren, r.oldhealth});
-  } else if (row.stats() > 0) {
-    const int stats[] = {r.oldspeed, r.oldpower, r.oldstren};
-    for (int i = 0; i < row.stats(); ++i) kStatEcho.AppendTo(row.echo, {stats[i]});
-    row.echo += "   [MISSING STATS]";
+    kStatsEcho.AppendTo(row.echo, {r.level, r.oldspeed, r.oldpower, r.oldstren, r.oldhealth});
+  } else {
+    // Up to the last value carried (the level at least, 0 when missing);
+    // one missing before a value carried is blank.
+    const int values[] = {r.level, r.oldspeed, r.oldpower, r.oldstren, r.oldhealth};
+    int last = 0;
+    for (int v = 1; v < kRowFields; ++v) {
+      if ((row.carried & (1u << v)) != 0) last = v;
+    }
+    for (int v = 0; v <= last; ++v) {
+      if (last > 0 && (row.carried & (1u << v)) == 0) {
+        row.echo += kBlankEcho[v];
+      } else {
+        kValueEcho[v].AppendTo(row.echo, {values[v]});
+      }
+    }
+    if (row.HasStat()) row.echo += "   [MISSING STATS]";
   }
   row.echo += '\n';
   echo.Write(row.echo);
@@ -233,7 +554,7 @@ class FirstWithId {
 // PrefetchMore a few rows later): a large table names members all over the
 // roster.  The rows read ahead wait in a ring of kAhead + 1 rows, reused.
 template <class Taker>
-void ReadRows(TextStream& in, TextSink& echo, Taker& taker, StopRequest& stop,
+void ReadRows(TableReader& table, TextSink& echo, Taker& taker, StopRequest& stop,
               TableReport& report) {
   constexpr std::size_t kAhead = 16;
   std::vector<TableRow> ring(kAhead + 1);
@@ -244,7 +565,7 @@ void ReadRows(TextStream& in, TextSink& echo, Taker& taker, StopRequest& stop,
       return;
     }
     TableRow& row = ring[(first + waiting) % ring.size()];
-    if (ReadTableRow(in, row, report.skipped)) {
+    if (table.Next(row, report.skipped)) {
       taker.Prefetch(row.member.id);
       ++waiting;
       if (waiting > kAhead / 2) {
@@ -257,6 +578,7 @@ void ReadRows(TextStream& in, TextSink& echo, Taker& taker, StopRequest& stop,
     if (taker.Take(next)) {
       ++report.rows;
       if (!next.complete()) ++report.incomplete;
+      if (next.more_numbers) ++report.more_numbers;
       EchoTableRow(next, echo);
     } else {
       ++report.repeated;
@@ -350,11 +672,14 @@ class RosterUpdate {
     carried_[place.index] = true;
     Member& member = roster_[place.index];
     roster_.Rename(member, row.name);
-    if (row.fields > 0) member.level = row.member.level;
+    if (row.Carries(TableValue::kLevel)) member.level = row.member.level;
     // A stat the row lacks keeps its value.
     int Member::*const stats[] = {&Member::newspeed, &Member::newpower, &Member::newstren,
-                                  &Member::newhealth};
-    for (int i = 0; i < row.stats(); ++i) member.*stats[i] = row.member.*stats[i];
+                                  &Member::newhealth, &Member::newintel};
+    for (std::size_t v = 1; v < kTableValues - 1; ++v) {
+      if ((row.carried & (1u << v)) != 0) member.*stats[v - 1] = row.member.*stats[v - 1];
+    }
+    if (row.Carries(TableValue::kBeg)) member.newbeg = row.member.newbeg;
     if (snapshot_ != nullptr) snapshot_->Add(member, row.name);
     return true;
   }
@@ -389,24 +714,29 @@ class RosterUpdate {
 TableReport ImportStatTable(TextStream& in, Roster& roster, TextSink& echo, StopRequest& stop,
                             Snapshot* snapshot) {
   roster.Clear();
+  TableReader table(in);
   // Room for a member on every line, and for names as long as the file,
   // made at once: growing by steps would copy a large roster again and
   // again (room never used takes no memory).
-  const std::size_t lines = in.LinesAhead();
-  roster.Reserve(lines, in.BytesAhead());
-  if (snapshot != nullptr) snapshot->points.Reserve(lines, in.BytesAhead());
+  const std::size_t lines = table.text().LinesAhead();
+  const std::size_t bytes = table.text().BytesAhead();
+  roster.Reserve(lines, bytes);
+  if (snapshot != nullptr) snapshot->points.Reserve(lines, bytes);
   RosterImport import(roster, snapshot);
   TableReport report;
-  ReadRows(in, echo, import, stop, report);
+  ReadRows(table, echo, import, stop, report);
   return report;
 }
 
 UpdateReport UpdateFromStatTable(TextStream& in, Roster& roster, TextSink& echo, StopRequest& stop,
                                  Snapshot* snapshot) {
   RosterUpdate update(roster, snapshot);
-  if (snapshot != nullptr) snapshot->points.Reserve(in.LinesAhead(), in.BytesAhead());
+  TableReader table(in);
+  if (snapshot != nullptr) {
+    snapshot->points.Reserve(table.text().LinesAhead(), table.text().BytesAhead());
+  }
   UpdateReport report;
-  ReadRows(in, echo, update, stop, report);
+  ReadRows(table, echo, update, stop, report);
   if (report.rows > 0 && !report.interrupted) update.Finish(report.absent);
   return report;
 }

@@ -13,6 +13,10 @@ namespace {
 
 using M = Member;
 
+// What Tab offers for a value or an ID on a line typed ahead: nothing, then
+// the keywords again.
+constexpr Then kValue = AnyWordThen<EditKeywords>;
+
 // The member being edited.
 struct Editing {
   Console& console;
@@ -88,7 +92,7 @@ Next Leave(Editing&) { return Next::kLeave; }
 template <typename Value, Value M::*Field>
 Next EditField(Editing& e) {
   Value value{};
-  if (e.console.AskValue(value)) e.member().*Field = value;
+  if (e.console.AskValue(value, kValue())) e.member().*Field = value;
   return Next::kStay;
 }
 template <int M::*Field>
@@ -98,7 +102,7 @@ constexpr Handler<Editing> EditInt = EditField<int, Field>;
 // member with it could never be chosen again.
 Next EditId(Editing& e) {
   int id = 0;
-  if (!e.console.AskValue(id)) return Next::kStay;
+  if (!e.console.AskValue(id, kValue())) return Next::kStay;
   if (id == 0) {
     e.console.InvalidInput();
   } else {
@@ -109,28 +113,30 @@ Next EditId(Editing& e) {
 template <double M::*Field>
 constexpr Handler<Editing> EditReal = EditField<double, Field>;
 
-// The keywords in the order they are compared.  To add one: an entry of its
-// word in lower case and its handler (EditInt or EditReal of a member's
-// field, which a save then writes: the save file's rows have a fixed set of
-// fields, docs/save-format.md), and its word in kEditHelp above.
+// The keywords in the order they are compared, with what follows each on a
+// line typed ahead (a name takes the rest of the line).  To add one: an
+// entry of its word in lower case, its handler (EditInt or EditReal of a
+// member's field, which a save then writes: the save file's rows have a
+// fixed set of fields, docs/save-format.md) and what follows it, and its
+// word in kEditHelp above.
 const Command<Handler<Editing>> kEditCommands[] = {
-    {"help", ShowHelp},
-    {"display", ShowFields},
+    {"help", ShowHelp, EditKeywords},
+    {"display", ShowFields, EditKeywords},
     {"name", Rename},
-    {"id", EditId},
-    {"oldintel", EditInt<&M::oldintel>},
-    {"oldpower", EditInt<&M::oldpower>},
-    {"oldstren", EditInt<&M::oldstren>},
-    {"oldspeed", EditInt<&M::oldspeed>},
-    {"newintel", EditInt<&M::newintel>},
-    {"oldhealth", EditInt<&M::oldhealth>},
-    {"newhealth", EditInt<&M::newhealth>},
-    {"newpower", EditInt<&M::newpower>},
-    {"newstren", EditInt<&M::newstren>},
-    {"newspeed", EditInt<&M::newspeed>},
-    {"level", EditInt<&M::level>},
-    {"oldbeg", EditReal<&M::oldbeg>},
-    {"newbeg", EditReal<&M::newbeg>},
+    {"id", EditId, kValue},
+    {"oldintel", EditInt<&M::oldintel>, kValue},
+    {"oldpower", EditInt<&M::oldpower>, kValue},
+    {"oldstren", EditInt<&M::oldstren>, kValue},
+    {"oldspeed", EditInt<&M::oldspeed>, kValue},
+    {"newintel", EditInt<&M::newintel>, kValue},
+    {"oldhealth", EditInt<&M::oldhealth>, kValue},
+    {"newhealth", EditInt<&M::newhealth>, kValue},
+    {"newpower", EditInt<&M::newpower>, kValue},
+    {"newstren", EditInt<&M::newstren>, kValue},
+    {"newspeed", EditInt<&M::newspeed>, kValue},
+    {"level", EditInt<&M::level>, kValue},
+    {"oldbeg", EditReal<&M::oldbeg>, kValue},
+    {"newbeg", EditReal<&M::newbeg>, kValue},
     {"done", Leave},
     {"back", Leave},
 };
@@ -141,7 +147,7 @@ std::size_t ChooseMember(Console& console, const Roster& roster) {
   for (;;) {
     int id = 0;
     if (!console.AskInt("\n   [ID OF PLAYER TO EDIT?( '0' TO CANCEL)]\n   [KORVELIN-EDIT]\n >>> ",
-                        id) ||
+                        id, kValue()) ||
         id == 0) {
       return Roster::kNotFound;
     }
@@ -152,6 +158,11 @@ std::size_t ChooseMember(Console& console, const Roster& roster) {
 }
 
 }  // namespace
+
+const Completion& EditKeywords() {
+  static const Completion offered = WordsOf(kEditCommands, Fallback<Editing>{});
+  return offered;
+}
 
 void Edit(Console& console, Roster& roster) {
   const std::size_t found = ChooseMember(console, roster);

@@ -25,6 +25,9 @@ void Snap(Console& console, Roster& roster);
 // EDIT: asks for a member by ID (0 cancels), then changes its stored fields
 // one keyword at a time until DONE or BACK.  Nothing is validated.
 void Edit(Console& console, Roster& roster);
+// What EDIT's keyword prompt offers to Tab: its keywords, each with what
+// follows it on the line (a value, then the keywords again).
+const Completion& EditKeywords();
 
 // FIND: asks for a part of a name ('\' cancels) and lists, in roster order,
 // every member whose name contains it (A-Z and a-z alike), with ID and level.

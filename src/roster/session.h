@@ -7,13 +7,15 @@
 //   list      LOAD (both kinds of file); the List protocol's SORT and SET WEIGHTS (list/)
 //   columns   LOAD (both kinds of file); the List protocol's SET OPTIONS (list/)
 //   season    LOAD (both kinds of file) and UPDATE (files/)
-//   saved     LOAD and SAVE (files/), OUTPUT (list/), the main protocol (shell/)
+//   saved     LOAD and SAVE (files/), OUTPUT (list/), the main protocol and the
+//             keeping of unsaved work (shell/)
 // SAVE writes the first four; the List protocol's tables and FIND only read
 // them.  A new part that SAVE writes also joins SessionCopy (shell/undo.h),
 // which compares and copies those parts for UNDO and for the unsaved changes.
 #pragma once
 
 #include <cstdint>
+#include <string>
 
 #include "base/file_stamp.h"
 #include "roster/columns.h"
@@ -32,6 +34,10 @@ struct SaveState {
   std::uint64_t clean_points = 0;  // LOADs and SAVEs so far, each of which clears `unsaved`
   // The last file loaded, saved or written a list to, as it was right after.
   FileStamp file;
+  // The full name of the save file the session was last loaded from or
+  // saved to; empty after a stat table's LOAD, which starts a new season.
+  // A recovery file's note names it (shell/recovery.h).
+  std::string save_file;
 
   // A LOAD or a SAVE has just read or written the whole session.
   void Clean(FileStamp written) {

@@ -1,9 +1,12 @@
 // Start-up and the main protocol.
 #include "shell/shell.h"
 
+#include <chrono>
+#include <cstdint>
 #include <cstdio>
 #include <cstdlib>
 #include <new>
+#include <optional>
 
 #include "console/hangup.h"
 #include "console/protocol.h"
@@ -22,6 +25,7 @@ namespace {
 struct Main {
   Console& console;
   Session& session;
+  WorkKeeper& keeper;  // the unsaved work, kept in the run's recovery file
   UndoSteps undo;
 };
 
@@ -30,13 +34,18 @@ struct Main {
 // members (only the List protocol does not).
 template <void (*Run)(Console&, Session&), const char* Word, bool Members = true>
 Next Stay(Main& main) {
-  RunAsStep(main.undo, main.session, Word, Members, [&main] { Run(main.console, main.session); });
+  if (RunAsStep(main.undo, main.session, Word, Members,
+                [&main] { Run(main.console, main.session); })) {
+    main.keeper.Changed();
+  }
   return Next::kStay;
 }
 template <void (*Run)(Console&, Roster&), const char* Word>
 Next OnRoster(Main& main) {
-  RunAsStep(main.undo, main.session, Word, true,
-            [&main] { Run(main.console, main.session.roster); });
+  if (RunAsStep(main.undo, main.session, Word, true,
+                [&main] { Run(main.console, main.session.roster); })) {
+    main.keeper.Changed();
+  }
   return Next::kStay;
 }
 
@@ -44,9 +53,40 @@ Next OnRoster(Main& main) {
 // aside: the step keeps the replaced ones, handed over, rather than a copy.
 template <bool (*Run)(Console&, Session&, Session*), const char* Word>
 Next Replacing(Main& main) {
-  RunAsReplacingStep(main.undo, main.session, Word,
-                     [&main](Session* before) { return Run(main.console, main.session, before); });
+  const std::uint64_t reads = main.session.saved.clean_points;
+  const bool changed = RunAsReplacingStep(main.undo, main.session, Word, [&main](Session* before) {
+    return Run(main.console, main.session, before);
+  });
+  if (changed) main.keeper.Changed();
+  if (main.session.saved.clean_points == reads) return Next::kStay;
+  try {
+    main.keeper.Loaded(main.session);
+  } catch (const std::bad_alloc&) {
+    // The command is abandoned all the same: its step is taken back, and
+    // with it what the session knew of its saves.
+    std::optional<UndoStep> step = changed ? main.undo.Pop() : std::nullopt;
+    if (step) {
+      step->before.MoveInto(main.session);
+      main.session.saved = std::move(step->saved);
+    }
+    throw;
+  }
   return Next::kStay;
+}
+
+// SAVE, and QUIT, which may save: a save leaves no unsaved work to keep.
+// True when QUIT ends the program.
+template <bool Quitting>
+bool Saving(Main& m) {
+  const std::uint64_t saves = m.session.saved.clean_points;
+  bool leave = false;
+  if (Quitting) {
+    leave = Quit(m.console, m.session);
+  } else {
+    Save(m.console, m.session);
+  }
+  if (m.session.saved.clean_points != saves) m.keeper.Saved();
+  return leave;
 }
 
 // The words UNDO names its steps by.
@@ -55,6 +95,8 @@ constexpr char kList[] = "LIST", kEdit[] = "EDIT", kDelete[] = "DELETE", kAdd[] 
 
 Next Undo(Main& m) {
   if (const char* command = UndoLastStep(m.undo, m.session)) {
+    m.keeper.Changed();
+    if (command == kLoad) m.keeper.LoadTakenBack();
     static const Format kUndone("   [UNDONE: %s]\n");
     m.console.Print(kUndone({command}));
   } else {
@@ -87,37 +129,41 @@ const char kMainHelp[] =
     "update from files containing nothing but a stat table without header row, and only load "
     "from such a file or from an unedited file saved by KORVELIN\n";
 
-// The main protocol's commands, in the order they are compared.  To add
-// one: an entry of its word in lower case (typed in any case, at most 19
-// characters; Tab offers it) and its handler; a command that may change
-// what a save writes runs through Stay, OnRoster or Replacing, so that UNDO
-// can take it back.  Its line goes into kMainHelp above, the README's
-// command reference and the manual.
+// The main protocol's commands, in the order they are compared, with what
+// Tab offers after each on a line typed ahead.  To add one: an entry of its
+// word in lower case (typed in any case, at most 19 characters), its
+// handler and what follows it; a command that may change what a save
+// writes runs through Stay, OnRoster or Replacing, so that UNDO can take it
+// back and the work is kept.  Its line goes into kMainHelp above, the
+// README's command reference and the manual.
 const Command<Handler<Main>> kMainCommands[] = {
     {"help",
      [](Main& m) {
        m.console.PrintLine(kMainHelp);
        return Next::kStay;
      }},
-    {"list", Stay<List, kList, false>},
+    {"list", Stay<List, kList, false>, ListPrompt},
     {"about",
      [](Main& m) {
        ShowAbout(m.console);
        if (!m.console.Ended()) PrintBanner(m.console);
        return Next::kStay;
      }},
-    {"edit", OnRoster<Edit, kEdit>},
+    {"edit", OnRoster<Edit, kEdit>, AnyWordThen<EditKeywords>},
     {"delete", OnRoster<Delete, kDelete>},
     {"add", OnRoster<Add, kAdd>},
-    {"load", Replacing<Load, kLoad>},
+    {"load", Replacing<Load, kLoad>, FileNames},
     {"save",
      [](Main& m) {
-       Save(m.console, m.session);
+       Saving<false>(m);
        return Next::kStay;
-     }},
+     },
+     FileNames},
     {"snap", OnRoster<Snap, kSnap>},
-    {"update", Replacing<Update, kUpdate>},
-    {"quit", [](Main& m) { return Quit(m.console, m.session) ? Next::kLeave : Next::kStay; }},
+    {"update", Replacing<Update, kUpdate>, FileNames},
+    // QUIT's confirmation, then the file to save to.
+    {"quit", [](Main& m) { return Saving<true>(m) ? Next::kLeave : Next::kStay; },
+     AnyWordThen<FileNames>},
     {"find",
      [](Main& m) {
        Find(m.console, m.session.roster);
@@ -130,24 +176,33 @@ const Command<Handler<Main>> kMainCommands[] = {
 
 namespace {
 
-// The main protocol from the banner to the farewell.
-void RunSession(Console& console, Session& session, const std::optional<std::string>& file,
-                bool terminal) {
-  PrintBanner(console);
+// The main protocol from the banner on to the farewell.
+void RunSession(Console& console, Session& session, WorkKeeper& keeper,
+                const std::optional<std::string>& file, bool terminal) {
   if (terminal) {
     AnnounceKeptWork(console, RecoveryFolder());
     console.AskBeforeEnd([&session] { return HasUnsavedChanges(session); });
   }
-  if (file) RunCommand(console, [&] { LoadFile(console, session, *file); });
-  Main main{console, session, UndoSteps()};
+  if (file) {
+    RunCommand(console, [&] {
+      LoadFile(console, session, *file);
+      if (session.saved.clean_points != 0) keeper.Loaded(session);
+    });
+  }
+  Main main{console, session, keeper, UndoSteps()};
   RunProtocol(
-      console, main, [](Main& m) { m.console.Print("\n   [KORVELIN-MAIN]\n >>> "); }, kMainCommands,
-      WordRule{kCommandLength, true});
+      console, main,
+      [](Main& m) {
+        m.keeper.KeepIfDue(m.session);
+        m.console.Print("\n   [KORVELIN-MAIN]\n >>> ");
+      },
+      kMainCommands, WordRule{kCommandLength, true});
   if (HungUp()) {
-    if (HasUnsavedChanges(session)) KeepUnsavedWork(session, RecoveryFolder());
+    if (HasUnsavedChanges(session)) keeper.KeepUnsavedWork(session);
     console.Flush();
     EndAfterHangUp();
   }
+  keeper.Discard();
   console.Farewell();
   console.Flush();
 }
@@ -155,9 +210,9 @@ void RunSession(Console& console, Session& session, const std::optional<std::str
 // The program cannot go on for want of memory: what the abandoned command
 // had changed is back, the unsaved work is kept as on a hang-up, and the
 // program ends, saying why with what needs no memory.
-int EndWithoutMemory(Console& console, const Session& session) {
+int EndWithoutMemory(Console& console, const Session& session, std::optional<WorkKeeper>& keeper) {
   try {
-    if (HasUnsavedChanges(session)) KeepUnsavedWork(session, RecoveryFolder());
+    if (keeper && HasUnsavedChanges(session)) keeper->KeepUnsavedWork(session);
   } catch (const std::bad_alloc&) {
     // Not even that could be done.
   }
@@ -172,12 +227,19 @@ int EndWithoutMemory(Console& console, const Session& session) {
 
 int RunProgram(Console& console, Session& session, const std::optional<std::string>& file,
                bool terminal) {
+  std::optional<WorkKeeper> keeper;
   try {
-    RunSession(console, session, file, terminal);
+    PrintBanner(console);
+    // At a terminal the work is kept every minute too; input from a file or
+    // a pipe can be given again.
+    keeper.emplace(RecoveryFolder(), terminal
+                                         ? std::optional<std::chrono::seconds>(KeepingInterval())
+                                         : std::nullopt);
+    RunSession(console, session, *keeper, file, terminal);
   } catch (const OutOfMemory&) {
-    return EndWithoutMemory(console, session);
+    return EndWithoutMemory(console, session, keeper);
   } catch (const std::bad_alloc&) {
-    return EndWithoutMemory(console, session);  // outside any command
+    return EndWithoutMemory(console, session, keeper);  // outside any command
   }
   return 0;
 }

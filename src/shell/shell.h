@@ -20,9 +20,10 @@ int RunCommandLine(int argc, const char* const* argv, Console& console, Session&
 // Runs a whole session on `console`: the banner, the `file` loaded as LOAD
 // loads it (when given), the main protocol until QUIT or the end of the
 // input, and the farewell.  Returns the exit status (0).  With input from a
-// `terminal`, the banner is followed by the news of unsaved work kept by an
-// earlier run, and the end of the input asks before unsaved changes are
-// lost.  After a hang-up (console/hangup.h) the unsaved changes are kept
+// `terminal`, the banner is followed by the news of unsaved work kept by
+// earlier runs, the unsaved work is kept every minute while it changes, and
+// the end of the input asks before unsaved changes are lost.  After a
+// hang-up (console/hangup.h) the unsaved changes are kept
 // (shell/recovery.h) and the program ends there.  A command that runs out
 // of memory is abandoned (console/protocol.h); when the program cannot go
 // on (out of memory outside any command, or while saying so) the unsaved

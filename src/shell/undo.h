@@ -79,24 +79,26 @@ class UndoSteps {
 // newest step.  `members`: the command may change the members.  A session
 // too large to copy runs the command all the same and, as it may have
 // changed, is marked unsaved; the earlier steps go, since putting one back
-// would silently undo this command too.  A command abandoned for want of
-// memory (console/protocol.h) leaves the session as the copy was: it is put
-// back on the way out.
+// would silently undo this command too.  True when the command changed (or,
+// too large to tell, may have changed) what a save writes.  A command
+// abandoned for want of memory (console/protocol.h) leaves the session as
+// the copy was: it is put back on the way out.
 template <typename Run>
-void RunAsStep(UndoSteps& steps, Session& session, const char* word, bool members, Run command) {
+bool RunAsStep(UndoSteps& steps, Session& session, const char* word, bool members, Run command) {
   const std::size_t bytes = SessionCopy::BytesOf(session, members);
   if (!steps.MakeRoom(bytes)) {
     session.saved.unsaved = true;
     steps.Clear();
     command();
-    return;
+    return true;
   }
   UndoStep step{word, SessionCopy(session, members), session.saved};
   try {
     command();
-    if (step.before.SameAs(session)) return;
+    if (step.before.SameAs(session)) return false;
     if (session.saved.clean_points == step.saved.clean_points) session.saved.unsaved = true;
     steps.Push(std::move(step));
+    return true;
   } catch (...) {
     step.before.MoveInto(session);
     session.saved = std::move(step.saved);
@@ -109,20 +111,21 @@ void RunAsStep(UndoSteps& steps, Session& session, const char* word, bool member
 // and hands the replaced parts over in `before` instead of their being
 // copied first: it returns whether it replaced them, and leaves the session
 // as it was when it is abandoned.  When they fit the budget they become the
-// newest step; otherwise the earlier steps go too.
+// newest step; otherwise the earlier steps go too.  True when the session
+// changed.
 template <typename Run>
-void RunAsReplacingStep(UndoSteps& steps, Session& session, const char* word, Run command) {
+bool RunAsReplacingStep(UndoSteps& steps, Session& session, const char* word, Run command) {
   SaveState saved = session.saved;
   Session before;
-  if (!command(&before)) return;
+  if (!command(&before)) return false;
   // Nothing from here on asks for memory but the step's place among the
   // others; without it the command is taken back.
   UndoStep step{word, SessionCopy::Taking(std::move(before)), std::move(saved)};
-  if (step.before.SameAs(session)) return;
+  if (step.before.SameAs(session)) return false;
   if (session.saved.clean_points == step.saved.clean_points) session.saved.unsaved = true;
   if (!steps.MakeRoom(step.before.Bytes())) {
     steps.Clear();
-    return;
+    return true;
   }
   try {
     steps.Push(std::move(step));
@@ -131,6 +134,7 @@ void RunAsReplacingStep(UndoSteps& steps, Session& session, const char* word, Ru
     session.saved = std::move(step.saved);
     throw;
   }
+  return true;
 }
 
 // UNDO: puts the newest step's copy back.  The session is unsaved unless it

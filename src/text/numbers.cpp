@@ -232,6 +232,66 @@ bool ReadTableInt(TextStream& in, int& field) {
   return true;
 }
 
+namespace {
+
+bool DigitAt(std::string_view text, std::size_t at) {
+  return at < text.size() && IsDigit(static_cast<unsigned char>(text[at]));
+}
+
+// The bytes of the separator a cell's number may group its digits by at
+// `at` (a comma, a full stop, a space or a Unicode space); 0 for none.
+std::size_t CellSeparatorAt(std::string_view cell, std::size_t at) {
+  if (at >= cell.size()) return 0;
+  const unsigned char c = static_cast<unsigned char>(cell[at]);
+  if (c == ',' || c == '.' || c == ' ') return 1;
+  if (c < 0x80) return 0;
+  const Character character = DecodeCharacter(cell.substr(at));
+  return IsUnicodeSpace(static_cast<long>(character.code)) ? character.length : 0;
+}
+
+// Where the cell's first digit is; the cell's size when it has none.
+std::size_t FirstDigit(std::string_view cell) {
+  std::size_t at = 0;
+  while (at < cell.size() && !IsDigit(static_cast<unsigned char>(cell[at]))) ++at;
+  return at;
+}
+
+}  // namespace
+
+bool ParseCellInt(std::string_view cell, int& field) {
+  std::size_t at = FirstDigit(cell);
+  if (at == cell.size()) return false;
+  long long magnitude = 0;
+  for (;;) {
+    for (; DigitAt(cell, at); ++at) {
+      if (magnitude <= INT_MAX) magnitude = magnitude * 10 + (cell[at] - '0');
+    }
+    // A separator continues the number when exactly three digits follow it.
+    const std::size_t group = at + CellSeparatorAt(cell, at);
+    if (group == at || !DigitAt(cell, group) || !DigitAt(cell, group + 1) ||
+        !DigitAt(cell, group + 2) || DigitAt(cell, group + 3)) {
+      break;
+    }
+    at = group;
+  }
+  field = magnitude > INT_MAX ? INT_MAX : static_cast<int>(magnitude);
+  return true;
+}
+
+bool ParseCellReal(std::string_view cell, double& field) {
+  std::size_t at = FirstDigit(cell);
+  if (at == cell.size()) return false;
+  std::string number;
+  for (; DigitAt(cell, at); ++at) number += cell[at];
+  if (at < cell.size() && (cell[at] == '.' || cell[at] == ',') && DigitAt(cell, at + 1)) {
+    number += '.';
+    for (++at; DigitAt(cell, at); ++at) number += cell[at];
+  }
+  const double value = std::strtod(number.c_str(), nullptr);
+  field = std::isinf(value) ? DBL_MAX : value;
+  return true;
+}
+
 bool ReadFileReal(TextStream& in, double& field) {
   const RealToken token = LexReal(in);
   double value = token.value;

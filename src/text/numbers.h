@@ -4,6 +4,7 @@
 #pragma once
 
 #include <string>
+#include <string_view>
 
 #include "text/text_stream.h"
 
@@ -38,6 +39,14 @@ bool ReadFileInt(TextStream& in, int& field);
 // is not a digit, or the end) continues the number, so "11,776", "11.776"
 // and "1.234.567" are 11776, 11776 and 1234567.  Any other separator is left.
 bool ReadTableInt(TextStream& in, int& field);
+// The first number of a table's cell (the text between two tabs or commas):
+// its digits, grouped by thousands as ReadTableInt groups them or by an
+// ordinary space too ("4 784" is 4784), saturated beyond the int range; a
+// sign is not part of it.  False when the cell holds no digit ("N/A", "-").
+bool ParseCellInt(std::string_view cell, int& field);
+// As ParseCellInt, for a real: digits, then perhaps a full stop or a comma
+// and the digits of the fraction ("2.50", "2,5").
+bool ParseCellReal(std::string_view cell, double& field);
 // Reads a real from a file: no number leaves the field as it was.  A real
 // beyond the range of a double, written as digits or as "inf", becomes the
 // largest finite double with its sign, so that no infinity enters from a

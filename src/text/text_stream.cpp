@@ -39,6 +39,7 @@ TextStream TextStream::Console(std::unique_ptr<LineSource> lines) {
 }
 
 bool TextStream::Refill() {
+  ++refills_;
   buffer_.clear();
   pos_ = 0;
   if (source_done_) return false;
@@ -128,6 +129,40 @@ void TextStream::Unget(const std::string& text) {
 }
 
 bool TextStream::Ended() { return Peek() == kEnd; }
+
+std::string_view TextStream::Since(const Place& place) const {
+  if (!place.valid || !pushback_.empty() || place.refills != refills_ || place.pos > pos_) {
+    return std::string_view();
+  }
+  return std::string_view(buffer_).substr(place.pos, pos_ - place.pos);
+}
+
+int TextStream::FirstAfterSpace() const {
+  for (auto it = pushback_.rbegin(); it != pushback_.rend(); ++it) {
+    if (!IsSpace(*it)) return *it;
+  }
+  for (std::size_t at = pos_; at < buffer_.size(); ++at) {
+    const unsigned char c = static_cast<unsigned char>(buffer_[at]);
+    if (!IsSpace(c)) return c;
+  }
+  return kEnd;
+}
+
+std::string TextStream::TakeRest() {
+  std::string rest(pushback_.rbegin(), pushback_.rend());
+  pushback_.clear();
+  if (rest.empty()) {
+    buffer_.erase(0, pos_);  // in place: a large page is not copied
+    rest.swap(buffer_);
+  } else {
+    rest.append(buffer_, pos_, std::string::npos);
+  }
+  buffer_.clear();
+  pos_ = 0;
+  while (Refill()) rest += buffer_;
+  buffer_.clear();
+  return rest;
+}
 
 bool TextStream::GetLine(std::string& line) {
   if (Ended()) return false;

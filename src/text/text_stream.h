@@ -5,6 +5,7 @@
 
 #include <cstdio>
 #include <memory>
+#include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -94,6 +95,32 @@ class TextStream {
   void Unget(const StreamChar& c);      // puts a character's bytes back
   bool Ended();                         // no byte is left
 
+  // A place in what has been read into memory, so that a reader can look
+  // back at the bytes it has just read (a line it turned out to need).
+  struct Place {
+    std::size_t refills;  // the block it lies in
+    std::size_t pos;      // where in it
+    bool valid;           // no put-back bytes came first
+  };
+  Place Here() const { return {refills_, pos_, pushback_.empty()}; }
+  // The bytes read since `place`, as they lie in memory (CR LF unfolded);
+  // empty when they no longer lie there whole (a refill or a put-back came
+  // between).
+  std::string_view Since(const Place& place) const;
+  // The bytes left as they lie in memory (CR LF unfolded), when they are
+  // all there and none was put back, as in a stream over bytes read whole:
+  // a reader's look far ahead.  Nothing otherwise.
+  std::optional<std::string_view> Ahead() const {
+    if (!pushback_.empty() || !source_done_) return std::nullopt;
+    return std::string_view(buffer_).substr(pos_);
+  }
+  // The first byte after the white space ahead, nothing consumed: what is
+  // in memory is looked at, no more (kEnd when it is all white space).
+  int FirstAfterSpace() const;
+  // Takes every byte left, as it lies (CR LF unfolded); the stream has then
+  // ended.
+  std::string TakeRest();
+
  private:
   TextStream(std::FILE* source, FilePtr owned, std::unique_ptr<LineSource> lines);
   int GetSlow();  // put-back characters, a CR, or a refill
@@ -107,6 +134,7 @@ class TextStream {
   std::string buffer_;
   std::size_t pos_ = 0;
   bool source_done_ = false;
+  std::size_t refills_ = 0;              // blocks or lines read so far
   std::vector<unsigned char> pushback_;  // the top is read next
 };
 

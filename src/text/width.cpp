@@ -1,5 +1,7 @@
-// The width lookup: ASCII and the rest of the first 173 code points at
-// once, any other character by a binary search over the table's ranges.
+// The width lookup, a binary search over the table's ranges, and the
+// joining of code points into user-perceived characters by Unicode's
+// grapheme cluster rules.  ASCII followed by ASCII, the usual case, is one
+// column and a character of its own without a lookup.
 #include "text/width.h"
 
 #include <algorithm>
@@ -11,48 +13,186 @@ namespace korvelin {
 
 namespace {
 
+using character_table::kRanges;
+
 // The search needs the ranges in order and apart.
 constexpr bool InOrder() {
-  for (std::size_t i = 0; i < std::size(kWidthRanges); ++i) {
-    if (kWidthRanges[i].first > kWidthRanges[i].last) return false;
-    if (i > 0 && kWidthRanges[i - 1].last >= kWidthRanges[i].first) return false;
+  for (std::size_t i = 0; i < std::size(kRanges); ++i) {
+    if (kRanges[i].first > kRanges[i].last) return false;
+    if (i > 0 && kRanges[i - 1].last >= kRanges[i].first) return false;
   }
   return true;
 }
 static_assert(InOrder(), "text/width_table.h: ranges out of order");
 
+constexpr char32_t kFirstSyllable = 0xAC00, kLastSyllable = 0xD7A3;
+constexpr char32_t kJoinerSyllables = 28;  // an LV syllable and its 27 LVT
+constexpr char32_t kEmojiSelector = 0xFE0F;
+
+// A code point as the joining rules see it.
+struct CodePoint {
+  char32_t code;
+  std::size_t length;
+  std::size_t width;
+  Joining joining;
+};
+
+// The table's range holding `code`, or null for one column and kOther.
+const CharacterRange* RangeOf(char32_t code) {
+  const CharacterRange* after =
+      std::upper_bound(std::begin(kRanges), std::end(kRanges), code,
+                       [](char32_t c, const CharacterRange& range) { return c < range.first; });
+  if (after == std::begin(kRanges)) return nullptr;
+  const CharacterRange* range = std::prev(after);
+  return code <= range->last ? range : nullptr;
+}
+
+CodePoint CodePointAt(std::string_view text) {
+  const Character c = DecodeCharacter(text);
+  // A byte that is not UTF-8 stands alone, as a control does.
+  if (c.length == 1 && c.code >= 0x80) return {c.code, 1, 1, Joining::kControl};
+  const CharacterRange* range = RangeOf(c.code);
+  if (range == nullptr) return {c.code, c.length, 1, Joining::kOther};
+  Joining joining = range->joining;
+  if (c.code >= kFirstSyllable && c.code <= kLastSyllable &&
+      (c.code - kFirstSyllable) % kJoinerSyllables == 0) {
+    joining = Joining::kLV;
+  }
+  return {c.code, c.length, range->width, joining};
+}
+
+bool IsControl(Joining j) {
+  return j == Joining::kControl || j == Joining::kCR || j == Joining::kLF;
+}
+
 }  // namespace
 
 int CharacterWidth(Character c) {
   // A single byte that is not UTF-8 counts one, as a terminal shows one mark
-  // for it; so does everything before the table's first range (ASCII too).
-  if (c.length == 1 || c.code < kWidthRanges[0].first) return 1;
-  const WidthRange* end = std::end(kWidthRanges);
-  const WidthRange* after =
-      std::upper_bound(std::begin(kWidthRanges), end, c.code,
-                       [](char32_t code, const WidthRange& range) { return code < range.first; });
-  if (after == std::begin(kWidthRanges)) return 1;
-  const WidthRange& range = *std::prev(after);
-  return c.code <= range.last ? range.width : 1;
+  // for it; ASCII, controls included, counts one too.
+  if (c.length == 1) return 1;
+  const CharacterRange* range = RangeOf(c.code);
+  return range == nullptr ? 1 : range->width;
+}
+
+Cluster FirstCluster(std::string_view text) {
+  if (text.empty()) return {0, 0};
+  const CodePoint first = CodePointAt(text);
+  std::size_t length = first.length, sum = first.width, widest = first.width;
+  Joining before = first.joining;
+  bool pictograph = before == Joining::kPictographic;  // a pictograph, then marks only
+  bool joined = false;  // that, then a zero-width joiner: the next pictograph joins
+  bool odd_flags = before == Joining::kRegionalIndicator;  // an unpaired regional indicator
+  bool emoji_selector = false;
+  while (length < text.size()) {
+    const CodePoint next = CodePointAt(text.substr(length));
+    const Joining after = next.joining;
+    using J = Joining;
+    bool joins;
+    if (before == J::kCR && after == J::kLF) {
+      joins = true;
+    } else if (IsControl(before) || IsControl(after)) {
+      joins = false;
+    } else {
+      joins = (before == J::kL &&
+               (after == J::kL || after == J::kV || after == J::kLV || after == J::kLVT)) ||
+              ((before == J::kLV || before == J::kV) && (after == J::kV || after == J::kT)) ||
+              ((before == J::kLVT || before == J::kT) && after == J::kT) || after == J::kExtend ||
+              after == J::kZWJ || after == J::kSpacingMark || before == J::kPrepend ||
+              (after == J::kPictographic && joined) ||
+              (after == J::kRegionalIndicator && odd_flags);
+    }
+    if (!joins) break;
+    joined = after == J::kZWJ && pictograph;
+    if (after != J::kExtend) pictograph = after == J::kPictographic;
+    odd_flags = after == J::kRegionalIndicator && !odd_flags;
+    if (next.code == kEmojiSelector) emoji_selector = true;
+    sum += next.width;
+    widest = std::max(widest, next.width);
+    length += next.length;
+    before = after;
+  }
+  const bool emoji = first.joining == Joining::kPictographic ||
+                     first.joining == Joining::kRegionalIndicator ||
+                     (first.joining == Joining::kEmojiStyle && emoji_selector);
+  if (!emoji) return {length, sum};
+  return {length, widest == 2 || emoji_selector ? std::size_t{2} : std::size_t{1}};
+}
+
+namespace {
+
+// The user-perceived character at the start of `text`, at once for an
+// ASCII character that another ASCII one (or the end) follows: nothing in
+// ASCII joins the character before it, and only a carriage return joins
+// the one after.
+Cluster NextCluster(std::string_view text) {
+  const auto byte = static_cast<unsigned char>(text[0]);
+  if (byte < 0x80 && byte != '\r' &&
+      (text.size() == 1 || static_cast<unsigned char>(text[1]) < 0x80)) {
+    return {1, 1};
+  }
+  return FirstCluster(text);
+}
+
+// The directional embeddings, overrides and isolates are E2 80 AA..AE and
+// E2 81 A6..A9 in UTF-8.
+bool IsDirectionControl(std::string_view text, std::size_t at) {
+  if (at + 2 >= text.size() || text[at] != '\xE2') return false;
+  const auto second = static_cast<unsigned char>(text[at + 1]);
+  const auto third = static_cast<unsigned char>(text[at + 2]);
+  return (second == 0x80 && third >= 0xAA && third <= 0xAE) ||
+         (second == 0x81 && third >= 0xA6 && third <= 0xA9);
+}
+
+}  // namespace
+
+std::size_t TextColumns(std::string_view text) {
+  std::size_t columns = 0;
+  while (!text.empty()) {
+    const Cluster cluster = NextCluster(text);
+    columns += cluster.width;
+    text.remove_prefix(cluster.length);
+  }
+  return columns;
 }
 
 void AppendColumns(std::string& out, std::string_view text, std::size_t width, std::size_t most,
                    bool left) {
   std::size_t taken = 0, columns = 0;
   while (taken < text.size()) {
-    // ASCII, the usual case, is one byte and one column.
-    const Character c = static_cast<unsigned char>(text[taken]) < 0x80
-                            ? Character{static_cast<unsigned char>(text[taken]), 1}
-                            : DecodeCharacter(text.substr(taken));
-    const std::size_t w = static_cast<std::size_t>(CharacterWidth(c));
-    if (columns + w > most) break;
-    columns += w;
-    taken += c.length;
+    const Cluster cluster = NextCluster(text.substr(taken));
+    if (columns + cluster.width > most) break;
+    columns += cluster.width;
+    taken += cluster.length;
   }
   const std::size_t fill = width > columns ? width - columns : 0;
   if (!left) out.append(fill, ' ');
   out.append(text.substr(0, taken));
   if (left) out.append(fill, ' ');
+}
+
+std::string ShownText(std::string_view text) {
+  std::string shown;
+  shown.reserve(text.size());
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    if (IsDirectionControl(text, i)) {
+      shown += "\xEF\xBF\xBD";
+      i += 2;
+    } else {
+      shown += text[i];
+    }
+  }
+  return shown;
+}
+
+void AppendShownColumns(std::string& out, std::string_view text, std::size_t width,
+                        std::size_t most, bool left) {
+  // Most names hold no E2 byte, and none of the controls.
+  if (text.find('\xE2') == std::string_view::npos) {
+    AppendColumns(out, text, width, most, left);
+  } else {
+    AppendColumns(out, ShownText(text), width, most, left);
+  }
 }
 
 }  // namespace korvelin

@@ -64,6 +64,31 @@ const Step kSteps[] = {
     {"\\\n", K::kFileNames, nullptr, 0}};
 // clang-format on
 
+// A line typed ahead at the prompt of step `step`, and a word Tab must then
+// offer for its last word: each List prompt leads where its command goes.
+const struct {
+  std::size_t step;
+  const char* line;
+  const char* offered;
+} kAhead[] = {
+    {0, "list sort wt", "wtotal"},
+    {1, "edit 1 newsp", "newspeed"},
+    {2, "quit y gang.t", "gang.txt"},
+    {3, "sort wtotal de", "decending"},
+    {4, "newspeed as", "asc"},
+    {5, "help desc", "descending"},
+    {6, "output ga", "gang.txt"},
+    {8, "set options newsp", "newspeed"},
+    {9, "weights stren 2 hea", "health"},
+    {10, "power 1.5 str", "strength"},
+    {12, "options newbeg old", "oldbeg"},
+    {13, "default newt", "newtotal"},
+    {14, "trend wt", "wtotal"},
+    {16, "history a", "all"},
+    {20, "1 disp", "display"},
+    {21, "level 12 na", "name"},
+};
+
 using LineSourceTest = FilesTest;
 
 TEST_F(LineSourceTest, ThePromptGoesToTheSourceAndEachOffersItsOwnWords) {
@@ -90,6 +115,13 @@ TEST_F(LineSourceTest, ThePromptGoesToTheSourceAndEachOffersItsOwnWords) {
     if (kSteps[i].word != nullptr) {
       EXPECT_EQ(Complete(asks[i].offered, kSteps[i].word).size(), 1u) << i;
     }
+  }
+  for (const auto& ahead : kAhead) {
+    const WordAtCursor at = FollowLine(asks[ahead.step].offered, ahead.line);
+    ASSERT_NE(at.offered, nullptr) << ahead.line;
+    const std::vector<std::string> offered = Complete(*at.offered, at.prefix);
+    EXPECT_NE(std::find(offered.begin(), offered.end(), ahead.offered), offered.end())
+        << ahead.line;
   }
 }
 

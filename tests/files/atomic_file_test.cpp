@@ -60,6 +60,34 @@ TEST_F(AtomicFileTest, ABackupThatCannotBeMadeFailsTheSave) {
   EXPECT_EQ(Listing(), (std::vector<std::string>{"game.sav", "game.sav.bak"}));
 }
 
+// Each save over a file keeps the one it replaced as NAME.bak and moves the
+// older backups down to NAME.bak5, dropping the oldest; a backup that is a
+// folder stops the rotation before anything moves, and the save fails.
+TEST_F(AtomicFileTest, FiveBackupsRotateAndARotationThatCannotRunMovesNothing) {
+  auto save = [](char version) {
+    AtomicFile file;
+    if (!file.Open("game.sav").ok()) return false;
+    file.Write(std::string(1, version));
+    return file.Commit().ok();
+  };
+  for (char version = '1'; version <= '7'; ++version) ASSERT_TRUE(save(version));
+  auto held = [this] {
+    std::string versions;
+    for (const char* backup : {"", ".bak", ".bak2", ".bak3", ".bak4", ".bak5"}) {
+      const std::string name = std::string("game.sav") + backup;
+      versions += fs::is_directory(name) ? "/" : Read(name);
+    }
+    return versions;
+  };
+  EXPECT_EQ(held(), "765432");
+  EXPECT_EQ(Listing().size(), 6u);
+  fs::remove("game.sav.bak3");
+  fs::create_directory("game.sav.bak3");
+  EXPECT_FALSE(save('8'));
+  EXPECT_EQ(held(), "765/32");
+  EXPECT_EQ(Listing().size(), 6u);
+}
+
 // Leftovers of ended saves of the target go, from the target's folder only;
 // those of running processes (this test, and process 1, which may be
 // another user's) and of other targets stay, and so does a link.

@@ -58,11 +58,12 @@ TEST(SkipToNumber, SignedFormKeepsAMinusDirectlyBeforeTheDigits) {
   EXPECT_EQ(LexInt(in).value, 9);
 }
 
-TEST(SkipToNumber, TheTableFormSkipsTabsLikeSpaces) {
-  TextStream tab = StreamOf("\t\t 5");
+TEST(SkipToNumber, TheTableFormStopsAfterATab) {
+  TextStream tab = StreamOf(" )\t 5");
+  EXPECT_EQ(SkipToTableNumber(tab), Skip::kAtTab);
   EXPECT_EQ(SkipToTableNumber(tab), Skip::kAtNumber);
   EXPECT_EQ(LexInt(tab).value, 5);
-  TextStream line = StreamOf("\t\n5");
+  TextStream line = StreamOf("x\n5");
   EXPECT_EQ(SkipToTableNumber(line), Skip::kAtLineEnd);
   EXPECT_EQ(Rest(line), "5");
   TextStream plain = StreamOf("\t5");

@@ -23,6 +23,13 @@ namespace korvelin {
 
 namespace fs = std::filesystem;
 
+// A save file's flag line, settings line and closing "}", after its rows.
+inline std::string SaveTrailer() {
+  std::string trailer;
+  WriteColumnFlags(ColumnSet(), trailer);
+  return trailer + "\n: 1 : 1 : 1 : 1 : 17 : 1 \n}\n";
+}
+
 // A roster test with a private folder that is removed afterwards.
 class FilesTest : public RosterTest {
  protected:

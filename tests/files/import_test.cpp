@@ -38,7 +38,7 @@ const std::string kDots = " . . . . . . .   .done";
 TEST(TableRow, WorkedRowAndItsEcho) {
   TableRow r{};
   const std::string echo = Row("Some Member (123456) 45 1200 1100 1000 900\n", r);
-  EXPECT_EQ(r.name, "Some Member ");
+  EXPECT_EQ(r.name, "Some Member");
   EXPECT_EQ(r.member.id, 123456);
   EXPECT_EQ(r.member.level, 45);
   ExpectStats(r, 1200, 1100, 1000, 900);
@@ -58,10 +58,10 @@ TEST(TableRow, NameEndsAtAParenthesisFollowedByADigit) {
   EXPECT_EQ(a.member.level, 3);
   ExpectStats(a, 4, 5, 6, 7);
   Row("Bob (12)", b);
-  EXPECT_EQ(b.name, "Bob ");
+  EXPECT_EQ(b.name, "Bob");
   EXPECT_EQ(b.member.id, 12);
   Row("Mr (X) Man (77) 5 1 2 3 4", c);
-  EXPECT_EQ(c.name, "Mr (X) Man ");
+  EXPECT_EQ(c.name, "Mr (X) Man");
   EXPECT_EQ(c.member.id, 77);
   ExpectStats(c, 1, 2, 3, 4);
 }
@@ -89,11 +89,13 @@ TEST(TableRow, LongNamesKeepTwentyNineCharactersAndTheirId) {
                       kDots + "\n");
 }
 
-TEST(TableRow, TabsSeparateFieldsOtherControlCharactersEndTheRow) {
+TEST(TableRow, ATabStartsCellsOtherControlCharactersEndTheRow) {
+  // After a tab, a cell is one value: "3 4 5 6 7" is the level 3.
   TableRow a{};
   Row("Bob (12)\t3 4 5 6 7", a);
   EXPECT_EQ(a.member.level, 3);
-  ExpectStats(a, 4, 5, 6, 7);
+  EXPECT_EQ(a.carried, Bit(TableValue::kLevel));
+  ExpectStats(a, 0, 0, 0, 0);
 
   // Any other control character still ends the row.
   TableRow c{};
@@ -111,23 +113,23 @@ TEST(TableRow, ExtraColumnsAreIgnoredToTheLineEnd) {
   ASSERT_TRUE(ReadTableRow(in, a, skipped));
   ASSERT_TRUE(ReadTableRow(in, b, skipped));
   ExpectStats(a, 4, 5, 6, 7);
-  EXPECT_EQ(b.name, "Ann ");
+  EXPECT_EQ(b.name, "Ann");
   EXPECT_EQ(b.member.id, 13);
   TableRow none{};
   EXPECT_FALSE(ReadTableRow(in, none, skipped));
 }
 
-TEST(TableRow, LeadingSpacesBelongToTheNameLeadingLineEndsDoNot) {
+TEST(TableRow, BlanksAroundTheNameAndLeadingLineEndsAreDropped) {
   TableRow r{};
   Row("\n\n\t\r\n  Bob (1) 2 3 4 5 6", r);
-  EXPECT_EQ(r.name, "  Bob ");
+  EXPECT_EQ(r.name, "Bob");
 }
 
 TEST(TableRow, EndOfFileInsideARowFinishesTheRow) {
   TableRow r{};
   const std::string echo = Row("Bob (12) 3 4", r);
   EXPECT_EQ(echo, "Bob                            :     12 :   3 :     4   [MISSING STATS]\n");
-  EXPECT_EQ(r.fields, 2);
+  EXPECT_EQ(r.carried, Bit(TableValue::kLevel) | Bit(TableValue::kSpeed));
   EXPECT_EQ(r.member.newspeed, 4);
   EXPECT_EQ(r.member.newintel, 1000);
   // A name alone is not a row.
@@ -149,7 +151,7 @@ TEST(TableRow, SingleByteNoBreakSpacesAreSpacesAndGroupDigits) {
   Row("Cid\xA0Lee (7) 1 2\xA0"
       "345 6 7 8",
       r);
-  EXPECT_EQ(r.name, "Cid Lee ");
+  EXPECT_EQ(r.name, "Cid Lee");
   ExpectStats(r, 2345, 6, 7, 8);
 }
 
@@ -162,7 +164,7 @@ TEST_F(ImportTest, CrLfTablesLoadLikeLfTables) {
   const std::string crlf = LoadFile("crlf.txt");
   EXPECT_EQ(lf, crlf);
   EXPECT_EQ(roster.size(), 2u);
-  EXPECT_EQ(NameOf(roster[1]), "Ann ");
+  EXPECT_EQ(NameOf(roster[1]), "Ann");
   EXPECT_EQ(roster[1].oldhealth, 7);
 }
 
@@ -208,7 +210,7 @@ TEST_F(ImportTest, LoadingTwiceReplacesTheRoster) {
   LoadFile("a.txt");
   LoadFile("b.txt");
   EXPECT_EQ(roster.size(), 1u);
-  EXPECT_EQ(NameOf(roster[0]), "D ");
+  EXPECT_EQ(NameOf(roster[0]), "D");
 }
 
 TEST_F(ImportTest, FilesThatCannotBeOpenedChangeNothing) {
@@ -217,8 +219,8 @@ TEST_F(ImportTest, FilesThatCannotBeOpenedChangeNothing) {
   const std::string failure =
       "   [FILE TO LOAD? '\\' TO CANCEL]\n   [KORVELIN-LOAD]\n >>> "
       "   [ERROR OPENING FILE.  LOAD ABORTED]\n";
-  EXPECT_EQ(LoadFile("missing.txt"), failure);
-  EXPECT_EQ(LoadFile("folder"), failure);
+  EXPECT_EQ(LoadFile("missing.txt"), failure + "   [No such file or directory]\n");
+  EXPECT_EQ(LoadFile("folder"), failure + "   [Is a directory]\n");
   EXPECT_EQ(roster.size(), 1u);
   EXPECT_EQ(NameOf(roster[0]), "Kept");
   // What the reader told the command: the failure, the name and the error.
@@ -232,11 +234,20 @@ TEST_F(ImportTest, FilesThatCannotBeOpenedChangeNothing) {
   EXPECT_EQ(folder.file, "folder");
 }
 
+TEST_F(ImportTest, AFileLargerThanTheReadLimitIsRefusedWhole) {
+  Write("eleven.txt", "0123456789\n");
+  std::string bytes = "left over";
+  EXPECT_EQ(ReadFile("eleven.txt", bytes, 10).failure, FileFailure::kTooLarge);
+  EXPECT_TRUE(bytes.empty());
+  EXPECT_TRUE(ReadFile("eleven.txt", bytes, 11).ok());
+  EXPECT_EQ(bytes, "0123456789\n");
+}
+
 TEST_F(ImportTest, OnlyTheExactHeaderMakesASaveFile) {
   const std::string header = kSaveHeader;
   const std::string rest = "\n| titles\n___|\n\n}\n";
 
-  Write("save.sav", header + rest);
+  Write("save.sav", header + rest + SaveTrailer());
   AddMember("Old", 1);
   EXPECT_EQ(LoadFile("save.sav").find("[LOADING]"), std::string::npos);
   EXPECT_EQ(roster.size(), 0u);

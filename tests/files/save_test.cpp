@@ -70,7 +70,7 @@ class SaveTest : public FilesTest {
     a.newhealth = 20;
     a.newintel = 21;
     a.newbeg = 2.123456;
-    Member& b = AddMember("J\xE9r\xF4me  (the) \xFF-", 0);
+    Member& b = AddMember("J\xE9r\xF4me  (the) \xFF-", 8);
     b.newbeg = 1e-7;  // below six decimals: comes back as 0
     Member& c = AddMember("  spaced out  ", 7);
     c.oldbeg = 123456.654321;
@@ -195,7 +195,8 @@ TEST_F(SaveTest, SingleByteNamesOfOldSaveFilesReadExactlyAsBefore) {
     rows += "|" + name + std::string(29 - name.size(), ' ') +
             " : 7 : 1 : 2 : 3 : 4 : 5 : 6 : 1.5 : 8 : 9 : 10 : 11 : 12 : 2.5 |\n";
   }
-  Write("old.sav", std::string(kSaveHeader) + "\n| titles\n___|\n\n" + rows + "}\n");
+  Write("old.sav",
+        std::string(kSaveHeader) + "\n| titles\n___|\n\n" + rows + "}\n" + SaveTrailer());
   LoadFile("old.sav");
   ASSERT_EQ(roster.size(), 3u);
   for (std::size_t i = 0; i < 3; ++i) {
@@ -257,6 +258,36 @@ TEST_F(SaveTest, TruncatedFilesLoadWhatTheyHold) {
   }
 }
 
+// A save file cut at the end of any line before its closing "}" asks before
+// it loads, and changes nothing unless confirmed (cut after it, it reads as
+// a whole file of fewer points).  A row short of two fields is damaged.
+TEST_F(SaveTest, AFileCutAtAnyLineOrWithAShortRowAsksBeforeItLoads) {
+  Write("gang-2026-11-03.txt", "Ann (1) 3 10 20 30 40\nBob (2) 4 50 60 70 80\n");
+  Write("gang-2026-11-10.txt", "Ann (1) 3 15 25 35 45\n");
+  LoadFile("gang-2026-11-03.txt");
+  UpdateFrom("gang-2026-11-10.txt");
+  SaveTo("whole.sav");
+  const std::string whole = Read("whole.sav");
+  const std::size_t closed = whole.find("}\nHISTORY 1\n") + 2;
+  for (std::size_t end = kSaveHeaderLength - 1; end + 1 < whole.size();
+       end = whole.find('\n', end + 1)) {
+    Write("cut.sav", whole.substr(0, end + 1));
+    roster.Clear();
+    AddMember("Kept", 9);
+    const bool asked =
+        LoadFile("cut.sav").find("   [THAT SAVE FILE IS DAMAGED: ") != std::string::npos;
+    EXPECT_EQ(asked, end + 1 < closed) << end;
+    EXPECT_EQ(roster.size(), asked ? 1u : 2u) << end;
+  }
+  std::string cut = whole;
+  cut.replace(cut.find(" : 1000 : 2.000000 |", cut.find("|Bob")), 20, " |");
+  Write("short.sav", cut);
+  ConsoleCapture console("short.sav y\n");  // the question's text: save_keeps_the_season.t
+  Load(console, session);
+  ASSERT_EQ(roster.size(), 1u);
+  EXPECT_EQ(roster[0].id, 1);
+}
+
 TEST_F(SaveTest, DamagedFilesLoadWithoutHangingOrCrashing) {
   VariedRoster();
   SaveTo("whole.sav");
@@ -284,8 +315,9 @@ TEST_F(SaveTest, SaveOnAnEmptyRosterAsksNothing) {
 TEST_F(SaveTest, FoldersThatAreMissingOrNamedGiveTheMessageAndWriteNothing) {
   ImportedBob();
   fs::create_directory("folder");
-  EXPECT_EQ(SaveCommand("nowhere/x.sav"), "   [ERROR SAVING FILE.  SAVE ABORTED]\n");
-  EXPECT_EQ(SaveCommand("folder"), "   [ERROR SAVING FILE.  SAVE ABORTED]\n");
+  EXPECT_EQ(SaveCommand("nowhere/x.sav"),
+            "   [ERROR SAVING FILE.  SAVE ABORTED]\n   [No such file or directory]\n");
+  EXPECT_EQ(SaveCommand("folder"), "   [ERROR SAVING FILE.  SAVE ABORTED]\n   [Is a directory]\n");
   // What the writer told the command: the failure, the name and the error.
   FileStatus status;
   EXPECT_EQ(SaveTo("nowhere/x.sav", &status), "");
@@ -334,7 +366,9 @@ TEST_F(SaveTest, AFullDiskKeepsTheDeviceAndSaysSo) {
   EXPECT_FALSE(status.ok());
   const std::string echo = SaveCommand("full");
   // The echo is printed whole, then the failure.
-  EXPECT_TRUE(EndsWith(echo, "  |\n}\n   [ERROR SAVING FILE.  SAVE ABORTED]\n")) << echo;
+  EXPECT_TRUE(EndsWith(
+      echo, "  |\n}\n   [ERROR SAVING FILE.  SAVE ABORTED]\n   [No space left on device]\n"))
+      << echo;
   EXPECT_EQ(echo.rfind("|Bob", 0), 0u);
   struct stat st {};
   ASSERT_EQ(lstat("full", &st), 0);
@@ -359,7 +393,9 @@ TEST_F(SaveTest, AFailedWriteKeepsThePreviousSave) {
   setrlimit(RLIMIT_FSIZE, &old_limit);
   EXPECT_EQ(status.failure, FileFailure::kCannotWrite);
   EXPECT_EQ(status.error, EFBIG);
-  EXPECT_TRUE(EndsWith(echo, "  |\n}\n   [ERROR SAVING FILE.  SAVE ABORTED]\n")) << echo;
+  EXPECT_TRUE(
+      EndsWith(echo, "  |\n}\n   [ERROR SAVING FILE.  SAVE ABORTED]\n   [File too large]\n"))
+      << echo;
   EXPECT_EQ(Read("game.sav"), "the previous save");
   EXPECT_EQ(Listing(), std::vector<std::string>{"game.sav"});
 }
@@ -376,7 +412,8 @@ TEST_F(SaveTest, AReadOnlyFolderIsNotWritten) {
     SaveTo("locked/game.sav", &status);
     const bool ok = status.failure == FileFailure::kCannotWrite &&
                     status.file == "locked/game.sav" && status.error != 0 &&
-                    SaveCommand("locked/game.sav") == "   [ERROR SAVING FILE.  SAVE ABORTED]\n";
+                    SaveCommand("locked/game.sav") ==
+                        "   [ERROR SAVING FILE.  SAVE ABORTED]\n   [Permission denied]\n";
     std::ifstream in("locked/game.sav");
     std::string kept;
     std::getline(in, kept);

@@ -32,7 +32,7 @@ TEST_F(UpdateTest, MatchedMembersTakeNameLevelAndNewStatsOnly) {
   Write("week2.txt", "Annie (1) 11 150 250 350 450 extra\n");
   UpdateFrom("week2.txt");
   const Member& ann = roster[0];
-  EXPECT_EQ(NameOf(ann), "Annie ");
+  EXPECT_EQ(NameOf(ann), "Annie");
   EXPECT_EQ(ann.level, 11);
   EXPECT_EQ(ann.newspeed, 150);
   EXPECT_EQ(ann.newpower, 250);
@@ -46,7 +46,7 @@ TEST_F(UpdateTest, MatchedMembersTakeNameLevelAndNewStatsOnly) {
   EXPECT_EQ(ann.oldbeg, 2.0);
   EXPECT_EQ(ann.newbeg, 3.25);
   // A member without a row keeps everything.
-  EXPECT_EQ(NameOf(roster[1]), "Bob ");
+  EXPECT_EQ(NameOf(roster[1]), "Bob");
   EXPECT_EQ(roster[1].newspeed, 110);
   EXPECT_EQ(roster.size(), 2u);
 }
@@ -68,7 +68,7 @@ TEST_F(UpdateTest, ASecondRowWithTheSameIdIsNotTaken) {
   UpdateFrom("twice.txt");
   EXPECT_EQ(roster.size(), 3u);
   const Member& eve = roster[0];
-  EXPECT_EQ(NameOf(eve), "Eve ");
+  EXPECT_EQ(NameOf(eve), "Eve");
   EXPECT_EQ(eve.level, 1);
   EXPECT_EQ(eve.oldspeed, 10);
   EXPECT_EQ(eve.newspeed, 10);
@@ -85,7 +85,7 @@ TEST_F(UpdateTest, RepeatedIdsAreFoundInLargeTables) {
   Write("big.txt", table + again);
   EXPECT_NE(LoadFile("big.txt").find("[SKIPPED 5000 ROWS WITH A REPEATED ID]"), std::string::npos);
   ASSERT_EQ(roster.size(), 5000u);
-  EXPECT_EQ(NameOf(roster[4999]), "A ");
+  EXPECT_EQ(NameOf(roster[4999]), "A");
   // 5,000 more IDs join the 5,000, each row twice: the first one counts.
   table.clear();
   again.clear();
@@ -98,7 +98,7 @@ TEST_F(UpdateTest, RepeatedIdsAreFoundInLargeTables) {
             std::string::npos);
   ASSERT_EQ(roster.size(), 10000u);
   for (const Member& member : roster) {
-    ASSERT_EQ(NameOf(member), "C ");
+    ASSERT_EQ(NameOf(member), "C");
     ASSERT_EQ(member.level, 3);
   }
 }
@@ -138,8 +138,10 @@ TEST_F(UpdateTest, CancelMissingFilesAndFoldersChangeNothing) {
   const std::string prompt =
       "   [FILE TO UPDATE FROM? '\\' TO CANCEL]\n   [KORVELIN-UPDATE]\n >>> ";
   EXPECT_EQ(UpdateFrom("\\gang.txt"), prompt);
-  EXPECT_EQ(UpdateFrom("missing.txt"), prompt + "   [ERROR OPENING FILE.  UPDATE ABORTED]\n");
-  EXPECT_EQ(UpdateFrom("folder"), prompt + "   [ERROR OPENING FILE.  UPDATE ABORTED]\n");
+  EXPECT_EQ(UpdateFrom("missing.txt"), prompt + "   [ERROR OPENING FILE.  UPDATE ABORTED]\n" +
+                                           "   [No such file or directory]\n");
+  EXPECT_EQ(UpdateFrom("folder"),
+            prompt + "   [ERROR OPENING FILE.  UPDATE ABORTED]\n   [Is a directory]\n");
   EXPECT_EQ(Ids(), (std::vector<int>{1, 2}));
 }
 

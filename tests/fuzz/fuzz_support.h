@@ -18,6 +18,7 @@
 #include "files/stat_table.h"
 #include "roster/session.h"
 #include "shell/shell.h"
+#include "text/characters.h"
 #include "text/save_header.h"
 #include "text/utf16.h"
 
@@ -90,18 +91,30 @@ inline void CheckRoster(const Roster& roster) {
   }
 }
 
-// The rows a stat table yields: those ReadTableRow reads one by one, after
+// Whether `name` is as a table's row may give it: at most kNameLength
+// characters, blanks made spaces, none at either end.
+inline bool TrimmedName(std::string_view name) {
+  return CountCharacters(name) <= kNameLength && name.find_first_of("\t\n\r") == name.npos &&
+         (name.empty() || (name.front() != ' ' && name.back() != ' '));
+}
+
+// The rows a stat table yields: those a TableReader reads one by one, after
 // UTF-16 is decoded and a byte-order mark skipped as LOAD and UPDATE do
 // both, less every row whose ID an earlier row had (counted in `repeated`).
+// Every row has an ID, a trimmed name, and the values it carries within
+// those its table wants.
 inline std::vector<TableRow> RowsOf(std::string bytes, int& skipped, int& repeated) {
   DecodeUtf16(bytes);
   TextStream in = TextStream::Memory(bytes);
   SkipByteOrderMark(in);
+  TableReader table(in);
   std::vector<TableRow> rows;
   std::set<int> ids;
   TableRow row;
   skipped = repeated = 0;
-  while (ReadTableRow(in, row, skipped)) {
+  while (table.Next(row, skipped)) {
+    if (row.member.id == 0 || !TrimmedName(row.name)) std::abort();
+    if ((row.carried & ~row.wanted) != 0) std::abort();
     if (ids.insert(row.member.id).second) {
       rows.push_back(row);
     } else {

@@ -19,11 +19,13 @@ void Apply(Model& model, const TableRow& row) {
   for (auto& [member, name] : model) {
     if (member.id != row.member.id) continue;
     name = fuzz::Kept(row.name);
-    if (row.fields >= 1) member.level = row.member.level;
-    if (row.fields >= 2) member.newspeed = row.member.newspeed;
-    if (row.fields >= 3) member.newpower = row.member.newpower;
-    if (row.fields >= 4) member.newstren = row.member.newstren;
-    if (row.fields >= 5) member.newhealth = row.member.newhealth;
+    if (row.Carries(TableValue::kLevel)) member.level = row.member.level;
+    if (row.Carries(TableValue::kSpeed)) member.newspeed = row.member.newspeed;
+    if (row.Carries(TableValue::kPower)) member.newpower = row.member.newpower;
+    if (row.Carries(TableValue::kStrength)) member.newstren = row.member.newstren;
+    if (row.Carries(TableValue::kHealth)) member.newhealth = row.member.newhealth;
+    if (row.Carries(TableValue::kIntel)) member.newintel = row.member.newintel;
+    if (row.Carries(TableValue::kBeg)) member.newbeg = row.member.newbeg;
     return;
   }
   model.insert(model.begin(), {row.member, std::string(fuzz::Kept(row.name))});

@@ -80,7 +80,7 @@ TEST_F(SessionTest, TwoSessionsInOneProcessKeepApart) {
     EXPECT_NE(printed.find("|Zed "), std::string::npos);
   }
   ASSERT_EQ(loaded.roster.size(), 2u);
-  EXPECT_EQ(loaded.roster.NameOf(loaded.roster[0]), "Ann ");
+  EXPECT_EQ(loaded.roster.NameOf(loaded.roster[0]), "Ann");
   EXPECT_EQ(loaded.list.weights.speed, 2.12);
   EXPECT_EQ(loaded.columns, kDefaultColumns);
   ASSERT_EQ(typed.roster.size(), 1u);

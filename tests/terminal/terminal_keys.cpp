@@ -38,10 +38,14 @@ const char kMainHelp[] = "Main Protocol Help";
 const char kUp[] = "\x1b[A";
 
 // The program on a pseudo-terminal of its own, in `folder`, with HOME there
-// and its history under `folder`/state.
+// and its history under `folder`/state, with the environment `settings`
+// ("NAME=VALUE") added; `under_shell`: started by `sh -c`, which reports
+// its exit status as "EXITED N".
 class Terminal {
  public:
-  explicit Terminal(const fs::path& folder) {
+  explicit Terminal(const fs::path& folder, const std::vector<std::string>& settings = {},
+                    bool under_shell = false)
+      : under_shell_(under_shell) {
     master_ = posix_openpt(O_RDWR | O_NOCTTY);
     if (master_ < 0 || grantpt(master_) != 0 || unlockpt(master_) != 0) return;
     const std::string slave = ptsname(master_);
@@ -57,6 +61,9 @@ class Terminal {
       setenv("TERM", "xterm", 1);
       setenv("HOME", folder.c_str(), 1);
       setenv("XDG_STATE_HOME", (folder / "state").c_str(), 1);
+      for (const std::string& setting : settings) putenv(const_cast<char*>(setting.c_str()));
+      const std::string shell = "'" + program + "'; echo \"EXITED $?\"";
+      if (under_shell) execl("/bin/sh", "sh", "-c", shell.c_str(), static_cast<char*>(nullptr));
       execl(program.c_str(), program.c_str(), static_cast<char*>(nullptr));
       _exit(127);
     }
@@ -109,7 +116,13 @@ class Terminal {
     close(master_);
     master_ = -1;
   }
-  void Signal(int signal) { kill(pid_, signal); }
+  // Sends `signal` to the program alone (not to a shell that started it).
+  void Signal(int signal) { kill(Program(), signal); }
+  // Whether the terminal is back in the modes a shell reads lines in.
+  bool LineMode() {
+    termios modes{};
+    return tcgetattr(master_, &modes) == 0 && (modes.c_lflag & (ICANON | ECHO)) == (ICANON | ECHO);
+  }
 
   // The exit status once the program has ended (128 and the number of a
   // signal that ended it); -1 when it has not ended in time.
@@ -142,6 +155,14 @@ class Terminal {
     return got > 0;
   }
 
+  // The program's process: under a shell, the shell's child.
+  pid_t Program() const {
+    const std::string task = "/proc/" + std::to_string(pid_) + "/task/" + std::to_string(pid_);
+    pid_t child = 0;
+    return under_shell_ && std::ifstream(task + "/children") >> child ? child : pid_;
+  }
+
+  bool under_shell_;
   int master_ = -1;
   pid_t pid_ = -1;
   bool ended_ = false;
@@ -205,6 +226,41 @@ TEST(TerminalTest, CompletionKeysAndHistoryAcrossTwoRuns) {
     End(terminal);
   }
   EXPECT_EQ(history(), kept);
+}
+
+// Tab completes each word of a line by the prompt it will answer: a file
+// name after LOAD and OUTPUT, a sort variable after SORT and a direction
+// after that, an option keyword after SET OPTIONS.
+TEST(TerminalTest, TabCompletesEveryWordOfALine) {
+  char name[] = "/tmp/korvelin-terminal-XXXXXX";
+  ASSERT_NE(mkdtemp(name), nullptr);
+  const fs::path folder = name;
+  const std::unique_ptr<const char, void (*)(const char*)> removed(
+      name, [](const char* path) { fs::remove_all(path); });
+  std::ofstream(folder / "myteam.txt") << "Ann(101) 10 1000 2000 3000 4000\n";
+  std::ofstream(folder / "scores.md").close();
+  Terminal terminal(folder);
+  ASSERT_TRUE(terminal.Then(kMain, "load my\t\r"));
+  ASSERT_TRUE(terminal.Then("Ann                            :    101", "", false));
+  ASSERT_TRUE(terminal.Then(kMain, "list\r"));
+  ASSERT_TRUE(terminal.Then(kList, "sort wt\tdesc\t"));
+  ASSERT_TRUE(terminal.Then("desc  descending", "\r", false));
+  ASSERT_TRUE(terminal.Then(kList, "set options new\t"));
+  ASSERT_TRUE(terminal.Then("newbeg  newhealth  newintel  newpower  newspeed  newstren  newtotal",
+                            "spe\t\r", false));
+  ASSERT_TRUE(terminal.Then("[KORVELIN-LIST-SET-OPTION]\r\n >>> ", "done\r"));
+  ASSERT_TRUE(terminal.Then(kList, "output s\t"));
+  ASSERT_TRUE(terminal.Then("scores.md  state/", "c\t\r", false));  // the history's folder
+  ASSERT_TRUE(terminal.Then(kList, "wc\r"));
+  ASSERT_TRUE(terminal.Then("[DATA SAVED SUCESSFULLY]", "", false));
+  ASSERT_TRUE(terminal.Then(kList, "done\r"));
+  ASSERT_TRUE(terminal.Then(kMain, "\x04"));
+  ASSERT_TRUE(terminal.Then("QUIT WITHOUT SAVING? 'Y' TO CONFIRM]\r\n >>> ", "y\r"));
+  EXPECT_EQ(terminal.ExitStatus(), 0);
+  EXPECT_EQ(terminal.Screen().find("[INVALID DATA INPUT]"), std::string::npos);
+  std::ostringstream table;
+  table << std::ifstream(folder / "scores.md").rdbuf();
+  EXPECT_NE(table.str().find("| Ann "), std::string::npos) << table.str();
 }
 
 // Ctrl-C stops a running command and returns to its prompt: LOAD during
@@ -280,11 +336,10 @@ std::string Bytes(const fs::path& file) {
   return text.str();
 }
 
-// Unsaved changes: Ctrl-D asks ("n" goes back to the prompt, "y" ends);
-// the window closing keeps them in a save file, told of at the next start
-// only, which loads back to the same roster; SIGTERM without unsaved changes
-// keeps nothing.  UNDO after a SAVE leaves changes unsaved; LOAD and SAVE
-// leave none.
+// Unsaved changes: Ctrl-D asks ("n" goes back to the prompt, "y" ends); the
+// window closing keeps them in a save file, told of at every start until a
+// SAVE of it, loaded back, removes it; SIGTERM without unsaved changes keeps
+// nothing.  UNDO after a SAVE leaves changes unsaved; LOAD and SAVE none.
 TEST(TerminalTest, UnsavedChangesAreAskedForAndKept) {
   char name[] = "/tmp/korvelin-terminal-XXXXXX";
   ASSERT_NE(mkdtemp(name), nullptr);
@@ -319,15 +374,26 @@ TEST(TerminalTest, UnsavedChangesAreAskedForAndKept) {
   ASSERT_EQ(kept.size(), 1u);
   EXPECT_NE(Bytes(kept[0]).find("|Ann                           : 1 : 7 : 100 :"),
             std::string::npos);
-  const std::string told = "[UNSAVED WORK OF AN EARLIER RUN WAS KEPT IN " + kept[0].string() + "]";
-  {
+  const std::string told = ") WAS KEPT IN " + kept[0].string() + "]";
+  const fs::path state = folder / "state" / "korvelin";  // and beside it, no save files:
+  std::ofstream(state / "recovered-1.sav") << "random bytes";
+  std::ofstream(state / "recovered-2.sav").close();
+  fs::create_directory(state / "recovered-3.sav");
+  for (const bool saved : {false, true}) {
     Terminal terminal(folder);
+    ASSERT_TRUE(terminal.Then("[UNSAVED WORK OF AN EARLIER RUN (NO FILE, ", "", false));
     ASSERT_TRUE(terminal.Then(told, "", false));
-    ASSERT_TRUE(terminal.Then(kMain, "load \"" + kept[0].string() + "\"\r"));
-    ASSERT_TRUE(terminal.Then(kMain, "save again.sav\r"));
+    if (saved) {
+      ASSERT_TRUE(terminal.Then(kMain, "load \"" + kept[0].string() + "\"\r"));
+      ASSERT_TRUE(terminal.Then(kMain, "save again.sav\r"));
+    }
     End(terminal);
+    EXPECT_EQ(terminal.Screen().find("[UNSAVED WORK", terminal.Screen().find(told)),
+              std::string::npos);
   }
-  EXPECT_EQ(Bytes(folder / "again.sav"), Bytes(kept[0]));
+  EXPECT_NE(Bytes(folder / "again.sav").find("|Ann                           : 1 : 7 : 100 :"),
+            std::string::npos);
+  EXPECT_EQ(KeptWork(folder).size(), 3u);  // the others, left alone
   {
     Terminal terminal(folder);
     ASSERT_TRUE(terminal.Then(kMain, "load gang.txt\r"));
@@ -336,7 +402,82 @@ TEST(TerminalTest, UnsavedChangesAreAskedForAndKept) {
     EXPECT_EQ(terminal.ExitStatus(), 128 + SIGTERM);
     EXPECT_EQ(terminal.Screen().find("[UNSAVED WORK"), std::string::npos);
   }
-  EXPECT_EQ(KeptWork(folder), kept);
+  EXPECT_EQ(KeptWork(folder).size(), 3u);
+}
+
+// Work is kept a minute (here a second) after the last keeping, from the
+// save file it belongs to: within the minute a SIGKILL loses the change, a
+// second later it is there.  The next start tells where it came from.
+TEST(TerminalTest, WorkIsKeptEveryMinuteAndOutlivesASigkill) {
+  char name[] = "/tmp/korvelin-terminal-XXXXXX";
+  ASSERT_NE(mkdtemp(name), nullptr);
+  const fs::path folder = fs::canonical(name);
+  const std::unique_ptr<const char, void (*)(const char*)> removed(
+      name, [](const char* path) { fs::remove_all(path); });
+  std::ofstream(folder / "gang.txt") << "Ann(1) 10 100 200 300 400\n";
+  for (const char* interval : {"KORVELIN_KEEP_SECONDS=60", "KORVELIN_KEEP_SECONDS=1"}) {
+    Terminal terminal(folder, {interval});
+    ASSERT_TRUE(terminal.Then(kMain, "load gang.txt\r"));
+    ASSERT_TRUE(terminal.Then(kMain, "save season.sav\r"));
+    ASSERT_TRUE(terminal.Then(kMain, "edit 1 level 8 done\r"));
+    ASSERT_TRUE(terminal.Then(kMain, "", false));
+    poll(nullptr, 0, 1100);
+    ASSERT_TRUE(terminal.Then("", "find ann\r", false));  // a command after the second
+    ASSERT_TRUE(terminal.Then(kMain, "", false));
+    if (KeptWork(folder).empty()) continue;  // within the minute: left to the SIGKILL below
+    EXPECT_NE(Bytes(KeptWork(folder)[0]).find("|Ann                           : 1 : 8 : 100 :"),
+              std::string::npos);
+    terminal.Signal(SIGKILL);
+    EXPECT_EQ(terminal.ExitStatus(), 128 + SIGKILL);
+  }
+  const std::vector<fs::path> kept = KeptWork(folder);
+  ASSERT_EQ(kept.size(), 1u);
+  Terminal terminal(folder);
+  ASSERT_TRUE(terminal.Then("[UNSAVED WORK OF AN EARLIER RUN (" + (folder / "season.sav").string(),
+                            "", false));
+  ASSERT_TRUE(terminal.Then(") WAS KEPT IN " + kept[0].string() + "]", "", false));
+  End(terminal);
+}
+
+// Three windows closed at once keep three files of work, one each; SIGTERM
+// under a shell ends the program alone (143), keeps its work and leaves the
+// terminal as the shell needs it.
+TEST(TerminalTest, HangUpsAtOnceKeepAFileEachAndSigtermEndsOnlyTheProgram) {
+  char name[] = "/tmp/korvelin-terminal-XXXXXX";
+  ASSERT_NE(mkdtemp(name), nullptr);
+  const fs::path folder = name;
+  const std::unique_ptr<const char, void (*)(const char*)> removed(
+      name, [](const char* path) { fs::remove_all(path); });
+  std::ofstream(folder / "gang.txt") << "Ann(1) 10 100 200 300 400\n";
+  auto change = [](Terminal& terminal, int level) {
+    return terminal.Then(kMain, "load gang.txt\r") &&
+           terminal.Then(kMain, "edit 1 level " + std::to_string(level) + " done\r") &&
+           terminal.Then(kMain, "", false);
+  };
+  {
+    std::vector<std::unique_ptr<Terminal>> windows;
+    for (int level = 21; level <= 23; ++level) {
+      windows.push_back(std::make_unique<Terminal>(folder));
+      ASSERT_TRUE(change(*windows.back(), level));
+    }
+    for (auto& window : windows) window->Close();
+    for (auto& window : windows) EXPECT_EQ(window->ExitStatus(), 128 + SIGHUP);
+  }
+  const std::string row = "|Ann                           : 1 : ";
+  std::vector<std::string> levels;
+  for (const fs::path& file : KeptWork(folder)) {
+    const std::string bytes = Bytes(file);
+    levels.push_back(bytes.substr(bytes.find(row) + row.size(), 2));
+  }
+  std::sort(levels.begin(), levels.end());
+  EXPECT_EQ(levels, (std::vector<std::string>{"21", "22", "23"}));
+  Terminal terminal(folder, {}, true);
+  ASSERT_TRUE(change(terminal, 9));
+  terminal.Signal(SIGTERM);
+  ASSERT_TRUE(terminal.Then("EXITED 143", "", false));
+  EXPECT_TRUE(terminal.LineMode());
+  EXPECT_EQ(terminal.ExitStatus(), 0);
+  EXPECT_EQ(KeptWork(folder).size(), 4u);
 }
 
 }  // namespace

@@ -29,6 +29,7 @@ expect-listing folder full full.json gang4.txt
  >>> «full»
 {{gang4_save_echo}}
    [ERROR SAVING FILE.  SAVE ABORTED]
+   [No space left on device]
 
    [KORVELIN-MAIN]
  >>> «quit»
@@ -40,6 +41,7 @@ expect-listing folder full full.json gang4.txt
  >>> «full»
 {{gang4_save_echo}}
    [ERROR SAVING FILE.  SAVE ABORTED]
+   [No space left on device]
 
    [KORVELIN-MAIN]
  >>> «save»
@@ -47,6 +49,7 @@ expect-listing folder full full.json gang4.txt
    [KORVELIN-SAVE]
  >>> «folder»
    [ERROR SAVING FILE.  SAVE ABORTED]
+   [Is a directory]
 
    [KORVELIN-MAIN]
  >>> «list»

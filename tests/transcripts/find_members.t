@@ -13,6 +13,7 @@ END
 ---
 {{banner}}
    [ERROR OPENING FILE.  LOAD ABORTED]
+   [No such file or directory]
 
    [KORVELIN-MAIN]
  >>> «find»

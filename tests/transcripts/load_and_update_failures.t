@@ -17,12 +17,14 @@ dir folder
    [KORVELIN-LOAD]
  >>> «missing.txt»
    [ERROR OPENING FILE.  LOAD ABORTED]
+   [No such file or directory]
 
    [KORVELIN-MAIN]
  >>> «LOAD folder»
    [FILE TO LOAD? '\' TO CANCEL]
    [KORVELIN-LOAD]
  >>>    [ERROR OPENING FILE.  LOAD ABORTED]
+   [Is a directory]
 
    [KORVELIN-MAIN]
  >>> «update \»
@@ -34,6 +36,7 @@ dir folder
    [FILE TO UPDATE FROM? '\' TO CANCEL]
    [KORVELIN-UPDATE]
  >>>    [ERROR OPENING FILE.  UPDATE ABORTED]
+   [No such file or directory]
 
    [KORVELIN-MAIN]
  >>> «update»
@@ -41,6 +44,7 @@ dir folder
    [KORVELIN-UPDATE]
  >>> «folder»
    [ERROR OPENING FILE.  UPDATE ABORTED]
+   [Is a directory]
 
    [KORVELIN-MAIN]
  >>> «quit y»

@@ -17,7 +17,8 @@ END
 Some Member                    : 123456 :  45 :  1200 :  1100 :  1000 :    900 . . . . . . .   .done
 Bob                            :     12 :   3 :     4 :     5 :     6 :      7 . . . . . . .   .done
 Mr (X) Man                     :     77 :   5 :     1 :     2 :     3 :      4 . . . . . . .   .done
-   Leading Spaces              :      8 :   9 :    10 :    11 :    12 :     13 . . . . . . .   .done
+Leading Spaces                 :      8 :   9 :    10 :    11 :    12 :     13 . . . . . . .   .done
+   [1 ROWS WITH MORE NUMBERS THAN STATS]
 
    [KORVELIN-MAIN]
  >>> «quit»

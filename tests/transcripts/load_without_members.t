@@ -1,7 +1,8 @@
 # A file that yields no member changes nothing: LOAD of an empty file, of
-# a CSV export (with its byte-order mark and CR LF line ends) and of a
-# title row alone, and UPDATE from that title row, leave the gang loaded
-# from the command line as it was.
+# a CSV export without the ID column (with its byte-order mark and CR LF
+# line ends), whose header row is then no header row, and of a title row
+# alone, and UPDATE from that title row, leave the gang loaded from the
+# command line as it was.
 args gang.txt
 file gang.txt <<END
 {{gang4_file}}
@@ -9,8 +10,8 @@ END
 file empty.txt <<END
 END
 file gang.csv <<END crlf
-﻿name,id,level,oldspeed,oldpower,oldstren,oldhealth,oldintel,oldbeg
-Ann,101,10,1000,2000,3000,4000,1000,2.00
+﻿name,level,oldspeed,oldpower,oldstren,oldhealth,oldintel,oldbeg
+Ann,10,1000,2000,3000,4000,1000,2.00
 END
 file titles.txt <<END
 Name	Level	Speed	Power	Strength	Health

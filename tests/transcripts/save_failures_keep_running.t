@@ -35,6 +35,7 @@ Bob the Builder                :      2 :  20 :   110 :   210 :   310 :    410 .
    [KORVELIN-SAVE]
  >>> «nowhere/x.sav»
    [ERROR SAVING FILE.  SAVE ABORTED]
+   [No such file or directory]
 
    [KORVELIN-MAIN]
  >>> «save»
@@ -42,6 +43,7 @@ Bob the Builder                :      2 :  20 :   110 :   210 :   310 :    410 .
    [KORVELIN-SAVE]
  >>> «folder»
    [ERROR SAVING FILE.  SAVE ABORTED]
+   [Is a directory]
 
    [KORVELIN-MAIN]
  >>> «quit»
@@ -52,6 +54,7 @@ Bob the Builder                :      2 :  20 :   110 :   210 :   310 :    410 .
    [KORVELIN-QUIT-SAVE]
  >>> «nowhere/x.sav»
    [ERROR SAVING FILE.  SAVE ABORTED]
+   [No such file or directory]
 
    [KORVELIN-MAIN]
  >>> «quit»
