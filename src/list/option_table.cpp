@@ -53,6 +53,22 @@ struct MemberRead {
   }
 };
 
+// An option table's rows: the members in their order.  A sorted list
+// visits the members and their names all over memory: the member a few
+// rows ahead is fetched while this row is written, and its name once the
+// member is at hand, half way there.
+struct MemberRows {
+  const Roster* roster;
+  MemberOrder order;
+  MemberRow operator()(std::size_t row) const {
+    constexpr std::size_t kAhead = 16;
+    if (row + kAhead < order.size()) roster->Fetch(order[row + kAhead]);
+    if (row + kAhead / 2 < order.size()) roster->FetchName(order[row + kAhead / 2]);
+    const Member& member = (*roster)[order[row]];
+    return MemberRow{&member, roster->NameOf(member)};
+  }
+};
+
 }  // namespace
 
 std::unique_ptr<Table> OptionTable(const TableContent& content) {
@@ -64,17 +80,8 @@ std::unique_ptr<Table> OptionTable(const TableContent& content) {
     order.assign(content.order->begin(), content.order->begin() + rows);
   }
   const std::size_t rows = order.size();
-  auto table = std::make_unique<TableOf<MemberRow, MemberRead>>(
-      content.name, rows, [&roster, order = std::move(order)](std::size_t row) {
-        // A sorted list visits the members and their names all over memory:
-        // the member a few rows ahead is fetched while this row is written,
-        // and its name once the member is at hand, half way there.
-        constexpr std::size_t kAhead = 16;
-        if (row + kAhead < order.size()) roster.Fetch(order[row + kAhead]);
-        if (row + kAhead / 2 < order.size()) roster.FetchName(order[row + kAhead / 2]);
-        const Member& member = roster[order[row]];
-        return MemberRow{&member, roster.NameOf(member)};
-      });
+  auto table = std::make_unique<TableOf<MemberRow, MemberRead, MemberRows>>(
+      content.name, rows, MemberRows{&roster, std::move(order)});
   table->Add(MemberNameColumn(), MemberRead{nullptr, {}});
   for (const OptionInfo* option : OptionsInDisplayOrder()) {
     if (content.columns.Shows(*option)) {

@@ -10,7 +10,10 @@
 // what it keeps (the roster, an order, the season's values): nothing is
 // held as text, so a table of a million rows can be written again through
 // another format, or shown a screenful at a time, for the price of its
-// order.
+// order.  A table kept after it was shown is written again, through any
+// writer, by WriteTable; a screen viewer asks rows() and columns(), fills
+// only the rows it shows and lays each out cell by cell (AppendFixedCell),
+// the name column apart from the others.
 //
 // To add a view: write one function that gathers what its rows read, makes
 // a TableOf<Row> whose row function gives row i (the gathered data moved
@@ -181,15 +184,14 @@ class Table {
 };
 
 // A table whose rows are each a `Row`, given by a function of the row's
-// number; each column reads its cell from the Row with its `Read`, any
-// function of a Row that gives a Cell.  A table of many rows and columns
-// may name a Read type of its own, which the row loop then calls directly
-// (the option tables read each cell through their option).
-template <typename Row, typename Read = std::function<Cell(const Row&)>>
+// number (`RowAt`); each column reads its cell from the Row with its
+// `Read`, any function of a Row that gives a Cell.  A table of many rows
+// and columns may name types of its own for both, which the row loop then
+// calls directly (the option tables read each cell through their option).
+template <typename Row, typename Read = std::function<Cell(const Row&)>,
+          typename RowAt = std::function<Row(std::size_t)>>
 class TableOf final : public Table {
  public:
-  using RowAt = std::function<Row(std::size_t)>;
-
   TableOf(std::string name, std::size_t rows, RowAt row_at)
       : Table(std::move(name)), rows_(rows), row_at_(std::move(row_at)) {}
 
