@@ -123,7 +123,8 @@ void ListToFile(benchmark::State& state) {
   for (auto _ : state) {
     Cold(state);
     std::unique_ptr<TableFile> file = TableFile::Open("bench-list.txt");
-    WriteTable(file->writer(), content);
+    NeverStop never;
+    WriteTable(file->writer(), *OptionTable(content), never);
     file->Finish();
   }
   std::remove("bench-list.txt");
@@ -159,8 +160,11 @@ void PresetCommand(benchmark::State& state) {
     Cold(state);
     const MemberOrder order = sorter.Sort(session.roster, session.list.weights,
                                           *OptionByKeyword(preset.option), preset.direction);
+    NeverStop never;
     WriteTable(*MakeFixedTable(console.Out()),
-               {preset.name, session.roster, session.list.weights, preset.columns, &order, rows});
+               *OptionTable({preset.name, session.roster, session.list.weights, preset.columns,
+                             &order, rows}),
+               never);
   }
 }
 

@@ -3,6 +3,7 @@
 #include "console/console.h"
 
 #include <cmath>
+#include <new>
 
 #include "console/hangup.h"
 #include "console/interrupt.h"
@@ -13,6 +14,7 @@
 namespace korvelin {
 
 const char* const kValuePrompt = "\n   [INPUT VALUE]\n   [KORVELIN-GET VALUE]\n >>> ";
+const char* const kOutOfMemoryMessage = "   [NOT ENOUGH MEMORY.  COMMAND ABORTED]";
 
 // The console's input stream asks the console for each line, so that the
 // console can hand its held prompt and the words on offer to the reader.
@@ -146,6 +148,15 @@ bool Console::ReportInterrupt() {
   PrintLine("   [INTERRUPTED]");
   in_.emplace(TextStream::Console(std::make_unique<TypedLines>(*this)));
   return true;
+}
+
+void Console::AbandonCommand() {
+  try {
+    PrintLine(kOutOfMemoryMessage);
+    in_.emplace(TextStream::Console(std::make_unique<TypedLines>(*this)));
+  } catch (const std::bad_alloc&) {
+    throw OutOfMemory();
+  }
 }
 
 std::FILE* Console::Out() {

@@ -43,6 +43,14 @@ enum class FileNameRead {
   kEnded,      // the input ended first
 };
 
+// Thrown when the program has run out of memory and cannot go on: not even
+// the message that abandons a command could be printed.  The main protocol
+// keeps the unsaved work, as on a hang-up, and ends (shell/shell.h).
+struct OutOfMemory {};
+
+// The message a command abandoned for want of memory ends with.
+extern const char* const kOutOfMemoryMessage;
+
 // The value prompt of the number reads that have no prompt of their own.
 extern const char* const kValuePrompt;
 
@@ -92,6 +100,11 @@ class Console : public TextSink {
   // Hands the engines `request` instead of Ctrl-C (null: Ctrl-C again), as
   // a test does to stop a command part-way.
   void StopWith(StopRequest* request) { stop_ = request != nullptr ? request : &ctrl_c_; }
+  // A command abandoned for want of memory (console/protocol.h): prints
+  // "   [NOT ENOUGH MEMORY.  COMMAND ABORTED]" and forgets the rest of the
+  // line typed ahead, as ReportInterrupt does.  When even that runs out of
+  // memory, the program cannot go on: throws OutOfMemory.
+  void AbandonCommand();
   // The output stream, anything held back written first: for text written
   // straight to it, such as a table.
   std::FILE* Out();

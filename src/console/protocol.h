@@ -1,9 +1,16 @@
 // Protocols: a prompt, a word read, a command table looked up, a command
 // run, until a command leaves or the input ends.  Every command loop of the
 // program is one table and a call of RunProtocol.
+//
+// A command that runs out of memory (std::bad_alloc) is abandoned where it
+// is: its loop says so and shows its prompt again.  What the command had
+// changed is put back on the way out (the main protocol's steps, and LOAD
+// and UPDATE, which read aside and replace only once whole); the rest of
+// the program changes nothing that it cannot finish.
 #pragma once
 
 #include <cstddef>
+#include <new>
 #include <string>
 #include <vector>
 
@@ -85,11 +92,25 @@ Completion WordsOf(const Command<Handler> (&table)[N], const Fallback<Context>& 
   return words;
 }
 
+// Runs `command()`; when it runs out of memory, abandons it with the
+// console's message (Console::AbandonCommand) and returns false.
+template <typename Run>
+bool RunCommand(Console& console, Run command) {
+  try {
+    command();
+    return true;
+  } catch (const std::bad_alloc&) {
+    console.AbandonCommand();
+    return false;
+  }
+}
+
 // The one command loop: prints the prompt, reads a word from `console`,
 // runs the command the table (or else the fallback) has for it, and repeats
 // until a command returns kLeave or the input ends.  A word that nothing
-// takes gets the invalid-input message.  The context is what the commands
-// work on (holding the console too, where they print).
+// takes gets the invalid-input message; a command that runs out of memory
+// is abandoned and the prompt shown again.  The context is what the
+// commands work on (holding the console too, where they print).
 template <typename Context, std::size_t N>
 void RunProtocol(Console& console, Context& context,
                  Prompt<typename protocol_detail::Same<Context>::type> prompt,
@@ -103,9 +124,16 @@ void RunProtocol(Console& console, Context& context,
                                      : console.ReadWord(word, rule.limit, offered);
     if (!read) return;
     Next next = Next::kStay;
-    if (const Handler<Context>* run = FindCommand(commands, word)) {
-      next = (*run)(context);
-    } else if (fallback.take == nullptr || !fallback.take(context, word, next)) {
+    bool taken = true;
+    const bool ran = RunCommand(console, [&] {
+      if (const Handler<Context>* run = FindCommand(commands, word)) {
+        next = (*run)(context);
+      } else {
+        taken = fallback.take != nullptr && fallback.take(context, word, next);
+      }
+    });
+    if (!ran) continue;
+    if (!taken) {
       console.InvalidInput();
       continue;
     }

@@ -120,17 +120,14 @@ void ReportAbsent(Console& console, const Roster& roster, const std::vector<std:
 }
 
 // Hands what a LOAD or UPDATE is about to replace over to `before` (UNDO's
-// step; nothing when null): the roster, moved, the settings and columns,
-// and the season, moved when it is replaced whole, copied when a
-// snapshot is about to join it in place.
-void HandOver(Session& session, Session* before, bool season_replaced) {
+// step; nothing when null): the roster and season moved, the settings and
+// columns copied.  It asks for no memory: everything that may run out of
+// it is done before, so that a command abandoned for want of it leaves the
+// session as it was.
+void HandOver(Session& session, Session* before) {
   if (before == nullptr) return;
   before->roster = std::move(session.roster);
-  if (season_replaced) {
-    before->season = std::move(session.season);
-  } else {
-    before->season = session.season;
-  }
+  before->season = std::move(session.season);
   before->list = session.list;
   before->columns = session.columns;
 }
@@ -175,17 +172,19 @@ bool LoadFrom(Console& console, Session& session, TextStream& file, const std::s
       return false;
     }
     if (!TakeDamaged(console, report)) return false;
-    HandOver(session, before, true);
-    session.roster = std::move(loaded.roster);
-    session.list = loaded.list;
-    session.columns = loaded.columns;
-    session.season = std::move(loaded.season);
     static const Format kDamaged("   [SKIPPED %d DAMAGED HISTORY LINES]\n");
     if (report.damaged_season_lines != 0 && !report.Damaged()) {
       console.Print(kDamaged({report.damaged_season_lines}));
     }
-    session.saved.Clean(StampFile(name));
-    session.saved.save_file = session.saved.file.path;
+    FileStamp stamp = StampFile(name);
+    std::string save_file = stamp.path;
+    HandOver(session, before);
+    session.roster = std::move(loaded.roster);
+    session.list = loaded.list;
+    session.columns = loaded.columns;
+    session.season = std::move(loaded.season);
+    session.saved.Clean(std::move(stamp));
+    session.saved.save_file = std::move(save_file);
     return true;
   }
   console.PrintLine("   [LOADING]");
@@ -206,12 +205,14 @@ bool LoadFrom(Console& console, Session& session, TextStream& file, const std::s
     console.PrintLine("   [NO MEMBERS IN THAT FILE.  LOAD ABORTED]");
     return false;
   }
-  HandOver(session, before, true);
+  Season season;
+  season.Add(std::move(snapshot.points));
+  FileStamp stamp = StampFile(name);
+  HandOver(session, before);
   session.roster = std::move(imported);
   ResetListSettings(session);
-  session.season = Season();
-  session.season.Add(std::move(snapshot.points));
-  session.saved.Clean(StampFile(name));
+  session.season = std::move(season);
+  session.saved.Clean(std::move(stamp));
   session.saved.save_file.clear();
   return true;
 }
@@ -220,17 +221,6 @@ bool LoadFrom(Console& console, Session& session, TextStream& file, const std::s
 // snapshot: a week that was missed, filled in afterwards.
 bool OlderThanTheHistory(const Season& season, int day) {
   return !season.empty() && day < season[season.size() - 1].day;
-}
-
-// UPDATE from an older table: its snapshot joins the history, and the
-// roster, which HandOver gave to `before` (when given), stays as it was,
-// so that the latest stats are not put back to that week's.
-void KeepInHistoryOnly(Console& console, Session& session, const Session* before,
-                       Snapshot& snapshot) {
-  if (before != nullptr) session.roster = before->roster;
-  session.season.Add(std::move(snapshot.points));
-  static const Format kOlder("   [AN OLDER TABLE (%s): KEPT IN THE HISTORY ONLY]\n");
-  console.Print(kOlder({DateText(snapshot.day)}));
 }
 
 }  // namespace
@@ -276,14 +266,28 @@ bool Update(Console& console, Session& session, Session* before) {
     console.PrintLine("   [NO MEMBERS IN THAT FILE.  UPDATE ABORTED]");
     return false;
   }
-  HandOver(session, before, false);
-  if (OlderThanTheHistory(session.season, snapshot.day)) {
-    KeepInHistoryOnly(console, session, before, snapshot);
+  // What may run out of memory is done before anything is replaced: the
+  // season with the table's snapshot is made aside (the one it replaces
+  // going to UNDO), so that an abandoned UPDATE changes nothing.
+  const bool older = OlderThanTheHistory(session.season, snapshot.day);
+  Season season = session.season;
+  season.Add(std::move(snapshot.points));
+  if (older) {
+    // An older table: its snapshot joins the history, and the roster stays
+    // as it was, so that the latest stats are not put back to that week's;
+    // UNDO's step gets a copy of it.
+    Roster kept = before != nullptr ? session.roster : Roster();
+    static const Format kOlder("   [AN OLDER TABLE (%s): KEPT IN THE HISTORY ONLY]\n");
+    console.Print(kOlder({DateText(snapshot.day)}));
+    HandOver(session, before);
+    if (before != nullptr) session.roster = std::move(kept);
+    session.season = std::move(season);
     return true;
   }
+  ReportAbsent(console, updated, report.absent);
+  HandOver(session, before);
   session.roster = std::move(updated);
-  session.season.Add(std::move(snapshot.points));
-  ReportAbsent(console, session.roster, report.absent);
+  session.season = std::move(season);
   return true;
 }
 

@@ -1,4 +1,4 @@
-// CSV and TSV: a row of column keywords, then a row per member, tables
+// CSV and TSV: a row of column keys, then a row per table row, tables
 // separated by an empty line.
 //
 // CSV follows RFC 4180: commas, CR LF line ends, a field holding a comma, a
@@ -30,96 +30,68 @@ class DelimitedTable : public TableWriter {
         line_end_(dialect == Dialect::kCsv ? "\r\n" : "\n"),
         dialect_(dialect) {}
 
-  void BeginTable(const TableShape& table) override {
-    columns_ = table.columns;
-    StartTable();
-    line_ += "name";
-    for (const OptionInfo* option : columns_) {
-      line_ += separator_;
-      line_ += option->keyword;
-    }
-    line_ += line_end_;
-    Write(line_);
-  }
-
-  // A view's header row holds its headings; its names and other texts are
-  // written as names are, its numbers as they stand.
-  void BeginView(const ViewShape& view) override {
-    kinds_.clear();
-    StartTable();
-    for (const ViewColumn& column : view.columns) {
-      if (!kinds_.empty()) line_ += separator_;
-      line_ += column.heading;
-      kinds_.push_back(column.kind);
-    }
-    line_ += line_end_;
-    Write(line_);
-  }
-
-  void ViewRow(const std::vector<ViewCell>& cells) override {
+  // A table after the first is set apart by an empty line; a CSV file
+  // begins with the byte-order mark.
+  void Begin(const Table& table) override {
+    columns_ = &table.columns();
     line_.clear();
-    for (std::size_t i = 0; i < cells.size(); ++i) {
-      if (i > 0) line_ += separator_;
-      if (IsNumeric(kinds_[i])) {
-        line_ += cells[i].text;
+    if (tables_ > 0) {
+      line_ += line_end_;
+    } else if (dialect_ == Dialect::kCsv) {
+      line_ += "\xEF\xBB\xBF";
+    }
+    for (const Column& column : *columns_) {
+      if (&column != &columns_->front()) line_ += separator_;
+      line_ += column.key;
+    }
+    line_ += line_end_;
+    Write(line_);
+    ++tables_;
+  }
+
+  // Texts are written as names are, numbers as they stand.
+  void Row(const Cell* cells) override {
+    line_.clear();
+    for (const Column& column : *columns_) {
+      if (&column != &columns_->front()) line_ += separator_;
+      if (IsNumeric(column.kind)) {
+        AppendPlain(line_, column, *cells++);
       } else {
-        AppendName(PlainCell(kinds_[i], cells[i]));
+        text_.clear();
+        AppendPlain(text_, column, *cells++);
+        AppendText(text_);
       }
     }
     line_ += line_end_;
     Write(line_);
   }
 
-  void Row(const ListedMember& member) override {
-    line_.clear();
-    AppendName(PlainName(member.name));
-    for (const OptionInfo* option : columns_) {
-      line_ += separator_;
-      AppendPlainValue(line_, *option, member.Value(*option));
-    }
-    line_ += line_end_;
-    Write(line_);
-  }
-
  private:
-  // A table after the first is set apart by an empty line; a CSV file
-  // begins with the byte-order mark.
-  void StartTable() {
-    line_.clear();
-    if (tables_++ > 0) {
-      line_ += line_end_;
-    } else if (dialect_ == Dialect::kCsv) {
-      line_ += "\xEF\xBB\xBF";
-    }
-  }
-
-  void AppendName(std::string name) {
-    if (!name.empty() && std::string_view("=+-@\t\r").find(name[0]) != std::string_view::npos) {
-      name.insert(0, 1, '\'');
-    }
+  void AppendText(const std::string& text) {
+    const bool formula =
+        !text.empty() && std::string_view("=+-@\t\r").find(text[0]) != std::string_view::npos;
     if (dialect_ == Dialect::kTsv) {
-      for (char c : name) line_ += (c == '\t' || c == '\n' || c == '\r') ? ' ' : c;
+      if (formula) line_ += '\'';
+      for (char c : text) line_ += (c == '\t' || c == '\n' || c == '\r') ? ' ' : c;
       return;
     }
-    if (name.find_first_of(",\"\r\n") == std::string::npos) {
-      line_ += name;
-      return;
-    }
-    line_ += '"';
-    for (char c : name) {
+    const bool quoted = text.find_first_of(",\"\r\n") != std::string::npos;
+    if (quoted) line_ += '"';
+    if (formula) line_ += '\'';
+    for (char c : text) {
       if (c == '"') line_ += '"';
       line_ += c;
     }
-    line_ += '"';
+    if (quoted) line_ += '"';
   }
 
   const char separator_;
   const char* const line_end_;
   const Dialect dialect_;
-  int tables_ = 0;  // tables begun in this file
-  std::vector<const OptionInfo*> columns_;
-  std::vector<ViewKind> kinds_;  // a view's columns
+  int tables_ = 0;                                // tables begun in this file
+  const std::vector<Column>* columns_ = nullptr;  // of the table being written
   std::string line_;
+  std::string text_;  // a text cell before it is quoted
 };
 
 }  // namespace

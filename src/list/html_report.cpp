@@ -1,9 +1,10 @@
 // HTML: one self-contained page (its style and its script inline, nothing
-// fetched from anywhere) with an HTML table per table.  Each cell of a stat
-// (not the ID, not the level) draws a bar behind its number, as long as the
-// value's share of the largest magnitude in its column, negative values in
-// a second colour.  A view's trend cells are small line drawings, and a
-// view with a chart has it drawn above its table; both are inline SVG.  The
+// fetched from anywhere) with an HTML table per table.  Each cell of a
+// column with bars (the stats: not the ID, the level or a count) draws a
+// bar behind its number, as long as the value's share of the largest
+// magnitude in its column, negative values in a second colour.  Sparkline
+// cells are small line drawings, and a table with a chart has it drawn
+// above it; both are inline SVG.  The
 // script only makes the columns sortable by a click; the page reads the same
 // without it.
 #include <algorithm>
@@ -103,13 +104,6 @@ void AppendEscaped(std::string& out, const std::string& text) {
   }
 }
 
-// The magnitude a bar measures: finite values only.
-double Magnitude(const OptionValue& value) {
-  const double magnitude =
-      value.real ? std::fabs(value.number) : std::fabs(static_cast<double>(value.integer));
-  return std::isfinite(magnitude) ? magnitude : 0.0;
-}
-
 // A coordinate of a drawing, to a tenth of a pixel.
 void AppendCoordinate(std::string& out, double x) {
   char text[32];
@@ -125,9 +119,10 @@ void AppendPoint(std::string& out, double x, double y) {
 
 // The lowest and highest of the finite values; false when none is.  Only
 // those are drawn.
-bool Range(const std::vector<double>& values, double& low, double& high) {
+bool Range(const double* values, std::size_t count, double& low, double& high) {
   bool any = false;
-  for (double v : values) {
+  for (std::size_t i = 0; i < count; ++i) {
+    const double v = values[i];
     if (!std::isfinite(v)) continue;
     low = any ? std::min(low, v) : v;
     high = any ? std::max(high, v) : v;
@@ -145,15 +140,15 @@ double Height(double v, double low, double high, double top, double height) {
 
 // A trend cell: the values as a line from the first date to the last, a
 // missing value leaving its date out; a single value is a dot.
-void AppendSparkline(std::string& out, const std::vector<double>& series) {
+void AppendSparkline(std::string& out, const double* series, std::size_t dates) {
   constexpr double kWidth = 80, kHeight = 18, kPad = 3;
   out += "<svg width=\"80\" height=\"18\" viewBox=\"0 0 80 18\" role=\"img\" aria-label=\"trend\">";
   double low = 0, high = 0;
-  if (Range(series, low, high)) {
-    const double step = series.size() > 1 ? (kWidth - 2 * kPad) / (series.size() - 1) : 0;
+  if (Range(series, dates, low, high)) {
+    const double step = dates > 1 ? (kWidth - 2 * kPad) / (dates - 1) : 0;
     std::string points;
     int count = 0;
-    for (std::size_t i = 0; i < series.size(); ++i) {
+    for (std::size_t i = 0; i < dates; ++i) {
       if (!std::isfinite(series[i])) continue;
       AppendPoint(points, kPad + step * i, Height(series[i], low, high, kPad, kHeight - 2 * kPad));
       ++count;
@@ -171,12 +166,12 @@ void AppendSparkline(std::string& out, const std::vector<double>& series) {
   out += "</svg>";
 }
 
-// A view's chart: its values as a line over the labels, the first and last
+// A table's chart: its values as a line over the labels, the first and last
 // label under it, the highest and lowest value beside it, and each point a
 // dot whose tooltip names its label and value.
-void AppendChart(std::string& out, const ViewChart& chart) {
+void AppendChart(std::string& out, const Chart& chart) {
   double low = 0, high = 0;
-  if (!Range(chart.values, low, high)) return;
+  if (!Range(chart.values.data(), chart.values.size(), low, high)) return;
   constexpr double kWidth = 640, kHeight = 200, kLeft = 80, kRight = 20, kTop = 16, kBottom = 34;
   const double plot_width = kWidth - kLeft - kRight, plot_height = kHeight - kTop - kBottom;
   const std::size_t n = chart.values.size();
@@ -233,86 +228,44 @@ class HtmlReport : public TableWriter {
  public:
   using TableWriter::TableWriter;
 
-  void BeginTable(const TableShape& table) override {
-    if (!started_) Write(kPageStart);
-    started_ = true;
-    columns_ = table.columns;
-    members_.clear();
-    line_ = "<table>\n<caption>" + UpperCase(table.name) +
-            "</caption>\n<thead>\n<tr><th scope=\"col\">" + PlainHeading(nullptr) + "</th>";
-    for (const OptionInfo* option : columns_) {
-      line_ += "<th scope=\"col\" class=\"n\">";
-      AppendEscaped(line_, PlainHeading(option));
-      line_ += "</th>";
-    }
-    line_ += "</tr>\n</thead>\n<tbody>\n";
-    Write(line_);
-  }
-
-  // The bars need the largest value of each column: the rows are written
-  // when the table ends (the members outlive the table).
-  void Row(const ListedMember& member) override { members_.push_back(member); }
-
-  void EndTable() override {
-    std::vector<double> largest(columns_.size(), 0.0);
-    for (const ListedMember& member : members_) {
-      for (std::size_t i = 0; i < columns_.size(); ++i) {
-        largest[i] = std::max(largest[i], Magnitude(member.Value(*columns_[i])));
-      }
-    }
-    for (const ListedMember& member : members_) {
-      line_ = "<tr><td>";
-      AppendEscaped(line_, PlainName(member.name));
-      line_ += "</td>";
-      for (std::size_t i = 0; i < columns_.size(); ++i) {
-        const OptionValue value = member.Value(*columns_[i]);
-        std::string& text = cell_;
-        text.clear();
-        AppendPlainValue(text, *columns_[i], value);
-        AppendCell(line_, text, value.real ? value.number : static_cast<double>(value.integer),
-                   IsStatOption(*columns_[i]) ? largest[i] : -1.0);
-      }
-      line_ += "</tr>\n";
-      Write(line_);
-    }
-    members_.clear();
-    Write("</tbody>\n</table>\n");
-  }
-
-  // The chart goes before the table; rows are written as they come, the
-  // bars measured by the largest magnitudes the view gives.
-  void BeginView(const ViewShape& view) override {
-    if (!started_) Write(kPageStart);
-    started_ = true;
-    columns_.clear();
-    members_.clear();
-    view_ = &view;
+  // The chart goes before the table.  The bars measure each column's
+  // largest magnitude, which one walk over the rows finds first.
+  void Begin(const Table& table) override {
+    columns_ = &table.columns();
+    MeasureBars(table);
     line_.clear();
-    AppendChart(line_, view.chart);
-    line_ += "<table>\n<caption>" + UpperCase(view.name) + "</caption>\n<thead>\n<tr>";
-    for (const ViewColumn& column : view.columns) {
+    if (!started_) line_ = kPageStart;
+    AppendChart(line_, table.chart());
+    line_ += "<table>\n<caption>" + UpperCase(table.name()) + "</caption>\n<thead>\n<tr>";
+    for (const Column& column : *columns_) {
       line_ += IsNumeric(column.kind) ? "<th scope=\"col\" class=\"n\">" : "<th scope=\"col\">";
       AppendEscaped(line_, column.heading);
       line_ += "</th>";
     }
     line_ += "</tr>\n</thead>\n<tbody>\n";
     Write(line_);
+    started_ = true;
   }
 
-  void ViewRow(const std::vector<ViewCell>& cells) override {
+  void Row(const Cell* cells) override {
     line_ = "<tr>";
-    for (std::size_t i = 0; i < cells.size(); ++i) {
-      const ViewColumn& column = view_->columns[i];
+    const double* largest = largest_.data();
+    for (const Column& column : *columns_) {
+      const Cell& cell = *cells++;
+      const double bar_length = column.bars ? *largest : -1.0;
+      ++largest;
+      text_.clear();
       if (IsNumeric(column.kind)) {
-        AppendCell(line_, cells[i].text, cells[i].text.empty() ? 0.0 : cells[i].value,
-                   column.kind == ViewKind::kStat ? column.largest : -1.0);
+        AppendPlain(text_, column, cell);
+        AppendCell(line_, text_, NumberOf(column, cell), bar_length);
         continue;
       }
       line_ += "<td>";
-      if (column.kind == ViewKind::kSparkline) {
-        AppendSparkline(line_, cells[i].series);
+      if (column.kind == CellKind::kSparkline) {
+        AppendSparkline(line_, cell.series(), cell.points());
       } else {
-        AppendEscaped(line_, PlainCell(column.kind, cells[i]));
+        AppendPlain(text_, column, cell);
+        AppendEscaped(line_, text_);
       }
       line_ += "</td>";
     }
@@ -320,12 +273,30 @@ class HtmlReport : public TableWriter {
     Write(line_);
   }
 
+  void End() override { Write("</tbody>\n</table>\n"); }
+
   void EndFile() override {
     if (!started_) Write(kPageStart);
     Write(kPageEnd);
   }
 
  private:
+  // The largest finite magnitude of each column with bars.
+  void MeasureBars(const Table& table) {
+    largest_.assign(columns_->size(), 0.0);
+    bool bars = false;
+    for (const Column& column : *columns_) bars = bars || column.bars;
+    if (!bars) return;
+    std::vector<Cell> cells(columns_->size());
+    for (std::size_t row = 0; row < table.rows(); ++row) {
+      table.Fill(row, cells.data());
+      for (std::size_t c = 0; c < cells.size(); ++c) {
+        const double magnitude = std::fabs(NumberOf((*columns_)[c], cells[c]));
+        if (std::isfinite(magnitude)) largest_[c] = std::max(largest_[c], magnitude);
+      }
+    }
+  }
+
   // A numeric cell showing `text`; its bar is the value's share of
   // `largest` (an infinite value fills the cell, "nan" has none).  A column
   // without bars has a `largest` below 0.
@@ -352,12 +323,11 @@ class HtmlReport : public TableWriter {
     out += "</td>";
   }
 
-  bool started_ = false;  // the page's start is written
-  std::vector<const OptionInfo*> columns_;
-  std::vector<ListedMember> members_;  // the table's rows
-  const ViewShape* view_ = nullptr;    // the view being written
+  bool started_ = false;                          // the page's start is written
+  const std::vector<Column>* columns_ = nullptr;  // of the table being written
+  std::vector<double> largest_;                   // a column's bars' full length
   std::string line_;
-  std::string cell_;
+  std::string text_;  // a cell's text before it is escaped
 };
 
 }  // namespace

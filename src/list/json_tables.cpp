@@ -2,7 +2,6 @@
 //   {"table": "wc", "columns": ["name", "id", ...], "rows": [{"name": ..., "id": ...}, ...]}
 // one row to a line.  The array is closed by EndFile; until then the file
 // is not a whole document.
-#include <cmath>
 #include <string>
 
 #include "list/table_writer.h"
@@ -39,87 +38,56 @@ class JsonTables : public TableWriter {
  public:
   using TableWriter::TableWriter;
 
-  void BeginTable(const TableShape& table) override {
-    columns_ = table.columns;
-    StartTable(table.name);
-    line_ += "\"name\"";
-    for (const OptionInfo* option : columns_) {
-      line_ += ", ";
-      AppendString(line_, option->keyword);
+  void Begin(const Table& table) override {
+    columns_ = &table.columns();
+    rows_ = 0;
+    line_ = tables_ == 0 ? "[\n" : ",\n";
+    line_ += "{\"table\": ";
+    AppendString(line_, table.name());
+    line_ += ", \"columns\": [";
+    for (const Column& column : *columns_) {
+      if (&column != &columns_->front()) line_ += ", ";
+      AppendString(line_, column.key);
     }
     line_ += "], \"rows\": [";
     Write(line_);
+    ++tables_;
   }
 
-  void Row(const ListedMember& member) override {
-    line_ = rows_++ == 0 ? "\n" : ",\n";
-    line_ += "{\"name\": ";
-    AppendString(line_, PlainName(member.name));
-    for (const OptionInfo* option : columns_) {
-      line_ += ", ";
-      AppendString(line_, option->keyword);
-      line_ += ": ";
-      // JSON has no numbers that are not finite.
-      const OptionValue value = member.Value(*option);
-      if (value.real && !std::isfinite(value.number)) {
-        line_ += "null";
-      } else {
-        AppendPlainValue(line_, *option, value);
-      }
-    }
-    line_ += '}';
-    Write(line_);
-  }
-
-  // A view's row is an object keyed by the headings; an empty number is
-  // null.
-  void BeginView(const ViewShape& view) override {
-    StartTable(view.name);
-    view_ = &view;
-    for (std::size_t i = 0; i < view.columns.size(); ++i) {
-      if (i > 0) line_ += ", ";
-      AppendString(line_, view.columns[i].heading);
-    }
-    line_ += "], \"rows\": [";
-    Write(line_);
-  }
-
-  void ViewRow(const std::vector<ViewCell>& cells) override {
-    line_ = rows_++ == 0 ? "\n{" : ",\n{";
-    for (std::size_t i = 0; i < cells.size(); ++i) {
-      const ViewColumn& column = view_->columns[i];
-      if (i > 0) line_ += ", ";
-      AppendString(line_, column.heading);
+  // A row is an object keyed by the columns' keys.  JSON has no numbers
+  // that are not finite: those and empty cells are null.
+  void Row(const Cell* cells) override {
+    line_ = rows_ == 0 ? "\n{" : ",\n{";
+    for (const Column& column : *columns_) {
+      const Cell& cell = *cells++;
+      if (&column != &columns_->front()) line_ += ", ";
+      AppendString(line_, column.key);
       line_ += ": ";
       if (!IsNumeric(column.kind)) {
-        AppendString(line_, PlainCell(column.kind, cells[i]));
+        text_.clear();
+        AppendPlain(text_, column, cell);
+        AppendString(line_, text_);
+      } else if (HasNoNumber(column, cell)) {
+        line_ += "null";
       } else {
-        line_ += cells[i].text.empty() ? "null" : cells[i].text;
+        AppendPlain(line_, column, cell);
       }
     }
     line_ += '}';
     Write(line_);
+    ++rows_;
   }
 
-  void EndTable() override { Write(rows_ == 0 ? "]}" : "\n]}"); }
+  void End() override { Write(rows_ == 0 ? "]}" : "\n]}"); }
 
   void EndFile() override { Write(tables_ == 0 ? "[]\n" : "\n]\n"); }
 
  private:
-  // The table's object up to its list of columns.
-  void StartTable(const std::string& name) {
-    rows_ = 0;
-    line_ = tables_++ == 0 ? "[\n" : ",\n";
-    line_ += "{\"table\": ";
-    AppendString(line_, name);
-    line_ += ", \"columns\": [";
-  }
-
-  const ViewShape* view_ = nullptr;  // the view being written
-  int tables_ = 0;                   // tables begun in this file
-  int rows_ = 0;                     // rows of the table being written
-  std::vector<const OptionInfo*> columns_;
+  int tables_ = 0;                                // tables begun in this file
+  std::size_t rows_ = 0;                          // rows of the table being written
+  const std::vector<Column>* columns_ = nullptr;  // of the table being written
   std::string line_;
+  std::string text_;  // a text cell before it is quoted
 };
 
 }  // namespace

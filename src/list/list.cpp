@@ -12,10 +12,10 @@
 
 namespace korvelin {
 
-void ShowTable(ListVisit& visit, const std::function<void(TableWriter&)>& write) {
+void ShowTable(ListVisit& visit, const Table& table) {
   Console& console = visit.console;
   if (!visit.file) {
-    write(*MakeFixedTable(console.Out()));
+    WriteTable(*MakeFixedTable(console.Out()), table, console.Stop());
     if (!console.ReportInterrupt()) console.Print("\n");
     return;
   }
@@ -23,7 +23,7 @@ void ShowTable(ListVisit& visit, const std::function<void(TableWriter&)>& write)
   {
     // A FIFO that no one reads holds the writing up, and its closing too.
     InterruptibleWait wait(console);
-    write(visit.file->writer());
+    WriteTable(visit.file->writer(), table, console.Stop());
     // A table is reported as saved only once it is really in the file.
     saved = visit.file->Flush();
     if (!saved) visit.file.reset();
@@ -43,8 +43,8 @@ namespace {
 void Show(ListVisit& visit, const char* name, int rows, const MemberOrder& order,
           const ColumnSet& columns) {
   const Session& session = visit.session;
-  const TableContent content{name, session.roster, session.list.weights, columns, &order, rows};
-  ShowTable(visit, [&content](TableWriter& writer) { WriteTable(writer, content); });
+  ShowTable(visit,
+            *OptionTable({name, session.roster, session.list.weights, columns, &order, rows}));
 }
 
 // The list output returns to the screen.  A file's document is completed
@@ -169,7 +169,9 @@ Next SetEntries(ListVisit& visit) {
 }
 
 // The SET words in the order they are compared.  kLeave goes back to the
-// List prompt; kStay shows the SET prompt again.
+// List prompt; kStay shows the SET prompt again.  To add one: an entry of
+// its word in lower case (at most 30 characters) and its handler, and a
+// line in the help below and in the SET prompt.
 const Command<Handler<ListVisit>> kSetCommands[] = {
     {"entries", SetEntries},
     {"weights",
@@ -237,7 +239,10 @@ const char kListHelp[] =
     "options, and number of displayed entries.\nDONE     : Return to the main protocol.\nBACK    "
     " : Return to the main protocol.";
 
-// The List commands in the order they are compared.
+// The List commands in the order they are compared.  To add one: an entry
+// of its word in lower case and its handler; a new table is one table
+// definition (list/table.h) that the handler hands to ShowTable.  Its line
+// goes into kListHelp above, the README's command reference and the manual.
 const Command<Handler<ListVisit>> kListCommands[] = {
     {"help",
      [](ListVisit& v) {

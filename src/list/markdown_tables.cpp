@@ -1,5 +1,5 @@
 // Markdown: a GitHub-flavoured pipe table per table, under a heading that
-// names it ("### WC"), with the table's own headings; numeric columns are
+// names it ("### WC"), with the columns' headings; numeric columns are
 // right-aligned.  Tables are separated by an empty line.
 #include <string>
 
@@ -45,39 +45,28 @@ class MarkdownTables : public TableWriter {
  public:
   using TableWriter::TableWriter;
 
-  void BeginTable(const TableShape& table) override {
-    columns_ = table.columns;
-    line_ = tables_++ == 0 ? "" : "\n";
-    line_ += "### " + UpperCase(table.name) + "\n\n| " + PlainHeading(nullptr) + " |";
-    for (const OptionInfo* option : columns_) line_ += ' ' + PlainHeading(option) + " |";
-    line_ += "\n| --- |";
-    for (std::size_t i = 0; i < columns_.size(); ++i) line_ += " ---: |";
-    line_ += '\n';
-    Write(line_);
-  }
-
-  void BeginView(const ViewShape& view) override {
-    kinds_.clear();
-    line_ = tables_++ == 0 ? "" : "\n";
-    line_ += "### " + UpperCase(view.name) + "\n\n|";
-    for (const ViewColumn& column : view.columns) line_ += ' ' + column.heading + " |";
+  void Begin(const Table& table) override {
+    columns_ = &table.columns();
+    line_ = tables_ == 0 ? "" : "\n";
+    line_ += "### " + UpperCase(table.name()) + "\n\n|";
+    for (const Column& column : *columns_) line_ += ' ' + column.heading + " |";
     line_ += "\n|";
-    for (const ViewColumn& column : view.columns) {
-      line_ += IsNumeric(column.kind) ? " ---: |" : " --- |";
-      kinds_.push_back(column.kind);
-    }
+    for (const Column& column : *columns_) line_ += IsNumeric(column.kind) ? " ---: |" : " --- |";
     line_ += '\n';
     Write(line_);
+    ++tables_;
   }
 
-  void ViewRow(const std::vector<ViewCell>& cells) override {
+  void Row(const Cell* cells) override {
     line_ = "|";
-    for (std::size_t i = 0; i < cells.size(); ++i) {
+    for (const Column& column : *columns_) {
       line_ += ' ';
-      if (IsNumeric(kinds_[i])) {
-        line_ += cells[i].text;
+      if (IsNumeric(column.kind)) {
+        AppendPlain(line_, column, *cells++);
       } else {
-        AppendCellText(line_, PlainCell(kinds_[i], cells[i]));
+        text_.clear();
+        AppendPlain(text_, column, *cells++);
+        AppendCellText(line_, text_);
       }
       line_ += " |";
     }
@@ -85,24 +74,11 @@ class MarkdownTables : public TableWriter {
     Write(line_);
   }
 
-  void Row(const ListedMember& member) override {
-    line_ = "| ";
-    AppendCellText(line_, PlainName(member.name));
-    line_ += " |";
-    for (const OptionInfo* option : columns_) {
-      line_ += ' ';
-      AppendPlainValue(line_, *option, member.Value(*option));
-      line_ += " |";
-    }
-    line_ += '\n';
-    Write(line_);
-  }
-
  private:
-  int tables_ = 0;  // tables begun in this file
-  std::vector<const OptionInfo*> columns_;
-  std::vector<ViewKind> kinds_;  // a view's columns
+  int tables_ = 0;                                // tables begun in this file
+  const std::vector<Column>* columns_ = nullptr;  // of the table being written
   std::string line_;
+  std::string text_;  // a text cell before it is escaped
 };
 
 }  // namespace

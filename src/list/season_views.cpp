@@ -1,17 +1,16 @@
 // TREND and HISTORY in the List protocol: the season as the season keeps
 // it, one stat of every member over the last eight snapshot dates, one
-// member's points, the gang's sums by date, or every point.  Both are views
-// (table_writer.h) and go wherever OUTPUT sends tables.
+// member's points, the gang's sums by date, or every point.  Each is one
+// table definition (list/table.h) and goes wherever OUTPUT sends tables.
 #include <algorithm>
-#include <array>
-#include <charconv>
 #include <cmath>
 #include <cstdint>
 #include <limits>
+#include <memory>
 #include <string>
+#include <string_view>
 #include <vector>
 
-#include "console/interrupt.h"
 #include "console/protocol.h"
 #include "list/visit.h"
 #include "text/dates.h"
@@ -24,63 +23,8 @@ namespace {
 constexpr std::size_t kTrendDates = 8;  // the snapshot dates TREND shows
 constexpr double kNone = std::numeric_limits<double>::quiet_NaN();
 
-// ---------------------------------------------------------------------------
-// Cells
-// ---------------------------------------------------------------------------
-
-// A number as its cell shows it: with `decimals` decimals (none for whole
-// numbers), never as "-0", and "nan" as every table prints it.
-void SetNumber(ViewCell& cell, double value, int decimals = 0) {
-  cell.value = value;
-  if (std::isnan(value)) {
-    cell.text = "nan";
-    return;
-  }
-  char text[400];  // the largest double in fixed form
-  const auto end =
-      std::to_chars(text, text + sizeof text, value, std::chars_format::fixed, decimals).ptr;
-  cell.text.assign(text, end);
-  if (cell.text.find_first_not_of("-0.") == std::string::npos && cell.text[0] == '-') {
-    cell.text.erase(0, 1);
-  }
-}
-
-// A change over the days between two points, per week of seven days, to
-// one decimal.
+// A change over the days between two points, per week of seven days.
 double PerWeek(double change, int days) { return change / days * 7; }
-
-void SetDate(ViewCell& cell, int day) {
-  cell.text.clear();
-  AppendDate(cell.text, day);
-}
-
-ViewColumn Column(const char* heading, std::size_t width, ViewKind kind) {
-  return {heading, heading, width, kind};
-}
-ViewColumn NameColumn() { return {"Name", "NAME:", kNameLength, ViewKind::kName}; }
-
-// Writes a view: its rows, `row(i, cells)` filling the cells of row i,
-// until `rows` are written or Ctrl-C stops them.
-template <typename FillRow>
-void WriteView(TableWriter& writer, const ViewShape& view, std::size_t rows, FillRow row) {
-  writer.BeginView(view);
-  std::vector<ViewCell> cells(view.columns.size());
-  for (std::size_t i = 0; i < rows; ++i) {
-    for (ViewCell& cell : cells) {
-      cell.text.clear();
-      cell.value = 0.0;
-    }
-    row(i, cells);
-    writer.ViewRow(cells);
-    if (InterruptRequested()) break;
-  }
-  writer.EndTable();
-}
-
-// The bars of each stat column measure its largest magnitude.
-void MeasureColumn(ViewColumn& column, double value) {
-  if (std::isfinite(value)) column.largest = std::max(column.largest, std::fabs(value));
-}
 
 // Without a single snapshot there is nothing to show.
 bool HasSeason(ListVisit& visit) {
@@ -183,92 +127,74 @@ LargeVector<TrendRow> TrendRows(const Session& session, TrendStat stat,
   return rows;
 }
 
-// One character per date, from the lowest block at the member's lowest
-// value to the full block at its highest; a space where it has no point.
-void AppendSparkline(std::string& out, const double* values, std::size_t k) {
-  static const char* const kBlocks[] = {"▁", "▂", "▃", "▄", "▅", "▆", "▇", "█"};
-  double low = 0, high = 0;
-  bool any = false;
-  for (std::size_t j = 0; j < k; ++j) {
-    if (std::isnan(values[j])) continue;
-    low = any ? std::min(low, values[j]) : values[j];
-    high = any ? std::max(high, values[j]) : values[j];
-    any = true;
-  }
-  for (std::size_t j = 0; j < k; ++j) {
-    if (std::isnan(values[j])) {
-      out += ' ';
-      continue;
-    }
-    // A value beyond the range of a double (a weighted total under a
-    // damaged save file's weights) takes the lowest block.
-    const double share = (values[j] - low) / (high - low);
-    out += kBlocks[std::isfinite(share) ? std::clamp(std::lround(share * 7), 0L, 7L) : 0];
-  }
-}
+// What a TREND row reads: the member, its name, its values at the dates
+// shown and what they come to.
+struct TrendLine {
+  const Member* member;
+  std::string_view name;
+  const double* values;  // one per date, NaN without a point
+  const TrendRow* row;
+};
 
-void ShowTrendOf(ListVisit& visit, TrendStat stat, const char* word) {
-  const Session& session = visit.session;
+// TREND of `stat`, headed "trend WORD": the rows of the roster's members
+// with a point at the last eight dates, at most `entries` of them.
+std::unique_ptr<Table> TrendTable(const Session& session, TrendStat stat, const char* word,
+                                  int entries) {
   std::vector<Season::Date> dates = session.season.Dates();
   if (dates.size() > kTrendDates) dates.erase(dates.begin(), dates.end() - kTrendDates);
   const std::size_t k = dates.size();
   LargeVector<double> values;  // on large pages: the rows reach them all over
   LargeVector<TrendRow> rows = TrendRows(session, stat, dates, values);
-  rows.resize(std::min(rows.size(), static_cast<std::size_t>(std::max(visit.entries, 0))));
-
-  const int decimals = 0;  // WTOTAL too is shown in whole numbers, as in WC
-  ViewShape view{
-      std::string("trend ") + word, {NameColumn(), {"ID", "ID #", 6, ViewKind::kNumber}}, {}};
-  for (const Season::Date& date : dates) {
-    const std::string heading = DateText(date.day);
-    view.columns.push_back({heading, heading.substr(5), 8, ViewKind::kStat});
-  }
-  view.columns.push_back(Column("Gain", 8, ViewKind::kStat));
-  view.columns.push_back(Column("Per Week", 8, ViewKind::kStat));
-  view.columns.push_back(Column("Trend", std::max<std::size_t>(k, 5), ViewKind::kSparkline));
-  for (const TrendRow& row : rows) {
-    const double* v = &values[row.values * k];
-    for (std::size_t j = 0; j < k; ++j) MeasureColumn(view.columns[2 + j], v[j]);
-    MeasureColumn(view.columns[2 + k], v[row.last] - v[row.first]);
-    MeasureColumn(view.columns[3 + k], row.per_week);
-  }
+  rows.resize(std::min(rows.size(), static_cast<std::size_t>(std::max(entries, 0))));
 
   const Roster& roster = session.roster;
-  ShowTable(visit, [&](TableWriter& writer) {
-    WriteView(writer, view, rows.size(), [&](std::size_t i, std::vector<ViewCell>& cells) {
-      // The rows visit members and values all over memory: those of the
-      // rows a little ahead are fetched meanwhile, and their names once
-      // the member has come.
-      constexpr std::size_t kAhead = 16;
-      if (i + kAhead < rows.size()) {
-        roster.Fetch(rows[i + kAhead].member);
-        __builtin_prefetch(&values[rows[i + kAhead].values * k]);
-      }
-      if (i + kAhead / 2 < rows.size()) roster.FetchName(rows[i + kAhead / 2].member);
-      const TrendRow& row = rows[i];
-      const Member& member = roster[row.member];
-      const double* v = &values[row.values * k];
-      cells[0].text = roster.NameOf(member);
-      SetNumber(cells[1], member.id);
-      for (std::size_t j = 0; j < k; ++j) {
-        if (!std::isnan(v[j])) SetNumber(cells[2 + j], v[j], decimals);
-      }
-      SetNumber(cells[2 + k], v[row.last] - v[row.first], decimals);
-      if (!std::isnan(row.per_week)) SetNumber(cells[3 + k], row.per_week, 1);
-      ViewCell& trend = cells[4 + k];
-      AppendSparkline(trend.text, v, k);
-      trend.series.assign(v, v + k);
-    });
+  const std::size_t count = rows.size();
+  auto table = std::make_unique<TableOf<TrendLine>>(
+      std::string("trend ") + word, count,
+      [&roster, k, rows = std::move(rows), values = std::move(values)](std::size_t i) {
+        // The rows visit members and values all over memory: those of the
+        // rows a little ahead are fetched meanwhile, and their names once
+        // the member has come.
+        constexpr std::size_t kAhead = 16;
+        if (i + kAhead < rows.size()) {
+          roster.Fetch(rows[i + kAhead].member);
+          __builtin_prefetch(&values[rows[i + kAhead].values * k]);
+        }
+        if (i + kAhead / 2 < rows.size()) roster.FetchName(rows[i + kAhead / 2].member);
+        const Member& member = roster[rows[i].member];
+        return TrendLine{&member, roster.NameOf(member), &values[rows[i].values * k], &rows[i]};
+      });
+  table->Add(NameColumn(), [](const TrendLine& r) { return Cell::Text(r.name); });
+  table->Add(ViewColumn("ID", 6, CellKind::kInteger, false, 0, "ID #"),
+             [](const TrendLine& r) { return Cell::Integer(r.member->id); });
+  // WTOTAL too is shown in whole numbers, as in WC.
+  for (std::size_t j = 0; j < k; ++j) {
+    const std::string heading = DateText(dates[j].day);
+    Column column = StatColumn(heading.c_str(), 8, CellKind::kReal);
+    column.fixed = heading.substr(5);  // "11-17"
+    table->Add(std::move(column),
+               [j](const TrendLine& r) { return Cell::RealOrNone(r.values[j]); });
+  }
+  table->Add(StatColumn("Gain", 8, CellKind::kReal), [](const TrendLine& r) {
+    return Cell::Real(r.values[r.row->last] - r.values[r.row->first]);
   });
+  table->Add(StatColumn("Per Week", 8, CellKind::kReal, 1),
+             [](const TrendLine& r) { return Cell::RealOrNone(r.row->per_week); });
+  table->Add(ViewColumn("Trend", std::max<std::size_t>(k, 5), CellKind::kSparkline),
+             [k](const TrendLine& r) { return Cell::Series(r.values, k); });
+  return table;
 }
 
 template <TrendStat Stat>
 Next Trend(ListVisit& visit) {
-  ShowTrendOf(visit, Stat, kTrendWords[static_cast<int>(Stat)]);
+  const char* word = kTrendWords[static_cast<int>(Stat)];
+  ShowTable(visit, *TrendTable(visit.session, Stat, word, visit.entries));
   return Next::kLeave;
 }
 
-// The stats TREND shows, as typed, in any case.
+// The stats TREND shows, as typed, in any case.  To add one: its TrendStat,
+// its word in kTrendWords, its value in StatOf, an entry here and its word
+// in the TREND prompt.
 const Command<Handler<ListVisit>> kTrendStats[] = {
     {kTrendWords[0], Trend<TrendStat::kTotal>},  {kTrendWords[1], Trend<TrendStat::kSpeed>},
     {kTrendWords[2], Trend<TrendStat::kPower>},  {kTrendWords[3], Trend<TrendStat::kStrength>},
@@ -279,153 +205,186 @@ const Command<Handler<ListVisit>> kTrendStats[] = {
 // HISTORY
 // ---------------------------------------------------------------------------
 
-// A point's five stats and begging skill fill six columns from `first` on,
-// in this order in both HISTORY views.
-constexpr int kPointStats = 6;
-std::array<double, kPointStats> StatsOf(const SeasonPoint& p) {
-  return {double(p.speed),  double(p.power), double(p.strength),
-          double(p.health), double(p.intel), p.beg};
-}
-void MeasureStats(ViewShape& view, std::size_t first, const SeasonPoint& p) {
-  const auto stats = StatsOf(p);
-  for (int s = 0; s < kPointStats; ++s) MeasureColumn(view.columns[first + s], stats[s]);
-}
-void SetStats(std::vector<ViewCell>& cells, std::size_t first, const SeasonPoint& p) {
-  const auto stats = StatsOf(p);
-  for (int s = 0; s < kPointStats; ++s) {
-    SetNumber(cells[first + s], stats[s], s == kPointStats - 1 ? 2 : 0);  // the beg: 2 decimals
+// A point's five stats and begging skill, in this order in both HISTORY
+// views: each a column of a table whose rows read a point through `point`.
+template <typename Row>
+void AddPointStats(TableOf<Row>& table, const SeasonPoint* Row::*point) {
+  struct Stat {
+    const char* heading;
+    std::size_t width;
+    std::int32_t SeasonPoint::*field;
+  };
+  static const Stat kStats[] = {
+      {"Speed", 8, &SeasonPoint::speed},       {"Power", 8, &SeasonPoint::power},
+      {"Strength", 8, &SeasonPoint::strength}, {"Health", 8, &SeasonPoint::health},
+      {"Intel", 6, &SeasonPoint::intel},
+  };
+  for (const Stat& stat : kStats) {
+    table.Add(StatColumn(stat.heading, stat.width), [point, field = stat.field](const Row& r) {
+      return Cell::Integer((r.*point)->*field);
+    });
   }
+  table.Add(StatColumn("Beg", 6, CellKind::kReal, 2),
+            [point](const Row& r) { return Cell::Real((r.*point)->beg); });
 }
 
+// What a row of one member's points reads: the point and the one before.
+struct MemberPoint {
+  const SeasonPoint* point;
+  const SeasonPoint* before;  // null for the first
+  std::string_view name;
+};
+
 // One member's points, oldest first, with the change of its total from the
-// point before.
-void ShowMember(ListVisit& visit, int id) {
-  const Season& season = visit.session.season;
+// point before; null when it has none.
+std::unique_ptr<Table> MemberTable(const Season& season, int id) {
   std::vector<const SeasonPoint*> points;
   for (const Season::Date& date : season.Dates()) {
     if (const SeasonPoint* point = season.Find(date, id)) points.push_back(point);
   }
-  if (points.empty()) {
+  if (points.empty()) return nullptr;
+  Chart chart{"Total of " + PlainName(season.NameOf(*points.back())) + " by date", {}, {}};
+  for (const SeasonPoint* p : points) {
+    chart.labels.push_back(DateText(p->day));
+    chart.values.push_back(static_cast<double>(TotalOf(*p)));
+  }
+  const std::size_t count = points.size();
+  auto table = std::make_unique<TableOf<MemberPoint>>(
+      "history " + std::to_string(id), count, [&season, points = std::move(points)](std::size_t i) {
+        return MemberPoint{points[i], i > 0 ? points[i - 1] : nullptr, season.NameOf(*points[i])};
+      });
+  table->SetChart(std::move(chart));
+  table->Add(ViewColumn("Date", 10, CellKind::kDate),
+             [](const MemberPoint& r) { return Cell::Date(r.point->day); });
+  table->Add(NameColumn(), [](const MemberPoint& r) { return Cell::Text(r.name); });
+  table->Add(ViewColumn("Level", 5, CellKind::kInteger),
+             [](const MemberPoint& r) { return Cell::Integer(r.point->level); });
+  AddPointStats(*table, &MemberPoint::point);
+  table->Add(StatColumn("Total", 9),
+             [](const MemberPoint& r) { return Cell::Integer(TotalOf(*r.point)); });
+  table->Add(StatColumn("Change", 8), [](const MemberPoint& r) {
+    return r.before ? Cell::Integer(TotalOf(*r.point) - TotalOf(*r.before)) : Cell::None();
+  });
+  table->Add(StatColumn("Per Week", 8, CellKind::kReal, 1), [](const MemberPoint& r) {
+    if (!r.before) return Cell::None();
+    const double change = static_cast<double>(TotalOf(*r.point) - TotalOf(*r.before));
+    return Cell::Real(PerWeek(change, r.point->day - r.before->day));
+  });
+  return table;
+}
+
+void ShowMember(ListVisit& visit, int id) {
+  const std::unique_ptr<Table> table = MemberTable(visit.session.season, id);
+  if (!table) {
     visit.console.PrintLine("   [NO HISTORY FOR THAT ID]");
     return;
   }
-  ViewShape view{"history " + std::to_string(id),
-                 {Column("Date", 10, ViewKind::kText), NameColumn(),
-                  Column("Level", 5, ViewKind::kNumber), Column("Speed", 8, ViewKind::kStat),
-                  Column("Power", 8, ViewKind::kStat), Column("Strength", 8, ViewKind::kStat),
-                  Column("Health", 8, ViewKind::kStat), Column("Intel", 6, ViewKind::kStat),
-                  Column("Beg", 6, ViewKind::kStat), Column("Total", 9, ViewKind::kStat),
-                  Column("Change", 8, ViewKind::kStat), Column("Per Week", 8, ViewKind::kStat)},
-                 {}};
-  view.chart.title = "Total of " + PlainName(season.NameOf(*points.back())) + " by date";
-  for (std::size_t i = 0; i < points.size(); ++i) {
-    const SeasonPoint& p = *points[i];
-    view.chart.labels.push_back(DateText(p.day));
-    view.chart.values.push_back(static_cast<double>(TotalOf(p)));
-    MeasureStats(view, 3, p);
-    MeasureColumn(view.columns[9], static_cast<double>(TotalOf(p)));
-    if (i == 0) continue;
-    const double change = static_cast<double>(TotalOf(p) - TotalOf(*points[i - 1]));
-    MeasureColumn(view.columns[10], change);
-    MeasureColumn(view.columns[11], PerWeek(change, p.day - points[i - 1]->day));
-  }
-  ShowTable(visit, [&](TableWriter& writer) {
-    WriteView(writer, view, points.size(), [&](std::size_t i, std::vector<ViewCell>& cells) {
-      const SeasonPoint& p = *points[i];
-      SetDate(cells[0], p.day);
-      cells[1].text = season.NameOf(p);
-      SetNumber(cells[2], p.level);
-      SetStats(cells, 3, p);
-      SetNumber(cells[9], static_cast<double>(TotalOf(p)));
-      if (i == 0) return;
-      const double change = static_cast<double>(TotalOf(p) - TotalOf(*points[i - 1]));
-      SetNumber(cells[10], change);
-      SetNumber(cells[11], PerWeek(change, p.day - points[i - 1]->day), 1);
-    });
-  });
+  ShowTable(visit, *table);
 }
+
+// The gang's sums of one date.
+struct Sums {
+  int day;
+  std::int64_t members;
+  std::int64_t speed, power, strength, health, total;
+};
+
+// What a row of the gang's sums reads: its date's and the date's before.
+struct GangDate {
+  const Sums* sums;
+  const Sums* before;  // null for the first
+};
 
 // The gang by date: the points of each date, the sums of their stats and
 // the change of the total from the date before.
-Next ShowGang(ListVisit& visit) {
-  const Season& season = visit.session.season;
-  struct Sums {
-    int day;
-    std::size_t members;
-    std::int64_t stats[5];  // speed, power, strength, health, total
-  };
+std::unique_ptr<Table> GangTable(const Season& season) {
   std::vector<Sums> sums;
   for (const Season::Date& date : season.Dates()) {
-    Sums s{date.day, date.end - date.begin, {0, 0, 0, 0, 0}};
+    Sums s{date.day, static_cast<std::int64_t>(date.end - date.begin), 0, 0, 0, 0, 0};
     for (std::size_t i = date.begin; i < date.end; ++i) {
       const SeasonPoint& p = season[i];
-      s.stats[0] += p.speed;
-      s.stats[1] += p.power;
-      s.stats[2] += p.strength;
-      s.stats[3] += p.health;
-      s.stats[4] += TotalOf(p);
+      s.speed += p.speed;
+      s.power += p.power;
+      s.strength += p.strength;
+      s.health += p.health;
+      s.total += TotalOf(p);
     }
     sums.push_back(s);
   }
-  ViewShape view{"history gang",
-                 {Column("Date", 10, ViewKind::kText), Column("Members", 7, ViewKind::kNumber),
-                  Column("Speed", 10, ViewKind::kStat), Column("Power", 10, ViewKind::kStat),
-                  Column("Strength", 10, ViewKind::kStat), Column("Health", 10, ViewKind::kStat),
-                  Column("Total", 11, ViewKind::kStat), Column("Change", 10, ViewKind::kStat)},
-                 {"Total of the gang by date", {}, {}}};
-  for (std::size_t i = 0; i < sums.size(); ++i) {
-    view.chart.labels.push_back(DateText(sums[i].day));
-    view.chart.values.push_back(static_cast<double>(sums[i].stats[4]));
-    for (int s = 0; s < 5; ++s) {
-      MeasureColumn(view.columns[2 + s], static_cast<double>(sums[i].stats[s]));
-    }
-    if (i > 0) {
-      MeasureColumn(view.columns[7], static_cast<double>(sums[i].stats[4] - sums[i - 1].stats[4]));
-    }
+  Chart chart{"Total of the gang by date", {}, {}};
+  for (const Sums& s : sums) {
+    chart.labels.push_back(DateText(s.day));
+    chart.values.push_back(static_cast<double>(s.total));
   }
-  ShowTable(visit, [&](TableWriter& writer) {
-    WriteView(writer, view, sums.size(), [&](std::size_t i, std::vector<ViewCell>& cells) {
-      SetDate(cells[0], sums[i].day);
-      SetNumber(cells[1], static_cast<double>(sums[i].members));
-      for (int s = 0; s < 5; ++s) SetNumber(cells[2 + s], static_cast<double>(sums[i].stats[s]));
-      if (i > 0) SetNumber(cells[7], static_cast<double>(sums[i].stats[4] - sums[i - 1].stats[4]));
-    });
+  const std::size_t count = sums.size();
+  auto table = std::make_unique<TableOf<GangDate>>(
+      "history gang", count, [sums = std::move(sums)](std::size_t i) {
+        return GangDate{&sums[i], i > 0 ? &sums[i - 1] : nullptr};
+      });
+  table->SetChart(std::move(chart));
+  table->Add(ViewColumn("Date", 10, CellKind::kDate),
+             [](const GangDate& r) { return Cell::Date(r.sums->day); });
+  struct Sum {
+    const char* heading;
+    std::size_t width;
+    std::int64_t Sums::*field;
+    bool bars;  // a sum of stats; the count of members has none
+  };
+  static const Sum kSums[] = {
+      {"Members", 7, &Sums::members, false}, {"Speed", 10, &Sums::speed, true},
+      {"Power", 10, &Sums::power, true},     {"Strength", 10, &Sums::strength, true},
+      {"Health", 10, &Sums::health, true},   {"Total", 11, &Sums::total, true},
+  };
+  for (const Sum& sum : kSums) {
+    table->Add(ViewColumn(sum.heading, sum.width, CellKind::kInteger, sum.bars),
+               [field = sum.field](const GangDate& r) { return Cell::Integer(r.sums->*field); });
+  }
+  table->Add(StatColumn("Change", 10), [](const GangDate& r) {
+    return r.before ? Cell::Integer(r.sums->total - r.before->total) : Cell::None();
   });
+  return table;
+}
+
+Next ShowGang(ListVisit& visit) {
+  ShowTable(visit, *GangTable(visit.session.season));
   return Next::kLeave;
 }
+
+// What a row of every point reads.
+struct AnyPoint {
+  const SeasonPoint* point;
+  std::string_view name;
+};
 
 // Every point, by date, then ID: the long table that spreadsheets pivot.
+std::unique_ptr<Table> AllPointsTable(const Season& season) {
+  auto table =
+      std::make_unique<TableOf<AnyPoint>>("history all", season.size(), [&season](std::size_t i) {
+        // The names lie wherever their members were first stored.
+        constexpr std::size_t kAhead = 16;
+        if (i + kAhead < season.size()) season.FetchNamePlace(season[i + kAhead]);
+        if (i + kAhead / 2 < season.size()) season.FetchName(season[i + kAhead / 2]);
+        return AnyPoint{&season[i], season.NameOf(season[i])};
+      });
+  table->Add(ViewColumn("Date", 10, CellKind::kDate),
+             [](const AnyPoint& r) { return Cell::Date(r.point->day); });
+  table->Add(ViewColumn("ID", 6, CellKind::kInteger, false, 0, "ID #"),
+             [](const AnyPoint& r) { return Cell::Integer(r.point->id); });
+  table->Add(NameColumn(), [](const AnyPoint& r) { return Cell::Text(r.name); });
+  table->Add(ViewColumn("Level", 5, CellKind::kInteger),
+             [](const AnyPoint& r) { return Cell::Integer(r.point->level); });
+  AddPointStats(*table, &AnyPoint::point);
+  return table;
+}
+
 Next ShowAll(ListVisit& visit) {
-  const Season& season = visit.session.season;
-  ViewShape view{"history all",
-                 {Column("Date", 10, ViewKind::kText),
-                  {"ID", "ID #", 6, ViewKind::kNumber},
-                  NameColumn(),
-                  Column("Level", 5, ViewKind::kNumber),
-                  Column("Speed", 8, ViewKind::kStat),
-                  Column("Power", 8, ViewKind::kStat),
-                  Column("Strength", 8, ViewKind::kStat),
-                  Column("Health", 8, ViewKind::kStat),
-                  Column("Intel", 6, ViewKind::kStat),
-                  Column("Beg", 6, ViewKind::kStat)},
-                 {}};
-  for (const SeasonPoint& p : season) {
-    MeasureStats(view, 4, p);
-  }
-  ShowTable(visit, [&](TableWriter& writer) {
-    WriteView(writer, view, season.size(), [&](std::size_t i, std::vector<ViewCell>& cells) {
-      const SeasonPoint& p = season[i];
-      SetDate(cells[0], p.day);
-      SetNumber(cells[1], p.id);
-      cells[2].text = season.NameOf(p);
-      SetNumber(cells[3], p.level);
-      SetStats(cells, 4, p);
-    });
-  });
+  ShowTable(visit, *AllPointsTable(visit.session.season));
   return Next::kLeave;
 }
 
-// The HISTORY answers other than an ID; 0 is the gang.
+// The HISTORY answers other than an ID; 0 is the gang.  To add one: an
+// entry of its word in lower case and the function that shows its table,
+// and the word in the HISTORY prompt.
 const Command<Handler<ListVisit>> kHistoryWords[] = {
     {"0", ShowGang},
     {"all", ShowAll},

@@ -34,7 +34,9 @@ struct ColumnChoice {
 
 Next LeaveColumns(ColumnChoice&) { return Next::kLeave; }
 
-// The option-set words other than the 35 column keywords.
+// The option-set words other than the 35 column keywords, which the option
+// table gives (roster/options.h).  To add one: an entry of its word in
+// lower case and its handler, and a line in the help above.
 const Command<Handler<ColumnChoice>> kOptionWords[] = {
     {"help",
      [](ColumnChoice& c) {
@@ -53,7 +55,8 @@ const Command<Handler<ColumnChoice>> kOptionWords[] = {
        // The header of the custom list as it would now appear, and no row.
        const Session& s = c.session;
        WriteTable(*MakeFixedTable(c.console.Out()),
-                  {"list", s.roster, s.list.weights, s.columns, nullptr, 0});
+                  *OptionTable({"list", s.roster, s.list.weights, s.columns, nullptr, 0}),
+                  c.console.Stop());
        return Next::kStay;
      }},
     {"default",
@@ -122,7 +125,9 @@ Next SetWeight(WeightChoice& choice) {
 
 Next LeaveWeights(WeightChoice&) { return Next::kLeave; }
 
-// The weight words, in any case.
+// The weight words, in any case.  To add one (a weight is a field of
+// Weights, saved in the save file's settings line): an entry of its word and
+// SetWeight of its field, with its range in the help above.
 const Command<Handler<WeightChoice>> kWeightWords[] = {
     {"help",
      [](WeightChoice& c) {

@@ -26,7 +26,8 @@ Next Choose(DirectionChoice& choice) {
 }
 
 // The direction words, in any case; "help" just asks again.  The first two
-// are the prompt's own spellings, kept beside the usual ones.
+// are the prompt's own spellings, kept beside the usual ones.  To add one:
+// an entry of its word in lower case and Choose of its direction.
 const Command<Handler<DirectionChoice>> kDirectionWords[] = {
     {"help", [](DirectionChoice&) { return Next::kStay; }},
     {"accending", Choose<SortDirection::kAscending>},
@@ -60,7 +61,9 @@ bool AskSortDirection(Console& console, SortDirection& direction) {
 
 Next Leave(ListVisit&) { return Next::kLeave; }
 
-// The words of the option prompt other than the 35 option keywords.
+// The words of the option prompt other than the 35 option keywords, which
+// the option table gives (roster/options.h).  To add one: an entry of its
+// word in lower case and its handler, and a line in the help below.
 const Command<Handler<ListVisit>> kSortWords[] = {
     {"help",
      [](ListVisit& v) {
@@ -86,9 +89,10 @@ bool SortByKeyword(ListVisit& visit, const std::string& word, Next& next) {
   ListSettings& list = visit.session.list;
   SortDirection direction = SortDirection::kDescending;
   if (AskSortDirection(visit.console, direction)) {
+    // Sorted first: a sort abandoned for want of memory changes nothing.
+    visit.custom = visit.sorter.Sort(visit.session.roster, list.weights, *option, direction);
     list.sort_option = option->number;
     list.sort_direction = direction;
-    visit.custom = visit.sorter.Sort(visit.session.roster, list.weights, *option, direction);
   }
   next = Next::kLeave;
   return true;

@@ -1,16 +1,11 @@
-// The choice of writer by extension, the walk over a table's rows that
-// every writer shares, and the plain texts of the export formats.
+// The choice of writer by extension, and the walk over a table's rows that
+// every writer shares.
 #include "list/table_writer.h"
 
-#include <algorithm>
-#include <charconv>
-#include <cmath>
 #include <cstddef>
+#include <vector>
 
-#include "console/interrupt.h"
 #include "text/ascii.h"
-#include "text/characters.h"
-#include "text/format.h"
 
 namespace korvelin {
 
@@ -25,6 +20,10 @@ struct OutputFormat {
   std::unique_ptr<TableWriter> (*make)(std::FILE* stream);
 };
 
+// To add one: write its TableWriter in a file of its own (one path over the
+// table model, list/table.h), declare its Make function in table_writer.h
+// and add its extension here, with mode "wb"; the README and the manual
+// name every extension.
 const OutputFormat kFormats[] = {
     {".csv", "wb", MakeCsvTable},    {".tsv", "wb", MakeTsvTable},
     {".json", "wb", MakeJsonTables}, {".md", "wb", MakeMarkdownTables},
@@ -58,67 +57,23 @@ bool TableFile::Finish() {
   return Flush();
 }
 
-void WriteTable(TableWriter& writer, const TableContent& content) {
-  TableShape table{content.name, {}};
-  for (const OptionInfo* option : OptionsInDisplayOrder()) {
-    if (content.columns.Shows(*option)) table.columns.push_back(option);
+std::size_t WriteTable(TableWriter& writer, const Table& table, StopRequest& stop) {
+  writer.Begin(table);
+  std::size_t written = 0;
+  try {
+    std::vector<Cell> cells(table.columns().size());
+    for (std::size_t row = 0; row < table.rows(); ++row) {
+      table.Fill(row, cells.data());
+      writer.Row(cells.data());
+      ++written;
+      if (stop.Requested()) break;
+    }
+  } catch (...) {
+    writer.End();
+    throw;
   }
-  writer.BeginTable(table);
-  if (content.order == nullptr) return;
-
-  // A sorted list visits the members and their names all over memory: the
-  // member a few rows ahead is fetched while this row is written, and its
-  // name once the member is at hand, half way there.
-  const Roster& roster = content.roster;
-  const MemberOrder& order = *content.order;
-  const std::size_t rows =
-      std::min(order.size(), static_cast<std::size_t>(std::max(content.rows, 0)));
-  constexpr std::size_t kAhead = 16;
-  for (std::size_t row = 0; row < rows; ++row) {
-    if (row + kAhead < rows) roster.Fetch(order[row + kAhead]);
-    if (row + kAhead / 2 < rows) roster.FetchName(order[row + kAhead / 2]);
-    const Member& member = roster[order[row]];
-    writer.Row({roster.NameOf(member), &member, &content.weights});
-    if (InterruptRequested()) break;
-  }
-  writer.EndTable();
-}
-
-std::string PlainName(std::string_view name) {
-  name = name.substr(0, name.find('\0'));
-  while (!name.empty() && name.back() == ' ') name.remove_suffix(1);
-  return ToUtf8(name);
-}
-
-std::string PlainHeading(const OptionInfo* option) {
-  if (option == nullptr) return "NAME";
-  const std::string heading = OptionHeader(*option);
-  const std::size_t first = heading.find_first_not_of(' ');
-  const std::size_t last = heading.find_last_not_of(" :");
-  return heading.substr(first, last + 1 - first);
-}
-
-void AppendPlainValue(std::string& out, const OptionInfo& option, const OptionValue& value) {
-  char text[400];  // the largest double in fixed form, and its decimals
-  std::to_chars_result result{};
-  if (!value.real) {
-    result = std::to_chars(text, text + sizeof text, value.integer);
-  } else if (std::isfinite(value.number)) {
-    result = std::to_chars(text, text + sizeof text, value.number, std::chars_format::fixed,
-                           OptionDecimals(option));
-  } else {
-    out += std::isnan(value.number) ? "nan" : value.number > 0 ? "inf" : "-inf";
-    return;
-  }
-  out.append(text, result.ptr);
-}
-
-bool IsStatOption(const OptionInfo& option) {
-  return option.number != OptionNumber("id") && option.number != OptionNumber("level");
-}
-
-std::string PlainCell(ViewKind kind, const ViewCell& cell) {
-  return kind == ViewKind::kName ? PlainName(cell.text) : cell.text;
+  writer.End();
+  return written;
 }
 
 }  // namespace korvelin

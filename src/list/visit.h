@@ -2,7 +2,6 @@
 // it (SORT, SET OPTIONS, SET WEIGHTS).
 #pragma once
 
-#include <functional>
 #include <memory>
 #include <string>
 
@@ -26,12 +25,11 @@ struct ListVisit {
   std::string file_name;            // its name, as OUTPUT was given it
 };
 
-// Prints a table, which `write` writes to the writer it is given, to the
-// list output, then a line end on the screen.  A table sent to a file is
-// flushed and the screen told whether it was saved; a file that could not
-// be written stops being the list output.  A table that Ctrl-C stopped is
-// reported so instead.
-void ShowTable(ListVisit& visit, const std::function<void(TableWriter&)>& write);
+// Prints `table` to the list output, then a line end on the screen.  A
+// table sent to a file is flushed and the screen told whether it was saved;
+// a file that could not be written stops being the list output.  A table
+// that Ctrl-C stopped is reported so instead.
+void ShowTable(ListVisit& visit, const Table& table);
 
 // TREND: asks for a stat and shows it for every member over the last eight
 // snapshot dates.

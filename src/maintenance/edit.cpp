@@ -114,7 +114,11 @@ template <double M::*Field>
 constexpr Handler<Editing> EditReal = EditField<double, Field>;
 
 // The keywords in the order they are compared, with what follows each on a
-// line typed ahead (a name takes the rest of the line).
+// line typed ahead (a name takes the rest of the line).  To add one: an
+// entry of its word in lower case, its handler (EditInt or EditReal of a
+// member's field, which a save then writes: the save file's rows have a
+// fixed set of fields, docs/save-format.md) and what follows it, and its
+// word in kEditHelp above.
 const Command<Handler<Editing>> kEditCommands[] = {
     {"help", ShowHelp, EditKeywords},
     {"display", ShowFields, EditKeywords},

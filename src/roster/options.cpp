@@ -58,14 +58,18 @@ int OptionDecimals(const OptionInfo& option) {
 
 std::string OptionHeader(const OptionInfo& option) { return Format(option.header)({}); }
 
-void OptionAppendCell(std::string& line, const OptionInfo& option, const OptionValue& value) {
-  // The cell formats, read once, in option order.
+const Format& OptionCellFormat(const OptionInfo& option) {
+  // In option order.
   static const std::vector<Format> cells = [] {
     std::vector<Format> formats;
     for (const OptionInfo& o : kOptions) formats.emplace_back(o.cell);
     return formats;
   }();
-  const Format& cell = cells[static_cast<std::size_t>(option.number - 1)];
+  return cells[static_cast<std::size_t>(option.number - 1)];
+}
+
+void OptionAppendCell(std::string& line, const OptionInfo& option, const OptionValue& value) {
+  const Format& cell = OptionCellFormat(option);
   if (value.real) {
     cell.AppendTo(line, {value.number});
   } else {

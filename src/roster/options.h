@@ -14,6 +14,8 @@
 
 namespace korvelin {
 
+class Format;
+
 enum class OptionKind { kInteger, kReal };
 
 // One sortable and displayable variable: a stat of the member or a derived
@@ -71,6 +73,18 @@ namespace d = derived;
 // its heading; the Total % cell is one wider than its heading.  The numbers
 // and formats are written to save files and list files and typed by users:
 // they must not change.
+//
+// To add one: an entry numbered kOptionCount + 1 (and kOptionCount one
+// more), its keyword, its read (a derived value in roster/derived.h), its
+// heading and cell formats, and a position (those after it move up by
+// one).  Sorting, every option table and its exports, the column toggles,
+// the sort keywords and Tab all find it here; the option lists in the help
+// texts (list/settings.cpp PrintOptionList), the README and the manual name
+// it.  The save file's 35 column flags are frozen (files/save_file.h
+// kSavedColumnFlags): a new option never adds a flag, the reader reads
+// exactly 35, and the new option's column starts hidden after a LOAD.  A
+// saved sort option may be the new one's number; earlier versions sort by
+// ID instead.
 constexpr std::array<OptionInfo, kOptionCount> kOptions = {{
     Real(1, "beggain", DerivedReal<d::BegGain>, " Beg Gain :", "  %6.2f  :", 23),
     Real(2, "begp", DerivedReal<d::BegPercent>, "  Beg %%  :", "  %6.2f :", 30),
@@ -143,6 +157,8 @@ OptionValue OptionRead(const OptionInfo& option, const Member& member, const Wei
 int OptionDecimals(const OptionInfo& option);
 // The heading as printed ("%%" shown as "%").
 std::string OptionHeader(const OptionInfo& option);
+// The printf format of the option's cells, read once.
+const Format& OptionCellFormat(const OptionInfo& option);
 // The member's cell as printed, appended to a line.
 void OptionAppendCell(std::string& line, const OptionInfo& option, const OptionValue& value);
 

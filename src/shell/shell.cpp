@@ -3,6 +3,9 @@
 
 #include <chrono>
 #include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <new>
 #include <optional>
 
 #include "console/hangup.h"
@@ -51,12 +54,23 @@ Next OnRoster(Main& main) {
 template <bool (*Run)(Console&, Session&, Session*), const char* Word>
 Next Replacing(Main& main) {
   const std::uint64_t reads = main.session.saved.clean_points;
-  if (RunAsReplacingStep(main.undo, main.session, Word, [&main](Session* before) {
-        return Run(main.console, main.session, before);
-      })) {
-    main.keeper.Changed();
+  const bool changed = RunAsReplacingStep(main.undo, main.session, Word, [&main](Session* before) {
+    return Run(main.console, main.session, before);
+  });
+  if (changed) main.keeper.Changed();
+  if (main.session.saved.clean_points == reads) return Next::kStay;
+  try {
+    main.keeper.Loaded(main.session);
+  } catch (const std::bad_alloc&) {
+    // The command is abandoned all the same: its step is taken back, and
+    // with it what the session knew of its saves.
+    std::optional<UndoStep> step = changed ? main.undo.Pop() : std::nullopt;
+    if (step) {
+      step->before.MoveInto(main.session);
+      main.session.saved = std::move(step->saved);
+    }
+    throw;
   }
-  if (main.session.saved.clean_points != reads) main.keeper.Loaded(main.session);
   return Next::kStay;
 }
 
@@ -116,7 +130,12 @@ const char kMainHelp[] =
     "from such a file or from an unedited file saved by KORVELIN\n";
 
 // The main protocol's commands, in the order they are compared, with what
-// Tab offers after each on a line typed ahead.
+// Tab offers after each on a line typed ahead.  To add one: an entry of its
+// word in lower case (typed in any case, at most 19 characters), its
+// handler and what follows it; a command that may change what a save
+// writes runs through Stay, OnRoster or Replacing, so that UNDO can take it
+// back and the work is kept.  Its line goes into kMainHelp above, the
+// README's command reference and the manual.
 const Command<Handler<Main>> kMainCommands[] = {
     {"help",
      [](Main& m) {
@@ -155,21 +174,20 @@ const Command<Handler<Main>> kMainCommands[] = {
 
 }  // namespace
 
-int RunProgram(Console& console, Session& session, const std::optional<std::string>& file,
-               bool terminal) {
-  PrintBanner(console);
-  // At a terminal the work is kept every minute too; input from a file or
-  // a pipe can be given again.
-  WorkKeeper keeper(RecoveryFolder(), terminal
-                                          ? std::optional<std::chrono::seconds>(KeepingInterval())
-                                          : std::nullopt);
+namespace {
+
+// The main protocol from the banner on to the farewell.
+void RunSession(Console& console, Session& session, WorkKeeper& keeper,
+                const std::optional<std::string>& file, bool terminal) {
   if (terminal) {
     AnnounceKeptWork(console, RecoveryFolder());
     console.AskBeforeEnd([&session] { return HasUnsavedChanges(session); });
   }
   if (file) {
-    LoadFile(console, session, *file);
-    if (session.saved.clean_points != 0) keeper.Loaded(session);
+    RunCommand(console, [&] {
+      LoadFile(console, session, *file);
+      if (session.saved.clean_points != 0) keeper.Loaded(session);
+    });
   }
   Main main{console, session, keeper, UndoSteps()};
   RunProtocol(
@@ -187,6 +205,42 @@ int RunProgram(Console& console, Session& session, const std::optional<std::stri
   keeper.Discard();
   console.Farewell();
   console.Flush();
+}
+
+// The program cannot go on for want of memory: what the abandoned command
+// had changed is back, the unsaved work is kept as on a hang-up, and the
+// program ends, saying why with what needs no memory.
+int EndWithoutMemory(Console& console, const Session& session, std::optional<WorkKeeper>& keeper) {
+  try {
+    if (keeper && HasUnsavedChanges(session)) keeper->KeepUnsavedWork(session);
+  } catch (const std::bad_alloc&) {
+    // Not even that could be done.
+  }
+  std::FILE* out = console.Out();
+  std::fputs(kOutOfMemoryMessage, out);
+  std::fputs("\n", out);
+  std::fflush(out);
+  return EXIT_FAILURE;
+}
+
+}  // namespace
+
+int RunProgram(Console& console, Session& session, const std::optional<std::string>& file,
+               bool terminal) {
+  std::optional<WorkKeeper> keeper;
+  try {
+    PrintBanner(console);
+    // At a terminal the work is kept every minute too; input from a file or
+    // a pipe can be given again.
+    keeper.emplace(RecoveryFolder(), terminal
+                                         ? std::optional<std::chrono::seconds>(KeepingInterval())
+                                         : std::nullopt);
+    RunSession(console, session, *keeper, file, terminal);
+  } catch (const OutOfMemory&) {
+    return EndWithoutMemory(console, session, keeper);
+  } catch (const std::bad_alloc&) {
+    return EndWithoutMemory(console, session, keeper);  // outside any command
+  }
   return 0;
 }
 

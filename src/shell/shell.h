@@ -24,7 +24,10 @@ int RunCommandLine(int argc, const char* const* argv, Console& console, Session&
 // earlier runs, the unsaved work is kept every minute while it changes, and
 // the end of the input asks before unsaved changes are lost.  After a
 // hang-up (console/hangup.h) the unsaved changes are kept
-// (shell/recovery.h) and the program ends there.
+// (shell/recovery.h) and the program ends there.  A command that runs out
+// of memory is abandoned (console/protocol.h); when the program cannot go
+// on (out of memory outside any command, or while saying so) the unsaved
+// changes are kept as on a hang-up, the message is printed and it returns 1.
 int RunProgram(Console& console, Session& session,
                const std::optional<std::string>& file = std::nullopt, bool terminal = false);
 

@@ -51,14 +51,15 @@ bool UndoSteps::MakeRoom(std::size_t bytes) {
   return true;
 }
 
-void UndoSteps::Push(UndoStep step) {
+void UndoSteps::Push(UndoStep&& step) {
   MakeRoom(step.before.Bytes());
   if (steps_.size() == kMostSteps) {
     bytes_ -= steps_.front().before.Bytes();
     steps_.pop_front();
   }
-  bytes_ += step.before.Bytes();
-  steps_.push_back(std::move(step));
+  const std::size_t bytes = step.before.Bytes();
+  steps_.push_back(std::move(step));  // leaves `step` as it was when it cannot
+  bytes_ += bytes;
 }
 
 std::optional<UndoStep> UndoSteps::Pop() {

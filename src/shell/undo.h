@@ -60,7 +60,8 @@ class UndoSteps {
   // False, with nothing dropped, when it could never fit.
   bool MakeRoom(std::size_t bytes);
   // Adds the newest step, dropping the oldest beyond kMostSteps or the budget.
-  void Push(UndoStep step);
+  // When that runs out of memory, `step` is left as it was.
+  void Push(UndoStep&& step);
   // Takes the newest step out; nothing when there is none.
   std::optional<UndoStep> Pop();
   void Clear();
@@ -79,43 +80,60 @@ class UndoSteps {
 // too large to copy runs the command all the same and, as it may have
 // changed, is marked unsaved; the earlier steps go, since putting one back
 // would silently undo this command too.  True when the command changed (or,
-// too large to tell, may have changed) what a save writes.
+// too large to tell, may have changed) what a save writes.  A command
+// abandoned for want of memory (console/protocol.h) leaves the session as
+// the copy was: it is put back on the way out.
 template <typename Run>
 bool RunAsStep(UndoSteps& steps, Session& session, const char* word, bool members, Run command) {
   const std::size_t bytes = SessionCopy::BytesOf(session, members);
   if (!steps.MakeRoom(bytes)) {
-    command();
     session.saved.unsaved = true;
     steps.Clear();
+    command();
     return true;
   }
   UndoStep step{word, SessionCopy(session, members), session.saved};
-  command();
-  if (step.before.SameAs(session)) return false;
-  if (session.saved.clean_points == step.saved.clean_points) session.saved.unsaved = true;
-  steps.Push(std::move(step));
-  return true;
+  try {
+    command();
+    if (step.before.SameAs(session)) return false;
+    if (session.saved.clean_points == step.saved.clean_points) session.saved.unsaved = true;
+    steps.Push(std::move(step));
+    return true;
+  } catch (...) {
+    step.before.MoveInto(session);
+    session.saved = std::move(step.saved);
+    throw;
+  }
 }
 
 // Runs `command(&before)` on the session as one step UNDO can take back, for
 // a command that replaces the members and season wholesale (LOAD, UPDATE)
 // and hands the replaced parts over in `before` instead of their being
-// copied first: it returns whether it replaced them.  When they fit the
-// budget they become the newest step; otherwise the earlier steps go too.
-// True when the session changed.
+// copied first: it returns whether it replaced them, and leaves the session
+// as it was when it is abandoned.  When they fit the budget they become the
+// newest step; otherwise the earlier steps go too.  True when the session
+// changed.
 template <typename Run>
 bool RunAsReplacingStep(UndoSteps& steps, Session& session, const char* word, Run command) {
-  const SaveState saved = session.saved;
+  SaveState saved = session.saved;
   Session before;
   if (!command(&before)) return false;
-  UndoStep step{word, SessionCopy::Taking(std::move(before)), saved};
+  // Nothing from here on asks for memory but the step's place among the
+  // others; without it the command is taken back.
+  UndoStep step{word, SessionCopy::Taking(std::move(before)), std::move(saved)};
   if (step.before.SameAs(session)) return false;
-  if (session.saved.clean_points == saved.clean_points) session.saved.unsaved = true;
+  if (session.saved.clean_points == step.saved.clean_points) session.saved.unsaved = true;
   if (!steps.MakeRoom(step.before.Bytes())) {
     steps.Clear();
     return true;
   }
-  steps.Push(std::move(step));
+  try {
+    steps.Push(std::move(step));
+  } catch (...) {
+    step.before.MoveInto(session);
+    session.saved = std::move(step.saved);
+    throw;
+  }
   return true;
 }
 

@@ -30,11 +30,14 @@ int Number(const char*& p) {
 
 // Collects what a format prints in a buffer of its own and appends it to
 // the line in one step: a table cell or an echo is a few short pieces, and
-// appending each to the line would cost more than printing it.
+// appending each to the line would cost more than printing it.  Appending
+// may run out of memory: what is collected is taken out of the buffer
+// before it is appended, so that a destructor run by that failure appends
+// nothing and cannot fail again.
 class Builder {
  public:
   explicit Builder(std::string& out) : out_(out) {}
-  ~Builder() { Flush(); }
+  ~Builder() noexcept(false) { Flush(); }
   Builder(const Builder&) = delete;
   Builder& operator=(const Builder&) = delete;
 
@@ -66,8 +69,9 @@ class Builder {
 
  private:
   void Flush() {
-    out_.append(buffer_, used_);
+    const std::size_t used = used_;
     used_ = 0;
+    out_.append(buffer_, used);
   }
   char buffer_[256];
   std::size_t used_ = 0;

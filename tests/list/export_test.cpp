@@ -26,8 +26,9 @@ class ExportTest : public FilesTest {
     const Weights& weights = session.list.weights;
     const MemberOrder order = Sorter().Sort(roster, weights, OptionByNumber(OptionNumber("id")),
                                             SortDirection::kAscending);
-    WriteTable(*writer, {"list", roster, weights, every, &order, 99});
-    WriteTable(*writer, {"wc", roster, weights, kWCColumns, &order, 99});
+    NeverStop never;
+    WriteTable(*writer, *OptionTable({"list", roster, weights, every, &order, 99}), never);
+    WriteTable(*writer, *OptionTable({"wc", roster, weights, kWCColumns, &order, 99}), never);
     writer->EndFile();
     std::string text = Contents(file);
     std::fclose(file);
@@ -176,6 +177,33 @@ TEST_F(ExportTest, NamesNeverRunAsSpreadsheetFormulas) {
   const std::string markdown = Export(MakeMarkdownTables);
   EXPECT_NE(markdown.find("| \\@all |"), std::string::npos);
   EXPECT_NE(markdown.find("| A=@ |"), std::string::npos);
+}
+
+// A table stopped after three of its seven rows ends whole: the JSON
+// document reads back, holding those three.
+TEST_F(ExportTest, AStoppedTableEndsWholeAfterTheRowsWritten) {
+  class StopAfterThree final : public StopRequest {
+   public:
+    bool Requested() override { return ++asked_ == 3; }
+
+   private:
+    int asked_ = 0;
+  } stop;
+  std::FILE* file = std::tmpfile();
+  const std::unique_ptr<TableWriter> writer = MakeJsonTables(file);
+  const MemberOrder order = Sorter().Sort(
+      roster, session.list.weights, OptionByNumber(OptionNumber("id")), SortDirection::kAscending);
+  EXPECT_EQ(
+      WriteTable(*writer,
+                 *OptionTable({"wc", roster, session.list.weights, kWCColumns, &order, 99}), stop),
+      3u);
+  writer->EndFile();
+  Json document;
+  std::size_t end = 0;
+  ASSERT_TRUE(ReadJson(Contents(file), end, document));
+  std::fclose(file);
+  ASSERT_EQ(document.items.size(), 1u);
+  EXPECT_EQ(document.items[0].second.items.at(2).second.items.size(), 3u);
 }
 
 // A folder the user may not write to: OUTPUT cannot open the file, the

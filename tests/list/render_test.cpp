@@ -33,7 +33,9 @@ class RenderTest : public RosterTest {
   // without an order).
   std::string Table(int rows, const MemberOrder* order, const ColumnSet& columns) {
     std::FILE* file = std::tmpfile();
-    WriteTable(*MakeFixedTable(file), {"list", roster, session.list.weights, columns, order, rows});
+    NeverStop never;
+    WriteTable(*MakeFixedTable(file),
+               *OptionTable({"list", roster, session.list.weights, columns, order, rows}), never);
     std::string text = Contents(file);
     std::fclose(file);
     return text;
