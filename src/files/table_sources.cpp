@@ -69,7 +69,7 @@ const char kTablePromptHelp[] =
     "in double quotes.  Instead of a name:\nPASTE     : Paste the table straight in.  An empty "
     "line after it ends it.\nCLIPBOARD : Read the table on the clipboard.\n'\\'       : "
     "Cancel.\n   A file really named paste, clipboard or help is typed ./paste, ./clipboard or "
-    "./help, or in double quotes.";
+    "./help, or in double quotes.\n";
 
 const Completion& TablePrompt() {
   static const Completion offered{
