@@ -160,7 +160,10 @@ void EditedLines::BracketPaste(bool on) {
   // A long paste goes on arriving while the terminal is between two lines
   // in its own line mode: it must not show those bytes itself, the editor
   // shows them as it reads them.
-  el_set(editor_, EL_SETTY, "-x", on ? "-echo" : "echo", nullptr);
+  el_set(editor_, EL_SETTY, "-x", on ? "-echo" : "+echo", nullptr);
+  // Then the terminal's own setting again (echo is on in any terminal
+  // that a line editor is started in).
+  if (!on) el_set(editor_, EL_SETTY, "-x", "echo", nullptr);
   std::fputs(on ? "\x1b[?2004h" : "\x1b[?2004l", stdout);
   std::fflush(stdout);
 }
