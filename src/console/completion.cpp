@@ -91,13 +91,10 @@ WordAtCursor FollowLine(const Completion& first, std::string_view line) {
 
 std::vector<std::string> Complete(const Completion& completion, const std::string& prefix) {
   std::vector<std::string> matches;
-  if (completion.kind == Completion::Kind::kWords) {
-    for (const OfferedWord& offered : completion.words) {
-      if (StartsWithFolded(offered.word, prefix)) matches.emplace_back(offered.word);
-    }
-  } else if (completion.kind == Completion::Kind::kFileNames) {
-    AddFileNames(prefix, matches);
+  for (const OfferedWord& offered : completion.words) {
+    if (StartsWithFolded(offered.word, prefix)) matches.emplace_back(offered.word);
   }
+  if (completion.kind == Completion::Kind::kFileNames) AddFileNames(prefix, matches);
   std::sort(matches.begin(), matches.end());
   matches.erase(std::unique(matches.begin(), matches.end()), matches.end());
   return matches;

@@ -30,7 +30,7 @@ struct OfferedWord {
 struct Completion {
   enum class Kind { kNothing, kWords, kFileNames };
   Kind kind = Kind::kNothing;
-  std::vector<OfferedWord> words;  // for kWords
+  std::vector<OfferedWord> words;  // for kWords; kFileNames offers them beside the names
   Then then = nullptr;             // what follows any other word (a file name, a number)
 };
 
@@ -62,7 +62,7 @@ struct WordAtCursor {
 WordAtCursor FollowLine(const Completion& first, std::string_view line);
 
 // The completions of `prefix`, sorted and without repeats: the offered words
-// that begin with it, or the file names that do, a name with its folder as
+// that begin with it, and the file names that do, a name with its folder as
 // typed ("examples/gang.txt") and a folder ending in "/" (names beginning
 // with a dot only for a prefix that does).  A-Z and a-z compare alike.
 std::vector<std::string> Complete(const Completion& completion, const std::string& prefix);

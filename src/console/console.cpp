@@ -213,9 +213,10 @@ bool Console::ReadCommand(std::string& word, std::size_t limit, const Completion
   return true;
 }
 
-FileNameRead Console::ReadFileName(std::string& name) {
-  Offering offer(offered_, FileNames());
+FileNameRead Console::ReadFileName(std::string& name, const Completion& offered, bool* quoted) {
+  Offering offer(offered_, offered);
   name.clear();
+  if (quoted != nullptr) *quoted = false;
   if (ended_) return FileNameRead::kEnded;
   TextStream& in = *in_;
   SkipSpace(in);
@@ -231,6 +232,7 @@ FileNameRead Console::ReadFileName(std::string& name) {
   bool closed = true;
   if (c == '"') {
     closed = false;
+    if (quoted != nullptr) *quoted = true;
     while ((c = in.Get()) != kEnd && c != '\n' && c != '\r') {
       if (c == '"') {
         closed = true;
@@ -335,6 +337,51 @@ bool Console::ReadName(std::string& name) {
     if (c.code == kEnd || IsControl(c.code)) break;
   }
   name.erase(name.find_last_not_of(' ') + 1);
+  return true;
+}
+
+// ---------------------------------------------------------------------------
+// Pasted text
+// ---------------------------------------------------------------------------
+
+Console::Pasting::Pasting(Console& console) : console_(console) {
+  console.Flush();
+  if (console.reader_) console.reader_->BracketPaste(true);
+}
+
+Console::Pasting::~Pasting() {
+  if (console_.reader_) console_.reader_->BracketPaste(false);
+}
+
+bool Console::ReadPastedLine(std::string& line, bool& pasted) {
+  line.clear();
+  pasted = false;
+  if (ended_) return false;
+  if (!in_->TakeHeldLine(line)) {
+    bool read = false;
+    if (reader_) {
+      std::fflush(output_);
+      std::string prompt;
+      prompt.swap(held_);
+      ClearInterrupt();  // as before a typed line
+      read = reader_->ReadPastedLine(line, prompt, pasted);
+    } else {
+      read = ReadLineOnce(line);
+    }
+    if (HungUp()) {
+      ended_ = true;
+      return false;
+    }
+    if (!read) {
+      // A terminal reads on after Ctrl-D (Ctrl-Z on Windows); the editor
+      // leaves the cursor on the line where Ctrl-D was typed.
+      std::clearerr(input_);
+      if (reader_) Print("\n");
+      return false;
+    }
+  }
+  if (!line.empty() && line.back() == '\n') line.pop_back();
+  if (!line.empty() && line.back() == '\r') line.pop_back();
   return true;
 }
 

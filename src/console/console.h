@@ -27,6 +27,16 @@ class LineReader {
   // end included; Tab offers `offered`.  False at the end of the input.
   virtual bool ReadLine(std::string& line, const std::string& prompt,
                         const Completion& offered) = 0;
+  // Reads one line of a text being pasted as ReadLine does, except that Tab
+  // is a tab, the line stays out of the typed-line history, and Ctrl-C ends
+  // the line and asks the command to stop (console/interrupt.h); `pasted`
+  // tells whether its line end came inside the terminal's bracketed paste.
+  virtual bool ReadPastedLine(std::string& line, const std::string& prompt, bool& pasted) {
+    pasted = false;
+    return ReadLine(line, prompt, Completion());
+  }
+  // Turns the terminal's bracketed paste on or off.
+  virtual void BracketPaste(bool /*on*/) {}
 };
 
 constexpr std::size_t kCommandLength = 19;     // the main prompt's word
@@ -126,9 +136,11 @@ class Console : public TextSink {
                    const Completion& offered = {});
   // Reads a file name: the whole word up to the next white space, or, when
   // it begins with a double quote, everything up to the next double quote
-  // on the same line (spaces included, the quotes left out).  A refused name
-  // is consumed all the same.  Tab completes file names meanwhile.
-  FileNameRead ReadFileName(std::string& name);
+  // on the same line (spaces included, the quotes left out; `*quoted` then
+  // tells so, when given).  A refused name is consumed all the same.  Tab
+  // offers `offered` meanwhile.
+  FileNameRead ReadFileName(std::string& name, const Completion& offered = FileNames(),
+                            bool* quoted = nullptr);
   // Reads a yes/no answer: `yes` is true when its first character is "y"
   // after folding.
   bool ReadYes(bool& yes);
@@ -163,6 +175,26 @@ class Console : public TextSink {
   bool ReadName(std::string& name);
   // Prints the name prompt and reads a name.
   bool AskName(std::string& name);
+
+  // While one lives, the user pastes a text (ReadPastedLine): at a terminal
+  // with the line editor, its bracketed paste is on.
+  class Pasting {
+   public:
+    explicit Pasting(Console& console);
+    ~Pasting();
+    Pasting(const Pasting&) = delete;
+    Pasting& operator=(const Pasting&) = delete;
+
+   private:
+    Console& console_;
+  };
+  // Reads the next line of a text the user pastes into `line`, without its
+  // line end: what is left of the line being read first, then whole lines
+  // (with the line editor, as LineReader::ReadPastedLine reads them; `pasted`
+  // says whether the line end came inside a bracketed paste).  False at the
+  // end of the input, which ends only the text: the input is read on after
+  // it (a terminal's Ctrl-D), unless the terminal has hung up.
+  bool ReadPastedLine(std::string& line, bool& pasted);
 
  private:
   class TypedLines;

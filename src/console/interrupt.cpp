@@ -24,6 +24,8 @@ bool InterruptRequested() { return requested != 0; }
 
 void ClearInterrupt() { requested = 0; }
 
+void RequestInterrupt() { requested = 1; }
+
 InterruptibleWait::InterruptibleWait(Console& console) {
   console.Flush();
   Begin();

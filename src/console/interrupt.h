@@ -34,6 +34,9 @@ bool InterruptRequested();
 // Forgets the request: Ctrl-C pressed before a command's line was read is
 // not the command's.
 void ClearInterrupt();
+// Makes the request, as Ctrl-C that the line editor reads as a key does in
+// a text being pasted.
+void RequestInterrupt();
 
 // While one lives, a request also breaks off a system call that waits for a
 // file, such as opening a FIFO that no one writes to, or reading one that

@@ -47,12 +47,19 @@ class EditedLines : public LineReader {
   // The console's held prompt line becomes the editor's prompt, so that the
   // editor draws it and redraws it after a list of completions.
   bool ReadLine(std::string& line, const std::string& prompt, const Completion& offered) override;
+  bool ReadPastedLine(std::string& line, const std::string& prompt, bool& pasted) override;
+  void BracketPaste(bool on) override;
 
  private:
   static EditedLines& Of(EditLine* editor);
   static char* Prompt(EditLine* editor);
   static unsigned char Interrupt(EditLine* editor, wint_t key);
   static unsigned char CompleteWord(EditLine* editor, wint_t key);
+  static unsigned char PasteBegins(EditLine* editor, wint_t key);
+  static unsigned char PasteEnds(EditLine* editor, wint_t key);
+  // One line through the editor: false at the end of the input; `typed`
+  // gets it, line end included, empty after Ctrl-C.
+  bool Edit(std::string& typed);
   void Recall(const std::string& line);
 
   EditLine* editor_;
@@ -61,6 +68,8 @@ class EditedLines : public LineReader {
   std::string prompt_;
   const Completion* offered_ = nullptr;  // while a line is read
   bool interrupted_ = false;
+  bool pasting_ = false;   // a pasted text's line is read
+  bool in_paste_ = false;  // between the terminal's marks around a paste
 };
 
 EditedLines::EditedLines()
@@ -85,8 +94,14 @@ EditedLines::EditedLines()
   el_wset(editor_, EL_ADDFN, L"korvelin-interrupt", L"Discard the line", &EditedLines::Interrupt);
   el_wset(editor_, EL_ADDFN, L"korvelin-complete", L"Complete the word",
           &EditedLines::CompleteWord);
+  el_wset(editor_, EL_ADDFN, L"korvelin-paste-begins", L"A paste begins",
+          &EditedLines::PasteBegins);
+  el_wset(editor_, EL_ADDFN, L"korvelin-paste-ends", L"A paste ends", &EditedLines::PasteEnds);
   el_set(editor_, EL_BIND, "^C", "korvelin-interrupt", nullptr);
   el_set(editor_, EL_BIND, "^I", "korvelin-complete", nullptr);
+  // The marks a terminal puts around a paste while bracketed paste is on.
+  el_set(editor_, EL_BIND, "\\e[200~", "korvelin-paste-begins", nullptr);
+  el_set(editor_, EL_BIND, "\\e[201~", "korvelin-paste-ends", nullptr);
 }
 
 EditedLines::~EditedLines() {
@@ -99,27 +114,68 @@ void EditedLines::Recall(const std::string& line) {
   history(recall_, &event, H_ENTER, line.c_str());
 }
 
-bool EditedLines::ReadLine(std::string& line, const std::string& prompt,
-                           const Completion& offered) {
-  prompt_ = prompt;
-  offered_ = &offered;
+bool EditedLines::Edit(std::string& typed) {
   for (;;) {
     interrupted_ = false;
     int count = 0;
     el_resize(editor_);  // the window may have changed size since the last line
-    const char* typed = el_gets(editor_, &count);
-    if (typed == nullptr) {
+    const char* text = el_gets(editor_, &count);
+    if (text == nullptr) {
       // A signal that broke off the read is not the end of the input,
       // unless it was a hang-up (console/hangup.h).
       if (count < 0 && errno == EINTR && !HungUp()) continue;
       return false;
     }
-    if (interrupted_) continue;  // the prompt again, on a fresh line
-    std::string text(typed, static_cast<std::size_t>(count));
-    line += text;
-    if (kept_.Add(text)) Recall(kept_.Lines().back());
+    typed.assign(interrupted_ ? "" : std::string(text, static_cast<std::size_t>(count)));
     return true;
   }
+}
+
+bool EditedLines::ReadLine(std::string& line, const std::string& prompt,
+                           const Completion& offered) {
+  prompt_ = prompt;
+  offered_ = &offered;
+  std::string text;
+  do {
+    if (!Edit(text)) return false;
+  } while (interrupted_);  // the prompt again, on a fresh line
+  line += text;
+  if (kept_.Add(text)) Recall(kept_.Lines().back());
+  return true;
+}
+
+bool EditedLines::ReadPastedLine(std::string& line, const std::string& prompt, bool& pasted) {
+  prompt_ = prompt;
+  pasting_ = true;
+  std::string text;
+  const bool read = Edit(text);
+  pasting_ = false;
+  pasted = in_paste_;
+  line += text;
+  return read;
+}
+
+void EditedLines::BracketPaste(bool on) {
+  in_paste_ = false;
+  // A long paste goes on arriving while the terminal is between two lines
+  // in its own line mode: it must not show those bytes itself, the editor
+  // shows them as it reads them.
+  el_set(editor_, EL_SETTY, "-x", on ? "-echo" : "+echo", nullptr);
+  // Then the terminal's own setting again (echo is on in any terminal
+  // that a line editor is started in).
+  if (!on) el_set(editor_, EL_SETTY, "-x", "echo", nullptr);
+  std::fputs(on ? "\x1b[?2004h" : "\x1b[?2004l", stdout);
+  std::fflush(stdout);
+}
+
+unsigned char EditedLines::PasteBegins(EditLine* editor, wint_t) {
+  Of(editor).in_paste_ = true;
+  return CC_NORM;
+}
+
+unsigned char EditedLines::PasteEnds(EditLine* editor, wint_t) {
+  Of(editor).in_paste_ = false;
+  return CC_NORM;
 }
 
 EditedLines& EditedLines::Of(EditLine* editor) {
@@ -131,9 +187,10 @@ EditedLines& EditedLines::Of(EditLine* editor) {
 char* EditedLines::Prompt(EditLine* editor) { return &Of(editor).prompt_[0]; }
 
 // Ctrl-C: "^C" is shown at the end of the line, which ends there and is
-// dropped.
+// dropped; in a pasted text it stops the command that reads it.
 unsigned char EditedLines::Interrupt(EditLine* editor, wint_t) {
   Of(editor).interrupted_ = true;
+  if (Of(editor).pasting_) RequestInterrupt();
   const LineInfoW* line = el_wline(editor);
   el_cursor(editor, static_cast<int>(line->lastchar - line->cursor));
   el_insertstr(editor, "^C");
@@ -153,12 +210,16 @@ std::string Narrow(const wchar_t* from, const wchar_t* to) {
   return text;
 }
 
-// Tab: the line up to the cursor is followed to the prompt its last word
+// Tab (in a pasted text, a tab): the line up to the cursor is followed to the prompt its last word
 // will answer (completion.h).  One completion replaces that word (a word
 // that is not a folder is followed by a space); several are listed under
 // the line, the word growing by what they share.  File names that need
 // them come in quotes.
 unsigned char EditedLines::CompleteWord(EditLine* editor, wint_t) {
+  if (Of(editor).pasting_) {
+    el_insertstr(editor, "\t");  // a pasted table's cells stay apart
+    return CC_REFRESH;
+  }
   const LineInfoW* line = el_wline(editor);
   const std::string before = Narrow(line->buffer, line->cursor);
   const WordAtCursor at = FollowLine(*Of(editor).offered_, before);

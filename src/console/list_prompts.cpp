@@ -118,6 +118,7 @@ const Completion& ListPrompt() {
                                    "strength",
                                    {"trend", TrendPrompt},
                                    {"history", HistoryPrompt},
+                                   "copy",
                                    {"sort", SortPrompt},
                                    {"output", FileNames},
                                    {"set", SetPrompt},

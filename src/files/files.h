@@ -10,11 +10,17 @@
 
 namespace korvelin {
 
+// What Tab offers at the LOAD and UPDATE prompts: file names, and the
+// words for a table pasted in, the clipboard's and the prompt's help.
+const Completion& TablePrompt();
+
 // LOAD: asks for a file and reads it as a save file or, when it does not
-// begin with the save-file header, as a stat table.  A damaged save file
-// (cut short, or with rows that cannot be read) is taken only when the user
-// says yes.  A file read marks the session saved (session.h's SaveState)
-// and is remembered.
+// begin with the save-file header, as a stat table; `paste` reads a stat
+// table pasted at the prompt and `clipboard` the clipboard's, both dated
+// today.  A damaged save file (cut short, or with rows that cannot be read)
+// is taken only when the user says yes.  A file read marks the session
+// saved (session.h's SaveState) and is remembered; a table pasted or on
+// the clipboard leaves it unsaved.
 // When it replaces the session's roster, season, settings and columns,
 // the replaced ones are moved into `*before` (when given), for UNDO; true
 // then.
@@ -23,7 +29,8 @@ bool Load(Console& console, Session& session, Session* before = nullptr);
 // command line).
 void LoadFile(Console& console, Session& session, const std::string& name);
 
-// UPDATE: asks for a stat table and applies it to the roster.
+// UPDATE: asks for a stat table (a file, `paste` or `clipboard`, as LOAD
+// does) and applies it to the roster.
 // When it changes the roster, the roster and season as they were are put
 // into `*before` (when given), for UNDO; true then.
 bool Update(Console& console, Session& session, Session* before = nullptr);

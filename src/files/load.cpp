@@ -4,10 +4,12 @@
 #include <string_view>
 #include <vector>
 
+#include "base/clipboard.h"
 #include "console/interrupt.h"
 #include "files/files.h"
 #include "files/save_file.h"
 #include "files/stat_table.h"
+#include "files/table_sources.h"
 #include "text/dates.h"
 #include "text/format.h"
 #include "text/save_header.h"
@@ -33,14 +35,32 @@ struct ReadFailures {
   const char* open;       // the file cannot be opened (or its name is refused)
   const char* read;       // reading it failed part-way
   const char* too_large;  // it holds more than kReadLimit (or never ends)
+  const char* clipboard;  // the clipboard cannot be read
 };
 
-const ReadFailures kLoadFailures = {"   [ERROR OPENING FILE.  LOAD ABORTED]",
-                                    "   [ERROR READING FILE.  LOAD ABORTED]",
-                                    "   [FILE TOO LARGE.  LOAD ABORTED]"};
-const ReadFailures kUpdateFailures = {"   [ERROR OPENING FILE.  UPDATE ABORTED]",
-                                      "   [ERROR READING FILE.  UPDATE ABORTED]",
-                                      "   [FILE TOO LARGE.  UPDATE ABORTED]"};
+const ReadFailures kLoadFailures = {
+    "   [ERROR OPENING FILE.  LOAD ABORTED]", "   [ERROR READING FILE.  LOAD ABORTED]",
+    "   [FILE TOO LARGE.  LOAD ABORTED]", "   [CANNOT READ THE CLIPBOARD.  LOAD ABORTED]"};
+const ReadFailures kUpdateFailures = {
+    "   [ERROR OPENING FILE.  UPDATE ABORTED]", "   [ERROR READING FILE.  UPDATE ABORTED]",
+    "   [FILE TOO LARGE.  UPDATE ABORTED]", "   [CANNOT READ THE CLIPBOARD.  UPDATE ABORTED]"};
+
+// A stat table's text as read whole, and where it came from.
+struct TableText {
+  TextStream text;
+  bool file;  // it is the file the prompt named; otherwise pasted or the clipboard's
+  // The date of its snapshot: the file's (text/dates.h TableDate), or today.
+  int Day(const std::string& name) const { return file ? TableDate(name) : Today(); }
+};
+
+// Text read whole as a file is: UTF-16 read as the same text in UTF-8, and
+// a byte-order mark left out.
+TextStream ReadAsFile(std::string bytes) {
+  DecodeUtf16(bytes);
+  TextStream stream = TextStream::Memory(std::move(bytes));
+  SkipByteOrderMark(stream);
+  return stream;
+}
 
 // The message of a file that could not be read whole.
 const char* FailureMessage(const FileStatus& status, const ReadFailures& failures) {
@@ -69,24 +89,63 @@ std::optional<TextStream> ReadNamed(Console& console, const std::string& name,
     ReportFailure(console, FailureMessage(status, failures), status);
     return std::nullopt;
   }
-  // A file written as UTF-16 is read as the same text in UTF-8.
-  DecodeUtf16(bytes);
-  TextStream stream = TextStream::Memory(std::move(bytes));
   // A byte-order mark is not part of the file: a marked save file is still
   // a save file, and a stat table is read from its first character.
-  SkipByteOrderMark(stream);
-  return stream;
+  return ReadAsFile(std::move(bytes));
 }
 
-// Prints `prompt`, reads a file name into `name` and reads the whole file.
-std::optional<TextStream> AskAndRead(Console& console, const char* prompt,
-                                     const ReadFailures& failures, std::string& name) {
-  switch (AskFileName(console, prompt, name)) {
-    case FileAnswer::kCancelled: return std::nullopt;
-    case FileAnswer::kRefused: console.PrintLine(failures.open); return std::nullopt;
-    case FileAnswer::kName: break;
+// The table pasted at the prompt.  Nothing when Ctrl-C stopped it (then
+// reported) or it never ended.
+std::optional<TextStream> ReadPasted(Console& console, const ReadFailures& failures) {
+  std::string text;
+  switch (ReadPastedTable(console, text)) {
+    case PasteResult::kRead: return ReadAsFile(std::move(text));
+    case PasteResult::kStopped: console.ReportInterrupt(); break;
+    case PasteResult::kTooLarge: console.PrintLine(failures.too_large); break;
+    case PasteResult::kHungUp: break;
   }
-  return ReadNamed(console, name, failures);
+  return std::nullopt;
+}
+
+// The clipboard's text, read as a file is.
+std::optional<TextStream> ReadClipboardTable(Console& console, const ReadFailures& failures) {
+  std::string text;
+  const ClipboardResult result = ReadClipboard(text, console.Stop());
+  if (console.ReportInterrupt()) return std::nullopt;
+  if (result != ClipboardResult::kDone) {
+    console.PrintLine(failures.clipboard);
+    return std::nullopt;
+  }
+  return ReadAsFile(std::move(text));
+}
+
+// Prints `prompt` and reads the table its answer names: a file (its name
+// into `name`), a table pasted, or the clipboard's; `help` shows the
+// prompt's help and asks again.
+std::optional<TableText> AskAndRead(Console& console, const char* prompt,
+                                    const ReadFailures& failures, std::string& name) {
+  for (;;) {
+    console.Print(prompt);
+    bool quoted = false;
+    switch (console.ReadFileName(name, TablePrompt(), &quoted)) {
+      case FileNameRead::kName: break;
+      case FileNameRead::kRefused: console.PrintLine(failures.open); return std::nullopt;
+      case FileNameRead::kBackslash:
+      case FileNameRead::kEnded: return std::nullopt;
+    }
+    std::optional<TextStream> text;
+    switch (SourceNamed(name, quoted)) {
+      case TableSource::kHelp: console.PrintLine(kTablePromptHelp); continue;
+      case TableSource::kPaste: text = ReadPasted(console, failures); break;
+      case TableSource::kClipboard: text = ReadClipboardTable(console, failures); break;
+      case TableSource::kFile:
+        text = ReadNamed(console, name, failures);
+        if (text) return TableText{std::move(*text), true};
+        return std::nullopt;
+    }
+    if (!text) return std::nullopt;
+    return TableText{std::move(*text), false};
+  }
 }
 
 // The lines after a table's rows: what was not taken, and what was taken
@@ -158,11 +217,13 @@ void ResetListSettings(Session& session) {
 // settings, columns and season only once it is whole: a load that Ctrl-C
 // stops, or a table that yields no member (an empty file, a spreadsheet's
 // export), leaves the session as it was.  A stat table starts a new season
-// of its snapshot.  A load that replaced them leaves the session as right
-// after a save of that file.
-bool LoadFrom(Console& console, Session& session, TextStream& file, const std::string& name,
+// of its snapshot.  A load of a file that replaced them leaves the session
+// as right after a save of that file; a table pasted or on the clipboard is
+// in no file, and leaves it unsaved.
+bool LoadFrom(Console& console, Session& session, TableText& table_text, const std::string& name,
               Session* before) {
-  if (TakeSaveHeader(file)) {
+  TextStream& file = table_text.text;
+  if (table_text.file && TakeSaveHeader(file)) {
     Session loaded;
     loaded.list = session.list;
     loaded.columns = session.columns;
@@ -189,7 +250,7 @@ bool LoadFrom(Console& console, Session& session, TextStream& file, const std::s
   }
   console.PrintLine("   [LOADING]");
   Roster imported;
-  Snapshot snapshot{TableDate(name), {}};
+  Snapshot snapshot{table_text.Day(name), {}};
   TableReport report;
   {
     // The file's bytes go once it is read, before the snapshot is sorted in.
@@ -207,12 +268,12 @@ bool LoadFrom(Console& console, Session& session, TextStream& file, const std::s
   }
   Season season;
   season.Add(std::move(snapshot.points));
-  FileStamp stamp = StampFile(name);
+  FileStamp stamp = table_text.file ? StampFile(name) : FileStamp();
   HandOver(session, before);
   session.roster = std::move(imported);
   ResetListSettings(session);
   session.season = std::move(season);
-  session.saved.Clean(std::move(stamp));
+  if (table_text.file) session.saved.Clean(std::move(stamp));
   session.saved.save_file.clear();
   return true;
 }
@@ -233,19 +294,21 @@ void ReportFailure(Console& console, const char* message, const FileStatus& stat
 
 bool Load(Console& console, Session& session, Session* before) {
   std::string name;
-  std::optional<TextStream> file = AskAndRead(
+  std::optional<TableText> file = AskAndRead(
       console, "   [FILE TO LOAD? '\\' TO CANCEL]\n   [KORVELIN-LOAD]\n >>> ", kLoadFailures, name);
   return file && LoadFrom(console, session, *file, name, before);
 }
 
 void LoadFile(Console& console, Session& session, const std::string& name) {
   std::optional<TextStream> file = ReadNamed(console, name, kLoadFailures);
-  if (file) LoadFrom(console, session, *file, name, nullptr);
+  if (!file) return;
+  TableText table_text{std::move(*file), true};
+  LoadFrom(console, session, table_text, name, nullptr);
 }
 
 bool Update(Console& console, Session& session, Session* before) {
   std::string name;
-  std::optional<TextStream> file =
+  std::optional<TableText> file =
       AskAndRead(console, "   [FILE TO UPDATE FROM? '\\' TO CANCEL]\n   [KORVELIN-UPDATE]\n >>> ",
                  kUpdateFailures, name);
   if (!file) return false;
@@ -254,9 +317,9 @@ bool Update(Console& console, Session& session, Session* before) {
   // snapshot joins the season then: an update that Ctrl-C stops, or a
   // table without a row taken, changes nothing.
   Roster updated = session.roster;
-  Snapshot snapshot{TableDate(name), {}};
+  Snapshot snapshot{file->Day(name), {}};
   const UpdateReport report =
-      UpdateFromStatTable(*file, updated, console, console.Stop(), &snapshot);
+      UpdateFromStatTable(file->text, updated, console, console.Stop(), &snapshot);
   if (report.interrupted) {
     console.ReportInterrupt();
     return false;

@@ -24,8 +24,10 @@ enum class Dialect { kCsv, kTsv };
 
 class DelimitedTable : public TableWriter {
  public:
-  DelimitedTable(std::FILE* stream, Dialect dialect)
-      : TableWriter(stream),
+  // Writes to `out`, a stream or a text.
+  template <typename Out>
+  DelimitedTable(Out* out, Dialect dialect)
+      : TableWriter(out),
         separator_(dialect == Dialect::kCsv ? ',' : '\t'),
         line_end_(dialect == Dialect::kCsv ? "\r\n" : "\n"),
         dialect_(dialect) {}
@@ -102,6 +104,10 @@ std::unique_ptr<TableWriter> MakeCsvTable(std::FILE* stream) {
 
 std::unique_ptr<TableWriter> MakeTsvTable(std::FILE* stream) {
   return std::make_unique<DelimitedTable>(stream, Dialect::kTsv);
+}
+
+std::unique_ptr<TableWriter> MakeTsvText(std::string& text) {
+  return std::make_unique<DelimitedTable>(&text, Dialect::kTsv);
 }
 
 }  // namespace korvelin

@@ -12,7 +12,8 @@
 
 namespace korvelin {
 
-void ShowTable(ListVisit& visit, const Table& table) {
+void ShowTable(ListVisit& visit, std::shared_ptr<const Table> shown) {
+  const Table& table = visit.Keep(std::move(shown));
   Console& console = visit.console;
   if (!visit.file) {
     WriteTable(*MakeFixedTable(console.Out()), table, console.Stop());
@@ -44,7 +45,7 @@ void Show(ListVisit& visit, const char* name, int rows, const MemberOrder& order
           const ColumnSet& columns) {
   const Session& session = visit.session;
   ShowTable(visit,
-            *OptionTable({name, session.roster, session.list.weights, columns, &order, rows}));
+            OptionTable({name, session.roster, session.list.weights, columns, &order, rows}));
 }
 
 // The list output returns to the screen.  A file's document is completed
@@ -230,7 +231,8 @@ const char kListHelp[] =
     "gains, and all % gains\nDEFAULT  : Default display options, shows all entries sorted by ID "
     "number\n           Displays ID, level and all old stats\nTREND    : Shows a stat of every "
     "member over the last eight stat tables, with gain per week\nHISTORY  : Shows one member's "
-    "stat tables, the gang's totals by date, or every row kept\n\n   None of the above shortcuts "
+    "stat tables, the gang's totals by date, or every row kept\nCOPY     : Puts the last table "
+    "shown on the clipboard\n\n   None of the above shortcuts "
     "change the custom display options used when the command 'LIST' is entered.\n"
     "   Other list protocol commands:\nHELP     : Displays this help\nSORT     : Start the sort "
     "Protocol allowing you to sort the database by your choice of variable.\nOUTPUT   : Set the "
@@ -262,6 +264,7 @@ const Command<Handler<ListVisit>> kListCommands[] = {
     {"strength", [](ListVisit& v) { return RunPreset(v, kStrengthPreset); }},
     {"trend", ShowTrend},
     {"history", ShowHistory},
+    {"copy", CopyShown},
     {"sort",
      [](ListVisit& v) {
        ChooseSort(v);
@@ -280,7 +283,7 @@ void List(Console& console, Session& session) {
     console.PrintLine("   [DATABASE EMPTY.  PLEASE LOAD A DATABASE FIRST]\n");
     return;
   }
-  ListVisit visit{console, session, {}, {}, static_cast<int>(session.roster.size()), nullptr, {}};
+  ListVisit visit(console, session, static_cast<int>(session.roster.size()));
   // The custom list, in the saved order; an option that is not one (from a
   // damaged save file) sorts by ID.
   const ListSettings& list = session.list;

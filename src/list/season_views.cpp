@@ -188,7 +188,7 @@ std::unique_ptr<Table> TrendTable(const Session& session, TrendStat stat, const 
 template <TrendStat Stat>
 Next Trend(ListVisit& visit) {
   const char* word = kTrendWords[static_cast<int>(Stat)];
-  ShowTable(visit, *TrendTable(visit.session, Stat, word, visit.entries));
+  ShowTable(visit, TrendTable(visit.session, Stat, word, visit.entries));
   return Next::kLeave;
 }
 
@@ -274,12 +274,12 @@ std::unique_ptr<Table> MemberTable(const Season& season, int id) {
 }
 
 void ShowMember(ListVisit& visit, int id) {
-  const std::unique_ptr<Table> table = MemberTable(visit.session.season, id);
+  std::unique_ptr<Table> table = MemberTable(visit.session.season, id);
   if (!table) {
     visit.console.PrintLine("   [NO HISTORY FOR THAT ID]");
     return;
   }
-  ShowTable(visit, *table);
+  ShowTable(visit, std::move(table));
 }
 
 // The gang's sums of one date.
@@ -346,7 +346,7 @@ std::unique_ptr<Table> GangTable(const Season& season) {
 }
 
 Next ShowGang(ListVisit& visit) {
-  ShowTable(visit, *GangTable(visit.session.season));
+  ShowTable(visit, GangTable(visit.session.season));
   return Next::kLeave;
 }
 
@@ -378,7 +378,7 @@ std::unique_ptr<Table> AllPointsTable(const Season& season) {
 }
 
 Next ShowAll(ListVisit& visit) {
-  ShowTable(visit, *AllPointsTable(visit.session.season));
+  ShowTable(visit, AllPointsTable(visit.session.season));
   return Next::kLeave;
 }
 

@@ -28,6 +28,8 @@ namespace korvelin {
 class TableWriter {
  public:
   explicit TableWriter(std::FILE* stream) : stream_(stream) {}
+  // A writer that appends what it writes to `*text`.
+  explicit TableWriter(std::string* text) : text_(text) {}
   virtual ~TableWriter() = default;
   TableWriter(const TableWriter&) = delete;
   TableWriter& operator=(const TableWriter&) = delete;
@@ -44,10 +46,17 @@ class TableWriter {
   virtual void EndFile() {}
 
  protected:
-  void Write(std::string_view text) { std::fwrite(text.data(), 1, text.size(), stream_); }
+  void Write(std::string_view text) {
+    if (text_ != nullptr) {
+      text_->append(text);
+    } else {
+      std::fwrite(text.data(), 1, text.size(), stream_);
+    }
+  }
 
  private:
-  std::FILE* stream_;
+  std::FILE* stream_ = nullptr;
+  std::string* text_ = nullptr;  // set: what is written goes here instead
 };
 
 // The writers, each over a stream it does not own.
@@ -57,6 +66,8 @@ std::unique_ptr<TableWriter> MakeTsvTable(std::FILE* stream);
 std::unique_ptr<TableWriter> MakeJsonTables(std::FILE* stream);
 std::unique_ptr<TableWriter> MakeMarkdownTables(std::FILE* stream);
 std::unique_ptr<TableWriter> MakeHtmlReport(std::FILE* stream);
+// TSV appended to `text`, as COPY puts a table on the clipboard.
+std::unique_ptr<TableWriter> MakeTsvText(std::string& text);
 
 // A file that is the list output, with the writer its name's extension
 // picks.

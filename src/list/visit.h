@@ -16,6 +16,10 @@ namespace korvelin {
 // One visit to the List protocol; all of it but the session ends with the
 // visit.
 struct ListVisit {
+  // A visit whose LIST and PERCENT show `entries` rows.
+  ListVisit(Console& console, Session& session, int entries)
+      : console(console), session(session), entries(entries) {}
+
   Console& console;
   Session& session;
   Sorter sorter;                    // its arrays serve every sort of the visit
@@ -23,13 +27,29 @@ struct ListVisit {
   int entries = 0;                  // the row limit of LIST and PERCENT
   std::unique_ptr<TableFile> file;  // the list output when it is a file; null for the screen
   std::string file_name;            // its name, as OUTPUT was given it
+  // What was shown last, for COPY: a text (REPORT's) when `last_text` is
+  // not empty, else the last table shown (null before the first).
+  std::shared_ptr<const Table> last_table;
+  std::string last_text;
+
+  // Keeps `table` as the last thing shown.
+  const Table& Keep(std::shared_ptr<const Table> table) {
+    last_table = std::move(table);
+    last_text.clear();
+    return *last_table;
+  }
 };
 
-// Prints `table` to the list output, then a line end on the screen.  A
-// table sent to a file is flushed and the screen told whether it was saved;
-// a file that could not be written stops being the list output.  A table
-// that Ctrl-C stopped is reported so instead.
-void ShowTable(ListVisit& visit, const Table& table);
+// Prints `table` to the list output, then a line end on the screen, and
+// keeps it for COPY.  A table sent to a file is flushed and the screen told
+// whether it was saved; a file that could not be written stops being the
+// list output.  A table that Ctrl-C stopped is reported so instead.
+void ShowTable(ListVisit& visit, std::shared_ptr<const Table> shown);
+
+// COPY: puts what was shown last on the clipboard: the text, or the table
+// as TSV with its header row; says how many rows (a text's lines) it put
+// there, or that there was nothing to copy or no clipboard.
+Next CopyShown(ListVisit& visit);
 
 // TREND: asks for a stat and shows it for every member over the last eight
 // snapshot dates.

@@ -114,11 +114,13 @@ const char kMainHelp[] =
     "HELP   : Gives this help display.\n"
     "ABOUT  : Gives an introduction KORVELIN and its features, as well as advice on its "
     "usage.\n"
-    "LOAD   : Load a database from a file.\n"
+    "LOAD   : Load a database from a file (or a table: 'paste' to paste it in, 'clipboard' to "
+    "read the clipboard).\n"
     "SAVE   : Save the current database to a file.\n"
     "LIST   : Goto the list protocol to read or display the database.\n"
     "EDIT   : Manually edit database entries.\n"
-    "UPDATE : Update the new stat entries from a more recent table file.\n"
+    "UPDATE : Update the new stat entries from a more recent table file (or 'paste' or "
+    "'clipboard').\n"
     "SNAP   : Take a 'Snapshot' by reset the old stat values to match the new stat values.\n"
     "ADD    : Manually add a new entry to the database.\n"
     "DELETE : Delete an entry from the database.\n"
@@ -152,7 +154,7 @@ const Command<Handler<Main>> kMainCommands[] = {
     {"edit", OnRoster<Edit, kEdit>, AnyWordThen<EditKeywords>},
     {"delete", OnRoster<Delete, kDelete>},
     {"add", OnRoster<Add, kAdd>},
-    {"load", Replacing<Load, kLoad>, FileNames},
+    {"load", Replacing<Load, kLoad>, TablePrompt},
     {"save",
      [](Main& m) {
        Saving<false>(m);
@@ -160,7 +162,7 @@ const Command<Handler<Main>> kMainCommands[] = {
      },
      FileNames},
     {"snap", OnRoster<Snap, kSnap>},
-    {"update", Replacing<Update, kUpdate>, FileNames},
+    {"update", Replacing<Update, kUpdate>, TablePrompt},
     // QUIT's confirmation, then the file to save to.
     {"quit", [](Main& m) { return Saving<true>(m) ? Next::kLeave : Next::kStay; },
      AnyWordThen<FileNames>},

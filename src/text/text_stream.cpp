@@ -186,6 +186,16 @@ bool TextStream::GetLine(std::string& line) {
   }
 }
 
+bool TextStream::TakeHeldLine(std::string& line) {
+  if (pushback_.empty() && pos_ >= buffer_.size()) return false;
+  while (!pushback_.empty() || pos_ < buffer_.size()) {
+    const int c = Get();
+    if (c == '\n' || c == kEnd) break;
+    line += static_cast<char>(c);
+  }
+  return true;
+}
+
 void SkipByteOrderMark(TextStream& in) {
   static const char kMark[] = "\xEF\xBB\xBF";
   std::string taken;

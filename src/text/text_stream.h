@@ -72,6 +72,10 @@ class TextStream {
   // the line feed (CR LF folded as Get folds it); the bytes of a file's
   // line are copied at once.  False at the end of the stream.
   bool GetLine(std::string& line);
+  // Takes what is left in memory of the line being read (put-back bytes
+  // first) into `line`, up to its line feed, which is consumed and left
+  // out: nothing more is read.  False when nothing is left in memory.
+  bool TakeHeldLine(std::string& line);
   // At most how many lines are left in what has been read into memory (a
   // whole file, for a stream over one): a reader's hint of how much room
   // to make.
@@ -102,7 +106,13 @@ class TextStream {
     std::size_t pos;      // where in it
     bool valid;           // no put-back bytes came first
   };
-  Place Here() const { return {refills_, pos_, pushback_.empty()}; }
+  // At the end of what is in memory, the place is the start of the next
+  // block or line read, where the next byte will lie: a console line read
+  // from there is looked back at whole.
+  Place Here() const {
+    if (pos_ == buffer_.size()) return {refills_ + 1, 0, pushback_.empty()};
+    return {refills_, pos_, pushback_.empty()};
+  }
   // The bytes read since `place`, as they lie in memory (CR LF unfolded);
   // empty when they no longer lie there whole (a refill or a put-back came
   // between).

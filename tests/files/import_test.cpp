@@ -1,10 +1,12 @@
 // The stat-table row grammar, its console echo, and LOAD's choice between
 // stat tables and save files.
 #include <cerrno>
+#include <chrono>
 #include <set>
 #include <string>
 
 #include "files_support.h"
+#include "text/dates.h"
 
 namespace korvelin {
 
@@ -202,6 +204,22 @@ TEST_F(ImportTest, TablesWithoutAMemberChangeNothing) {
   EXPECT_EQ(NameOf(roster[0]), "Old");
   EXPECT_EQ(session.list.sort_option, 5);
   EXPECT_TRUE(session.columns.Shows(*OptionByKeyword("wtotal")));
+}
+
+// A table pasted at the prompt is dated today and left unsaved, whatever
+// the date of a file named paste, which is read when named in quotes.
+TEST_F(ImportTest, APastedTableIsDatedTodayAndLeftUnsaved) {
+  Write("paste", "File (9) 1 1 1 1 1\n");
+  fs::last_write_time(Path("paste"), fs::last_write_time(Path("paste")) - std::chrono::hours(9600));
+  LoadFile("Paste\nAnn (1) 1 2 3 4 5\n");
+  ASSERT_EQ(roster.size(), 1u);
+  EXPECT_EQ(NameOf(roster[0]), "Ann");
+  EXPECT_EQ(session.season[0].day, Today());
+  EXPECT_EQ(session.saved.clean_points, 0u);
+  LoadFile("\"paste\"");
+  EXPECT_EQ(NameOf(roster[0]), "File");
+  EXPECT_LT(session.season[0].day, Today() - 300);
+  EXPECT_EQ(session.saved.clean_points, 1u);
 }
 
 TEST_F(ImportTest, LoadingTwiceReplacesTheRoster) {

@@ -319,6 +319,49 @@ TEST(TerminalTest, CtrlCStopsCommandsAndTabQuotesFileNames) {
   }
 }
 
+// `paste` (completed by Tab) at a terminal: the paste comes bracketed, its
+// tabs stay tabs and its empty lines do not end it; Enter on the empty
+// line after it does.  The pasted lines stay out of the history.  Ctrl-C
+// abandons UPDATE's paste; the pasted table is unsaved work; the terminal
+// is back in line mode while the next command runs.
+TEST(TerminalTest, ABracketedPasteKeepsItsTabsAndEmptyLines) {
+  char name[] = "/tmp/korvelin-terminal-XXXXXX";
+  ASSERT_NE(mkdtemp(name), nullptr);
+  const fs::path folder = name;
+  const std::unique_ptr<const char, void (*)(const char*)> removed(
+      name, [](const char* path) { fs::remove_all(path); });
+  const std::string paste_now = "[PASTE THE TABLE NOW.  AN EMPTY LINE AFTER IT ENDS IT]\r\n";
+  ASSERT_EQ(mkfifo((folder / "pipe").c_str(), 0600), 0);
+  Terminal terminal(folder);
+  ASSERT_TRUE(terminal.Then(kMain, "load pas\t\r"));
+  ASSERT_TRUE(terminal.Then(paste_now, "", false));
+  ASSERT_TRUE(terminal.Then("\x1b[?2004h",
+                            "\x1b[200~Name\tID\tLevel\tSpeed\tPower\tStrength\tHealth\r\r"
+                            "Ann\t101\t10\t1000\t2000\t3000\t4000\r\rBob\t102\t20\t1\t2\t3\t4\r"
+                            "\x1b[201~\r"));
+  ASSERT_TRUE(terminal.Then("\x1b[?2004l", "", false));
+  ASSERT_TRUE(
+      terminal.Then("Ann                            :    101 :  10 :  1000 :  2000 :  3000 : "
+                    "  4000 . . . . . . .   .done\r\nBob                            :    102 :  "
+                    "20 :     1 :     2 :     3 :      4 . . . . . . .   .done\r\n",
+                    "", false));
+  ASSERT_TRUE(terminal.Then(kMain, "load pipe\r"));
+  ASSERT_TRUE(terminal.Then("[KORVELIN-LOAD]\r\n >>> ", "", false));
+  EXPECT_TRUE(terminal.LineMode());  // while the FIFO is waited for
+  ASSERT_TRUE(terminal.Interrupt());
+  ASSERT_TRUE(terminal.Then(kMain, "update paste\r"));
+  ASSERT_TRUE(terminal.Then(paste_now, "Cat (103) 1 2 3 4 5\r\x03"));
+  ASSERT_TRUE(terminal.Then("   [INTERRUPTED]\r\n", "", false));
+  ASSERT_TRUE(terminal.Then(kMain, "find cat\r"));
+  ASSERT_TRUE(terminal.Then("[NO MEMBER FOUND]", "", false));
+  ASSERT_TRUE(terminal.Then(kMain, "\x04"));
+  ASSERT_TRUE(terminal.Then("QUIT WITHOUT SAVING? 'Y' TO CONFIRM]\r\n >>> ", "y\r"));
+  EXPECT_EQ(terminal.ExitStatus(), 0);
+  std::ostringstream history;
+  history << std::ifstream(folder / "state" / "korvelin" / "history").rdbuf();
+  EXPECT_EQ(history.str(), "load paste\nload pipe\nupdate paste\nfind cat\ny\n");
+}
+
 // The files of unsaved work kept in `folder`'s state folder, by name.
 std::vector<fs::path> KeptWork(const fs::path& folder) {
   std::vector<fs::path> kept;

@@ -27,12 +27,16 @@
 //   expect-stderr <<TAG      bytes (not checked when not given)
 //   args WORD...             the program's arguments (none when not given;
 //                            words are split at white space)
+//   env NAME [VALUE]         the program runs with NAME set to VALUE, or
+//                            without NAME (a PATH's relative folders are the
+//                            run's folder's)
 //   posix-only REASON        skipped (status 77) when run with --crlf, the
 //                            Windows build's mode
 // MODE is "crlf" (lines end in CR LF) or "cr" (in a lone CR), "noeol" (no
-// line end after the last line), and "utf16le" or "utf16be" (the UTF-8 text
-// written as UTF-16 after a byte-order mark).  NAME is relative to the run's own empty folder,
-// which is the program's working folder.
+// line end after the last line), "utf16le" or "utf16be" (the UTF-8 text
+// written as UTF-16 after a byte-order mark), and "exec" (a file that can be
+// run, such as a script standing in for another program).  NAME is relative to the run's own empty
+// folder, which is the program's working folder.
 //
 // The body is the console as the user sees it.  Text between « and » is
 // typed: it goes to standard input and is not part of the output; when » is
@@ -70,6 +74,7 @@ namespace {
 struct FileSpec {
   std::string name;
   std::string content;
+  bool exec = false;
 };
 
 struct Transcript {
@@ -85,6 +90,7 @@ struct Transcript {
   bool check_listing = false;
   int exit_status = 0;
   std::vector<std::string> args;
+  std::vector<std::vector<std::string>> env;  // NAME and, when it is set, VALUE
   bool check_stderr = false;
   std::string expected_stderr;
   std::string posix_only;  // why the Windows build skips it
@@ -168,6 +174,8 @@ std::string HereDoc(const std::vector<std::string>& words, std::size_t first,
       noeol = true;
     else if (words[w] == "utf16le" || words[w] == "utf16be")
       utf16 = words[w];
+    else if (words[w] == "exec")
+      continue;  // the caller's
     else
       Fail("unknown mode " + words[w]);
   }
@@ -236,7 +244,8 @@ Transcript Parse(const fs::path& path) {
     if (w.empty() || w[0][0] == '#') continue;
     const bool here = w.size() >= 3 && w[2].rfind("<<", 0) == 0;
     if (w[0] == "file" && w.size() >= 3) {
-      t.files.push_back({w[1], here ? HereDoc(w, 2, lines, i) : ReadFile(dir / w[2])});
+      const bool exec = here && std::find(w.begin() + 3, w.end(), "exec") != w.end();
+      t.files.push_back({w[1], here ? HereDoc(w, 2, lines, i) : ReadFile(dir / w[2]), exec});
     } else if (w[0] == "expect-file" && w.size() >= 3) {
       t.expected_files.push_back({w[1], here ? HereDoc(w, 2, lines, i) : ReadFile(dir / w[2])});
     } else if (w[0] == "dir" && w.size() == 2) {
@@ -260,6 +269,8 @@ Transcript Parse(const fs::path& path) {
     } else if (w[0] == "expect-stderr" && w.size() >= 2) {
       t.check_stderr = true;
       t.expected_stderr = w[1].rfind("<<", 0) == 0 ? HereDoc(w, 1, lines, i) : ReadFile(dir / w[1]);
+    } else if (w[0] == "env" && (w.size() == 2 || w.size() == 3)) {
+      t.env.emplace_back(w.begin() + 1, w.end());
     } else if (w[0] == "args") {
       t.args.assign(w.begin() + 1, w.end());
     } else if (w[0] == "expect-exit" && w.size() == 2) {
@@ -352,6 +363,7 @@ int main(int argc, char** argv) {
   for (const FileSpec& f : t.files) {
     fs::create_directories((work / f.name).parent_path());
     std::ofstream(work / f.name, std::ios::binary) << f.content;
+    if (f.exec) fs::permissions(work / f.name, fs::perms::owner_exec, fs::perm_options::add);
   }
   for (const auto& link : t.symlinks) fs::create_symlink(link.second, work / link.first);
   for (const auto& [name, date] : t.mtimes) {
@@ -396,6 +408,13 @@ int main(int argc, char** argv) {
     close(to_child[1]);
     close(from_child[0]);
     if (chdir(work.c_str()) != 0) _exit(127);
+    for (const std::vector<std::string>& setting : t.env) {
+      if (setting.size() == 2) {
+        setenv(setting[0].c_str(), setting[1].c_str(), 1);
+      } else {
+        unsetenv(setting[0].c_str());
+      }
+    }
     std::vector<char*> args;
     for (const std::string& s : command) args.push_back(const_cast<char*>(s.c_str()));
     args.push_back(nullptr);
