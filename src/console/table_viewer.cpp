@@ -86,10 +86,10 @@ class View {
       widths_.push_back(TextColumns(heading));
       stars_.emplace_back(widths_.back(), '*');
     }
-    cup_ = tigetstr(const_cast<char*>("cup"));
-    clear_line_ = Capability(tigetstr(const_cast<char*>("el")));
-    reverse_ = Capability(tigetstr(const_cast<char*>("rev")));
-    plain_ = Capability(tigetstr(const_cast<char*>("sgr0")));
+    cup_ = tigetstr("cup");
+    clear_line_ = Capability(tigetstr("el"));
+    reverse_ = Capability(tigetstr("rev"));
+    plain_ = Capability(tigetstr("sgr0"));
   }
 
   // Follows the keys until one closes the view, or the keys end (a
@@ -351,7 +351,7 @@ class TerminalTableViewer final : public TableViewer {
     RestoreTerminalOnHangUp();
     SCREEN* screen = newterm(nullptr, stdout, stdin);
     if (screen == nullptr) return false;
-    const char* cup = tigetstr(const_cast<char*>("cup"));
+    const char* cup = tigetstr("cup");
     const bool addressed = cup != nullptr && cup != reinterpret_cast<char*>(-1);
     if (addressed) {
       raw();  // Ctrl-C is a key, as q
