@@ -15,6 +15,8 @@ work=$(mktemp -d) || exit 1
 tmux="tmux -S $work/socket"
 trap '$tmux kill-server 2>/dev/null; rm -rf "$work"' EXIT
 cd "$work" || exit 1
+# The history and any work kept after a hang-up stay in the folder.
+run="HOME='$work' XDG_STATE_HOME='$work/state' '$program'"
 awk 'BEGIN { for (i = 1; i <= 60; ++i) printf "Member %02d (%d) %d %d %d %d %d\n",
   i, 1000 + i, i, 100 * i, 200 * i, 300 * i, 400 * i }' | sed 's/^Member 30 /Zed Thirty /' >gang.txt
 # The columns that a stat table's LOAD does not show.
@@ -42,7 +44,7 @@ step() {
   [ $# -eq 0 ] || $tmux send-keys "$@"
 }
 
-$tmux new-session -d -x 100 -y 30 "'$program' gang.txt; sleep 60" || exit 1
+$tmux new-session -d -x 100 -y 30 "$run gang.txt; sleep 60" || exit 1
 step "[KORVELIN-MAIN]" "" "list" Enter "$every" Enter "list" Enter
 step " ROWS 1-27 OF 60  COLUMNS 2-8 OF 36  " 30 Right Right
 step "| NAME:                        : Old Total : Old Speed :" 1
@@ -58,7 +60,7 @@ step " ROWS 1-37 OF 50  COLUMNS 2-9 OF 36  " 40 C-c
 step "   [50 ROWS, 36 COLUMNS VIEWED]" "" "set entries 0 output table.txt list done quit y \\" Enter
 step "Have a Nice Day :D" ""
 $tmux kill-session
-$tmux new-session -d -x 100 -y 30 "'$program' --plain gang.txt; sleep 60" || exit 1
+$tmux new-session -d -x 100 -y 30 "$run --plain gang.txt; sleep 60" || exit 1
 step "[KORVELIN-MAIN]" "" "list" Enter "$every" Enter "list done quit y \\" Enter
 step "Have a Nice Day :D" ""
 $tmux capture-pane -p -J -S - | grep '^|' >screen.txt
