@@ -269,9 +269,11 @@ const char kListHelp[] =
     " : Return to the main protocol.";
 
 // The List commands in the order they are compared.  To add one: an entry
-// of its word in lower case and its handler; a new table is one table
-// definition (list/table.h) that the handler hands to ShowTable.  Its line
-// goes into kListHelp above, the README's command reference and the manual.
+// of its word in lower case, its handler and, when it goes on to a prompt,
+// that prompt's offer (list/visit.h), which Tab follows a line typed ahead
+// through; a new table is one table definition (list/table.h) that the
+// handler hands to ShowTable.  Its line goes into kListHelp above, the
+// README's command reference and the manual.
 const Command<Handler<ListVisit>> kListCommands[] = {
     {"help",
      [](ListVisit& v) {
