@@ -242,7 +242,9 @@ class View {
   }
 
   void Draw() {
-    first_ = std::clamp(first_, Held(), headings_.empty() ? 0 : headings_.size() - 1);
+    // A table of held columns only has none to scroll.
+    const std::size_t held = Held();
+    first_ = std::min(std::max(first_, held), std::max(held, headings_.size() - 1));
     top_ = std::min(top_, LastTop());
     frame_.clear();
     Line(0, headings_, false);
@@ -278,13 +280,17 @@ class View {
           "CLOSE");
       const std::size_t rows = table_.Rows();
       const std::size_t last_row = std::min(top_ + Body(), rows);
-      std::size_t last_column = std::max(first_, Held());
+      // The columns from the first scrolled one shown (from the first of
+      // all before any is scrolled away) to the last that begins in the
+      // window.
+      const std::size_t held = Held();
+      std::size_t last_column = std::max(first_, held);
       std::size_t edge = 1;
-      for (std::size_t c = 0; c < Held(); ++c) edge += widths_[c];
+      for (std::size_t c = 0; c < held; ++c) edge += widths_[c];
       while (last_column < widths_.size() && edge < Width()) edge += widths_[last_column++];
       text = kWhere({static_cast<long long>(rows == 0 ? 0 : top_ + 1),
                      static_cast<long long>(last_row), static_cast<long long>(rows),
-                     static_cast<long long>(std::max(first_, Held()) + 1),
+                     static_cast<long long>(first_ > held ? first_ + 1 : 1),
                      static_cast<long long>(last_column), static_cast<long long>(widths_.size())});
     }
     // Nothing is written to the last column of the last line, which would

@@ -46,7 +46,7 @@ step() {
 
 $tmux new-session -d -x 100 -y 30 "$run gang.txt; sleep 60" || exit 1
 step "[KORVELIN-MAIN]" "" "list" Enter "$every" Enter "list" Enter
-step " ROWS 1-27 OF 60  COLUMNS 2-8 OF 36  " 30 Right Right
+step " ROWS 1-27 OF 60  COLUMNS 1-8 OF 36  " 30 Right Right
 step "| NAME:                        : Old Total : Old Speed :" 1
 step "|Member 01                     :      600  :      100  :" 3 End
 step "|Member 60                     :    36000  :     6000  :" 29 Home
@@ -56,7 +56,7 @@ step "|Zed Thirty                    :    18000  :     3000  :" 3
 $tmux resize-window -x 120 -y 40
 step " ROWS 24-60 OF 60  COLUMNS 4-11 OF 36  " 40 q
 step "   [60 ROWS, 36 COLUMNS VIEWED]" "" "set entries 50 list" Enter
-step " ROWS 1-37 OF 50  COLUMNS 2-9 OF 36  " 40 C-c
+step " ROWS 1-37 OF 50  COLUMNS 1-9 OF 36  " 40 C-c
 step "   [50 ROWS, 36 COLUMNS VIEWED]" "" "set entries 0 output table.txt list done quit y \\" Enter
 step "Have a Nice Day :D" ""
 $tmux kill-session
