@@ -13,6 +13,7 @@
 
 #include "base/stop_request.h"
 #include "console/completion.h"
+#include "console/table_viewer.h"
 #include "text/text_sink.h"
 #include "text/text_stream.h"
 
@@ -84,6 +85,12 @@ class Console : public TextSink {
   // (its last line and the " >>> ") and the read goes on.  A hang-up
   // (console/hangup.h) ends the input without asking.
   void AskBeforeEnd(std::function<bool()> unsaved);
+
+  // Shows tables too large for the window through `viewer` from now on
+  // (console/table_viewer.h); null: none is.
+  void UseViewer(std::unique_ptr<TableViewer> viewer) { viewer_ = std::move(viewer); }
+  // The viewer, or null at a console that has none.
+  TableViewer* Viewer() { return viewer_.get(); }
 
   // ---------------------------------------------------------------------
   // Output
@@ -218,6 +225,7 @@ class Console : public TextSink {
   std::FILE* output_;
   std::optional<TextStream> in_;
   std::unique_ptr<LineReader> reader_;   // null: plain reads of input_
+  std::unique_ptr<TableViewer> viewer_;  // null: tables are printed
   const Completion* offered_ = nullptr;  // what the read in progress offers to Tab
   std::string held_;                     // the unfinished last line, while a reader shows prompts
   std::function<bool()> unsaved_;        // AskBeforeEnd's: asked at the end of the input

@@ -16,7 +16,6 @@
 
 #include "console/completion.h"
 #include "console/console.h"
-#include "console/list_prompts.h"
 
 namespace korvelin {
 
@@ -76,18 +75,10 @@ using Prompt = void (*)(Context&);
 template <typename Handler, std::size_t N, typename Context>
 Completion WordsOf(const Command<Handler> (&table)[N], const Fallback<Context>& fallback) {
   Completion words{Completion::Kind::kWords, {}, nullptr};
-  bool followed = fallback.then != nullptr;
-  for (const Command<Handler>& command : table) {
+  for (const Command<Handler>& command : table)
     words.words.emplace_back(command.word, command.then);
-    followed = followed || command.then != nullptr;
-  }
   if (fallback.words != nullptr) {
     for (const char* word : fallback.words()) words.words.emplace_back(word, fallback.then);
-  }
-  // A table whose entries do not say what follows them takes it from the
-  // description of a prompt of the same words (console/list_prompts.h).
-  if (!followed) {
-    if (const Completion* described = DescribedPrompt(words)) return *described;
   }
   return words;
 }

@@ -5,7 +5,9 @@
 // quote, CR or LF in quotes with its quotes doubled.  The file begins with a
 // UTF-8 byte-order mark, by which spreadsheets on Windows know the names'
 // encoding.  TSV has tabs, LF line ends and no mark; a tab or a line end in
-// a name becomes a space, since TSV cannot quote.
+// a name becomes a space, since TSV cannot quote.  In both, a control
+// that would turn a name's text around is written as U+FFFD, as on the
+// screen.
 //
 // Players choose their own names, and a spreadsheet runs a cell beginning
 // with "=", "+", "-" or "@" (or a tab or CR before one) as a formula: such
@@ -60,7 +62,7 @@ class DelimitedTable : public TableWriter {
         AppendPlain(line_, column, *cells++);
       } else {
         text_.clear();
-        AppendPlain(text_, column, *cells++);
+        AppendShownPlain(text_, column, *cells++);
         AppendText(text_);
       }
     }

@@ -3,10 +3,9 @@
 // column with bars (the stats: not the ID, the level or a count) draws a
 // bar behind its number, as long as the value's share of the largest
 // magnitude in its column, negative values in a second colour.  Sparkline
-// cells are small line drawings, and a table with a chart has it drawn
-// above it; both are inline SVG.  The
-// script only makes the columns sortable by a click; the page reads the same
-// without it.
+// cells are small line drawings, and a table with a chart has it drawn in
+// its caption, under its name; both are inline SVG.  The script only makes
+// the columns sortable by a click; the page reads the same without it.
 #include <algorithm>
 #include <charconv>
 #include <cmath>
@@ -166,9 +165,10 @@ void AppendSparkline(std::string& out, const double* series, std::size_t dates) 
   out += "</svg>";
 }
 
-// A table's chart: its values as a line over the labels, the first and last
-// label under it, the highest and lowest value beside it, and each point a
-// dot whose tooltip names its label and value.
+// A table's chart, on a line of its own: its values as a line over the
+// labels, the first and last label under it, the value axis labelled at
+// the highest, middle and lowest value (at the middle only when they are
+// all one), and each point a dot whose tooltip names its label and value.
 void AppendChart(std::string& out, const Chart& chart) {
   double low = 0, high = 0;
   if (!Range(chart.values.data(), chart.values.size(), low, high)) return;
@@ -183,16 +183,22 @@ void AppendChart(std::string& out, const Chart& chart) {
     return std::string(text,
                        std::to_chars(text, text + sizeof text, v, std::chars_format::fixed, 0).ptr);
   };
-  out += "<svg width=\"640\" height=\"200\" viewBox=\"0 0 640 200\" role=\"img\" aria-label=\"";
+  out += "\n<svg width=\"640\" height=\"200\" viewBox=\"0 0 640 200\" role=\"img\" aria-label=\"";
   AppendEscaped(out, chart.title);
-  out += "\" style=\"display: block; margin: 0 0 8px\"><title>";
+  out += "\" style=\"display: block; margin: 8px 0 0; font-weight: 400\"><title>";
   AppendEscaped(out, chart.title);
   out +=
       "</title>\n<g stroke=\"#c5cbd6\"><line x1=\"80\" y1=\"16\" x2=\"80\" y2=\"166\"/>"
       "<line x1=\"80\" y1=\"166\" x2=\"620\" y2=\"166\"/></g>\n"
-      "<g font-size=\"11\" fill=\"#5a6275\"><text x=\"74\" y=\"20\" text-anchor=\"end\">" +
-      number(high) + "</text><text x=\"74\" y=\"166\" text-anchor=\"end\">" + number(low) +
-      "</text>";
+      "<g font-size=\"11\" fill=\"#5a6275\">";
+  if (high > low) {
+    out += "<text x=\"74\" y=\"20\" text-anchor=\"end\">" + number(high) + "</text>";
+  }
+  out +=
+      "<text x=\"74\" y=\"93\" text-anchor=\"end\">" + number(low + (high - low) / 2) + "</text>";
+  if (high > low) {
+    out += "<text x=\"74\" y=\"166\" text-anchor=\"end\">" + number(low) + "</text>";
+  }
   const std::size_t last = chart.labels.size() - 1;
   for (std::size_t i : {std::size_t{0}, last}) {
     out += "<text x=\"";
@@ -228,15 +234,17 @@ class HtmlReport : public TableWriter {
  public:
   using TableWriter::TableWriter;
 
-  // The chart goes before the table.  The bars measure each column's
-  // largest magnitude, which one walk over the rows finds first.
+  // The chart stands in the caption, under the table's name.  The bars
+  // measure each column's largest magnitude, which one walk over the rows
+  // finds first.
   void Begin(const Table& table) override {
     columns_ = &table.columns();
     MeasureBars(table);
     line_.clear();
     if (!started_) line_ = kPageStart;
+    line_ += "<table>\n<caption>" + UpperCase(table.name());
     AppendChart(line_, table.chart());
-    line_ += "<table>\n<caption>" + UpperCase(table.name()) + "</caption>\n<thead>\n<tr>";
+    line_ += "</caption>\n<thead>\n<tr>";
     for (const Column& column : *columns_) {
       line_ += IsNumeric(column.kind) ? "<th scope=\"col\" class=\"n\">" : "<th scope=\"col\">";
       AppendEscaped(line_, column.heading);

@@ -16,6 +16,7 @@ void ShowTable(ListVisit& visit, std::shared_ptr<const Table> shown) {
   const Table& table = visit.Keep(std::move(shown));
   Console& console = visit.console;
   if (!visit.file) {
+    if (ShowInViewer(visit, table)) return;
     WriteTable(*MakeFixedTable(console.Out()), table, console.Stop());
     if (!console.ReportInterrupt()) console.Print("\n");
     return;
@@ -169,22 +170,42 @@ Next SetEntries(ListVisit& visit) {
   return Next::kLeave;
 }
 
+// VIEW: the viewer (list/view.cpp) switched off or on for the session.
+Next SwitchView(ListVisit& visit) {
+  Console& console = visit.console;
+  bool& view = visit.session.view;
+  view = !view;
+  if (!view) {
+    console.PrintLine("   [VIEWER OFF.  TABLES ARE PRINTED LINE BY LINE]");
+  } else if (console.Viewer() != nullptr) {
+    console.PrintLine("   [VIEWER ON.  TABLES TOO LARGE FOR THE WINDOW OPEN IN IT]");
+  } else {
+    console.PrintLine("   [VIEWER ON, BUT IT CANNOT OPEN HERE.  TABLES ARE PRINTED LINE BY LINE]");
+  }
+  return Next::kLeave;
+}
+
+const Completion& SetPrompt();
+
 // The SET words in the order they are compared.  kLeave goes back to the
 // List prompt; kStay shows the SET prompt again.  To add one: an entry of
-// its word in lower case (at most 30 characters) and its handler, and a
-// line in the help below and in the SET prompt.
+// its word in lower case (at most 30 characters), its handler and what the
+// read after it offers, and a line in the help below and in the SET prompt.
 const Command<Handler<ListVisit>> kSetCommands[] = {
-    {"entries", SetEntries},
+    {"entries", SetEntries, AnyWordThen<nullptr>},
     {"weights",
      [](ListVisit& v) {
        SetWeights(v.console, v.session.list.weights);
        return Next::kLeave;
-     }},
+     },
+     WeightsPrompt},
     {"options",
      [](ListVisit& v) {
        ToggleColumns(v.console, v.session);
        return Next::kLeave;
-     }},
+     },
+     OptionsPrompt},
+    {"view", SwitchView, ListPrompt},
     {"help",
      [](ListVisit& v) {
        v.console.PrintLine(
@@ -194,11 +215,19 @@ const Command<Handler<ListVisit>> kSetCommands[] = {
            "options to display and not display\nENTRIES : Set the number of entries to show in "
            "the list.  Useful if you are only interested in the first few items.\nWEIGHTS : Go "
            "the the weight-set protocol allowing you to edit the weights used in WC "
-           "calculations.\n'\\'     : Return to the list protocol.\n");
+           "calculations.\nVIEW    : Switch the table viewer off or on for this session: at a "
+           "terminal, a table too wide or too long for the window opens in it.\n'\\'     : "
+           "Return to the list protocol.\n");
        return Next::kStay;
-     }},
+     },
+     SetPrompt},
     {"\\", [](ListVisit&) { return Next::kLeave; }},
 };
+
+const Completion& SetPrompt() {
+  static const Completion offered = WordsOf(kSetCommands, Fallback<ListVisit>{});
+  return offered;
+}
 
 // SET always comes back to the List prompt (or ends with the input).
 Next ListSet(ListVisit& visit) {
@@ -242,9 +271,11 @@ const char kListHelp[] =
     " : Return to the main protocol.";
 
 // The List commands in the order they are compared.  To add one: an entry
-// of its word in lower case and its handler; a new table is one table
-// definition (list/table.h) that the handler hands to ShowTable.  Its line
-// goes into kListHelp above, the README's command reference and the manual.
+// of its word in lower case, its handler and, when it goes on to a prompt,
+// that prompt's offer (list/visit.h), which Tab follows a line typed ahead
+// through; a new table is one table definition (list/table.h) that the
+// handler hands to ShowTable.  Its line goes into kListHelp above, the
+// README's command reference and the manual.
 const Command<Handler<ListVisit>> kListCommands[] = {
     {"help",
      [](ListVisit& v) {
@@ -262,21 +293,27 @@ const Command<Handler<ListVisit>> kListCommands[] = {
     {"speed", [](ListVisit& v) { return RunPreset(v, kSpeedPreset); }},
     {"power", [](ListVisit& v) { return RunPreset(v, kPowerPreset); }},
     {"strength", [](ListVisit& v) { return RunPreset(v, kStrengthPreset); }},
-    {"trend", ShowTrend},
-    {"history", ShowHistory},
+    {"trend", ShowTrend, TrendPrompt},
+    {"history", ShowHistory, HistoryPrompt},
     {"copy", CopyShown},
     {"sort",
      [](ListVisit& v) {
        ChooseSort(v);
        return Next::kStay;
-     }},
-    {"output", ChooseOutput},
-    {"set", ListSet},
+     },
+     SortPrompt},
+    {"output", ChooseOutput, FileNames},
+    {"set", ListSet, SetPrompt},
     {"back", [](ListVisit&) { return Next::kLeave; }},
     {"done", [](ListVisit&) { return Next::kLeave; }},
 };
 
 }  // namespace
+
+const Completion& ListPrompt() {
+  static const Completion offered = WordsOf(kListCommands, Fallback<ListVisit>{});
+  return offered;
+}
 
 void List(Console& console, Session& session) {
   if (session.roster.empty()) {

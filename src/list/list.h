@@ -11,5 +11,7 @@ namespace korvelin {
 // the input).  Refuses an empty roster.  Changes only the session's list
 // settings and custom columns.
 void List(Console& console, Session& session);
+// What Tab offers at the List prompt, from LIST at the main prompt on.
+const Completion& ListPrompt();
 
 }  // namespace korvelin

@@ -1,6 +1,7 @@
 // Markdown: a GitHub-flavoured pipe table per table, under a heading that
 // names it ("### WC"), with the columns' headings; numeric columns are
-// right-aligned.  Tables are separated by an empty line.
+// right-aligned.  Tables are separated by an empty line.  A control that
+// would turn a name's text around is written as U+FFFD, as on the screen.
 #include <string>
 
 #include "list/table_writer.h"
@@ -65,7 +66,7 @@ class MarkdownTables : public TableWriter {
         AppendPlain(line_, column, *cells++);
       } else {
         text_.clear();
-        AppendPlain(text_, column, *cells++);
+        AppendShownPlain(text_, column, *cells++);
         AppendCellText(line_, text_);
       }
       line_ += " |";

@@ -201,6 +201,8 @@ const Command<Handler<ListVisit>> kTrendStats[] = {
     {kTrendWords[4], Trend<TrendStat::kHealth>}, {kTrendWords[5], Trend<TrendStat::kWTotal>},
 };
 
+const Fallback<ListVisit> kTrendCancel{Cancel<ListVisit>, nullptr};
+
 // ---------------------------------------------------------------------------
 // HISTORY
 // ---------------------------------------------------------------------------
@@ -401,17 +403,30 @@ bool HistoryOfId(ListVisit& visit, const std::string& word, Next& next) {
   return true;
 }
 
+const Fallback<ListVisit> kHistoryIds{HistoryOfId, nullptr};
+
 }  // namespace
+
+const Completion& TrendPrompt() {
+  static const Completion offered = WordsOf(kTrendStats, kTrendCancel);
+  return offered;
+}
+
+const Completion& HistoryPrompt() {
+  static const Completion offered = WordsOf(kHistoryWords, kHistoryIds);
+  return offered;
+}
 
 Next ShowTrend(ListVisit& visit) {
   if (!HasSeason(visit)) return Next::kStay;
-  RunProtocol(visit.console, visit,
-              [](ListVisit& v) {
-                v.console.Print(
-                    "\n   [TREND OF WHAT? TOTAL, SPEED, POWER, STRENGTH, HEALTH OR WTOTAL]\n"
-                    "   [KORVELIN-LIST-TREND]\n >>> ");
-              },
-              kTrendStats, WordRule{}, {Cancel<ListVisit>, nullptr});
+  RunProtocol(
+      visit.console, visit,
+      [](ListVisit& v) {
+        v.console.Print(
+            "\n   [TREND OF WHAT? TOTAL, SPEED, POWER, STRENGTH, HEALTH OR WTOTAL]\n"
+            "   [KORVELIN-LIST-TREND]\n >>> ");
+      },
+      kTrendStats, WordRule{}, kTrendCancel);
   return Next::kStay;
 }
 
@@ -424,7 +439,7 @@ Next ShowHistory(ListVisit& visit) {
             "\n   [ID OF A MEMBER, 0 FOR THE WHOLE GANG, OR ALL]\n   [KORVELIN-LIST-HISTORY]\n"
             " >>> ");
       },
-      kHistoryWords, WordRule{}, {HistoryOfId, nullptr});
+      kHistoryWords, WordRule{}, kHistoryIds);
   return Next::kStay;
 }
 

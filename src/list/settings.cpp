@@ -34,6 +34,9 @@ struct ColumnChoice {
 
 Next LeaveColumns(ColumnChoice&) { return Next::kLeave; }
 
+// Each word but DONE and BACK comes back to the prompt.
+constexpr Then kAgain = OptionsPrompt;
+
 // The option-set words other than the 35 column keywords, which the option
 // table gives (roster/options.h).  To add one: an entry of its word in
 // lower case and its handler, and a line in the help above.
@@ -49,7 +52,8 @@ const Command<Handler<ColumnChoice>> kOptionWords[] = {
            "protocol.\n   The following options are available to be toggled:");
        PrintOptionList(c.console);
        return Next::kStay;
-     }},
+     },
+     kAgain},
     {"display",
      [](ColumnChoice& c) {
        // The header of the custom list as it would now appear, and no row.
@@ -58,12 +62,14 @@ const Command<Handler<ColumnChoice>> kOptionWords[] = {
                   *OptionTable({"list", s.roster, s.list.weights, s.columns, nullptr, 0}),
                   c.console.Stop());
        return Next::kStay;
-     }},
+     },
+     kAgain},
     {"default",
      [](ColumnChoice& c) {
        c.session.columns = kDefaultColumns;
        return Next::kStay;
-     }},
+     },
+     kAgain},
     {"done", LeaveColumns},
     {"back", LeaveColumns},
 };
@@ -77,7 +83,14 @@ bool ToggleColumn(ColumnChoice& choice, const std::string& word, Next& next) {
   return true;
 }
 
+const Fallback<ColumnChoice> kColumnKeywords{ToggleColumn, OptionKeywords, kAgain};
+
 }  // namespace
+
+const Completion& OptionsPrompt() {
+  static const Completion offered = WordsOf(kOptionWords, kColumnKeywords);
+  return offered;
+}
 
 void ToggleColumns(Console& console, Session& session) {
   ColumnChoice choice{console, session};
@@ -86,7 +99,7 @@ void ToggleColumns(Console& console, Session& session) {
       [](ColumnChoice& c) {
         c.console.Print("\n   [TOGGLE WHICH OPTION?]\n   [KORVELIN-LIST-SET-OPTION]\n >>> ");
       },
-      kOptionWords, WordRule{}, {ToggleColumn, OptionKeywords});
+      kOptionWords, WordRule{}, kColumnKeywords);
 }
 
 // ---------------------------------------------------------------------------
@@ -125,6 +138,9 @@ Next SetWeight(WeightChoice& choice) {
 
 Next LeaveWeights(WeightChoice&) { return Next::kLeave; }
 
+// A weight reads its value, and the prompt asks again.
+constexpr Then kValue = AnyWordThen<WeightsPrompt>;
+
 // The weight words, in any case.  To add one (a weight is a field of
 // Weights, saved in the save file's settings line): an entry of its word and
 // SetWeight of its field, with its range in the help above.
@@ -141,17 +157,23 @@ const Command<Handler<WeightChoice>> kWeightWords[] = {
            "1.24)\nSTRENGTH : Allowed range = 0-15 (default = 1.434)\nHEALTH   : Allowed range = "
            "0-10 (default = 0.667)\n");
        return Next::kStay;
-     }},
-    {"speed", SetWeight<&Weights::speed>},
-    {"strength", SetWeight<&Weights::strength>},
-    {"stren", SetWeight<&Weights::strength>},
-    {"power", SetWeight<&Weights::power>},
-    {"health", SetWeight<&Weights::health>},
+     },
+     WeightsPrompt},
+    {"speed", SetWeight<&Weights::speed>, kValue},
+    {"strength", SetWeight<&Weights::strength>, kValue},
+    {"stren", SetWeight<&Weights::strength>, kValue},
+    {"power", SetWeight<&Weights::power>, kValue},
+    {"health", SetWeight<&Weights::health>, kValue},
     {"done", LeaveWeights},
     {"back", LeaveWeights},
 };
 
 }  // namespace
+
+const Completion& WeightsPrompt() {
+  static const Completion offered = WordsOf(kWeightWords, Fallback<WeightChoice>{});
+  return offered;
+}
 
 void SetWeights(Console& console, Weights& weights) {
   WeightChoice choice{console, weights};

@@ -25,11 +25,13 @@ Next Choose(DirectionChoice& choice) {
   return Next::kLeave;
 }
 
+const Completion& DirectionPrompt();
+
 // The direction words, in any case; "help" just asks again.  The first two
 // are the prompt's own spellings, kept beside the usual ones.  To add one:
 // an entry of its word in lower case and Choose of its direction.
 const Command<Handler<DirectionChoice>> kDirectionWords[] = {
-    {"help", [](DirectionChoice&) { return Next::kStay; }},
+    {"help", [](DirectionChoice&) { return Next::kStay; }, DirectionPrompt},
     {"accending", Choose<SortDirection::kAscending>},
     {"decending", Choose<SortDirection::kDescending>},
     {"ascending", Choose<SortDirection::kAscending>},
@@ -45,16 +47,24 @@ bool CancelDirection(DirectionChoice&, const std::string& word, Next& next) {
   return true;
 }
 
+const Fallback<DirectionChoice> kCancelDirection{CancelDirection, nullptr};
+
+const Completion& DirectionPrompt() {
+  static const Completion offered = WordsOf(kDirectionWords, kCancelDirection);
+  return offered;
+}
+
 // Asks for a direction until one is typed.  False when the prompt was
 // cancelled or the input ended.
 bool AskSortDirection(Console& console, SortDirection& direction) {
   DirectionChoice choice{console};
-  RunProtocol(console, choice,
-              [](DirectionChoice& c) {
-                c.console.Print(
-                    "\n   [ACCENDING OR DECENTING??]\n   [KORVELIN-LIST-SORT-DIRECTION]\n >>> ");
-              },
-              kDirectionWords, WordRule{}, {CancelDirection, nullptr});
+  RunProtocol(
+      console, choice,
+      [](DirectionChoice& c) {
+        c.console.Print(
+            "\n   [ACCENDING OR DECENTING??]\n   [KORVELIN-LIST-SORT-DIRECTION]\n >>> ");
+      },
+      kDirectionWords, WordRule{}, kCancelDirection);
   if (choice.chosen) direction = choice.direction;
   return choice.chosen;
 }
@@ -76,7 +86,8 @@ const Command<Handler<ListVisit>> kSortWords[] = {
            "sorting.\n   The options available for sorting are:");
        PrintOptionList(v.console);
        return Next::kStay;
-     }},
+     },
+     SortPrompt},
     {"back", Leave},
     {"done", Leave},
 };
@@ -98,14 +109,23 @@ bool SortByKeyword(ListVisit& visit, const std::string& word, Next& next) {
   return true;
 }
 
+// An option keyword, then a direction.
+const Fallback<ListVisit> kSortKeywords{SortByKeyword, OptionKeywords, DirectionPrompt};
+
 }  // namespace
 
+const Completion& SortPrompt() {
+  static const Completion offered = WordsOf(kSortWords, kSortKeywords);
+  return offered;
+}
+
 void ChooseSort(ListVisit& visit) {
-  RunProtocol(visit.console, visit,
-              [](ListVisit& v) {
-                v.console.Print("\n   [SORT BY WHAT?]\n   [KORVELIN-LIST-SORT-OPTION]\n >>> ");
-              },
-              kSortWords, WordRule{}, {SortByKeyword, OptionKeywords});
+  RunProtocol(
+      visit.console, visit,
+      [](ListVisit& v) {
+        v.console.Print("\n   [SORT BY WHAT?]\n   [KORVELIN-LIST-SORT-OPTION]\n >>> ");
+      },
+      kSortWords, WordRule{}, kSortKeywords);
 }
 
 }  // namespace korvelin

@@ -110,7 +110,8 @@ void AppendPaddedCell(std::string& line, const Column& column, const Cell& cell,
   if (!first || column.kind != CellKind::kName) line += ' ';
   if (column.kind == CellKind::kName || column.kind == CellKind::kText) {
     const bool name = column.kind == CellKind::kName;
-    AppendColumns(line, cell.text(), column.width, name ? column.width : std::string::npos, true);
+    AppendShownColumns(line, cell.text(), column.width, name ? column.width : std::string::npos,
+                       true);
   } else {
     // Numbers, dates and block characters: each character one column.
     const std::size_t start = line.size();
@@ -126,6 +127,16 @@ void AppendPaddedCell(std::string& line, const Column& column, const Cell& cell,
     }
   }
   line += " :";
+}
+
+void AppendShownPlain(std::string& out, const Column& column, const Cell& cell) {
+  if (column.kind != CellKind::kName && column.kind != CellKind::kText) {
+    AppendPlain(out, column, cell);
+    return;
+  }
+  std::string text;
+  AppendPlain(text, column, cell);
+  out += ShownText(text);
 }
 
 std::string PlainName(std::string_view name) {

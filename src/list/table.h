@@ -128,7 +128,8 @@ struct Column {
   // separators included), `fixed` is the whole heading cell and each cell
   // is printed by the format.  Otherwise `fixed` and each cell's text are
   // padded to `width` columns (numbers to the right, other text to the
-  // left) between a space and " :"; a name is cut there too.
+  // left) between a space and " :"; a name is cut there too, and its
+  // direction controls are written as U+FFFD.
   std::string fixed;
   std::size_t width = 0;
   const Format* format = nullptr;
@@ -223,6 +224,11 @@ class TableOf final : public Table {
 // decimals ("inf", "-inf" or "nan" when it is not finite), a sparkline as
 // its block characters; nothing for an empty cell.
 void AppendPlain(std::string& out, const Column& column, const Cell& cell);
+// AppendPlain as the text exports (CSV, TSV, Markdown) write a cell: the
+// controls in a name or a text that would turn the text after them around
+// written as U+FFFD (text/width.h ShownText), as the tables on the screen
+// write them.
+void AppendShownPlain(std::string& out, const Column& column, const Cell& cell);
 // Whether a numeric cell has no number to write as one: empty, or not
 // finite.
 bool HasNoNumber(const Column& column, const Cell& cell);

@@ -50,6 +50,11 @@ void ShowTable(ListVisit& visit, std::shared_ptr<const Table> shown);
 // as TSV with its header row; says how many rows (a text's lines) it put
 // there, or that there was nothing to copy or no clipboard.
 Next CopyShown(ListVisit& visit);
+// At a terminal with the viewer on (SET VIEW), shows a table that the
+// screen is the output of and that is too large for the window in the
+// console's viewer, then says how many rows and columns it had.  False
+// when the table is to be printed instead.
+bool ShowInViewer(ListVisit& visit, const Table& table);
 
 // TREND: asks for a stat and shows it for every member over the last eight
 // snapshot dates.
@@ -71,5 +76,14 @@ void ToggleColumns(Console& console, Session& session);
 void SetWeights(Console& console, Weights& weights);
 // Prints the list of sort and column keywords.
 void PrintOptionList(Console& console);
+
+// What Tab offers at the prompts of TREND, HISTORY, SORT, SET OPTIONS and
+// SET WEIGHTS: each prompt's words (console/protocol.h WordsOf), each with
+// what the read after it offers.
+const Completion& TrendPrompt();
+const Completion& HistoryPrompt();
+const Completion& SortPrompt();
+const Completion& OptionsPrompt();
+const Completion& WeightsPrompt();
 
 }  // namespace korvelin

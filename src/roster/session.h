@@ -9,6 +9,7 @@
 //   season    LOAD (both kinds of file) and UPDATE (files/)
 //   saved     LOAD and SAVE (files/), OUTPUT (list/), the main protocol and the
 //             keeping of unsaved work (shell/)
+//   view      the command line's --plain (shell/) and SET VIEW (list/)
 // SAVE writes the first four; the List protocol's tables and FIND only read
 // them.  A new part that SAVE writes also joins SessionCopy (shell/undo.h),
 // which compares and copies those parts for UNDO and for the unsaved changes.
@@ -53,6 +54,7 @@ struct Session {
   ColumnSet columns;  // the custom list's columns; none at start-up
   Season season;      // every stat table read, dated; none at start-up
   SaveState saved;    // not saved: whether it has changed since its last save
+  bool view = true;   // not saved: tables too large for the window open in the viewer
 };
 
 // Whether the session holds changes that no file has: something changed

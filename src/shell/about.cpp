@@ -15,10 +15,12 @@ const char* const kPages[] = {
     "track of the beggars, and pick the War Chamber team in seconds with the preset displays.\n"
     "   KORVELIN was first written for a few gangs of Scrapton, and is now released to all of "
     "its players.  Enjoy!\n"
-    "   FOR BEST VIEWING: open the properties of this console window and set the screen buffer "
-    "width and height to 200, the window size to 200 wide and 80 high, and the font to the "
-    "TrueType console font at size 10.  Then save these properties for future windows with "
-    "the same title.",
+    "   FOR BEST VIEWING: at a terminal, a table too wide or too long for the window opens in "
+    "the table viewer, its headings held at the top and the names at the left while the rest "
+    "scrolls.  The arrow keys, PgUp, PgDn, Home and End move about it, '/' finds a name and 'n' "
+    "the next, and 'q' or Esc closes it.  SET VIEW in the list protocol switches it off and on, "
+    "and 'korvelin --plain' starts without it.  On Windows, where tables are printed, widen the "
+    "console window (a screen buffer 200 wide) or send the tables to a file with OUTPUT.",
 
     "\n   KORVELIN WC Calculation Features:\n"
     "   The main feature of KORVELIN is choosing your War Chamber team by a weighted stat.  Once "

@@ -1,5 +1,5 @@
-// The command line: --help, --version and a file to load at start-up (after
-// "--" when its name begins with "-").
+// The command line: --help, --version, --plain and a file to load at
+// start-up (after "--" when its name begins with "-").
 #include <cstdio>
 #include <string>
 
@@ -50,6 +50,11 @@ int RunCommandLine(int argc, const char* const* argv, Console& console, Session&
       std::fputs(kUsage, stdout);
       return 0;
     }
+    // Tables are printed, never shown in the viewer (SET VIEW turns it on).
+    if (options && argument == "--plain") {
+      session.view = false;
+      continue;
+    }
     if (options && argument == "--version") {
       std::fputs("korvelin " KORVELIN_VERSION "\n", stdout);
       return 0;
@@ -65,6 +70,7 @@ int RunCommandLine(int argc, const char* const* argv, Console& console, Session&
     file = argument;
   }
   StartLineEditor(console);
+  console.UseViewer(TerminalViewer());
 #ifdef _WIN32
   const bool terminal = _isatty(_fileno(stdin)) != 0;
 #else

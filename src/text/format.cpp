@@ -166,12 +166,13 @@ void Format::AppendTo(std::string& line, std::initializer_list<Arg> args) const 
       case 'f': Real(out, arg->real, piece.width, piece.precision, piece.left); break;
       case 's': {
         // Text is a name: measured, cut and padded by columns or characters.
+        // On the screen (columns) its direction controls show as U+FFFD.
         std::string_view text = arg->text.substr(0, arg->text.find('\0'));
         const auto width = static_cast<std::size_t>(piece.width);
         if (unit_ == Unit::kColumns) {
           const std::size_t most = piece.precision >= 0 ? static_cast<std::size_t>(piece.precision)
                                                         : std::string_view::npos;
-          AppendColumns(out.Flushed(), text, width, most, piece.left);
+          AppendShownColumns(out.Flushed(), text, width, most, piece.left);
           break;
         }
         if (piece.precision >= 0) {

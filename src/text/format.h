@@ -17,9 +17,11 @@ namespace korvelin {
 // right-aligned in its width, the same on every system, and that text (%s,
 // which the program prints names with) is measured, cut and padded not by
 // bytes but by the columns a terminal gives it (text/width.h): "%-29.29s"
-// is a cell of 29 columns, whatever script the name is written in.  A
-// format made with Unit::kCharacters counts characters instead
-// (text/characters.h), as the save file's rows do.  For text without a multi-byte character
+// is a cell of 29 columns, whatever script the name is written in, and
+// the controls that would turn the text after it around are written as
+// U+FFFD (text/width.h ShownText).  A format made with Unit::kCharacters
+// counts characters instead (text/characters.h) and writes the text as it
+// is, as the save file's rows do.  For text without a multi-byte character
 // (ASCII, and single-byte text) both are exactly snprintf's output.
 class Format {
  public:

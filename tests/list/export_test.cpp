@@ -206,6 +206,37 @@ TEST_F(ExportTest, AStoppedTableEndsWholeAfterTheRowsWritten) {
   EXPECT_EQ(document.items[0].second.items.at(2).second.items.size(), 3u);
 }
 
+// A table's chart stands in its caption, under the table's name and over
+// its headings, its value axis labelled at the highest, middle and lowest
+// value; a chart of one value only at the middle.
+TEST(HtmlReportTest, AChartStandsUnderItsTablesNameWithThreeValuesOnItsAxis) {
+  for (const std::vector<double>& values : {std::vector<double>{100, 300, 250}, {70}}) {
+    TableOf<int> table("history gang", values.size(), [](std::size_t i) { return int(i); });
+    table.Add(ViewColumn("Total", 9, CellKind::kInteger), [](int) { return Cell::Integer(1); });
+    table.SetChart(
+        {"Total of the gang by date", std::vector<std::string>(values.size(), "day"), values});
+    std::FILE* file = std::tmpfile();
+    const std::unique_ptr<TableWriter> writer = MakeHtmlReport(file);
+    NeverStop never;
+    WriteTable(*writer, table, never);
+    const std::string page = Contents(file);
+    std::fclose(file);
+    std::vector<std::size_t> at;
+    for (const char* part : {"<caption>HISTORY GANG\n<svg ", "</svg>\n</caption>\n<thead>"}) {
+      at.push_back(page.find(part));
+    }
+    const char* axis = values.size() > 1 ? "end\">300</text><text x=\"74\" y=\"93\" text-anchor="
+                                           "\"end\">200</text><text x=\"74\" y=\"166\" "
+                                           "text-anchor=\"end\">100</text>"
+                                         : "fill=\"#5a6275\"><text x=\"74\" y=\"93\" "
+                                           "text-anchor=\"end\">70</text><text x=";
+    at.push_back(page.find(axis));
+    EXPECT_LT(at[0], at[2]) << page;
+    EXPECT_LT(at[2], at[1]) << page;
+    EXPECT_NE(at[1], std::string::npos) << page;
+  }
+}
+
 // A folder the user may not write to: OUTPUT cannot open the file, the
 // table goes to the screen and nothing is created.
 TEST_F(ExportTest, AnUnwritableFolderKeepsTheTablesOnTheScreen) {

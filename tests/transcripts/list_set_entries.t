@@ -3,7 +3,9 @@
 # number beyond the int range (both reset with the message), a negative number
 # (LIST prints the two header lines only), and words that are not numbers:
 # the setting stays and the word, sign and all, is the next List command.
-# Several words on one line answer the prompts in turn.
+# Several words on one line answer the prompts in turn.  VIEW switches the
+# viewer off, then on, which cannot open here: the output is not a
+# terminal.
 file gang4.txt <<END
 {{gang4_file}}
 END
@@ -218,6 +220,20 @@ END
 |***********************************************************************************************************************|
 |Ann                           :    101 :   10  :     1000  :     2000  :     3000  :     4000   :    1000   :    2.00 :|
 
+
+   [KORVELIN-LIST]
+ >>> «set view»
+
+   [ENTRIES, WEIGHTS OR OPTIONS? ( '\' TO CANCEL )]
+   [KORVELIN-LIST-SET
+ >>>    [VIEWER OFF.  TABLES ARE PRINTED LINE BY LINE]
+
+   [KORVELIN-LIST]
+ >>> «set view»
+
+   [ENTRIES, WEIGHTS OR OPTIONS? ( '\' TO CANCEL )]
+   [KORVELIN-LIST-SET
+ >>>    [VIEWER ON, BUT IT CANNOT OPEN HERE.  TABLES ARE PRINTED LINE BY LINE]
 
    [KORVELIN-LIST]
  >>> «done»
