@@ -257,7 +257,8 @@ void SeasonView(benchmark::State& state, Next (*command)(ListVisit&), const char
     std::fputs(answer, files.in);
     std::rewind(files.in);
     Console console(files.in, files.out);
-    ListVisit visit{console, session, {}, {}, static_cast<int>(session.roster.size()), nullptr, {}};
+    ListVisit visit{console, session, {}, {}, static_cast<int>(session.roster.size()),
+                    nullptr, {},      {}};
     if (state.range(0) >= kColdFrom) Evict();
     state.ResumeTiming();
     command(visit);

@@ -77,6 +77,7 @@ const Completion& SetPrompt() {
                                   {{"entries", AnyWordThen<nullptr>},
                                    {"weights", WeightsPrompt},
                                    {"options", OptionsPrompt},
+                                   {"stall", AnyWordThen<AnyWordThen<nullptr>>},
                                    {"help", SetPrompt},
                                    "\\"},
                                   nullptr};
@@ -118,6 +119,9 @@ const Completion& ListPrompt() {
                                    "strength",
                                    {"trend", TrendPrompt},
                                    {"history", HistoryPrompt},
+                                   "stalled",
+                                   "changes",
+                                   "report",
                                    {"sort", SortPrompt},
                                    {"output", FileNames},
                                    {"set", SetPrompt},
