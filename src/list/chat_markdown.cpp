@@ -10,11 +10,12 @@ namespace korvelin {
 
 namespace {
 
-// Text with the characters that chat Markdown gives a meaning (emphasis,
-// code, strike-through, spoilers, links, quotes, tags) escaped with a
-// backslash, and "@", so that a name never mentions anyone where the
-// report is pasted; a tab or a line end, which would end the line, is a
-// space.
+// Text with the characters that chat Markdown gives a meaning within a
+// line (emphasis, code, strike-through, spoilers, links, mentions by tag)
+// escaped with a backslash, and "@", so that a name never mentions anyone
+// where the report is pasted; a tab or a line end, which would end the
+// line, is a space.  No text starts a line, so "#", ">" and "-" keep
+// their look.
 std::string Escaped(std::string_view text) {
   std::string out;
   for (char c : text) {
@@ -26,10 +27,8 @@ std::string Escaped(std::string_view text) {
       case '`':
       case '|':
       case '<':
-      case '>':
       case '[':
       case ']':
-      case '#':
       case '@':
         out += '\\';
         out += c;

@@ -317,11 +317,11 @@ ReportSection GangTotal(const Season& season, const Season::Date& latest,
   for (std::size_t p = latest.begin; p < latest.end; ++p) now += TotalOf(season[p]);
   for (std::size_t p = before.begin; p < before.end; ++p) then += TotalOf(season[p]);
   static const Format kMembers("Total of %d members");
-  static const Format kChange("%+lld");
+  const std::int64_t change = now - then;
   return {"GANG TOTAL",
           true,
           {{kMembers({static_cast<long long>(latest.end - latest.begin)}), std::to_string(now)},
-           {"Change", kChange({static_cast<long long>(now - then)})}}};
+           {"Change", (change > 0 ? "+" : "") + std::to_string(change)}}};
 }
 
 // The roster's members with a point at both dates, the most risen a week
