@@ -8,7 +8,12 @@
 namespace korvelin {
 
 std::string ScreenText(const Report& report) {
+  // Room for every line at its widest, in bytes a little more for names
+  // beyond ASCII: a long report is not copied again as it grows.
+  std::size_t lines = 1;
+  for (const ReportSection& section : report.sections) lines += 2 + section.lines.size();
   std::string out;
+  out.reserve(lines * (kReportColumns + 1));
   AppendShownColumns(out, report.title, 0, kReportColumns, true);
   out += '\n';
   for (const ReportSection& section : report.sections) {

@@ -5,6 +5,7 @@
 // and go wherever OUTPUT sends tables; REPORT is a text (list/report.h).
 #include <algorithm>
 #include <cstdint>
+#include <iterator>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -40,52 +41,46 @@ struct StallRow {
 };
 
 // A member's points as the walk over the dates meets them.
+// The span starts at its first point until one at the span's start or
+// before comes.
 struct StallTrack {
-  std::int64_t first_total = 0, last_total = 0, start_total = 0;
-  int first_day = kNoDay, last_rise = kNoDay, start_day = kNoDay;
-  bool at_latest = false;
+  std::int64_t last_total = 0, start_total = 0;
+  int first_day = kNoDay, last_rise = kNoDay, start_day = kNoDay, last_day = kNoDay;
 };
 
 // The roster's members with a point at the latest date whose total rose by
 // at most the bar a week over the stall span: from the member's last point
 // at least the bar's weeks before the latest date (else its first point,
 // when that is at least a week before).  The least risen a week first, then
-// the longest without a rise, then in roster order.
-LargeVector<StallRow> StallRows(const Session& session) {
+// the longest without a rise, then in roster order.  `by_id`: the roster's
+// members by ID.
+LargeVector<StallRow> StallRows(const Session& session, const MembersById& by_id) {
   LargeVector<StallRow> rows;
   const Season& season = session.season;
   if (season.empty()) return rows;
   const std::vector<Season::Date> dates = season.Dates();
   const int latest = dates.back().day;
   const int span_start = latest - kWeek * session.list.stall.weeks;
-  const MembersById by_id = ByIdOf(session.roster);
   LargeVector<StallTrack> tracks(by_id.size());
   for (const Season::Date& date : dates) {
     MeetPoints(season, date, by_id, [&](std::size_t t, const SeasonPoint& point) {
       StallTrack& track = tracks[t];
       const std::int64_t total = TotalOf(point);
-      if (track.first_day == kNoDay) {
-        track.first_day = point.day;
-        track.first_total = total;
-      } else if (total > track.last_total) {
-        track.last_rise = point.day;
-      }
-      track.last_total = total;
-      if (point.day <= span_start) {
+      if (track.first_day == kNoDay) track.first_day = point.day;
+      if (track.last_day != kNoDay && total > track.last_total) track.last_rise = point.day;
+      if (track.start_day == kNoDay || point.day <= span_start) {
         track.start_day = point.day;
         track.start_total = total;
       }
-      track.at_latest = point.day == latest;
+      track.last_total = total;
+      track.last_day = point.day;
     });
   }
   for (std::size_t t = 0; t < tracks.size(); ++t) {
-    StallTrack& track = tracks[t];
-    if (!track.at_latest) continue;
-    if (track.start_day == kNoDay) {
-      if (track.first_day > latest - kWeek) continue;  // too new to have stalled
-      track.start_day = track.first_day;
-      track.start_total = track.first_total;
-    }
+    const StallTrack& track = tracks[t];
+    if (track.last_day != latest) continue;
+    // A span from the first point needs a week at least.
+    if (track.start_day > span_start && track.start_day > latest - kWeek) continue;
     const std::int64_t gain = track.last_total - track.start_total;
     const double per_week = PerWeek(static_cast<double>(gain), latest - track.start_day);
     if (per_week > session.list.stall.per_week) continue;
@@ -159,14 +154,18 @@ struct Changes {
 
 // Every ID of the season, in order.
 LargeVector<std::int32_t> SeasonIds(const Season& season, const std::vector<Season::Date>& dates) {
-  LargeVector<std::int32_t> ids, merged, date_ids;
+  LargeVector<std::int32_t> ids, merged;
   for (const Season::Date& date : dates) {
-    date_ids.resize(date.end - date.begin);
-    for (std::size_t p = date.begin; p < date.end; ++p) date_ids[p - date.begin] = season[p].id;
-    merged.resize(ids.size() + date_ids.size());
-    merged.erase(
-        std::set_union(ids.begin(), ids.end(), date_ids.begin(), date_ids.end(), merged.begin()),
-        merged.end());
+    merged.clear();
+    merged.reserve(ids.size() + (date.end - date.begin));
+    std::size_t i = 0;
+    for (std::size_t p = date.begin; p < date.end; ++p) {
+      const std::int32_t id = season[p].id;
+      while (i < ids.size() && ids[i] < id) merged.push_back(ids[i++]);
+      if (i < ids.size() && ids[i] == id) ++i;
+      merged.push_back(id);
+    }
+    merged.insert(merged.end(), ids.begin() + static_cast<std::ptrdiff_t>(i), ids.end());
     ids.swap(merged);
   }
   return ids;
@@ -178,69 +177,135 @@ void AppendLevel(std::string& levels, std::int32_t level) {
   levels += text;
 }
 
+constexpr std::uint32_t kNever = 0xFFFFFFFFu;  // no point before
+
+// One date's changes, gathered by kind as the points are met in ID order,
+// then added to the changes' rows by kind.
+class DateChanges {
+ public:
+  DateChanges(const Season& season, Changes& changes, int day)
+      : season_(season), changes_(changes), day_(day) {}
+
+  // The point `here` of the date, with the member's point before it
+  // (kNever for none) and whether that one is older than the date before.
+  void Point(std::uint32_t here, std::uint32_t before, bool returned) {
+    if (before == kNever) {
+      Add(here, here, ChangeKind::kJoined);
+      return;
+    }
+    if (returned) Add(here, before, ChangeKind::kReturned);
+    const SeasonPoint &point = season_[here], &old = season_[before];
+    // A name kept from the date before keeps its number in the season.
+    if (old.name != point.name && season_.NameOf(old) != season_.NameOf(point)) {
+      Add(here, before, ChangeKind::kRenamed);
+    }
+    if (old.level != point.level) {
+      const std::uint32_t at = static_cast<std::uint32_t>(changes_.levels.size());
+      AppendLevel(changes_.levels, old.level);
+      AppendLevel(changes_.levels, point.level);
+      Add(here, before, ChangeKind::kLevel, at);
+    }
+  }
+  // The points of `before`, the date before, whose members have none at
+  // `date`, this one.
+  void Left(const Season::Date& before, const Season::Date& date) {
+    std::size_t p = date.begin;
+    for (std::size_t q = before.begin; q < before.end; ++q) {
+      while (p < date.end && season_[p].id < season_[q].id) ++p;
+      if (p < date.end && season_[p].id == season_[q].id) continue;
+      Add(static_cast<std::uint32_t>(q), static_cast<std::uint32_t>(q), ChangeKind::kLeft);
+    }
+  }
+  // Adds the date's rows after the changes' rows, by kind.
+  void End() {
+    for (LargeVector<ChangeRow>& kind : kinds_) {
+      changes_.rows.insert(changes_.rows.end(), kind.begin(), kind.end());
+      kind.clear();
+    }
+  }
+
+ private:
+  void Add(std::uint32_t point, std::uint32_t before, ChangeKind kind, std::uint32_t levels = 0) {
+    kinds_[static_cast<int>(kind)].push_back({point, before, day_, levels, kind});
+  }
+
+  const Season& season_;
+  Changes& changes_;
+  int day_;
+  LargeVector<ChangeRow> kinds_[std::size(kChangeWords)];  // each in ID order
+};
+
 // What changed at each date after the first from the date before: within
 // a date JOINED, LEFT, RETURNED, RENAMED and LEVEL, each by ID.
 Changes ChangesOf(const Season& season) {
   Changes changes;
   const std::vector<Season::Date> dates = season.Dates();
   const LargeVector<std::int32_t> ids = SeasonIds(season, dates);
-  constexpr std::uint32_t kNever = 0xFFFFFFFFu;
-  LargeVector<std::uint32_t> last(ids.size(), kNever);  // each ID's latest point so far
-  LargeVector<std::uint32_t> last_date(ids.size(), 0);  // and the index of its date
-  LargeVector<ChangeRow> rows;                          // oldest date first
-  std::vector<std::size_t> starts;                      // where each date's rows begin
+  LargeVector<std::uint32_t> last(ids.size(), kNever);      // each ID's latest point so far
+  LargeVector<std::uint32_t> last_date(ids.size(), 0);      // and the index of its date
+  std::vector<std::pair<std::size_t, std::size_t>> blocks;  // each date's rows
   for (std::uint32_t j = 0; j < dates.size(); ++j) {
     const Season::Date& date = dates[j];
-    const std::size_t start = rows.size();
-    starts.push_back(start);
+    DateChanges changed(season, changes, date.day);
     std::size_t u = 0;
     for (std::size_t p = date.begin; p < date.end; ++p) {
-      const SeasonPoint& point = season[p];
-      while (ids[u] < point.id) ++u;
-      const std::uint32_t here = static_cast<std::uint32_t>(p), before = last[u];
-      last[u] = here;
-      const std::uint32_t was_at = last_date[u];
+      while (ids[u] < season[p].id) ++u;
+      const std::uint32_t before = last[u], was_at = last_date[u];
+      last[u] = static_cast<std::uint32_t>(p);
       last_date[u] = j;
-      if (j == 0) continue;
-      if (before == kNever) {
-        rows.push_back({here, here, date.day, 0, ChangeKind::kJoined});
-        continue;
-      }
-      if (was_at != j - 1) rows.push_back({here, before, date.day, 0, ChangeKind::kReturned});
-      const SeasonPoint& old = season[before];
-      if (season.NameOf(old) != season.NameOf(point)) {
-        rows.push_back({here, before, date.day, 0, ChangeKind::kRenamed});
-      }
-      if (old.level != point.level) {
-        const std::uint32_t at = static_cast<std::uint32_t>(changes.levels.size());
-        AppendLevel(changes.levels, old.level);
-        AppendLevel(changes.levels, point.level);
-        rows.push_back({here, before, date.day, at, ChangeKind::kLevel});
-      }
+      if (j > 0) changed.Point(static_cast<std::uint32_t>(p), before, was_at != j - 1);
     }
     if (j == 0) continue;
-    // Who had a point at the date before and none at this one.
-    std::size_t p = date.begin;
-    for (std::size_t q = dates[j - 1].begin; q < dates[j - 1].end; ++q) {
-      while (p < date.end && season[p].id < season[q].id) ++p;
-      if (p < date.end && season[p].id == season[q].id) continue;
-      const std::uint32_t gone = static_cast<std::uint32_t>(q);
-      rows.push_back({gone, gone, date.day, 0, ChangeKind::kLeft});
+    changed.Left(dates[j - 1], date);
+    const std::size_t start = changes.rows.size();
+    changed.End();
+    blocks.emplace_back(start, changes.rows.size());
+  }
+  // Newest date first: the whole turned round, then each date's rows back
+  // in their order.
+  LargeVector<ChangeRow>& rows = changes.rows;
+  std::reverse(rows.begin(), rows.end());
+  for (const auto& [begin, end] : blocks) {
+    std::reverse(rows.end() - static_cast<std::ptrdiff_t>(end),
+                 rows.end() - static_cast<std::ptrdiff_t>(begin));
+  }
+  return changes;
+}
+
+// The changes of the latest date alone, as ChangesOf finds them: each of
+// its points meets the member's point before it walking back a date at a
+// time, only as far as some have none yet (most find theirs at the date
+// before).
+Changes LatestChangesOf(const Season& season) {
+  Changes changes;
+  const std::vector<Season::Date> dates = season.Dates();
+  if (dates.size() < 2) return changes;
+  const Season::Date& latest = dates.back();
+  const std::size_t count = latest.end - latest.begin;
+  LargeVector<std::uint32_t> before(count, kNever), open(count), still;
+  LargeVector<std::uint8_t> returned(count, 0);
+  for (std::uint32_t i = 0; i < count; ++i) open[i] = i;
+  for (std::size_t k = dates.size() - 1; k-- > 0 && !open.empty();) {
+    still.clear();
+    std::size_t q = dates[k].begin;
+    for (std::uint32_t i : open) {
+      const std::int32_t id = season[latest.begin + i].id;
+      while (q < dates[k].end && season[q].id < id) ++q;
+      if (q < dates[k].end && season[q].id == id) {
+        before[i] = static_cast<std::uint32_t>(q);
+        returned[i] = k + 2 != dates.size();
+      } else {
+        still.push_back(i);
+      }
     }
-    std::sort(rows.begin() + static_cast<std::ptrdiff_t>(start), rows.end(),
-              [&season](const ChangeRow& a, const ChangeRow& b) {
-                if (a.kind != b.kind) return a.kind < b.kind;
-                return season[a.point].id < season[b.point].id;
-              });
+    open.swap(still);
   }
-  // Newest date first.
-  changes.rows.reserve(rows.size());
-  std::size_t end = rows.size();
-  for (std::size_t k = starts.size(); k-- > 0;) {
-    changes.rows.insert(changes.rows.end(), rows.begin() + static_cast<std::ptrdiff_t>(starts[k]),
-                        rows.begin() + static_cast<std::ptrdiff_t>(end));
-    end = starts[k];
+  DateChanges changed(season, changes, latest.day);
+  for (std::uint32_t i = 0; i < count; ++i) {
+    changed.Point(static_cast<std::uint32_t>(latest.begin + i), before[i], returned[i] != 0);
   }
+  changed.Left(dates[dates.size() - 2], latest);
+  changed.End();
   return changes;
 }
 
@@ -280,7 +345,12 @@ std::unique_ptr<Table> ChangesTable(const Season& season) {
   const std::size_t count = changes->rows.size();
   auto table = std::make_unique<TableOf<ChangeLine>>(
       "changes", count, [&season, changes = std::move(changes)](std::size_t i) {
-        return LineOf(season, *changes, changes->rows[i]);
+        // The names lie wherever their members were first stored.
+        constexpr std::size_t kAhead = 16;
+        const LargeVector<ChangeRow>& rows = changes->rows;
+        if (i + kAhead < rows.size()) season.FetchNamePlace(season[rows[i + kAhead].point]);
+        if (i + kAhead / 2 < rows.size()) season.FetchName(season[rows[i + kAhead / 2].point]);
+        return LineOf(season, *changes, rows[i]);
       });
   table->Add(ViewColumn("Date", 10, CellKind::kDate),
              [](const ChangeLine& r) { return Cell::Date(r.row->day); });
@@ -326,37 +396,43 @@ ReportSection GangTotal(const Season& season, const Season::Date& latest,
 
 // The roster's members with a point at both dates, the most risen a week
 // first.
-ReportSection BestGains(const Session& session, const Season::Date& latest,
-                        const Season::Date& before) {
-  const MembersById by_id = ByIdOf(session.roster);
-  LargeVector<std::int64_t> then(by_id.size(), 0);
-  LargeVector<std::uint8_t> had(by_id.size(), 0);
-  MeetPoints(session.season, before, by_id, [&](std::size_t t, const SeasonPoint& point) {
-    then[t] = TotalOf(point);
-    had[t] = 1;
-  });
-  std::vector<std::pair<double, std::uint32_t>> gains;  // per week, roster position
-  MeetPoints(session.season, latest, by_id, [&](std::size_t t, const SeasonPoint& point) {
-    if (!had[t]) return;
-    const double gain = static_cast<double>(TotalOf(point) - then[t]);
-    gains.emplace_back(PerWeek(gain, latest.day - before.day), by_id[t].second);
-  });
-  const std::size_t shown = std::min(gains.size(), kBestGains);
-  std::partial_sort(gains.begin(), gains.begin() + static_cast<std::ptrdiff_t>(shown), gains.end(),
-                    [](const auto& a, const auto& b) {
-                      return a.first != b.first ? a.first > b.first : a.second < b.second;
-                    });
+ReportSection BestGains(const Session& session, const MembersById& by_id,
+                        const Season::Date& latest, const Season::Date& before) {
+  const Season& season = session.season;
+  // The best so far, best first: a gain a week and a roster position.
+  using Gain = std::pair<double, std::uint32_t>;
+  std::vector<Gain> best;
+  const auto better = [](const Gain& a, const Gain& b) {
+    return a.first != b.first ? a.first > b.first : a.second < b.second;
+  };
+  // The two dates' points and the members, all by ID, in one walk.
+  std::size_t b = before.begin, m = 0;
+  for (std::size_t p = latest.begin; p < latest.end; ++p) {
+    const SeasonPoint& point = season[p];
+    while (b < before.end && season[b].id < point.id) ++b;
+    if (b == before.end || season[b].id != point.id) continue;
+    while (m < by_id.size() && by_id[m].first < point.id) ++m;
+    const double gain = static_cast<double>(TotalOf(point) - TotalOf(season[b]));
+    for (std::size_t t = m; t < by_id.size() && by_id[t].first == point.id; ++t) {
+      const Gain candidate{PerWeek(gain, latest.day - before.day), by_id[t].second};
+      if (best.size() == kBestGains && !better(candidate, best.back())) continue;
+      if (best.size() == kBestGains) best.pop_back();
+      best.insert(std::upper_bound(best.begin(), best.end(), candidate, better), candidate);
+    }
+  }
   ReportSection section{"BEST GAINS PER WEEK", true, {}};
-  for (std::size_t i = 0; i < shown; ++i) {
-    const Member& member = session.roster[gains[i].second];
-    section.lines.push_back({PlainName(session.roster.NameOf(member)), Decimal(gains[i].first, 1)});
+  for (const Gain& gain : best) {
+    const Member& member = session.roster[gain.second];
+    section.lines.push_back({PlainName(session.roster.NameOf(member)), Decimal(gain.first, 1)});
   }
   return section;
 }
 
-ReportSection Stalled(const Session& session) {
+ReportSection Stalled(const Session& session, const MembersById& by_id) {
   ReportSection section{"STALLED", false, {}};
-  for (const StallRow& row : StallRows(session)) {
+  const LargeVector<StallRow> rows = StallRows(session, by_id);
+  section.lines.reserve(rows.size());
+  for (const StallRow& row : rows) {
     const Member& member = session.roster[row.member];
     section.lines.push_back(
         {PlainName(session.roster.NameOf(member)), Decimal(row.weeks, 1) + " WEEKS"});
@@ -365,11 +441,11 @@ ReportSection Stalled(const Session& session) {
 }
 
 // The changes of the latest date.
-ReportSection LatestChanges(const Season& season, int latest) {
-  const Changes changes = ChangesOf(season);
+ReportSection LatestChanges(const Season& season) {
+  const Changes changes = LatestChangesOf(season);
   ReportSection section{"CHANGES", false, {}};
+  section.lines.reserve(changes.rows.size());
   for (const ChangeRow& row : changes.rows) {
-    if (row.day != latest) break;
     const ChangeLine line = LineOf(season, changes, row);
     std::string value = kChangeWords[static_cast<int>(row.kind)];
     if (row.kind == ChangeKind::kRenamed) value += " FROM " + PlainName(line.was);
@@ -402,9 +478,10 @@ Report ReportOf(ListVisit& visit, const Season::Date& latest, const Season::Date
   Report report{"GANG REPORT " + DateText(latest.day) + " (SINCE " + DateText(before.day) + ")",
                 {}};
   report.sections.push_back(GangTotal(session.season, latest, before));
-  report.sections.push_back(BestGains(session, latest, before));
-  report.sections.push_back(Stalled(session));
-  report.sections.push_back(LatestChanges(session.season, latest.day));
+  const MembersById by_id = ByIdOf(session.roster);
+  report.sections.push_back(BestGains(session, by_id, latest, before));
+  report.sections.push_back(Stalled(session, by_id));
+  report.sections.push_back(LatestChanges(session.season));
   report.sections.push_back(WarChamber(visit));
   for (ReportSection& section : report.sections) {
     if (section.lines.empty()) section.lines.push_back({"NONE", ""});
@@ -439,7 +516,7 @@ bool ReportToFile(ListVisit& visit, const Report& report) {
 
 Next ShowStalled(ListVisit& visit) {
   if (!HasSeason(visit)) return Next::kStay;
-  LargeVector<StallRow> rows = StallRows(visit.session);
+  LargeVector<StallRow> rows = StallRows(visit.session, ByIdOf(visit.session.roster));
   if (rows.empty()) {
     static const Format kNobody(
         "   [NOBODY STALLED: EVERY MEMBER ROSE BY MORE THAN %s A WEEK OVER %d WEEKS]\n");

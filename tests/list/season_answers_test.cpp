@@ -157,6 +157,14 @@ TEST_F(SeasonAnswersTest, ChangesNameEachJoinLeaveReturnRenameAndLevelNewestFirs
   std::size_t rows = 0;
   for (std::size_t at = 0; (at = shown.find("\n| 20", at + 1)) != std::string::npos;) ++rows;
   EXPECT_EQ(rows, 47u);
+  // REPORT's changes are the newest date's: Nell's point before her return
+  // is two dates back.
+  EXPECT_NE(Listed("report").find("\nCHANGES\n  Rook Ashgrave  JOINED\n  Skint Sid      LEFT\n"
+                                  "  Gritty Nell    RETURNED\n"
+                                  "  Ivy Ironheap   RENAMED FROM Ivy Slagheap\n"
+                                  "  Rivet          LEVEL 61 -> 62\n"
+                                  "  Gritty Nell    LEVEL 37 -> 38\n\nWAR CHAMBER\n"),
+            std::string::npos);
 }
 
 // A gang of 60: members 1 to 10 rose in the week, the other 50 stalled,
