@@ -179,12 +179,15 @@ void AppendLevel(std::string& levels, std::int32_t level) {
 
 constexpr std::uint32_t kNever = 0xFFFFFFFFu;  // no point before
 
-// One date's changes, gathered by kind as the points are met in ID order,
-// then added to the changes' rows by kind.
+// A date's changes, gathered by kind as the points are met in ID order,
+// then added to the changes' rows by kind; then the next date's, in the
+// same memory.
 class DateChanges {
  public:
-  DateChanges(const Season& season, Changes& changes, int day)
-      : season_(season), changes_(changes), day_(day) {}
+  DateChanges(const Season& season, Changes& changes) : season_(season), changes_(changes) {}
+
+  // The changes that follow are of the date `day`.
+  void Begin(int day) { day_ = day; }
 
   // The point `here` of the date, with the member's point before it
   // (kNever for none) and whether that one is older than the date before.
@@ -231,7 +234,7 @@ class DateChanges {
 
   const Season& season_;
   Changes& changes_;
-  int day_;
+  int day_ = 0;
   LargeVector<ChangeRow> kinds_[std::size(kChangeWords)];  // each in ID order
 };
 
@@ -244,9 +247,10 @@ Changes ChangesOf(const Season& season) {
   LargeVector<std::uint32_t> last(ids.size(), kNever);      // each ID's latest point so far
   LargeVector<std::uint32_t> last_date(ids.size(), 0);      // and the index of its date
   std::vector<std::pair<std::size_t, std::size_t>> blocks;  // each date's rows
+  DateChanges changed(season, changes);
   for (std::uint32_t j = 0; j < dates.size(); ++j) {
     const Season::Date& date = dates[j];
-    DateChanges changed(season, changes, date.day);
+    changed.Begin(date.day);
     std::size_t u = 0;
     for (std::size_t p = date.begin; p < date.end; ++p) {
       while (ids[u] < season[p].id) ++u;
@@ -300,7 +304,8 @@ Changes LatestChangesOf(const Season& season) {
     }
     open.swap(still);
   }
-  DateChanges changed(season, changes, latest.day);
+  DateChanges changed(season, changes);
+  changed.Begin(latest.day);
   for (std::uint32_t i = 0; i < count; ++i) {
     changed.Point(static_cast<std::uint32_t>(latest.begin + i), before[i], returned[i] != 0);
   }
