@@ -1,20 +1,12 @@
-# The season's answers over two of the README's weeks (examples/): Gritty
-# Nell leaves on 2026-11-17 and Marla Quickfingers stops training.  Worked
-# out by hand from the tables.  WC before the leave has Nell eighth (her
-# weighted total 47097 of 8123, 8015, 7496 and 13775); after it she keeps
-# those stats in the roster but has no point at the latest date, so WC
-# passes over her and Soot (41363) comes in tenth.  STALLED with one date:
-# nobody has a week behind them.  With two and the default bar the span is
-# the week since the first point: Marla's total (24606) did not move, so
-# she shows no Last Rise and Weeks counts from her first point (7 days:
-# 1.0).  Out of range, 53 weeks change nothing; then 1 week at 301: the
-# members whose total rose by at most 301 that week, Tobias Wrench on the
-# edge (16326 to 16627 is exactly 301).  REPORT follows that bar: the
-# gang's 25 points total 593963 against 587623 (+6340), the best gains are
-# the week's changes of total (7 days: a week each), the changes at the
-# latest date are Nell's leave and the ten level changes by ID.  DELETE's
-# `left` takes Nell out, UNDO puts her back and a second `left` is
-# refused.
+# Two of the README's weeks (examples/), worked out by hand: Gritty Nell
+# leaves on 2026-11-17, Marla Quickfingers stops training.  WC passes over
+# Nell once she has no point at the latest date (she kept 47097, eighth),
+# and Soot (41363) comes in tenth.  With one date nobody has a week behind
+# them; with two, Marla's total (24606) did not move: no Last Rise, 1.0
+# weeks from her first point.  REPORT: 25 points of 593963 against 587623,
+# the week's gains, Nell's leave and ten level changes by ID.  At 1 week
+# and 301, Tobias Wrench is on the edge (16326 to 16627).  DELETE's `left`
+# takes Nell out, UNDO puts her back.
 file gang-2026-11-10.txt ../../examples/gang-2026-11-10.txt
 file gang-2026-11-17.txt ../../examples/gang-2026-11-17.txt
 ---
@@ -142,17 +134,48 @@ Rivet                          : 677814 :  60 : 21242 : 27899 : 21798 :  25994 .
 
 
    [KORVELIN-LIST]
- >>> «set»
+ >>> «report»
+GANG REPORT 2026-11-17 (SINCE 2026-11-10)
 
-   [ENTRIES, WEIGHTS OR OPTIONS? ( '\' TO CANCEL )]
-   [KORVELIN-LIST-SET
- >>> «stall»
+GANG TOTAL
+  Total of 25 members  593963
+  Change                +6340
 
-   [CURRENT STALL BAR = 0 A WEEK OVER 3 WEEKS]
-   [INPUT NEW NUMBER OF WEEKS? ( 1-52 )]
-   [KORVELIN-LIST-SET-STALL]
- >>> «53»
-   [ERROR, VALUE OUTSIDE ALLOWED RANGE( 1-52 )]
+BEST GAINS PER WEEK
+  Rivet          6072.0
+  Duke of Dross  3252.0
+  Quill Burrows  2481.0
+  Copperhead     2449.0
+  Nails Norbury  1920.0
+
+STALLED
+  Marla Quickfingers  1.0 WEEKS
+
+CHANGES
+  Gritty Nell      LEFT
+  Nails Norbury    LEVEL 55 -> 56
+  Mags the Beggar  LEVEL 24 -> 25
+  Cinder Vale      LEVEL 17 -> 18
+  Pip Tinker       LEVEL 44 -> 45
+  Copperhead       LEVEL 54 -> 55
+  Bolt Thrower     LEVEL 22 -> 23
+  Newt Fizzlewick  LEVEL 12 -> 13
+  Big Bertha Coil  LEVEL 19 -> 20
+  Widow Ashcombe   LEVEL 33 -> 34
+  Quill Burrows    LEVEL 53 -> 54
+
+WAR CHAMBER
+  Rivet               128224
+  Copperhead          119196
+  Quill Burrows        85769
+  Nails Norbury        67322
+  Rustjaw Mcgee        63298
+  Duke of Dross        62857
+  Pip Tinker           50633
+  Marla Quickfingers   47044
+  Spanner the Great    46126
+  Soot                 41363
+
 
    [KORVELIN-LIST]
  >>> «set»
@@ -182,60 +205,12 @@ Rivet                          : 677814 :  60 : 21242 : 27899 : 21798 :  25994 .
 
 
    [KORVELIN-LIST]
- >>> «report»
-GANG REPORT 2026-11-17 (SINCE 2026-11-10)
-
-GANG TOTAL
-  Total of 25 members  593963
-  Change                +6340
-
-BEST GAINS PER WEEK
-  Rivet          6072.0
-  Duke of Dross  3252.0
-  Quill Burrows  2481.0
-  Copperhead     2449.0
-  Nails Norbury  1920.0
-
-STALLED
-  Marla Quickfingers  1.0 WEEKS
-  Fennick Grubb       0.0 WEEKS
-  Dolly Gearbox       0.0 WEEKS
-  Ivy Slagheap        0.0 WEEKS
-  Tobias Wrench       0.0 WEEKS
-
-CHANGES
-  Gritty Nell      LEFT
-  Nails Norbury    LEVEL 55 -> 56
-  Mags the Beggar  LEVEL 24 -> 25
-  Cinder Vale      LEVEL 17 -> 18
-  Pip Tinker       LEVEL 44 -> 45
-  Copperhead       LEVEL 54 -> 55
-  Bolt Thrower     LEVEL 22 -> 23
-  Newt Fizzlewick  LEVEL 12 -> 13
-  Big Bertha Coil  LEVEL 19 -> 20
-  Widow Ashcombe   LEVEL 33 -> 34
-  Quill Burrows    LEVEL 53 -> 54
-
-WAR CHAMBER
-  Rivet               128224
-  Copperhead          119196
-  Quill Burrows        85769
-  Nails Norbury        67322
-  Rustjaw Mcgee        63298
-  Duke of Dross        62857
-  Pip Tinker           50633
-  Marla Quickfingers   47044
-  Spanner the Great    46126
-  Soot                 41363
-
-
-   [KORVELIN-LIST]
  >>> «done»
 
    [KORVELIN-MAIN]
  >>> «delete»
    [ENTER ID NUMBER.  '0' TO CANCEL]
-{{value_prompt}}«left»
+{{value_prompt}}«Left»
       Gritty Nell (961168)
    [DELETE THESE 1 MEMBERS? 'Y' TO CONFIRM]
  >>> «y»
@@ -243,15 +218,6 @@ WAR CHAMBER
    [KORVELIN-MAIN]
  >>> «undo»
    [UNDONE: DELETE]
-
-   [KORVELIN-MAIN]
- >>> «delete»
-   [ENTER ID NUMBER.  '0' TO CANCEL]
-{{value_prompt}}«LEFT»
-      Gritty Nell (961168)
-   [DELETE THESE 1 MEMBERS? 'Y' TO CONFIRM]
- >>> «n»
-   [DELETE ABORTED!]
 
 {{quit_without_saving}}
 
