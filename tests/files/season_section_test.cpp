@@ -68,25 +68,21 @@ TEST_F(HistoryFileTest, DamagedLinesAreSkippedAndCountedAndTheRestSavedAgainByte
 }
 
 // The stall bar has a line before the season only when it is not the
-// default; a file without it (a.sav) has the default, and so has one whose
-// line is out of range, which is passed over as any line before the season.
+// default; a file without it (a.sav), or with one out of range (passed
+// over as any line before the season), has the default.
 TEST_F(HistoryFileTest, TheStallBarTravelsOnALineOfItsOwnBeforeTheSeason) {
   EXPECT_EQ(Read("a.sav").find("STALL"), std::string::npos);
   session.list.stall = {2, 500.25};
   SaveTo(Path("b.sav"));
-  const std::string saved = Read("b.sav");
+  std::string saved = Read("b.sav");
   EXPECT_NE(saved.find(" \n}\nSTALL 2 500.250000\nHISTORY 1\n"), std::string::npos);
-  session.list.stall = StallBar();
-  LoadFile("b.sav");
-  EXPECT_EQ(session.list.stall, (StallBar{2, 500.25}));
-  LoadFile("a.sav");
-  EXPECT_EQ(session.list.stall, StallBar());
-  std::string wide = saved;
-  Write("c.sav", wide.replace(wide.find("STALL 2"), 7, "STALL 53"));
-  session.list.stall = {2, 500.25};
-  LoadFile("c.sav");
-  EXPECT_EQ(session.list.stall, StallBar());
-  EXPECT_EQ(session.season.size(), 3u);
+  Write("c.sav", saved.replace(saved.find("STALL 2"), 7, "STALL 53"));
+  for (const char* file : {"b.sav", "a.sav", "c.sav"}) {
+    session.list.stall = {5, 1};
+    LoadFile(file);
+    EXPECT_EQ(session.list.stall, (file[0] == 'b' ? StallBar{2, 500.25} : StallBar())) << file;
+    EXPECT_EQ(session.season.size(), 3u);
+  }
 }
 
 TEST_F(HistoryFileTest, TheLongTableReadsBackFromCsvAndTheTrendFromJson) {

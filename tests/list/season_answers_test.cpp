@@ -140,16 +140,13 @@ TEST_F(SeasonAnswersTest, ChangesNameEachJoinLeaveReturnRenameAndLevelNewestFirs
             std::string::npos);
 }
 
-// A gang of 60: members 1 to 10 rose in the week, the other 50 stalled,
-// everyone went up a level and member 2 took a name of 29 characters two
-// columns wide.  The first message holds what comes before the stalled
-// (whose 50 lines of 39 characters, 1,962 with their heading, need a
-// message of their own); the changes, the rename first (72 characters),
-// then 60 levels of 44 (38 for member 1, its name escaped; 48 for member
-// 2), fill the third message with 44 lines (1,974 characters) and go on in
-// the fourth under their heading again, 17 lines, with the War Chamber
-// after them.  On the screen the wide name is cut to 29 columns and the
-// rename's line to 60.
+// A gang of 60: members 1 to 10 rose, the other 50 stalled, all went up a
+// level, member 2 took a name of 29 characters two columns wide.  Message
+// 1 ends before the stalled (50 lines of 39 characters, 1,962 with their
+// heading: message 2); the changes, the rename (72) first, then levels of
+// 44 (38 for member 1, escaped; 48 for member 2), fill message 3 with 44
+// lines (1,974) and go on in message 4 under their heading again.  On the
+// screen the wide name is cut to 29 columns, the rename's line to 60.
 TEST_F(FilesTest, ReportTakesMessagesOfAtMost2000CharactersCutAtSectionEnds) {
   Snapshot week1{DayOf(2026, 11, 3), {}}, week2{DayOf(2026, 11, 10), {}};
   std::string wide;  // 29 characters of two columns each

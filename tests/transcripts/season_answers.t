@@ -1,9 +1,8 @@
 # Two of the README's weeks (examples/), worked out by hand: Gritty Nell
 # leaves on 2026-11-17, Marla Quickfingers stops training.  WC passes over
 # Nell once she has no point at the latest date (she kept 47097, eighth),
-# and Soot (41363) comes in tenth.  With one date nobody has a week behind
-# them; with two, Marla's total (24606) did not move: no Last Rise, 1.0
-# weeks from her first point.  REPORT: 25 points of 593963 against 587623,
+# and Soot (41363) comes in tenth.  Marla's total (24606) did not move: no
+# Last Rise, 1.0 weeks from her first point.  REPORT: 25 points of 593963 against 587623,
 # the week's gains, Nell's leave and ten level changes by ID.  At 1 week
 # and 301, Tobias Wrench is on the edge (16326 to 16627).  DELETE's `left`
 # takes Nell out, UNDO puts her back.
@@ -62,10 +61,6 @@ Dolly Gearbox                  : 227529 :  21 :  5100 :  4870 :  5230 :   6010 .
 |Marla Quickfingers            : 782554 :   29  :     8534  :     7886  :     8186  :    11146   :    47044  :|
 |Spanner the Great             : 175954 :   26  :     8945  :     5941  :     9285  :     8184   :    45104  :|
 
-
-   [KORVELIN-LIST]
- >>> «stalled»
-   [NOBODY STALLED: EVERY MEMBER ROSE BY MORE THAN 0 A WEEK OVER 3 WEEKS]
 
    [KORVELIN-LIST]
  >>> «report»
