@@ -130,6 +130,10 @@ TEST_F(SeasonAnswersTest, ChangesNameEachJoinLeaveReturnRenameAndLevelNewestFirs
   std::size_t rows = 0;
   for (std::size_t at = 0; (at = shown.find("\n| 20", at + 1)) != std::string::npos;) ++rows;
   EXPECT_EQ(rows, 47u);
+  // Back, Nell is picked again: 8300, 8200, 7700 and 14000 weigh 48144.
+  EXPECT_NE(Listed("wc").find("|Gritty Nell                   : 961168 :   38  :     8300  :     "
+                              "8200  :     7700  :    14000   :    48144  :|\n|Spanner the Great"),
+            std::string::npos);
   // REPORT's changes are the newest date's: Nell's point before her return
   // is two dates back.
   EXPECT_NE(Listed("report").find("\nCHANGES\n  Rook Ashgrave  JOINED\n  Skint Sid      LEFT\n"

@@ -1,11 +1,11 @@
 # Two of the README's weeks (examples/), worked out by hand: Gritty Nell
 # leaves on 2026-11-17, Marla Quickfingers stops training.  WC passes over
-# Nell once she has no point at the latest date (she kept 47097, eighth),
-# and Soot (41363) comes in tenth.  Marla's total (24606) did not move: no
-# Last Rise, 1.0 weeks from her first point.  REPORT: 25 points of 593963 against 587623,
-# the week's gains, Nell's leave and ten level changes by ID.  At 1 week
-# and 301, Tobias Wrench is on the edge (16326 to 16627).  DELETE's `left`
-# takes Nell out, UNDO puts her back.
+# Nell once she has no point at the latest date (with her 47097 she would
+# be eighth) and Soot (41363) comes in tenth.  Marla's total (24606) did
+# not move: no Last Rise, 1.0 weeks from her first point.  REPORT: 25
+# points of 593963 against 587623, the week's gains, Nell's leave and ten
+# level changes by ID.  At 1 week and 301, Tobias Wrench is on the edge
+# (16326 to 16627).  DELETE's `left` takes Nell out, UNDO puts her back.
 file gang-2026-11-10.txt ../../examples/gang-2026-11-10.txt
 file gang-2026-11-17.txt ../../examples/gang-2026-11-17.txt
 ---
@@ -45,22 +45,6 @@ Dolly Gearbox                  : 227529 :  21 :  5100 :  4870 :  5230 :   6010 .
 
    [KORVELIN-MAIN]
  >>> «list»
-
-   [KORVELIN-LIST]
- >>> «wc»
-| NAME:                        :  ID #  : Level : New Speed : New Power : New Stren : New Health :  Wt Total :|
-|*************************************************************************************************************|
-|Rivet                         : 677814 :   60  :    19395  :    25350  :    20122  :    24237   :   117572  :|
-|Copperhead                    : 483452 :   54  :    22678  :    19521  :    20128  :    19948   :   114452  :|
-|Quill Burrows                 : 967017 :   53  :    14045  :    14725  :    13767  :    19724   :    80932  :|
-|Nails Norbury                 : 173248 :   55  :    14055  :     9924  :     9548  :    11773   :    63647  :|
-|Rustjaw Mcgee                 : 439563 :   44  :    12966  :    10525  :    10669  :     8901   :    61775  :|
-|Duke of Dross                 : 661913 :   34  :    10068  :     8950  :    10883  :    13076   :    56770  :|
-|Pip Tinker                    : 325127 :   44  :     9919  :     7473  :     9515  :     7774   :    49125  :|
-|Gritty Nell                   : 961168 :   37  :     8123  :     8015  :     7496  :    13775   :    47097  :|
-|Marla Quickfingers            : 782554 :   29  :     8534  :     7886  :     8186  :    11146   :    47044  :|
-|Spanner the Great             : 175954 :   26  :     8945  :     5941  :     9285  :     8184   :    45104  :|
-
 
    [KORVELIN-LIST]
  >>> «report»
