@@ -6,6 +6,7 @@
 #include <algorithm>
 #include <cstdint>
 #include <iterator>
+#include <limits>
 #include <memory>
 #include <string>
 #include <string_view>
@@ -24,8 +25,8 @@ namespace korvelin {
 
 namespace {
 
-constexpr int kNoDay = -2147483647 - 1;  // below every date
-constexpr int kWeek = 7;                 // days
+constexpr int kNoDay = std::numeric_limits<int>::min();  // below every date
+constexpr int kWeek = 7;                                 // days
 
 // ---------------------------------------------------------------------------
 // STALLED
@@ -40,9 +41,9 @@ struct StallRow {
   double per_week;
 };
 
-// A member's points as the walk over the dates meets them.
-// The span starts at its first point until one at the span's start or
-// before comes.
+// A member's points as the walk over the dates meets them.  Its span
+// starts at its first point until a point at the span's start or before
+// comes.
 struct StallTrack {
   std::int64_t last_total = 0, start_total = 0;
   int first_day = kNoDay, last_rise = kNoDay, start_day = kNoDay, last_day = kNoDay;
