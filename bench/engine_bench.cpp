@@ -1,6 +1,7 @@
 // Times every roster operation at 100 to 1,000,000 members with Google
-// Benchmark, and TREND, HISTORY 0 and SAVE over a season of eight weekly
-// snapshots (reporting the bytes the season adds to the save per snapshot).  The tables come from
+// Benchmark, and TREND, HISTORY 0, STALLED, CHANGES, REPORT and SAVE over a
+// season of eight weekly snapshots (reporting the bytes the season adds to
+// the save per snapshot).  The tables come from
 // gen_tables, in the folder named by KORVELIN_BENCH_DATA (table-N.txt and newer-N.txt); what the
 // commands print goes to /dev/null, as in a session whose screen is not watched, and what the
 // readers and writers echo goes nowhere.
@@ -12,6 +13,7 @@
 // and the ratio of the two would measure the cache, not how the work grows.
 #include <benchmark/benchmark.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <memory>
@@ -246,11 +248,40 @@ void Seasoned(Session& session, int n) {
   }
 }
 
+// A season of eight weeks in which the gang lives as gangs do: every tenth
+// member stops training after the fourth week (STALLED finds it), every
+// seventh goes up a level each week, every fiftieth misses the third week
+// (LEFT, then RETURNED), every hundredth leaves for good after the sixth,
+// every twenty-fifth takes a new name in the fifth: the views' rows are
+// many and of every kind.
+void Eventful(Session& session, int n) {
+  Loaded(session, n);
+  const int first = session.season.Dates().front().day;
+  std::string renamed;
+  for (int week = 1; week < kSeasonWeeks; ++week) {
+    Snapshot snapshot{first + 7 * week, {}};
+    for (std::size_t i = 0; i < session.roster.size(); ++i) {
+      if ((i % 50 == 0 && week == 2) || (i % 100 == 1 && week > 5)) continue;
+      Member member = session.roster[i];
+      const int weeks = i % 10 == 3 ? std::min(week, 4) : week;
+      member.newspeed += member.newspeed / 50 * weeks;
+      member.newpower += member.newpower / 40 * weeks;
+      member.newstren += member.newstren / 60 * weeks;
+      if (i % 7 == 0) member.level += week;
+      renamed = session.roster.NameOf(member);
+      if (i % 25 == 0 && week >= 4) renamed = "New " + renamed.substr(0, 20);
+      snapshot.Add(member, renamed);
+    }
+    session.season.Add(std::move(snapshot.points));
+  }
+}
+
 // A List command that asks for a word: `answer` typed at its prompt, the
-// table (every row) printed to /dev/null.
-void SeasonView(benchmark::State& state, Next (*command)(ListVisit&), const char* answer) {
+// table (every row) printed to /dev/null, over the season `season` makes.
+void SeasonView(benchmark::State& state, Next (*command)(ListVisit&), const char* answer,
+                void (*season)(Session&, int) = Seasoned) {
   Session session;
-  Seasoned(session, static_cast<int>(state.range(0)));
+  season(session, static_cast<int>(state.range(0)));
   for (auto _ : state) {
     state.PauseTiming();
     QuietFiles files;
@@ -266,6 +297,10 @@ void SeasonView(benchmark::State& state, Next (*command)(ListVisit&), const char
 }
 void TrendCommand(benchmark::State& state) { SeasonView(state, ShowTrend, "total\n"); }
 void GangHistory(benchmark::State& state) { SeasonView(state, ShowHistory, "0\n"); }
+// STALLED, CHANGES and REPORT, each in n log n of the points.
+void StalledCommand(benchmark::State& state) { SeasonView(state, ShowStalled, "", Eventful); }
+void ChangesCommand(benchmark::State& state) { SeasonView(state, ShowChanges, "", Eventful); }
+void ReportCommand(benchmark::State& state) { SeasonView(state, ShowReport, "", Eventful); }
 
 // SAVE of the season, and what its season adds to the file: the bytes per
 // snapshot and per point.
@@ -351,6 +386,9 @@ BENCHMARK(Update)->Apply(Sizes);
 BENCHMARK(SnapCommand)->Apply(Sizes);
 BENCHMARK(TrendCommand)->Apply(Sizes);
 BENCHMARK(GangHistory)->Apply(Sizes);
+BENCHMARK(StalledCommand)->Apply(Sizes);
+BENCHMARK(ChangesCommand)->Apply(Sizes);
+BENCHMARK(ReportCommand)->Apply(Sizes);
 BENCHMARK(SaveSeason)->Apply(Sizes);
 BENCHMARK(Derive)->Apply(Sizes);
 

@@ -9,9 +9,9 @@ FLUSH_TXT one line per million-member session run on the disk: "with" or
 "without" the flushes, then wall seconds; LISTING_TXT one line per run of
 LOAD, LIST and WC of a million members: "this" or "baseline", wall seconds
 and peak memory in KiB, and a line "baseline REVISION".
-The season's operations (TREND, HISTORY 0 and SAVE over eight weekly
-snapshots) are timed like the others; their SAVE also reports what the
-history adds to the file, per snapshot and per point.
+The season's operations (TREND, HISTORY 0, STALLED, CHANGES, REPORT and
+SAVE over eight weekly snapshots) are timed like the others; their SAVE
+also reports what the history adds to the file, per snapshot and per point.
 The targets: from 10,000 to 1,000,000 members each operation's time grows at
 most 12 times per tenfold of members (the square root of the ratio between
 the two ends; single steps above 12 are listed too); every operation takes

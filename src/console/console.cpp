@@ -283,6 +283,24 @@ bool Console::AskInt(const char* prompt, int& value, const Completion& offered) 
   });
 }
 
+bool Console::AskIntOrWord(const char* prompt, const char* word, int& value, bool& took_word,
+                           const Completion& offered) {
+  took_word = false;
+  return AskNumber(prompt, offered, [&](TextStream& in) {
+    IntToken token = LexGroupedInt(in);
+    if (token.status == IntToken::kNumber) {
+      value = token.value;
+      return true;
+    }
+    in.Unget(token.text);
+    std::string typed;
+    korvelin::ReadWord(in, typed, kWordLength);
+    FoldCase(typed, kFoldedLength);
+    took_word = typed == word;
+    return took_word;
+  });
+}
+
 bool Console::AskReal(const char* prompt, double& value, const Completion& offered) {
   return AskNumber(prompt, offered, [&value](TextStream& in) {
     const RealToken token = LexReal(in);

@@ -160,6 +160,10 @@ class Console : public TextSink {
   bool AskInt(const char* prompt, int& value, const Completion& offered = {});
   // As AskInt, for a finite decimal number.
   bool AskReal(const char* prompt, double& value, const Completion& offered = {});
+  // As AskInt, taking the word `word` (in any case, at most kWordLength
+  // characters) too: `took_word` then tells it was typed.
+  bool AskIntOrWord(const char* prompt, const char* word, int& value, bool& took_word,
+                    const Completion& offered = {});
   // AskInt and AskReal with the value prompt.
   bool AskValue(int& value, const Completion& offered = {}) {
     return AskInt(kValuePrompt, value, offered);

@@ -211,6 +211,7 @@ void ResetListSettings(Session& session) {
   session.list.weights = kDefaultWeights;
   session.list.sort_option = OptionNumber("id");
   session.list.sort_direction = SortDirection::kAscending;
+  session.list.stall = StallBar();
 }
 
 // The file `name`, read into `file`, is read aside and replaces the roster,

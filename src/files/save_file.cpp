@@ -18,10 +18,14 @@
 // Each row, the flag line and the settings line are read from their own
 // line: one that ends early is damaged, and never takes its fields from the
 // next line.
-// Earlier versions stop reading there.  What follows is the season
-// (season_section.cpp), written only when there is one:
-//   8. "HISTORY 1";
-//   9. one line per point, by date, then by ID: the date as YYYY-MM-DD, the
+// Earlier versions stop reading there.  What follows (season_section.cpp)
+// is read by versions with a season, which pass over every line up to
+// "HISTORY 1":
+//   8. "STALL W M", the stall bar's weeks and its bar a week (six
+//      decimals), only when the bar is not the default (3 weeks, 0);
+// then the season, written only when there is one:
+//   9. "HISTORY 1";
+//  10. one line per point, by date, then by ID: the date as YYYY-MM-DD, the
 //      ID, level, speed, power, strength, health and intelligence as plain
 //      integers, the begging skill with six decimals and the name in double
 //      quotes, one space apart:
@@ -100,6 +104,7 @@ bool WriteContents(AtomicFile& out, const Session& session, TextSink& echo, Stop
       kSettings({list.weights.health, list.weights.speed, list.weights.power, list.weights.strength,
                  list.sort_option, SavedNumberOf(list.sort_direction)});
   settings += "}\n";
+  AppendStallLine(settings, list.stall);
   out.Write(settings);
   if (!WriteSeasonSection(out, session.season, stop)) return false;
   echo.Write("}\n");
@@ -248,7 +253,10 @@ SaveFileReport ReadSaveFile(TextStream& in, Session& session, TextSink& echo, St
   row.clear();
   const bool settings = in.GetLine(row) && ReadSettings(std::move(row), session.list);
   report.ended_early = flags_read != kSavedColumnFlags || !settings || in.Ended();
-  const SeasonSectionReport season = ReadSeasonSection(in, session.season, stop);
+  // A file without the stall bar's line has the default bar.
+  session.list.stall = StallBar();
+  const SeasonSectionReport season =
+      ReadSeasonSection(in, session.season, session.list.stall, stop);
   report.damaged_season_lines = season.damaged;
   report.interrupted = season.interrupted || stop.Requested();
   return report;

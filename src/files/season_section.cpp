@@ -11,6 +11,7 @@
 namespace korvelin {
 
 const char kSeasonMark[] = "HISTORY 1";
+const char kStallMark[] = "STALL";
 
 namespace {
 
@@ -124,7 +125,33 @@ bool ReadLine(TextStream& in, std::string& line) {
   return true;
 }
 
+// Reads the stall bar's line, "STALL W M", whole.
+bool ReadStallLine(std::string_view line, StallBar& stall) {
+  if (NextField(line) != kStallMark) return false;
+  StallBar read;
+  if (!ReadInt(NextField(line), read.weeks) || !ReadReal(NextField(line), read.per_week) ||
+      !line.empty() || read.weeks < kFewestStallWeeks || read.weeks > kMostStallWeeks ||
+      !(read.per_week >= 0.0)) {
+    return false;
+  }
+  stall = read;
+  return true;
+}
+
 }  // namespace
+
+void AppendStallLine(std::string& out, const StallBar& stall) {
+  if (stall == StallBar()) return;
+  out += kStallMark;
+  out += ' ';
+  AppendInt(out, stall.weeks);
+  out += ' ';
+  char text[400];  // the largest double in fixed form, and its six decimals
+  out.append(
+      text,
+      std::to_chars(text, text + sizeof text, stall.per_week, std::chars_format::fixed, 6).ptr);
+  out += '\n';
+}
 
 void AppendSeasonLine(std::string& out, const SeasonPoint& point, std::string_view name) {
   AppendDate(out, point.day);
@@ -173,11 +200,15 @@ bool WriteSeasonSection(AtomicFile& out, const Season& season, StopRequest& stop
   return !stop.Requested();
 }
 
-SeasonSectionReport ReadSeasonSection(TextStream& in, Season& season, StopRequest& stop) {
+SeasonSectionReport ReadSeasonSection(TextStream& in, Season& season, StallBar& stall,
+                                      StopRequest& stop) {
   SeasonSectionReport report;
   std::string line;
   bool marked = false;
-  while (!marked && ReadLine(in, line)) marked = line == kSeasonMark;
+  while (!marked && ReadLine(in, line)) {
+    marked = line == kSeasonMark;
+    if (!marked) ReadStallLine(line, stall);
+  }
   PointBatch points;
   SeasonPoint point;
   std::string name;

@@ -1,6 +1,6 @@
-// The save file's season section: the dated points of every stat table
-// read, after the "}" that ends what earlier versions of the program read
-// (save_file.cpp describes the whole file).
+// The save file's season section: the stall bar's line and the dated points
+// of every stat table read, after the "}" that ends what earlier versions of
+// the program read (save_file.cpp describes the whole file).
 #pragma once
 
 #include <string>
@@ -9,12 +9,18 @@
 #include "base/stop_request.h"
 #include "files/atomic_file.h"
 #include "roster/season.h"
+#include "roster/settings.h"
 #include "text/text_stream.h"
 
 namespace korvelin {
 
 // The line that opens the section.
 extern const char kSeasonMark[];
+
+// The stall bar's line, "STALL W M" (W the weeks, M the bar a week with six
+// decimals) and its line end, appended to `out`; nothing for the default
+// bar, so that a file keeps the defaults without it.
+void AppendStallLine(std::string& out, const StallBar& stall);
 
 // One point's line, its line end included, appended to `out`: the date, the
 // ID, level, speed, power, strength, health and intelligence, the begging
@@ -34,9 +40,12 @@ struct SeasonSectionReport {
   bool interrupted = false;  // the stop request stopped the reading; the season is unchanged
 };
 // Reads what follows the settings line: the lines up to kSeasonMark are
-// passed over (a file without it has no season), then every line is a
-// point, in any order; empty lines are passed over.  Replaces `season`
-// with the points read.
-SeasonSectionReport ReadSeasonSection(TextStream& in, Season& season, StopRequest& stop);
+// passed over but the stall bar's, which sets `stall` when it is read whole
+// and within its ranges (`stall` is left as it is otherwise, and in a file
+// without the line); a file without kSeasonMark has no season.  After it
+// every line is a point, in any order; empty lines are passed over.
+// Replaces `season` with the points read.
+SeasonSectionReport ReadSeasonSection(TextStream& in, Season& season, StallBar& stall,
+                                      StopRequest& stop);
 
 }  // namespace korvelin

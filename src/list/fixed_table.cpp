@@ -38,6 +38,12 @@ class FixedTable : public TableWriter {
     Write(line_);
   }
 
+  // The report as the screen shows it.
+  bool WriteReport(const Report& report) override {
+    Write(ScreenText(report));
+    return true;
+  }
+
  private:
   const std::vector<Column>* columns_ = nullptr;  // of the table being written
   std::string line_;                              // kept between rows, so that its memory is reused

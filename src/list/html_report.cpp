@@ -288,6 +288,31 @@ class HtmlReport : public TableWriter {
     Write(kPageEnd);
   }
 
+  // A report: its title and its sections' headings, each section's lines a
+  // list.
+  bool WriteReport(const Report& report) override {
+    line_.clear();
+    if (!started_) line_ = kPageStart;
+    line_ += "<section>\n<h2>";
+    AppendEscaped(line_, report.title);
+    line_ += "</h2>\n";
+    for (const ReportSection& section : report.sections) {
+      line_ += "<h3>";
+      AppendEscaped(line_, section.heading);
+      line_ += "</h3>\n<ul>\n";
+      for (const ReportLine& line : section.lines) {
+        line_ += "<li>";
+        AppendEscaped(line_, line.value.empty() ? line.name : line.name + ": " + line.value);
+        line_ += "</li>\n";
+      }
+      line_ += "</ul>\n";
+    }
+    line_ += "</section>\n";
+    Write(line_);
+    started_ = true;
+    return true;
+  }
+
  private:
   // The largest finite magnitude of each column with bars.
   void MeasureBars(const Table& table) {

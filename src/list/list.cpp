@@ -1,12 +1,15 @@
 // The List protocol: the custom list, the presets, OUTPUT and SET.
 #include "list/list.h"
 
+#include <algorithm>
+#include <cstdint>
 #include <string>
 
 #include "console/interrupt.h"
 #include "console/protocol.h"
 #include "list/visit.h"
 #include "roster/options.h"
+#include "roster/season_members.h"
 #include "text/format.h"
 #include "text/save_header.h"
 
@@ -78,35 +81,50 @@ struct Preset {
   SortDirection direction;
   Rows rows;
   int fixed_rows;  // for Rows::kFixed
+  bool fighters;   // picks fighters: passes over the members who have left
 };
 
 // The presets sort by their own fixed options: WC by weighted total, the
 // three stat presets by their new stat, PERCENT by total gain, DEFAULT by ID.
+// WC and the stat presets pick a team, which leaves out who has left.
 constexpr int kWCRows = 10;
 constexpr int kStatPresetRows = 15;
 constexpr SortDirection kDown = SortDirection::kDescending;
-constexpr Preset kDefaultPreset = {"default",          kDefaultColumns,
-                                   OptionNumber("id"), SortDirection::kAscending,
-                                   Rows::kAllMembers,  0};
-constexpr Preset kPercentPreset = {"percent", kPercentColumns,       OptionNumber("totalgain"),
-                                   kDown,     Rows::kEntriesSetting, 0};
-constexpr Preset kWCPreset = {"wc",  kWCColumns,   OptionNumber("wtotal"),
-                              kDown, Rows::kFixed, kWCRows};
-constexpr Preset kSpeedPreset = {"speed", kWCColumns,   OptionNumber("newspeed"),
-                                 kDown,   Rows::kFixed, kStatPresetRows};
-constexpr Preset kPowerPreset = {"power", kWCColumns,   OptionNumber("newpower"),
-                                 kDown,   Rows::kFixed, kStatPresetRows};
-constexpr Preset kStrengthPreset = {"strength", kWCColumns,   OptionNumber("newstren"),
-                                    kDown,      Rows::kFixed, kStatPresetRows};
+constexpr Preset kDefaultPreset = {
+    "default", kDefaultColumns, OptionNumber("id"), SortDirection::kAscending, Rows::kAllMembers, 0,
+    false};
+constexpr Preset kPercentPreset = {
+    "percent", kPercentColumns, OptionNumber("totalgain"), kDown, Rows::kEntriesSetting, 0, false};
+constexpr Preset kWCPreset = {"wc",    kWCColumns, OptionNumber("wtotal"), kDown, Rows::kFixed,
+                              kWCRows, true};
+constexpr Preset kSpeedPreset = {
+    "speed", kWCColumns, OptionNumber("newspeed"), kDown, Rows::kFixed, kStatPresetRows, true};
+constexpr Preset kPowerPreset = {
+    "power", kWCColumns, OptionNumber("newpower"), kDown, Rows::kFixed, kStatPresetRows, true};
+constexpr Preset kStrengthPreset = {
+    "strength", kWCColumns, OptionNumber("newstren"), kDown, Rows::kFixed, kStatPresetRows, true};
+
+// The roster in the preset's order; a team without the members who have
+// left.
+MemberOrder PresetOrder(ListVisit& visit, const Preset& preset) {
+  const Session& session = visit.session;
+  MemberOrder order = visit.sorter.Sort(session.roster, session.list.weights,
+                                        OptionByNumber(preset.option), preset.direction);
+  if (preset.fighters && !session.season.empty()) {
+    const LargeVector<std::uint8_t> left = LeftFlags(session.roster, session.season);
+    order.erase(std::remove_if(order.begin(), order.end(),
+                               [&left](std::uint32_t member) { return left[member] != 0; }),
+                order.end());
+  }
+  return order;
+}
 
 Next RunPreset(ListVisit& visit, const Preset& preset) {
   const Session& session = visit.session;
   int rows = preset.fixed_rows;
   if (preset.rows == Rows::kAllMembers) rows = static_cast<int>(session.roster.size());
   if (preset.rows == Rows::kEntriesSetting) rows = visit.entries;
-  const MemberOrder order = visit.sorter.Sort(session.roster, session.list.weights,
-                                              OptionByNumber(preset.option), preset.direction);
-  Show(visit, preset.name, rows, order, preset.columns);
+  Show(visit, preset.name, rows, PresetOrder(visit, preset), preset.columns);
   return Next::kStay;
 }
 
@@ -206,6 +224,12 @@ const Command<Handler<ListVisit>> kSetCommands[] = {
      },
      OptionsPrompt},
     {"view", SwitchView, ListPrompt},
+    {"stall",
+     [](ListVisit& v) {
+       SetStall(v.console, v.session.list.stall);
+       return Next::kLeave;
+     },
+     AnyWordThen<AnyWordThen<nullptr>>},
     {"help",
      [](ListVisit& v) {
        v.console.PrintLine(
@@ -260,8 +284,11 @@ const char kListHelp[] =
     "gains, and all % gains\nDEFAULT  : Default display options, shows all entries sorted by ID "
     "number\n           Displays ID, level and all old stats\nTREND    : Shows a stat of every "
     "member over the last eight stat tables, with gain per week\nHISTORY  : Shows one member's "
-    "stat tables, the gang's totals by date, or every row kept\nCOPY     : Puts the last table "
-    "shown on the clipboard\n\n   None of the above shortcuts "
+    "stat tables, the gang's totals by date, or every row kept\n"
+    "STALLED  : Shows who rose by no more than the stall bar over the last weeks\n"
+    "CHANGES  : Shows who joined, left, returned or was renamed, by date\n"
+    "REPORT   : Shows the week's report for the gang's chat\n"
+    "COPY     : Puts the last table shown on the clipboard\n\n   None of the above shortcuts "
     "change the custom display options used when the command 'LIST' is entered.\n"
     "   Other list protocol commands:\nHELP     : Displays this help\nSORT     : Start the sort "
     "Protocol allowing you to sort the database by your choice of variable.\nOUTPUT   : Set the "
@@ -295,6 +322,9 @@ const Command<Handler<ListVisit>> kListCommands[] = {
     {"strength", [](ListVisit& v) { return RunPreset(v, kStrengthPreset); }},
     {"trend", ShowTrend, TrendPrompt},
     {"history", ShowHistory, HistoryPrompt},
+    {"stalled", ShowStalled},
+    {"changes", ShowChanges},
+    {"report", ShowReport},
     {"copy", CopyShown},
     {"sort",
      [](ListVisit& v) {
@@ -313,6 +343,12 @@ const Command<Handler<ListVisit>> kListCommands[] = {
 const Completion& ListPrompt() {
   static const Completion offered = WordsOf(kListCommands, Fallback<ListVisit>{});
   return offered;
+}
+
+MemberOrder WarChamberTeam(ListVisit& visit) {
+  MemberOrder team = PresetOrder(visit, kWCPreset);
+  team.resize(std::min<std::size_t>(team.size(), kWCRows));
+  return team;
 }
 
 void List(Console& console, Session& session) {

@@ -1,7 +1,8 @@
 // Markdown: a GitHub-flavoured pipe table per table, under a heading that
 // names it ("### WC"), with the columns' headings; numeric columns are
-// right-aligned.  Tables are separated by an empty line.  A control that
-// would turn a name's text around is written as U+FFFD, as on the screen.
+// right-aligned.  A report is its chat Markdown (list/report.h).  Tables
+// and reports are separated by an empty line.  A control that would turn a
+// name's text around is written as U+FFFD, as on the screen.
 #include <string>
 
 #include "list/table_writer.h"
@@ -75,8 +76,17 @@ class MarkdownTables : public TableWriter {
     Write(line_);
   }
 
+  // The report as a chat takes it, apart from the tables as they are.
+  bool WriteReport(const Report& report) override {
+    line_ = tables_ == 0 ? "" : "\n";
+    line_ += ChatMarkdown(report);
+    Write(line_);
+    ++tables_;
+    return true;
+  }
+
  private:
-  int tables_ = 0;                                // tables begun in this file
+  int tables_ = 0;                                // tables and reports begun in this file
   const std::vector<Column>* columns_ = nullptr;  // of the table being written
   std::string line_;
   std::string text_;  // a text cell before it is escaped

@@ -13,6 +13,7 @@
 
 #include "console/protocol.h"
 #include "list/visit.h"
+#include "roster/season_members.h"
 #include "text/dates.h"
 #include "text/numbers.h"
 
@@ -22,16 +23,6 @@ namespace {
 
 constexpr std::size_t kTrendDates = 8;  // the snapshot dates TREND shows
 constexpr double kNone = std::numeric_limits<double>::quiet_NaN();
-
-// A change over the days between two points, per week of seven days.
-double PerWeek(double change, int days) { return change / days * 7; }
-
-// Without a single snapshot there is nothing to show.
-bool HasSeason(ListVisit& visit) {
-  if (!visit.session.season.empty()) return true;
-  visit.console.PrintLine("   [NO HISTORY YET.  LOAD OR UPDATE FROM A STAT TABLE]");
-  return false;
-}
 
 // A word beginning with a backslash leaves a prompt.
 template <typename Context>
@@ -44,9 +35,6 @@ bool Cancel(Context&, const std::string& word, Next& next) {
 // ---------------------------------------------------------------------------
 // TREND
 // ---------------------------------------------------------------------------
-
-// A point's total: speed, power and strength, as the roster's totals are.
-std::int64_t TotalOf(const SeasonPoint& p) { return std::int64_t{p.speed} + p.power + p.strength; }
 
 enum class TrendStat { kTotal, kSpeed, kPower, kStrength, kHealth, kWTotal };
 // The words that ask for them, in the same order.
@@ -86,21 +74,12 @@ LargeVector<TrendRow> TrendRows(const Session& session, TrendStat stat,
   const std::size_t k = dates.size();
   // The roster by ID, so that each date's points (by ID) meet it in one
   // walk, and the values are written one after another.
-  LargeVector<std::pair<int, std::uint32_t>> by_id(roster.size());
-  for (std::uint32_t i = 0; i < roster.size(); ++i) by_id[i] = {roster[i].id, i};
-  std::sort(by_id.begin(), by_id.end());
+  const MembersById by_id = ByIdOf(roster);
   values.assign(roster.size() * k, kNone);
   for (std::size_t j = 0; j < k; ++j) {
-    std::size_t m = 0;
-    for (std::size_t p = dates[j].begin; p < dates[j].end && m < by_id.size(); ++p) {
-      const SeasonPoint& point = season[p];
-      while (m < by_id.size() && by_id[m].first < point.id) ++m;
-      const double value = StatOf(stat, point, session.list.weights);
-      // Members that share an ID share its points.
-      for (std::size_t t = m; t < by_id.size() && by_id[t].first == point.id; ++t) {
-        values[t * k + j] = value;
-      }
-    }
+    MeetPoints(season, dates[j], by_id, [&](std::size_t t, const SeasonPoint& point) {
+      values[t * k + j] = StatOf(stat, point, session.list.weights);
+    });
   }
   LargeVector<TrendRow> rows;
   for (std::uint32_t t = 0; t < by_id.size(); ++t) {
@@ -415,6 +394,12 @@ const Completion& TrendPrompt() {
 const Completion& HistoryPrompt() {
   static const Completion offered = WordsOf(kHistoryWords, kHistoryIds);
   return offered;
+}
+
+bool HasSeason(ListVisit& visit) {
+  if (!visit.session.season.empty()) return true;
+  visit.console.PrintLine("   [NO HISTORY YET.  LOAD OR UPDATE FROM A STAT TABLE]");
+  return false;
 }
 
 Next ShowTrend(ListVisit& visit) {

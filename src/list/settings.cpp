@@ -1,5 +1,6 @@
 // Settings reached through SET in the List protocol: the custom list's
-// columns (OPTIONS) and the four weights (WEIGHTS).
+// columns (OPTIONS), the four weights (WEIGHTS) and the stall bar (STALL).
+#include <charconv>
 #include <string>
 
 #include "console/protocol.h"
@@ -187,6 +188,45 @@ void SetWeights(Console& console, Weights& weights) {
             kPrompt({c.weights.speed, c.weights.power, c.weights.strength, c.weights.health}));
       },
       kWeightWords);
+}
+
+// ---------------------------------------------------------------------------
+// The stall bar
+// ---------------------------------------------------------------------------
+
+std::string BarText(double per_week) {
+  char text[400];  // the largest double in fixed form, and its six decimals
+  const char* end =
+      std::to_chars(text, text + sizeof text, per_week, std::chars_format::fixed, 6).ptr;
+  while (end[-1] == '0') --end;
+  if (end[-1] == '.') --end;
+  return std::string(static_cast<const char*>(text), end);
+}
+
+void SetStall(Console& console, StallBar& stall) {
+  static const Format kWeeksPrompt(
+      "\n   [CURRENT STALL BAR = %s A WEEK OVER %d WEEKS]\n   [INPUT NEW NUMBER OF WEEKS? ( 1-52 "
+      ")]\n   [KORVELIN-LIST-SET-STALL]\n >>> ");
+  static_assert(kFewestStallWeeks == 1 && kMostStallWeeks == 52, "the prompt names the range");
+  const std::string weeks_prompt = kWeeksPrompt({BarText(stall.per_week), stall.weeks});
+  int weeks = 0;
+  if (!console.AskInt(weeks_prompt.c_str(), weeks, AnyWordThen<AnyWordThen<nullptr>>())) return;
+  if (weeks < kFewestStallWeeks || weeks > kMostStallWeeks) {
+    console.PrintLine("   [ERROR, VALUE OUTSIDE ALLOWED RANGE( 1-52 )]");
+    return;
+  }
+  double per_week = 0.0;
+  if (!console.AskReal(
+          "\n   [INPUT NEW STALL BAR A WEEK? ( 0 OR MORE )]\n   [KORVELIN-LIST-SET-STALL]\n >>> ",
+          per_week, AnyWordThen<nullptr>())) {
+    return;
+  }
+  if (per_week < 0.0) {
+    console.PrintLine("   [ERROR, VALUE OUTSIDE ALLOWED RANGE( 0 OR MORE )]");
+    return;
+  }
+  stall.weeks = weeks;
+  stall.per_week = per_week + 0.0;  // a typed "-0" is kept as 0
 }
 
 }  // namespace korvelin

@@ -1,5 +1,6 @@
 // Table writers: the fixed table and the export formats (CSV, TSV, JSON,
-// Markdown, HTML), each one path over the table model (list/table.h), the
+// Markdown, HTML), each one path over the table model (list/table.h) and
+// some a way to write REPORT's text (list/report.h), the
 // file name's extension choosing among them, and the walk over a table's
 // rows that they share.  Writers write only to their stream; the List
 // protocol tells the console.
@@ -12,6 +13,7 @@
 
 #include "base/read_file.h"
 #include "base/stop_request.h"
+#include "list/report.h"
 #include "list/sort.h"
 #include "list/table.h"
 #include "roster/columns.h"
@@ -44,6 +46,9 @@ class TableWriter {
   // ran out of it still ends whole.
   virtual void End() {}
   virtual void EndFile() {}
+  // Writes a report (list/report.h) as the format writes one, between
+  // tables; false, with nothing written, for a format that takes none.
+  virtual bool WriteReport(const Report&) { return false; }
 
  protected:
   void Write(std::string_view text) {

@@ -56,12 +56,29 @@ Next CopyShown(ListVisit& visit);
 // when the table is to be printed instead.
 bool ShowInViewer(ListVisit& visit, const Table& table);
 
+// Whether there is a season to show; without one, says so.
+bool HasSeason(ListVisit& visit);
+
 // TREND: asks for a stat and shows it for every member over the last eight
 // snapshot dates.
 Next ShowTrend(ListVisit& visit);
 // HISTORY: asks for an ID, 0 or ALL and shows a member's points, the gang's
 // sums by date or every point.
 Next ShowHistory(ListVisit& visit);
+
+// STALLED: the members whose total rose by no more than the stall bar a
+// week over its weeks, the least risen first.
+Next ShowStalled(ListVisit& visit);
+// CHANGES: who joined, left, returned, was renamed or changed level at
+// each snapshot date after the first, newest first.
+Next ShowChanges(ListVisit& visit);
+// REPORT: the week's report for the gang's chat, on the screen or into the
+// list output's file in its format; kept in `last_text`.
+Next ShowReport(ListVisit& visit);
+
+// WC's members: by weighted total, highest first, passing over those who
+// have left the gang (roster/season_members.h); at most ten.
+MemberOrder WarChamberTeam(ListVisit& visit);
 
 // SORT: asks for an option and a direction, keeps both in the session's
 // list settings and rebuilds the custom list in that order; "back" or "done"
@@ -74,6 +91,12 @@ void ChooseSort(ListVisit& visit);
 void ToggleColumns(Console& console, Session& session);
 // SET WEIGHTS: shows and changes the four weights until "done" or "back".
 void SetWeights(Console& console, Weights& weights);
+// SET STALL: asks for the stall bar's weeks, then its bar a week, and keeps
+// both only when both lie in their ranges.
+void SetStall(Console& console, StallBar& stall);
+// The stall bar a week as the texts show it: up to six decimals, without
+// the zeros that end them ("0", "500", "2.5").
+std::string BarText(double per_week);
 // Prints the list of sort and column keywords.
 void PrintOptionList(Console& console);
 

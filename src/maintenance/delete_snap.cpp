@@ -1,15 +1,68 @@
-// DELETE removes one member after confirmation; SNAP makes every member's new
-// stats the baseline that gains are measured from.
+// DELETE removes one member, or every member who has left the gang, after
+// confirmation; SNAP makes every member's new stats the baseline that gains
+// are measured from.
+#include <string>
+
 #include "maintenance/maintenance.h"
+#include "roster/season_members.h"
 #include "text/format.h"
 
 namespace korvelin {
 
-void Delete(Console& console, Roster& roster) {
+namespace {
+
+// The word of DELETE's ID prompt that asks for the members who have left.
+const char kLeftWord[] = "left";
+
+// Lists the members who have left and removes them all once confirmed.
+void DeleteLeft(Console& console, Roster& roster, const Season& season) {
+  const LargeVector<std::uint8_t> left = LeftFlags(roster, season);
+  long long count = 0;
+  std::string line;
+  for (std::size_t i = 0; i < roster.size(); ++i) {
+    if (!left[i]) continue;
+    ++count;
+    std::string_view name = roster.NameOf(roster[i]);
+    name = name.substr(0, name.find_last_not_of(' ') + 1);
+    line = "      ";
+    line.append(name);
+    line += " (" + std::to_string(roster[i].id) + ")\n";
+    console.Print(line);
+  }
+  if (count == 0) {
+    console.PrintLine("   [NO MEMBER HAS LEFT THE GANG]");
+    return;
+  }
+  static const Format kConfirm("   [DELETE THESE %d MEMBERS? 'Y' TO CONFIRM]\n >>> ");
+  console.Print(kConfirm({count}));
+  bool yes = false;
+  if (!console.ReadYes(yes)) return;
+  if (!yes) {
+    console.PrintLine("   [DELETE ABORTED!]");
+    return;
+  }
+  roster.EraseFlagged(left);
+}
+
+}  // namespace
+
+const Completion& DeleteWords() {
+  static const Completion offered{Completion::Kind::kWords, {kLeftWord}, nullptr};
+  return offered;
+}
+
+void Delete(Console& console, Session& session) {
+  Roster& roster = session.roster;
   for (;;) {
     console.PrintLine("   [ENTER ID NUMBER.  '0' TO CANCEL]");
     int id = 0;
-    if (!console.AskValue(id) || id == 0) return;
+    bool left = false;
+    if (!console.AskIntOrWord(kValuePrompt, kLeftWord, id, left, DeleteWords())) return;
+    if (left) {
+      DeleteLeft(console, roster, session.season);
+      return;
+    }
+    if (id == 0) return;
     const std::size_t found = roster.Find(id);
     if (found == Roster::kNotFound) {
       // No line end: the ID prompt follows on the same line.

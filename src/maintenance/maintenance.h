@@ -5,6 +5,7 @@
 
 #include "console/console.h"
 #include "roster/roster.h"
+#include "roster/session.h"
 
 namespace korvelin {
 
@@ -15,8 +16,12 @@ namespace korvelin {
 void Add(Console& console, Roster& roster);
 
 // DELETE: asks for an ID until a member has it (0 cancels) and removes that
-// member once the user confirms.
-void Delete(Console& console, Roster& roster);
+// member once the user confirms.  The word `left` there lists the members
+// who have left the gang (roster/season_members.h) and removes them all
+// once the user confirms; their points stay in the season.
+void Delete(Console& console, Session& session);
+// What DELETE's ID prompt offers to Tab: `left`.
+const Completion& DeleteWords();
 
 // SNAP: copies every member's new stats over the old ones, echoing a line
 // per member, so that gains are measured from now on.

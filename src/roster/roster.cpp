@@ -80,6 +80,23 @@ void Roster::Erase(std::size_t index) {
   }
 }
 
+void Roster::EraseFlagged(const LargeVector<std::uint8_t>& gone) {
+  std::size_t kept = 0;
+  for (std::size_t i = 0; i < members_.size(); ++i) {
+    if (gone[i]) {
+      unused_ += members_[i].name.length;
+    } else {
+      members_[kept++] = members_[i];
+    }
+  }
+  members_.resize(kept);
+  if (members_.empty()) {
+    Clear();
+  } else {
+    CompactWhenMostlyUnused();
+  }
+}
+
 void Roster::Rename(Member& member, std::string_view name) {
   name = Kept(name);
   if (name == NameOf(member)) return;

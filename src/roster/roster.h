@@ -3,6 +3,7 @@
 #pragma once
 
 #include <cstddef>
+#include <cstdint>
 #include <string>
 #include <string_view>
 
@@ -53,6 +54,9 @@ class Roster {
   void InsertAllFront(const Roster& added);
   // Removes the member at `index`.
   void Erase(std::size_t index);
+  // Removes, in one walk, every member whose flag in `gone` (one a member,
+  // in roster order) is not 0; the others keep their order.
+  void EraseFlagged(const LargeVector<std::uint8_t>& gone);
   // Gives `member` (one of this roster's) the name `name`.
   void Rename(Member& member, std::string_view name);
   // Removes every member and releases the memory they took.

@@ -32,6 +32,14 @@ struct SeasonPoint {
 };
 static_assert(sizeof(SeasonPoint) <= 48, "a point takes at most 48 bytes");
 
+// A point's total: speed, power and strength, as the roster's totals are.
+inline std::int64_t TotalOf(const SeasonPoint& p) {
+  return std::int64_t{p.speed} + p.power + p.strength;
+}
+
+// A change over `days` days, per week of seven days.
+inline double PerWeek(double change, int days) { return change / days * 7; }
+
 // Whether `a` comes before `b` in a season: by date, then by ID.
 inline bool PointBefore(const SeasonPoint& a, const SeasonPoint& b) {
   return a.day != b.day ? a.day < b.day : a.id < b.id;

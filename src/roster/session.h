@@ -4,7 +4,8 @@
 //
 // Who changes what:
 //   roster    LOAD and UPDATE (files/), ADD, DELETE, SNAP and EDIT (maintenance/)
-//   list      LOAD (both kinds of file); the List protocol's SORT and SET WEIGHTS (list/)
+//   list      LOAD (both kinds of file); the List protocol's SORT, SET WEIGHTS and SET
+//             STALL (list/)
 //   columns   LOAD (both kinds of file); the List protocol's SET OPTIONS (list/)
 //   season    LOAD (both kinds of file) and UPDATE (files/)
 //   saved     LOAD and SAVE (files/), OUTPUT (list/), the main protocol and the
@@ -50,7 +51,7 @@ struct SaveState {
 
 struct Session {
   Roster roster;      // the members, in roster order
-  ListSettings list;  // the custom list's sort and the weights
+  ListSettings list;  // the custom list's sort, the weights and the stall bar
   ColumnSet columns;  // the custom list's columns; none at start-up
   Season season;      // every stat table read, dated; none at start-up
   SaveState saved;    // not saved: whether it has changed since its last save

@@ -1,5 +1,5 @@
-// The list settings that travel in the save file: the custom list's sort
-// and the four weights of the weighted stats.
+// The list settings that travel in the save file: the custom list's sort,
+// the four weights of the weighted stats and the stall bar.
 #pragma once
 
 #include <cstring>
@@ -46,18 +46,36 @@ constexpr Weights kDefaultWeights = {2.12, 1.24, 1.434, 0.667};
 constexpr double kMostFightingWeight = 15.0;  // speed, power and strength
 constexpr double kMostHealthWeight = 10.0;
 
-// The custom list's sort and the weights.  A new session starts with no
-// weights (every weighted stat 0) and sorts by option 3 (healthp), as it
-// always has; a stat-table import resets them (kImportedSettings).
+// STALLED's bar: a member stalls when its total rose by at most `per_week`
+// a week over the last `weeks` weeks.  The save file keeps it on a line of
+// its own, only when it differs from these defaults.
+struct StallBar {
+  int weeks = 3;          // kFewestStallWeeks to kMostStallWeeks
+  double per_week = 0.0;  // 0 or more
+};
+constexpr int kFewestStallWeeks = 1;
+constexpr int kMostStallWeeks = 52;
+
+// Bit for bit, as the weights.
+inline bool operator==(const StallBar& a, const StallBar& b) {
+  return a.weeks == b.weeks && std::memcmp(&a.per_week, &b.per_week, sizeof a.per_week) == 0;
+}
+inline bool operator!=(const StallBar& a, const StallBar& b) { return !(a == b); }
+
+// The custom list's sort, the weights and the stall bar.  A new session
+// starts with no weights (every weighted stat 0) and sorts by option 3
+// (healthp), as it always has; a stat-table import resets them
+// (ResetListSettings in files/load.cpp).
 struct ListSettings {
   int sort_option = 3;  // 1-35; any other value (from a damaged save file) sorts by ID
   SortDirection sort_direction = SortDirection::kStartUp;
   Weights weights;
+  StallBar stall;
 };
 
 inline bool operator==(const ListSettings& a, const ListSettings& b) {
   return a.sort_option == b.sort_option && a.sort_direction == b.sort_direction &&
-         a.weights == b.weights;
+         a.weights == b.weights && a.stall == b.stall;
 }
 inline bool operator!=(const ListSettings& a, const ListSettings& b) { return !(a == b); }
 

@@ -152,7 +152,7 @@ const Command<Handler<Main>> kMainCommands[] = {
        return Next::kStay;
      }},
     {"edit", OnRoster<Edit, kEdit>, AnyWordThen<EditKeywords>},
-    {"delete", OnRoster<Delete, kDelete>},
+    {"delete", Stay<Delete, kDelete>, DeleteWords},
     {"add", OnRoster<Add, kAdd>},
     {"load", Replacing<Load, kLoad>, TablePrompt},
     {"save",

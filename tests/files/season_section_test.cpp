@@ -67,6 +67,24 @@ TEST_F(HistoryFileTest, DamagedLinesAreSkippedAndCountedAndTheRestSavedAgainByte
   EXPECT_EQ(Read("d.sav"), saved);
 }
 
+// The stall bar has a line before the season only when it is not the
+// default; a file without it (a.sav), or with one out of range (passed
+// over as any line before the season), has the default.
+TEST_F(HistoryFileTest, TheStallBarTravelsOnALineOfItsOwnBeforeTheSeason) {
+  EXPECT_EQ(Read("a.sav").find("STALL"), std::string::npos);
+  session.list.stall = {2, 500.25};
+  SaveTo(Path("b.sav"));
+  std::string saved = Read("b.sav");
+  EXPECT_NE(saved.find(" \n}\nSTALL 2 500.250000\nHISTORY 1\n"), std::string::npos);
+  Write("c.sav", saved.replace(saved.find("STALL 2"), 7, "STALL 53"));
+  for (const char* file : {"b.sav", "a.sav", "c.sav"}) {
+    session.list.stall = {5, 1};
+    LoadFile(file);
+    EXPECT_EQ(session.list.stall, (file[0] == 'b' ? StallBar{2, 500.25} : StallBar())) << file;
+    EXPECT_EQ(session.season.size(), 3u);
+  }
+}
+
 TEST_F(HistoryFileTest, TheLongTableReadsBackFromCsvAndTheTrendFromJson) {
   ConsoleCapture console("output all.csv history all output trend.json trend total done\n");
   List(console, session);

@@ -1,7 +1,7 @@
 #!/bin/sh
 # The HTML report passes the HTML validator: `tidy -e -q` must print nothing
-# and succeed for a page of every preset, TREND and HISTORY of the sample
-# gang after four weekly tables (SVG lines and charts), for the saved roster of the export transcript with a control
+# and succeed for a page of every preset, TREND, HISTORY, STALLED, CHANGES
+# and REPORT of the sample gang after four weekly tables (SVG lines and charts), for the saved roster of the export transcript with a control
 # character and a C1 byte in a name (shown as U+FFFD), and for a page
 # without tables.  Exits 77 (skipped) when tidy is missing.
 # Usage: html_valid.sh PROGRAM EXAMPLES_FOLDER SAVE_FILE
@@ -18,7 +18,8 @@ sed -e "/^{{save_head}}\$/{r $(dirname "$3")/save_head.txt" -e 'd;}' \
 cd "$work" || exit 1
 printf '%s\n' "load gang-2026-11-03.txt" "update gang-2026-11-10.txt" "update gang-2026-11-17.txt" \
   "update gang-2026-11-24.txt" list "output gang.html" list default percent wc speed power \
-  strength "trend total" "history 0" "history 782554" "history all" done "load odd.sav" list "output odd.html" list \
+  strength "trend total" "history 0" "history 782554" "history all" "set stall 2 0" stalled changes \
+  report done "load odd.sav" list "output odd.html" list \
   "output empty.html" done quit y '\' | "$1" >/dev/null
 failed=0
 for page in gang.html odd.html empty.html; do

@@ -66,7 +66,7 @@ TEST_F(DeleteTest, ConfirmedDeleteUnlinksOneMember) {
   AddMember("B", 2);
   AddMember("C", 3);
   ConsoleCapture console("7 2 yes");
-  Delete(console, roster);
+  Delete(console, session);
   EXPECT_EQ(Ids(roster), (std::vector<int>{1, 3}));
   EXPECT_EQ(NameOf(roster[1]), "C");
 }
@@ -74,7 +74,7 @@ TEST_F(DeleteTest, ConfirmedDeleteUnlinksOneMember) {
 TEST_F(DeleteTest, OnlyMemberLeavesAnEmptyRoster) {
   AddMember("A", 1);
   ConsoleCapture console("1 y");
-  Delete(console, roster);
+  Delete(console, session);
   EXPECT_TRUE(roster.empty());
 }
 
@@ -82,7 +82,7 @@ TEST_F(DeleteTest, AnythingButYesOrTheEndOfInputKeepsTheMember) {
   AddMember("A", 1);
   for (const char* input : {"1 x", "1 No", "0 1 y", "1", "5 "}) {
     ConsoleCapture console(input);
-    Delete(console, roster);
+    Delete(console, session);
     EXPECT_EQ(Ids(roster), std::vector<int>{1}) << input;
   }
 }

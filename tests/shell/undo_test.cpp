@@ -52,6 +52,7 @@ TEST_F(UndoTest, UnsavedChangesFollowUndoAndSave) {
   const std::string changed = "load gang.txt\nedit 1 level 2 done\n";
   for (const auto& [typed, unsaved] : {std::pair{changed, true},
                                        {changed + "undo\n", false},
+                                       {"load gang.txt\nlist set stall 2 500 done\n", true},
                                        {changed + "save a.sav\n", false},
                                        {changed + "save a.sav\nundo\n", true}}) {
     Session typed_session;

@@ -10,7 +10,8 @@
 # renames a member and adds one.  ADD takes a typed
 # name of 30 characters (29 kept), EDIT's DISPLAY and DELETE's ENTRY line
 # pad by columns, EDIT renames to a typed emoji, Greek and accented
-# name.  LIST and WC pad each name to its cell; the save file holds the
+# name.  LIST and WC pad each name to its cell (WC passes over the four
+# members update.txt lacks: they have left); the save file holds the
 # UTF-8 bytes, and its history the names as each table had them; a copy of
 # it with a byte-order mark and no history (as an earlier version saved
 # it) is still a save file, reads back as written and saves again byte for
@@ -169,10 +170,6 @@ ENTRY: Дракон Великий
  >>> «wc»
 | NAME:                        :  ID #  : Level : New Speed : New Power : New Stren : New Health :  Wt Total :|
 |*************************************************************************************************************|
-|J�r�me                        :      5 :   50  :      140  :      240  :      340  :      440   :     1375  :|
-|龍龍龍龍龍龍龍龍龍龍龍龍龍龍  :      4 :   40  :      130  :      230  :      330  :      430   :     1321  :|
-|Αλέξανδρος Παπαδόπουλος Ζωής  :      3 :   30  :      120  :      220  :      320  :      420   :     1266  :|
-|Zoë Lefèvre 🔥                :      2 :   20  :      110  :      210  :      310  :      410   :     1212  :|
 |🐉 Ωmega Jérôme               :      6 :    5  :       50  :       60  :       70  :       80   :      334  :|
 |Дракон 龍龍龍龍龍龍龍龍龍龍龍 :      7 :   70  :        1  :        2  :        3  :        4   :       12  :|
 
