@@ -124,7 +124,8 @@ void ListToFile(benchmark::State& state) {
                              &custom,      static_cast<int>(session.roster.size())};
   for (auto _ : state) {
     Cold(state);
-    std::unique_ptr<TableFile> file = TableFile::Open("bench-list.txt");
+    int error = 0;
+    std::unique_ptr<TableFile> file = TableFile::Open("bench-list.txt", error);
     NeverStop never;
     WriteTable(file->writer(), *OptionTable(content), never);
     file->Finish();

@@ -5,6 +5,7 @@
 #include <cmath>
 #include <new>
 
+#include "base/file_status.h"
 #include "console/hangup.h"
 #include "console/interrupt.h"
 #include "roster/member.h"
@@ -132,6 +133,12 @@ void Console::Print(std::string_view text) {
 void Console::PrintLine(std::string_view text) {
   Print(text);
   Print("\n");
+}
+
+void Console::PrintFailure(std::string_view message, int error) {
+  PrintLine(message);
+  const std::string reason = SystemReason(error);
+  if (!reason.empty()) PrintLine("   [" + reason + "]");
 }
 
 void Console::InvalidInput() {

@@ -101,6 +101,10 @@ class Console : public TextSink {
   void Write(std::string_view text) override { Print(text); }
   // Writes text followed by a line end.
   void PrintLine(std::string_view text);
+  // Prints a command's failure `message` (followed by a line end) and, on
+  // a line of its own, the system's reason for it ("   [Permission
+  // denied]") when `error` (an errno value) gives one.
+  void PrintFailure(std::string_view message, int error);
   // The invalid-input message (followed by a line end).
   void InvalidInput();
   // The farewell printed when the program ends.

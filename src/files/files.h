@@ -57,8 +57,4 @@ enum class FileAnswer {
 // spaces included).
 FileAnswer AskFileName(Console& console, const char* prompt, std::string& name);
 
-// Prints a command's failure `message` and, on a line of its own, the
-// system's reason for it ("   [Permission denied]"), when it gave one.
-void ReportFailure(Console& console, const char* message, const FileStatus& status);
-
 }  // namespace korvelin

@@ -86,7 +86,7 @@ std::optional<TextStream> ReadNamed(Console& console, const std::string& name,
   }
   if (console.ReportInterrupt()) return std::nullopt;
   if (!status.ok()) {
-    ReportFailure(console, FailureMessage(status, failures), status);
+    console.PrintFailure(FailureMessage(status, failures), status.error);
     return std::nullopt;
   }
   // A byte-order mark is not part of the file: a marked save file is still
@@ -286,12 +286,6 @@ bool OlderThanTheHistory(const Season& season, int day) {
 }
 
 }  // namespace
-
-void ReportFailure(Console& console, const char* message, const FileStatus& status) {
-  console.PrintLine(message);
-  const std::string reason = SystemReason(status.error);
-  if (!reason.empty()) console.PrintLine("   [" + reason + "]");
-}
 
 bool Load(Console& console, Session& session, Session* before) {
   std::string name;

@@ -61,7 +61,7 @@ bool AskAndSave(Console& console, Session& session, const char* prompt) {
     return false;
   }
   if (!status.ok()) {
-    ReportFailure(console, kSaveFailed, status);
+    console.PrintFailure(kSaveFailed, status.error);
     return false;
   }
   session.saved.Clean(StampFile(name));

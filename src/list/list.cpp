@@ -25,18 +25,22 @@ void ShowTable(ListVisit& visit, std::shared_ptr<const Table> shown) {
     return;
   }
   bool saved = false;
+  int error = 0;
   {
     // A FIFO that no one reads holds the writing up, and its closing too.
     InterruptibleWait wait(console);
     WriteTable(visit.file->writer(), table, console.Stop());
     // A table is reported as saved only once it is really in the file.
     saved = visit.file->Flush();
-    if (!saved) visit.file.reset();
+    if (!saved) {
+      error = visit.file->error();
+      visit.file.reset();
+    }
   }
   console.Print("\n");
   const bool interrupted = console.ReportInterrupt();
   if (!saved) {
-    console.PrintLine("   [ERROR WRITING FILE.  OUTPUT SET TO SCREEN]");
+    console.PrintFailure("   [ERROR WRITING FILE.  OUTPUT SET TO SCREEN]", error);
   } else if (!interrupted) {
     console.PrintLine("   [DATA SAVED SUCESSFULLY]\n");
   }
@@ -58,14 +62,16 @@ void Show(ListVisit& visit, const char* name, int rows, const MemberOrder& order
 void OutputToScreen(ListVisit& visit) {
   if (!visit.file) return;
   bool written = false;
+  int error = 0;
   {
     InterruptibleWait wait(visit.console);  // as in ShowTable
     written = visit.file->Finish();
+    error = visit.file->error();
     visit.file.reset();
   }
   visit.session.saved.file = StampFile(visit.file_name);
   visit.console.ReportInterrupt();
-  if (!written) visit.console.PrintLine("   [ERROR WRITING FILE.  OUTPUT SET TO SCREEN]");
+  if (!written) visit.console.PrintFailure("   [ERROR WRITING FILE.  OUTPUT SET TO SCREEN]", error);
 }
 
 // ---------------------------------------------------------------------------
@@ -149,16 +155,17 @@ Next ChooseOutput(ListVisit& visit) {
     console.PrintLine("   [THAT IS A SAVE FILE.  OUTPUT SET TO SCREEN]");
     return Next::kStay;
   }
+  int error = 0;
   if (answer == FileNameRead::kName) {
     InterruptibleWait wait(console);  // a FIFO that no one reads
-    visit.file = TableFile::Open(name);
+    visit.file = TableFile::Open(name, error);
   }
   visit.file_name = name;
   if (console.ReportInterrupt()) {
     visit.file.reset();
     return Next::kStay;
   }
-  if (!visit.file) console.PrintLine("   [ERROR OPENING FILE.  OUTPUT SET TO SCREEN]");
+  if (!visit.file) console.PrintFailure("   [ERROR OPENING FILE.  OUTPUT SET TO SCREEN]", error);
   return Next::kStay;
 }
 

@@ -2,6 +2,7 @@
 // every writer shares.
 #include "list/table_writer.h"
 
+#include <cerrno>
 #include <cstddef>
 #include <vector>
 
@@ -40,9 +41,11 @@ const OutputFormat& FormatOf(const std::string& name) {
 
 }  // namespace
 
-std::unique_ptr<TableFile> TableFile::Open(const std::string& name) {
+std::unique_ptr<TableFile> TableFile::Open(const std::string& name, int& error) {
   const OutputFormat& format = FormatOf(name);
+  errno = 0;
   FilePtr file(std::fopen(name.c_str(), format.mode));
+  error = errno;
   if (!file) return nullptr;
   std::unique_ptr<TableFile> table_file(new TableFile);
   table_file->writer_ = format.make(file.get());
@@ -50,7 +53,12 @@ std::unique_ptr<TableFile> TableFile::Open(const std::string& name) {
   return table_file;
 }
 
-bool TableFile::Flush() { return std::fflush(file_.get()) == 0 && !std::ferror(file_.get()); }
+bool TableFile::Flush() {
+  errno = 0;
+  const bool flushed = std::fflush(file_.get()) == 0 && !std::ferror(file_.get());
+  if (!flushed && error_ == 0) error_ = errno;
+  return flushed;
+}
 
 bool TableFile::Finish() {
   writer_->EndFile();

@@ -78,8 +78,9 @@ std::unique_ptr<TableWriter> MakeTsvText(std::string& text);
 // picks.
 class TableFile {
  public:
-  // Opens `name` for writing, emptying it; null when it cannot be opened.
-  static std::unique_ptr<TableFile> Open(const std::string& name);
+  // Opens `name` for writing, emptying it; null when it cannot be opened,
+  // `error` then the system's error (errno; 0 when it gave none).
+  static std::unique_ptr<TableFile> Open(const std::string& name, int& error);
 
   TableWriter& writer() { return *writer_; }
   // Sends what was written to the file: false when any of it did not
@@ -89,9 +90,12 @@ class TableFile {
   // the file did not reach it.  Closing without Finish (after a failed
   // write) adds nothing to the file.
   bool Finish();
+  // The system's error of the Flush or Finish that failed (0: none given).
+  int error() const { return error_; }
 
  private:
   FilePtr file_;
+  int error_ = 0;
   std::unique_ptr<TableWriter> writer_;  // released before the file closes
 };
 

@@ -65,10 +65,11 @@ TEST_F(ListFileTest, AFailedWriteReturnsTablesToTheScreen) {
   List(console, session);
   setrlimit(RLIMIT_FSIZE, &old_limit);
 
-  EXPECT_EQ(console.Printed(), kListPrompt + kOutputPrompt + kListPrompt +
-                                   "\n   [ERROR WRITING FILE.  OUTPUT SET TO SCREEN]\n" +
-                                   kListPrompt + set_prompt + entries_prompt + kListPrompt + head +
-                                   row + "\n" + kListPrompt);
+  EXPECT_EQ(console.Printed(),
+            kListPrompt + kOutputPrompt + kListPrompt +
+                "\n   [ERROR WRITING FILE.  OUTPUT SET TO SCREEN]\n   [File too large]\n" +
+                kListPrompt + set_prompt + entries_prompt + kListPrompt + head + row + "\n" +
+                kListPrompt);
   EXPECT_LE(fs::file_size("table.txt"), 1000u);
 }
 

@@ -186,7 +186,7 @@ TEST_F(RenderTest, AFailedWriteIsNeverReportedAsSaved) {
   List(console, session);
   EXPECT_EQ(console.Printed(), kListPrompt + kOutputPrompt + kListPrompt + "\n" +
                                    "   [ERROR WRITING FILE.  OUTPUT SET TO SCREEN]\n" +
-                                   kListPrompt);
+                                   "   [No space left on device]\n" + kListPrompt);
 }
 
 }  // namespace

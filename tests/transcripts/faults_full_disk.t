@@ -60,6 +60,7 @@ expect-listing folder full full.json gang4.txt
    [KORVELIN-LIST-OUTPUT]
  >>> «folder»
    [ERROR OPENING FILE.  OUTPUT SET TO SCREEN]
+   [Is a directory]
 
    [KORVELIN-LIST]
  >>> «output»
@@ -71,6 +72,7 @@ expect-listing folder full full.json gang4.txt
  >>> «wc»
 
    [ERROR WRITING FILE.  OUTPUT SET TO SCREEN]
+   [No space left on device]
 
    [KORVELIN-LIST]
  >>> «wc»
@@ -86,6 +88,7 @@ expect-listing folder full full.json gang4.txt
  >>> «wc»
 
    [ERROR WRITING FILE.  OUTPUT SET TO SCREEN]
+   [No space left on device]
 
    [KORVELIN-LIST]
  >>> «output full.json»
@@ -95,6 +98,7 @@ expect-listing folder full full.json gang4.txt
    [KORVELIN-LIST]
  >>> «done»
    [ERROR WRITING FILE.  OUTPUT SET TO SCREEN]
+   [No space left on device]
 
 {{quit_without_saving}}
 

@@ -79,6 +79,7 @@ expect-no-file nodir
    [KORVELIN-LIST-OUTPUT]
  >>> «nodir/x.txt»
    [ERROR OPENING FILE.  OUTPUT SET TO SCREEN]
+   [No such file or directory]
 
    [KORVELIN-LIST]
  >>> «list»
