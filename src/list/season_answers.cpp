@@ -522,6 +522,14 @@ bool ReportToFile(ListVisit& visit, const Report& report) {
 
 Next ShowStalled(ListVisit& visit) {
   if (!HasSeason(visit)) return Next::kStay;
+  // Until the season spans a week, no member has a span to be measured
+  // over: nobody stalled would say that everybody rose.
+  const std::vector<Season::Date> dates = visit.session.season.Dates();
+  if (dates.back().day - dates.front().day < kWeek) {
+    visit.console.PrintLine(
+        "   [STALLED NEEDS SNAPSHOTS A WEEK APART.  UPDATE FROM A NEWER STAT TABLE]");
+    return Next::kStay;
+  }
   LargeVector<StallRow> rows = StallRows(visit.session, ByIdOf(visit.session.roster));
   if (rows.empty()) {
     static const Format kNobody(

@@ -5,7 +5,8 @@
 # not move: no Last Rise, 1.0 weeks from her first point.  REPORT: 25
 # points of 593963 against 587623, the week's gains, Nell's leave and ten
 # level changes by ID.  At 1 week and 301, Tobias Wrench is on the edge
-# (16326 to 16627).  DELETE's `left` takes Nell out, UNDO puts her back.
+# (16326 to 16627).  With one date, REPORT and STALLED ask for another.
+# DELETE's `left` takes Nell out, UNDO puts her back.
 file gang-2026-11-10.txt ../../examples/gang-2026-11-10.txt
 file gang-2026-11-17.txt ../../examples/gang-2026-11-17.txt
 ---
@@ -49,6 +50,10 @@ Dolly Gearbox                  : 227529 :  21 :  5100 :  4870 :  5230 :   6010 .
    [KORVELIN-LIST]
  >>> «report»
    [A REPORT NEEDS TWO SNAPSHOT DATES.  UPDATE FROM A NEWER STAT TABLE]
+
+   [KORVELIN-LIST]
+ >>> «stalled»
+   [STALLED NEEDS SNAPSHOTS A WEEK APART.  UPDATE FROM A NEWER STAT TABLE]
 
    [KORVELIN-LIST]
  >>> «done»
