@@ -3,6 +3,7 @@
 
 #include <algorithm>
 #include <cstdint>
+#include <functional>
 #include <string>
 
 #include "console/interrupt.h"
@@ -24,19 +25,28 @@ void ShowTable(ListVisit& visit, std::shared_ptr<const Table> shown) {
     if (!console.ReportInterrupt()) console.Print("\n");
     return;
   }
-  bool saved = false;
+  WriteToFile(visit, [&](TableWriter& writer) {
+    WriteTable(writer, table, console.Stop());
+    return true;
+  });
+}
+
+bool WriteToFile(ListVisit& visit, const std::function<bool(TableWriter&)>& write) {
+  Console& console = visit.console;
+  bool taken = false, saved = false;
   int error = 0;
   {
     // A FIFO that no one reads holds the writing up, and its closing too.
     InterruptibleWait wait(console);
-    WriteTable(visit.file->writer(), table, console.Stop());
-    // A table is reported as saved only once it is really in the file.
+    taken = write(visit.file->writer());
+    // What is written is reported as saved only once it is really in the file.
     saved = visit.file->Flush();
     if (!saved) {
       error = visit.file->error();
       visit.file.reset();
     }
   }
+  if (!taken && saved) return false;
   console.Print("\n");
   const bool interrupted = console.ReportInterrupt();
   if (!saved) {
@@ -44,6 +54,7 @@ void ShowTable(ListVisit& visit, std::shared_ptr<const Table> shown) {
   } else if (!interrupted) {
     console.PrintLine("   [DATA SAVED SUCESSFULLY]\n");
   }
+  return true;
 }
 
 namespace {

@@ -495,29 +495,6 @@ Report ReportOf(ListVisit& visit, const Season::Date& latest, const Season::Date
   return report;
 }
 
-// Sends the report to the list output's file, as ShowTable sends a table.
-// False when the file's format takes no report, which then is shown on
-// the screen instead.
-bool ReportToFile(ListVisit& visit, const Report& report) {
-  Console& console = visit.console;
-  bool taken = false, saved = false;
-  {
-    InterruptibleWait wait(console);  // a FIFO that no one reads
-    taken = visit.file->writer().WriteReport(report);
-    saved = visit.file->Flush();
-    if (!saved) visit.file.reset();
-  }
-  if (!taken && saved) return false;
-  console.Print("\n");
-  const bool interrupted = console.ReportInterrupt();
-  if (!saved) {
-    console.PrintLine("   [ERROR WRITING FILE.  OUTPUT SET TO SCREEN]");
-  } else if (!interrupted) {
-    console.PrintLine("   [DATA SAVED SUCESSFULLY]\n");
-  }
-  return true;
-}
-
 }  // namespace
 
 Next ShowStalled(ListVisit& visit) {
@@ -559,7 +536,8 @@ Next ShowReport(ListVisit& visit) {
   }
   const Report report = ReportOf(visit, dates.back(), dates[dates.size() - 2]);
   std::string text = ScreenText(report);
-  if (!visit.file || !ReportToFile(visit, report)) {
+  if (!visit.file ||
+      !WriteToFile(visit, [&](TableWriter& writer) { return writer.WriteReport(report); })) {
     if (visit.file) visit.console.PrintLine("   [NO REPORT IN A CSV, TSV OR JSON FILE]");
     visit.console.Print(text);
     visit.console.Print("\n");

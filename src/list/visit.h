@@ -2,6 +2,7 @@
 // it (SORT, SET OPTIONS, SET WEIGHTS).
 #pragma once
 
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -45,6 +46,12 @@ struct ListVisit {
 // whether it was saved; a file that could not be written stops being the
 // list output.  A table that Ctrl-C stopped is reported so instead.
 void ShowTable(ListVisit& visit, std::shared_ptr<const Table> shown);
+
+// Writes to the list output's file with `write`, flushes it and reports as
+// ShowTable does.  False, with nothing printed, when `write` declines (a
+// format that takes no such text) and the file is whole: the caller then
+// shows it on the screen instead.
+bool WriteToFile(ListVisit& visit, const std::function<bool(TableWriter&)>& write);
 
 // COPY: puts what was shown last on the clipboard: the text, or the table
 // as TSV with its header row; says how many rows (a text's lines) it put
