@@ -410,33 +410,37 @@ void EchoTableRow(TableRow& row, TextSink& echo) {
   // Each value as read; a full row ends in a dot for each of the seven
   // values set.
   static const Format kEcho("%-30.30s : %6d");
-  static const Format kStatsEcho(" : %3d : %5d : %5d : %5d : %6d . . . . . . .   .done");
+  // A full row, the commonest by far, in one go.
+  static const Format kFullEcho(
+      "%-30.30s : %6d : %3d : %5d : %5d : %5d : %6d . . . . . . .   .done\n");
   static const Format kValueEcho[] = {Format(" : %3d"), Format(" : %5d"), Format(" : %5d"),
                                       Format(" : %5d"), Format(" : %6d")};
   static const char* const kBlankEcho[] = {" :    ", " :      ", " :      ", " :      ",
                                            " :       "};
   const Member& r = row.member;
   row.echo.clear();
-  kEcho.AppendTo(row.echo, {row.name, r.id});
   if (row.complete()) {
-    kStatsEcho.AppendTo(row.echo, {r.level, r.oldspeed, r.oldpower, r.oldstren, r.oldhealth});
-  } else {
-    // Up to the last value carried (the level at least, 0 when missing);
-    // one missing before a value carried is blank.
-    const int values[] = {r.level, r.oldspeed, r.oldpower, r.oldstren, r.oldhealth};
-    int last = 0;
-    for (int v = 1; v < kRowFields; ++v) {
-      if ((row.carried & (1u << v)) != 0) last = v;
-    }
-    for (int v = 0; v <= last; ++v) {
-      if (last > 0 && (row.carried & (1u << v)) == 0) {
-        row.echo += kBlankEcho[v];
-      } else {
-        kValueEcho[v].AppendTo(row.echo, {values[v]});
-      }
-    }
-    if (row.HasStat()) row.echo += "   [MISSING STATS]";
+    kFullEcho.AppendTo(row.echo,
+                       {row.name, r.id, r.level, r.oldspeed, r.oldpower, r.oldstren, r.oldhealth});
+    echo.Write(row.echo);
+    return;
   }
+  kEcho.AppendTo(row.echo, {row.name, r.id});
+  // Up to the last value carried (the level at least, 0 when missing);
+  // one missing before a value carried is blank.
+  const int values[] = {r.level, r.oldspeed, r.oldpower, r.oldstren, r.oldhealth};
+  int last = 0;
+  for (int v = 1; v < kRowFields; ++v) {
+    if ((row.carried & (1u << v)) != 0) last = v;
+  }
+  for (int v = 0; v <= last; ++v) {
+    if (last > 0 && (row.carried & (1u << v)) == 0) {
+      row.echo += kBlankEcho[v];
+    } else {
+      kValueEcho[v].AppendTo(row.echo, {values[v]});
+    }
+  }
+  if (row.HasStat()) row.echo += "   [MISSING STATS]";
   row.echo += '\n';
   echo.Write(row.echo);
 }

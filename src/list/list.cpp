@@ -121,18 +121,22 @@ constexpr Preset kPowerPreset = {
 constexpr Preset kStrengthPreset = {
     "strength", kWCColumns, OptionNumber("newstren"), kDown, Rows::kFixed, kStatPresetRows, true};
 
-// The roster in the preset's order; a team without the members who have
-// left.
-MemberOrder PresetOrder(ListVisit& visit, const Preset& preset) {
+// The roster in the preset's order, at most `rows` of it; a team without
+// the members who have left, looked up one by one until it is full.
+MemberOrder PresetOrder(ListVisit& visit, const Preset& preset, std::size_t rows) {
   const Session& session = visit.session;
   MemberOrder order = visit.sorter.Sort(session.roster, session.list.weights,
                                         OptionByNumber(preset.option), preset.direction);
+  std::size_t kept = 0;
   if (preset.fighters && !session.season.empty()) {
-    const LargeVector<std::uint8_t> left = LeftFlags(session.roster, session.season);
-    order.erase(std::remove_if(order.begin(), order.end(),
-                               [&left](std::uint32_t member) { return left[member] != 0; }),
-                order.end());
+    const std::vector<Season::Date> dates = session.season.Dates();
+    for (std::size_t i = 0; i < order.size() && kept < rows; ++i) {
+      if (!HasLeft(session.season, dates, session.roster[order[i]].id)) order[kept++] = order[i];
+    }
+  } else {
+    kept = std::min(order.size(), rows);
   }
+  order.resize(kept);
   return order;
 }
 
@@ -141,7 +145,8 @@ Next RunPreset(ListVisit& visit, const Preset& preset) {
   int rows = preset.fixed_rows;
   if (preset.rows == Rows::kAllMembers) rows = static_cast<int>(session.roster.size());
   if (preset.rows == Rows::kEntriesSetting) rows = visit.entries;
-  Show(visit, preset.name, rows, PresetOrder(visit, preset), preset.columns);
+  Show(visit, preset.name, rows,
+       PresetOrder(visit, preset, static_cast<std::size_t>(std::max(rows, 0))), preset.columns);
   return Next::kStay;
 }
 
@@ -363,11 +368,7 @@ const Completion& ListPrompt() {
   return offered;
 }
 
-MemberOrder WarChamberTeam(ListVisit& visit) {
-  MemberOrder team = PresetOrder(visit, kWCPreset);
-  team.resize(std::min<std::size_t>(team.size(), kWCRows));
-  return team;
-}
+MemberOrder WarChamberTeam(ListVisit& visit) { return PresetOrder(visit, kWCPreset, kWCRows); }
 
 void List(Console& console, Session& session) {
   if (session.roster.empty()) {

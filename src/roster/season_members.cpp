@@ -40,4 +40,10 @@ LargeVector<std::uint8_t> LeftFlags(const Roster& roster, const Season& season) 
   return left;
 }
 
+bool HasLeft(const Season& season, const std::vector<Season::Date>& dates, int id) {
+  if (dates.empty() || season.Find(dates.back(), id) != nullptr) return false;
+  return std::any_of(dates.begin(), dates.end() - 1,
+                     [&](const Season::Date& date) { return season.Find(date, id) != nullptr; });
+}
+
 }  // namespace korvelin

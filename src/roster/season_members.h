@@ -5,6 +5,7 @@
 #include <cstddef>
 #include <cstdint>
 #include <utility>
+#include <vector>
 
 #include "base/large_memory.h"
 #include "roster/roster.h"
@@ -37,5 +38,10 @@ void MeetPoints(const Season& season, const Season::Date& date, const MembersByI
 // season.  WC and the stat presets pass over them; DELETE's `left` removes
 // them.
 LargeVector<std::uint8_t> LeftFlags(const Roster& roster, const Season& season);
+
+// Whether the member `id` has left the gang, as LeftFlags says: a point at
+// one of `dates` (the season's) but none at the latest.  A lookup a date,
+// for a few members (a team of ten) out of many.
+bool HasLeft(const Season& season, const std::vector<Season::Date>& dates, int id);
 
 }  // namespace korvelin

@@ -18,7 +18,7 @@ namespace korvelin {
 namespace {
 
 const char kUsage[] =
-    "Usage: korvelin [FILE]\n"
+    "Usage: korvelin [--plain] [FILE]\n"
     "       korvelin --help | --version\n"
     "\n"
     "KORVELIN, the Scrapton Rankulatorium: a Scrapton gang's roster, rankings\n"
@@ -28,6 +28,7 @@ const char kUsage[] =
     "Options:\n"
     "  --help      print this help and exit\n"
     "  --version   print the version and exit\n"
+    "  --plain     print every table, never opening the table viewer\n"
     "\n"
     "On a terminal, when built with line editing: Up and Down recall earlier\n"
     "lines, Tab completes commands, keywords and file names, Ctrl-C clears the\n"
