@@ -156,6 +156,22 @@ FileStamp StampFile(const std::string& name) {
   return stamp;
 }
 
+FileStamp StampFile(const std::string& name, std::string_view bytes) {
+  FileStamp stamp;
+  const fs::path path = FullName(name);
+  if (!Look(path, stamp)) return stamp;
+  stamp.path = path.u8string();
+  if (stamp.size != bytes.size() || stamp.size > kMostSummed || !IsRegular(path)) {
+    AddChecksum(path, stamp);
+    return stamp;
+  }
+  Checksum sum;
+  sum.Add(bytes);
+  stamp.checksum = sum.Value();
+  stamp.summed = true;
+  return stamp;
+}
+
 bool ChangedSince(const FileStamp& stamp, const std::string& name) {
   if (stamp.path.empty()) return false;
   const fs::path path = FullName(name);

@@ -5,6 +5,7 @@
 
 #include <cstdint>
 #include <string>
+#include <string_view>
 
 namespace korvelin {
 
@@ -33,6 +34,10 @@ constexpr std::uint64_t kMostSummed = std::uint64_t{256} << 20;
 // The stamp of the file `name` now, its checksum included; its path is
 // empty when there is none (or it cannot be looked at).
 FileStamp StampFile(const std::string& name);
+// The same of the file `name` whose bytes were just read whole: while the
+// file still has their size, their checksum stands for the file's, which
+// saves reading it again.
+FileStamp StampFile(const std::string& name, std::string_view bytes);
 
 // Whether `name` names the file `stamp` was taken of (the same full name,
 // links followed) and that name now holds a changed file: one written since

@@ -14,6 +14,7 @@
 #include "text/format.h"
 #include "text/save_header.h"
 #include "text/utf16.h"
+#include "text/width.h"
 
 namespace korvelin {
 
@@ -48,7 +49,8 @@ const ReadFailures kUpdateFailures = {
 // A stat table's text as read whole, and where it came from.
 struct TableText {
   TextStream text;
-  bool file;  // it is the file the prompt named; otherwise pasted or the clipboard's
+  bool file;             // it is the file the prompt named; otherwise pasted or the clipboard's
+  FileStamp stamp = {};  // the file's, as it was read
   // The date of its snapshot: the file's (text/dates.h TableDate), or today.
   int Day(const std::string& name) const { return file ? TableDate(name) : Today(); }
 };
@@ -76,8 +78,10 @@ const char* FailureMessage(const FileStatus& status, const ReadFailures& failure
 // that a read error leaves the roster as it was instead of half loaded.
 // Nothing when it cannot be read or Ctrl-C broke the reading off (a FIFO
 // no one writes to waits for ever); the failure has then been printed.
-std::optional<TextStream> ReadNamed(Console& console, const std::string& name,
-                                    const ReadFailures& failures) {
+// `stamped`: with the stamp of the file as read (LOAD's, for SAVE to tell
+// whether it changed since).
+std::optional<TableText> ReadNamed(Console& console, const std::string& name,
+                                   const ReadFailures& failures, bool stamped) {
   std::string bytes;
   FileStatus status;
   {
@@ -89,9 +93,10 @@ std::optional<TextStream> ReadNamed(Console& console, const std::string& name,
     console.PrintFailure(FailureMessage(status, failures), status.error);
     return std::nullopt;
   }
+  FileStamp stamp = stamped ? StampFile(name, bytes) : FileStamp();
   // A byte-order mark is not part of the file: a marked save file is still
   // a save file, and a stat table is read from its first character.
-  return ReadAsFile(std::move(bytes));
+  return TableText{ReadAsFile(std::move(bytes)), true, std::move(stamp)};
 }
 
 // The table pasted at the prompt.  Nothing when Ctrl-C stopped it (then
@@ -121,9 +126,9 @@ std::optional<TextStream> ReadClipboardTable(Console& console, const ReadFailure
 
 // Prints `prompt` and reads the table its answer names: a file (its name
 // into `name`), a table pasted, or the clipboard's; `help` shows the
-// prompt's help and asks again.
+// prompt's help and asks again.  `stamped` as for ReadNamed.
 std::optional<TableText> AskAndRead(Console& console, const char* prompt,
-                                    const ReadFailures& failures, std::string& name) {
+                                    const ReadFailures& failures, std::string& name, bool stamped) {
   for (;;) {
     console.Print(prompt);
     bool quoted = false;
@@ -138,10 +143,7 @@ std::optional<TableText> AskAndRead(Console& console, const char* prompt,
       case TableSource::kHelp: console.PrintLine(kTablePromptHelp); continue;
       case TableSource::kPaste: text = ReadPasted(console, failures); break;
       case TableSource::kClipboard: text = ReadClipboardTable(console, failures); break;
-      case TableSource::kFile:
-        text = ReadNamed(console, name, failures);
-        if (text) return TableText{std::move(*text), true};
-        return std::nullopt;
+      case TableSource::kFile: return ReadNamed(console, name, failures, stamped);
     }
     if (!text) return std::nullopt;
     return TableText{std::move(*text), false};
@@ -172,7 +174,7 @@ void ReportAbsent(Console& console, const Roster& roster, const std::vector<std:
     std::string_view name = roster.NameOf(member);
     name = name.substr(0, name.find_last_not_of(' ') + 1);
     line = "      ";
-    line.append(name);
+    AppendShownColumns(line, name, 0, std::string::npos, true);
     line += " (" + std::to_string(member.id) + ")\n";
     console.Print(line);
   }
@@ -238,7 +240,7 @@ bool LoadFrom(Console& console, Session& session, TableText& table_text, const s
     if (report.damaged_season_lines != 0 && !report.Damaged()) {
       console.Print(kDamaged({report.damaged_season_lines}));
     }
-    FileStamp stamp = StampFile(name);
+    FileStamp stamp = std::move(table_text.stamp);
     std::string save_file = stamp.path;
     HandOver(session, before);
     session.roster = std::move(loaded.roster);
@@ -269,7 +271,7 @@ bool LoadFrom(Console& console, Session& session, TableText& table_text, const s
   }
   Season season;
   season.Add(std::move(snapshot.points));
-  FileStamp stamp = table_text.file ? StampFile(name) : FileStamp();
+  FileStamp stamp = std::move(table_text.stamp);
   HandOver(session, before);
   session.roster = std::move(imported);
   ResetListSettings(session);
@@ -289,23 +291,22 @@ bool OlderThanTheHistory(const Season& season, int day) {
 
 bool Load(Console& console, Session& session, Session* before) {
   std::string name;
-  std::optional<TableText> file = AskAndRead(
-      console, "   [FILE TO LOAD? '\\' TO CANCEL]\n   [KORVELIN-LOAD]\n >>> ", kLoadFailures, name);
+  std::optional<TableText> file =
+      AskAndRead(console, "   [FILE TO LOAD? '\\' TO CANCEL]\n   [KORVELIN-LOAD]\n >>> ",
+                 kLoadFailures, name, true);
   return file && LoadFrom(console, session, *file, name, before);
 }
 
 void LoadFile(Console& console, Session& session, const std::string& name) {
-  std::optional<TextStream> file = ReadNamed(console, name, kLoadFailures);
-  if (!file) return;
-  TableText table_text{std::move(*file), true};
-  LoadFrom(console, session, table_text, name, nullptr);
+  std::optional<TableText> file = ReadNamed(console, name, kLoadFailures, true);
+  if (file) LoadFrom(console, session, *file, name, nullptr);
 }
 
 bool Update(Console& console, Session& session, Session* before) {
   std::string name;
   std::optional<TableText> file =
       AskAndRead(console, "   [FILE TO UPDATE FROM? '\\' TO CANCEL]\n   [KORVELIN-UPDATE]\n >>> ",
-                 kUpdateFailures, name);
+                 kUpdateFailures, name, false);
   if (!file) return false;
   console.PrintLine("   [LOADING]");
   // A copy is updated and replaces the roster once whole, and the table's

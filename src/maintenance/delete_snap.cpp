@@ -6,6 +6,7 @@
 #include "maintenance/maintenance.h"
 #include "roster/season_members.h"
 #include "text/format.h"
+#include "text/width.h"
 
 namespace korvelin {
 
@@ -25,7 +26,7 @@ void DeleteLeft(Console& console, Roster& roster, const Season& season) {
     std::string_view name = roster.NameOf(roster[i]);
     name = name.substr(0, name.find_last_not_of(' ') + 1);
     line = "      ";
-    line.append(name);
+    AppendShownColumns(line, name, 0, std::string::npos, true);
     line += " (" + std::to_string(roster[i].id) + ")\n";
     console.Print(line);
   }

@@ -5,6 +5,8 @@
 #include "text/width.h"
 
 #include <algorithm>
+#include <cstdint>
+#include <cstring>
 #include <iterator>
 
 #include "text/width_table.h"
@@ -134,14 +136,73 @@ Cluster NextCluster(std::string_view text) {
   return FirstCluster(text);
 }
 
-// The directional embeddings, overrides and isolates are E2 80 AA..AE and
-// E2 81 A6..A9 in UTF-8.
-bool IsDirectionControl(std::string_view text, std::size_t at) {
-  if (at + 2 >= text.size() || text[at] != '\xE2') return false;
+// The length of the control at `text[at]` that is shown as U+FFFD, or 0:
+// a direction control (three bytes) and, with `characters`, a control
+// character: C0 but the tab, which a terminal shows as spaces, or DEL (one
+// byte), or C1 (U+0080..U+009F, two bytes).  A byte 80..9F alone is a
+// character of a single-byte text (Windows-1252's euro sign is 80), not a
+// control.
+std::size_t ControlLength(std::string_view text, std::size_t at, bool characters) {
+  const auto first = static_cast<unsigned char>(text[at]);
+  if (characters && ((first < 0x20 && first != '\t') || first == 0x7F)) return 1;
+  if (at + 1 >= text.size()) return 0;
   const auto second = static_cast<unsigned char>(text[at + 1]);
+  if (first == 0xC2) return characters && second >= 0x80 && second <= 0x9F ? 2 : 0;
+  if (first != 0xE2 || at + 2 >= text.size()) return 0;
   const auto third = static_cast<unsigned char>(text[at + 2]);
-  return (second == 0x80 && third >= 0xAA && third <= 0xAE) ||
-         (second == 0x81 && third >= 0xA6 && third <= 0xA9);
+  // The embeddings, overrides and isolates are E2 80 AA..AE and E2 81 A6..A9.
+  const bool direction = (second == 0x80 && third >= 0xAA && third <= 0xAE) ||
+                         (second == 0x81 && third >= 0xA6 && third <= 0xA9);
+  return direction ? 3 : 0;
+}
+
+// Whether the eight bytes at `bytes` are all printable ASCII (20..7E): a
+// byte below 20 or above 7E sets its top bit in x - 20, x + 1 or x itself
+// (in the lowest such byte no borrow or carry comes in, so none is missed).
+bool PrintableWord(const char* bytes) {
+  constexpr std::uint64_t kOnes = 0x0101010101010101u, kTops = kOnes << 7;
+  std::uint64_t x;
+  std::memcpy(&x, bytes, sizeof x);
+  return (((x - kOnes * 0x20) | (x + kOnes) | x) & kTops) == 0;
+}
+
+// Whether `text` holds a control that AppendShownColumns replaces.  Most
+// names are printable ASCII, which eight bytes at a time tell at once (the
+// last eight overlapping the eight before, a short name padded with
+// spaces); the others are looked at byte by byte.
+bool HasShownControl(std::string_view text) {
+  bool printable = true;
+  if (text.size() < 8) {
+    char word[8] = {' ', ' ', ' ', ' ', ' ', ' ', ' ', ' '};
+    std::memcpy(word, text.data(), text.size());
+    printable = PrintableWord(word);
+  } else {
+    for (std::size_t at = 0; printable && at + 8 < text.size(); at += 8) {
+      printable = PrintableWord(text.data() + at);
+    }
+    printable = printable && PrintableWord(text.data() + text.size() - 8);
+  }
+  if (printable) return false;
+  for (std::size_t at = 0; at < text.size(); ++at) {
+    if (ControlLength(text, at, true) != 0) return true;
+  }
+  return false;
+}
+
+// `text` with each control ControlLength finds written as U+FFFD.
+std::string Replaced(std::string_view text, bool characters) {
+  std::string shown;
+  shown.reserve(text.size());
+  for (std::size_t i = 0; i < text.size(); ++i) {
+    const std::size_t control = ControlLength(text, i, characters);
+    if (control != 0) {
+      shown += "\xEF\xBF\xBD";
+      i += control - 1;
+    } else {
+      shown += text[i];
+    }
+  }
+  return shown;
 }
 
 }  // namespace
@@ -171,27 +232,14 @@ void AppendColumns(std::string& out, std::string_view text, std::size_t width, s
   if (left) out.append(fill, ' ');
 }
 
-std::string ShownText(std::string_view text) {
-  std::string shown;
-  shown.reserve(text.size());
-  for (std::size_t i = 0; i < text.size(); ++i) {
-    if (IsDirectionControl(text, i)) {
-      shown += "\xEF\xBF\xBD";
-      i += 2;
-    } else {
-      shown += text[i];
-    }
-  }
-  return shown;
-}
+std::string ShownText(std::string_view text) { return Replaced(text, false); }
 
 void AppendShownColumns(std::string& out, std::string_view text, std::size_t width,
                         std::size_t most, bool left) {
-  // Most names hold no E2 byte, and none of the controls.
-  if (text.find('\xE2') == std::string_view::npos) {
-    AppendColumns(out, text, width, most, left);
+  if (HasShownControl(text)) {
+    AppendColumns(out, Replaced(text, true), width, most, left);
   } else {
-    AppendColumns(out, ShownText(text), width, most, left);
+    AppendColumns(out, text, width, most, left);
   }
 }
 

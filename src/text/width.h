@@ -54,8 +54,11 @@ void AppendColumns(std::string& out, std::string_view text, std::size_t width, s
 // after it around.  Stored names keep them.
 std::string ShownText(std::string_view text);
 
-// AppendColumns of ShownText(text): a name in a table, each direction
-// control counted as the one column of U+FFFD.
+// AppendColumns of `text` as the screen shows it: as ShownText, and every
+// control character (C0 but the tab, DEL and C1) written as U+FFFD too, so that a name
+// (from a save file edited by hand) cannot send the terminal an escape
+// sequence; each control counted as the one column of U+FFFD.  Exports
+// keep the control characters for their own rules.
 void AppendShownColumns(std::string& out, std::string_view text, std::size_t width,
                         std::size_t most, bool left);
 

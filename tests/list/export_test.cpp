@@ -34,6 +34,11 @@ class ExportTest : public FilesTest {
     std::fclose(file);
     return text;
   }
+  // The name of the member `id` as stored, without its padding.
+  std::string StoredName(const std::string& id) const {
+    const std::string name(roster.NameOf(roster[roster.Find(std::stoi(id))]));
+    return name.substr(0, name.find_last_not_of(' ') + 1);
+  }
 
  protected:
   void SetUp() override {
@@ -71,8 +76,9 @@ struct Shown {
   bool replaced;     // control characters of a name become U+FFFD
 };
 
-// The fixed table's cells as a format gives them: names as UTF-8 without
-// their padding, a blank zero as 0.
+// The fixed table's cells as a format gives them: names as stored (the
+// screen shows their controls as U+FFFD), in UTF-8 without their padding,
+// a blank zero as 0.
 std::vector<Rows> Expected(const ExportTest& test, const Shown& shown) {
   std::vector<Rows> tables = ReadFixed(test.Export(MakeFixedTable));
   for (Rows& rows : tables) {
@@ -84,7 +90,7 @@ std::vector<Rows> Expected(const ExportTest& test, const Shown& shown) {
     }
     for (std::size_t r = 1; r < rows.size(); ++r) {
       std::string& padded = rows[r][0];
-      const std::string name = ToUtf8(padded.substr(0, padded.find_last_not_of(' ') + 1));
+      const std::string name = ToUtf8(test.StoredName(rows[r][1]));
       padded.clear();
       for (std::size_t at = 0; at < name.size();) {
         const Character c = DecodeCharacter(std::string_view(name).substr(at));

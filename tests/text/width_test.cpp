@@ -120,7 +120,7 @@ TEST(Width, EmojiSequencesTakeTwoColumnsAndAreNeverCut) {
   EXPECT_EQ(TextColumns("e\xFF\xFE"), 3u);
 }
 
-TEST(Width, DirectionControlsAreShownAsReplacementCharacters) {
+TEST(Width, ControlsAreShownAsReplacementCharacters) {
   const std::string replaced = "\xEF\xBF\xBD";
   // U+202E, U+202A, U+2066 and U+2069 are replaced; U+2029, U+202F and U+206A are not.
   EXPECT_EQ(ShownText("ab" + Utf8({0x202E}) + "cd"), "ab" + replaced + "cd");
@@ -134,6 +134,25 @@ TEST(Width, DirectionControlsAreShownAsReplacementCharacters) {
   cell.clear();
   AppendShownColumns(cell, "ab" + Utf8({0x202E}) + "c", 2, 2, false);
   EXPECT_EQ(cell, "ab");
+  // On the screen ESC, CR, DEL and C1's CSI (U+009B) cannot reach the
+  // terminal either; a tab, the no-break space (C2 A0) and a lone C2 byte
+  // are no such controls, and exports keep control characters.
+  cell.clear();
+  AppendShownColumns(cell, "Bo\x1B[1m\rX\x7F\t", 0, std::string::npos, true);
+  EXPECT_EQ(cell, "Bo" + replaced + "[1m" + replaced + "X" + replaced + "\t");
+  cell.clear();
+  AppendShownColumns(cell,
+                     "a\xC2\x9B"
+                     "2J\xC2\xA0\xC2",
+                     8, 8, true);
+  EXPECT_EQ(cell, "a" + replaced + "2J\xC2\xA0\xC2  ");
+  cell.clear();
+  AppendShownColumns(cell,
+                     "Abcdefgh\x1B"
+                     "ijklmnop~\x7F",
+                     0, std::string::npos, true);
+  EXPECT_EQ(cell, "Abcdefgh" + replaced + "ijklmnop~" + replaced);
+  EXPECT_EQ(ShownText("\x1B[1m"), "\x1B[1m");
 }
 
 }  // namespace

@@ -1,13 +1,18 @@
 # A name holding U+202E, which would turn the text after it around (its
 # numbers included), is written with U+FFFD in its place wherever a table
 # or an echo shows it: LOAD's echo, FIND, the table on the screen, a
-# Markdown export and SAVE's echo.  The save file and its history keep the
-# name as it is.  Expected output worked out by hand.
+# Markdown export and SAVE's echo, and the lists of names UPDATE and
+# DELETE's `left` print.  The save file and its history keep the name as it
+# is.  Expected output worked out by hand.
 file table.txt <<END
 Ann ‮evil(101) 10 1000 2000 3000 4000
 Bob(102) 20 4000 1000 2000 3000
 END
 mtime table.txt 2024-03-18
+file newer.txt <<END
+Bob(102) 21 4100 1100 2100 3100
+END
+mtime newer.txt 2024-03-25
 expect-file team.md <<END
 ### WC
 
@@ -77,6 +82,24 @@ Bob                            :    102 :  20 :  4000 :  1000 :  2000 :   3000 .
  >>> |Ann �evil                     :    101 :   10  :     1000   :     2000   :     3000  :    1000    :    2.00  :     1000   :     2000   :     3000   :    1000    :    2.00  |
 |Bob                           :    102 :   20  :     4000   :     1000   :     2000  :    1000    :    2.00  :     4000   :     1000   :     2000   :    1000    :    2.00  |
 }
+
+   [KORVELIN-MAIN]
+ >>> «update newer.txt»
+   [FILE TO UPDATE FROM? '\' TO CANCEL]
+   [KORVELIN-UPDATE]
+ >>>    [LOADING]
+Bob                            :    102 :  21 :  4100 :  1100 :  2100 :   3100 . . . . . . .   .done
+   [NOT IN THIS TABLE: 1 MEMBERS]
+      Ann �evil (101)
+
+   [KORVELIN-MAIN]
+ >>> «delete»
+   [ENTER ID NUMBER.  '0' TO CANCEL]
+{{value_prompt}}«left»
+      Ann �evil (101)
+   [DELETE THESE 1 MEMBERS? 'Y' TO CONFIRM]
+ >>> «n»
+   [DELETE ABORTED!]
 
    [KORVELIN-MAIN]
  >>> 
