@@ -172,6 +172,7 @@ bool PrintableWord(const char* bytes) {
 // spaces); the others are looked at byte by byte.
 bool HasShownControl(std::string_view text) {
   bool printable = true;
+  if (text.empty()) return false;
   if (text.size() < 8) {
     char word[8] = {' ', ' ', ' ', ' ', ' ', ' ', ' ', ' '};
     std::memcpy(word, text.data(), text.size());

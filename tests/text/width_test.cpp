@@ -153,6 +153,9 @@ TEST(Width, ControlsAreShownAsReplacementCharacters) {
                      0, std::string::npos, true);
   EXPECT_EQ(cell, "Abcdefgh" + replaced + "ijklmnop~" + replaced);
   EXPECT_EQ(ShownText("\x1B[1m"), "\x1B[1m");
+  cell.clear();
+  AppendShownColumns(cell, std::string_view(), 2, 2, true);  // no bytes at all
+  EXPECT_EQ(cell, "  ");
 }
 
 }  // namespace
