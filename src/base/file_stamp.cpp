@@ -145,31 +145,31 @@ void AddChecksum(const fs::path& path, FileStamp& stamp) {
   stamp.summed = stamp.size <= kMostSummed && IsRegular(path) && Sum(path, stamp.checksum);
 }
 
-}  // namespace
-
-FileStamp StampFile(const std::string& name) {
+// The stamp of the file `name`, its checksum taken of `bytes` (null: of
+// the file) when they are the file's size.
+FileStamp StampOf(const std::string& name, const std::string_view* bytes) {
   FileStamp stamp;
   const fs::path path = FullName(name);
   if (!Look(path, stamp)) return stamp;
   stamp.path = path.u8string();
-  AddChecksum(path, stamp);
-  return stamp;
-}
-
-FileStamp StampFile(const std::string& name, std::string_view bytes) {
-  FileStamp stamp;
-  const fs::path path = FullName(name);
-  if (!Look(path, stamp)) return stamp;
-  stamp.path = path.u8string();
-  if (stamp.size != bytes.size() || stamp.size > kMostSummed || !IsRegular(path)) {
+  if (bytes == nullptr || stamp.size != bytes->size() || stamp.size > kMostSummed ||
+      !IsRegular(path)) {
     AddChecksum(path, stamp);
     return stamp;
   }
   Checksum sum;
-  sum.Add(bytes);
+  sum.Add(*bytes);
   stamp.checksum = sum.Value();
   stamp.summed = true;
   return stamp;
+}
+
+}  // namespace
+
+FileStamp StampFile(const std::string& name) { return StampOf(name, nullptr); }
+
+FileStamp StampFile(const std::string& name, std::string_view bytes) {
+  return StampOf(name, &bytes);
 }
 
 bool ChangedSince(const FileStamp& stamp, const std::string& name) {

@@ -11,6 +11,7 @@
 #include "roster/member.h"
 #include "text/ascii.h"
 #include "text/numbers.h"
+#include "text/width.h"
 
 namespace korvelin {
 
@@ -139,6 +140,14 @@ void Console::PrintFailure(std::string_view message, int error) {
   PrintLine(message);
   const std::string reason = SystemReason(error);
   if (!reason.empty()) PrintLine("   [" + reason + "]");
+}
+
+void Console::PrintMember(std::string_view name, int id) {
+  std::string line = "      ";
+  AppendShownColumns(line, name.substr(0, name.find_last_not_of(' ') + 1), 0, std::string::npos,
+                     true);
+  line += " (" + std::to_string(id) + ")\n";
+  Print(line);
 }
 
 void Console::InvalidInput() {

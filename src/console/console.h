@@ -105,6 +105,9 @@ class Console : public TextSink {
   // a line of its own, the system's reason for it ("   [Permission
   // denied]") when `error` (an errno value) gives one.
   void PrintFailure(std::string_view message, int error);
+  // One line of a list of members, "      NAME (ID)": the name without its
+  // padding, its controls shown as tables show them (text/width.h).
+  void PrintMember(std::string_view name, int id);
   // The invalid-input message (followed by a line end).
   void InvalidInput();
   // The farewell printed when the program ends.

@@ -14,7 +14,6 @@
 #include "text/format.h"
 #include "text/save_header.h"
 #include "text/utf16.h"
-#include "text/width.h"
 
 namespace korvelin {
 
@@ -168,15 +167,9 @@ void ReportAbsent(Console& console, const Roster& roster, const std::vector<std:
   if (absent.empty()) return;
   static const Format kAbsent("   [NOT IN THIS TABLE: %d MEMBERS]\n");
   console.Print(kAbsent({static_cast<long long>(absent.size())}));
-  std::string line;
   for (std::size_t position : absent) {
     const Member& member = roster[position];
-    std::string_view name = roster.NameOf(member);
-    name = name.substr(0, name.find_last_not_of(' ') + 1);
-    line = "      ";
-    AppendShownColumns(line, name, 0, std::string::npos, true);
-    line += " (" + std::to_string(member.id) + ")\n";
-    console.Print(line);
+    console.PrintMember(roster.NameOf(member), member.id);
   }
 }
 

@@ -6,7 +6,6 @@
 #include "maintenance/maintenance.h"
 #include "roster/season_members.h"
 #include "text/format.h"
-#include "text/width.h"
 
 namespace korvelin {
 
@@ -19,16 +18,10 @@ const char kLeftWord[] = "left";
 void DeleteLeft(Console& console, Roster& roster, const Season& season) {
   const LargeVector<std::uint8_t> left = LeftFlags(roster, season);
   long long count = 0;
-  std::string line;
   for (std::size_t i = 0; i < roster.size(); ++i) {
     if (!left[i]) continue;
     ++count;
-    std::string_view name = roster.NameOf(roster[i]);
-    name = name.substr(0, name.find_last_not_of(' ') + 1);
-    line = "      ";
-    AppendShownColumns(line, name, 0, std::string::npos, true);
-    line += " (" + std::to_string(roster[i].id) + ")\n";
-    console.Print(line);
+    console.PrintMember(roster.NameOf(roster[i]), roster[i].id);
   }
   if (count == 0) {
     console.PrintLine("   [NO MEMBER HAS LEFT THE GANG]");

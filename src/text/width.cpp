@@ -171,8 +171,8 @@ bool PrintableWord(const char* bytes) {
 // last eight overlapping the eight before, a short name padded with
 // spaces); the others are looked at byte by byte.
 bool HasShownControl(std::string_view text) {
-  bool printable = true;
   if (text.empty()) return false;
+  bool printable = true;
   if (text.size() < 8) {
     char word[8] = {' ', ' ', ' ', ' ', ' ', ' ', ' ', ' '};
     std::memcpy(word, text.data(), text.size());
